@@ -1,0 +1,47 @@
+// File access that never leaves a half-written file behind and never blocks on odd files.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/result.h"
+
+namespace marlix {
+
+enum class FileState { Missing, Present };
+
+// Whether something exists at the path (a dangling link counts as missing). Failures other than
+// "does not exist" (no permission on the folder, ...) are reported.
+Result<FileState> ProbeFile(const std::filesystem::path& path);
+
+// The whole file. A missing file is a failure like any other; callers that treat absence
+// specially ask ProbeFile first or use ReadFileIfPresent.
+Result<std::string> ReadWholeFile(const std::filesystem::path& path);
+// nullopt when nothing exists at the path.
+Result<std::optional<std::string>> ReadFileIfPresent(const std::filesystem::path& path);
+
+struct AtomicWriteOptions {
+    // A symbolic link at the target is written through (its target is replaced). When false, the
+    // link itself is replaced by a regular file.
+    bool followSymlink = true;
+    // Read the file back after the rename and compare it with what was meant to be written.
+    bool verify = false;
+};
+
+// Writes the bytes to a temporary file beside the target, syncs it, and renames it over the
+// target, so the target holds either the old or the new contents, never a mix. An existing
+// target's permission bits are kept. On failure the temporary file is removed and the message
+// names the path and the reason.
+Status AtomicWriteFile(const std::filesystem::path& target, std::string_view bytes,
+                       const AtomicWriteOptions& options = {});
+
+// Reads at most maxBytes from a file without following a link at the last component and
+// without blocking (a FIFO or a device never stalls the caller). nullopt when there is nothing
+// at the path or it is not a regular file.
+Result<std::optional<std::string>> ReadSmallRegularFile(const std::filesystem::path& path,
+                                                        std::size_t maxBytes);
+
+}  // namespace marlix
