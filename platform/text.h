@@ -33,4 +33,16 @@ std::string Utf8ToUtf16Be(std::string_view utf8);
 // The operating system's text for an errno value.
 std::string ErrnoText(int error);
 
+// Bytes in the system's ANSI code page (what a card's version.txt holds) as UTF-8. Windows has an
+// active code page for this; elsewhere there is none, so valid UTF-8 is taken as it stands and
+// anything else byte for byte as Latin-1.
+std::string AnsiToUtf8(std::string_view ansi);
+
+#ifdef _WIN32
+std::wstring Utf8ToWide(std::string_view utf8);  // ill-formed sequences become U+FFFD
+std::string WideToUtf8(std::wstring_view wide);  // unpaired surrogates become U+FFFD
+// The system's text for a GetLastError() code, without the trailing full stop and line break.
+std::string WindowsErrorText(unsigned long error);
+#endif
+
 }  // namespace marlix
