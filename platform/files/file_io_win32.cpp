@@ -13,6 +13,7 @@
 
 #include "platform/files/file_io.h"
 #include "platform/text.h"
+#include "platform/win32_error_mode.h"
 
 namespace marlix {
 
@@ -180,6 +181,7 @@ bool transient(DWORD error) {
 }  // namespace
 
 Result<FileState> ProbeFile(const fs::path& path) {
+    QuietCriticalErrors quiet;
     // Opened without FILE_FLAG_OPEN_REPARSE_POINT so that a dangling link reads as missing.
     Handle file(::CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_FLAG_BACKUP_SEMANTICS, nullptr));
@@ -194,6 +196,7 @@ Result<FileState> ProbeFile(const fs::path& path) {
 }
 
 Result<std::string> ReadWholeFile(const fs::path& path) {
+    QuietCriticalErrors quiet;
     Handle file(::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
@@ -224,6 +227,7 @@ Result<std::optional<std::string>> ReadFileIfPresent(const fs::path& path) {
 
 Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
                        const AtomicWriteOptions& options) {
+    QuietCriticalErrors quiet;
     const fs::path target = options.followSymlink ? resolveLinks(requested) : requested;
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(L".");
 
@@ -301,6 +305,7 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
 
 Result<std::optional<std::string>> ReadSmallRegularFile(const fs::path& path,
                                                         std::size_t maxBytes) {
+    QuietCriticalErrors quiet;
     // FILE_FLAG_OPEN_REPARSE_POINT opens a link itself rather than its target; the checks below
     // then turn it away.
     Handle file(::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
