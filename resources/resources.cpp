@@ -1,0 +1,89 @@
+#include "resources/resources.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <optional>
+#include <span>
+
+// Q_INIT_RESOURCE declares the initialiser of the resource file as a global function, so it
+// must be expanded outside any namespace.
+static void registerMarlixQrc() {
+    Q_INIT_RESOURCE(marlix);
+}
+
+namespace marlix {
+
+namespace {
+
+constexpr std::array kAppIconSizes{16, 32, 48, 64, 128};
+constexpr std::array kAboutIconSizes{16, 24, 32, 48, 256};
+constexpr std::array kDeviceIconSizes{16, 32};
+
+struct IconGroup {
+    const char* stem;
+    std::span<const int> sizes;
+};
+
+std::optional<IconGroup> findIconGroup(int id) {
+    switch (id) {
+        case kAppIconResource:
+            return IconGroup{"app", kAppIconSizes};
+        case kAboutIconResource:
+            return IconGroup{"about", kAboutIconSizes};
+        case kDeviceIconResource:
+            return IconGroup{"device", kDeviceIconSizes};
+        default:
+            return std::nullopt;
+    }
+}
+
+// A picture that is listed here but missing from the resource file is a build fault; say so
+// instead of showing an empty control without a word.
+QPixmap loadPixmap(const QString& path) {
+    QPixmap pixmap(path);
+    if (pixmap.isNull()) {
+        qWarning("marlix: the picture %s is missing from the program's resources",
+                 qUtf8Printable(path));
+    }
+    return pixmap;
+}
+
+}  // namespace
+
+void InitMarlixResources() {
+    registerMarlixQrc();
+}
+
+QIcon IconResource(int id) {
+    const std::optional<IconGroup> group = findIconGroup(id);
+    if (!group) {
+        return {};
+    }
+    InitMarlixResources();
+    QIcon icon;
+    for (int size : group->sizes) {
+        const QPixmap pixmap = loadPixmap(
+            QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(group->stem)).arg(size));
+        if (!pixmap.isNull()) {
+            icon.addPixmap(pixmap);
+        }
+    }
+    return icon;
+}
+
+QPixmap BitmapResource(int id, qreal devicePixelRatio) {
+    if (id != kBannerBitmapResource) {
+        return {};
+    }
+    InitMarlixResources();
+    if (devicePixelRatio > 1.0) {
+        QPixmap pixmap = loadPixmap(QStringLiteral(":/images/banner@2x.png"));
+        pixmap.setDevicePixelRatio(2.0);
+        return pixmap;
+    }
+    return loadPixmap(QStringLiteral(":/images/banner.png"));
+}
+
+}  // namespace marlix

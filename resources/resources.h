@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace marlix {
+
+// Numbers of the program's own pictures, as the dialog templates refer to them.
+inline constexpr int kAppIconResource = 127;       // window icon: 16, 32, 48, 64, 128 px
+inline constexpr int kAboutIconResource = 128;     // About box: 16, 24, 32, 48, 256 px
+inline constexpr int kDeviceIconResource = 140;    // device list: 16, 32 px
+inline constexpr int kBannerBitmapResource = 145;  // banner, 403 by 44 px with alpha
+
+// Registers the compiled-in pictures (":/icons/...", ":/images/..."). They live in a static
+// library, whose resource object the linker would drop unless something refers to it, so the
+// program calls this once at start. Calling it again does no harm.
+void InitMarlixResources();
+
+// The icon group with that number, every image of the group added; a null icon for a number
+// that is not an icon group.
+QIcon IconResource(int id);
+
+// The bitmap with that number for a screen of the given device pixel ratio: above 1 the double
+// size picture, marked with ratio 2 so that it keeps its 1x layout size. A null pixmap for a
+// number that is not a bitmap.
+QPixmap BitmapResource(int id, qreal devicePixelRatio = 1.0);
+
+}  // namespace marlix
