@@ -5,6 +5,7 @@
 #endif
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -82,9 +83,19 @@ TEST(WindowsResources, AboutEntryTextAndIcon) {
     const int length = ::LoadStringW(self, 101, reinterpret_cast<wchar_t*>(&text), 0);
     ASSERT_GT(length, 0);
     EXPECT_EQ(std::wstring(text, length), L"&About Marlix...");
-#ifdef MARLIX_EXPECT_APP_ICON
-    EXPECT_NE(::FindResourceW(self, MAKEINTRESOURCEW(127), MAKEINTRESOURCEW(14)), nullptr);
-#endif
+    // The icon Explorer and the taskbar show, with the sizes they pick from.
+    HRSRC group =
+        ::FindResourceW(self, MAKEINTRESOURCEW(127), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    const auto* dir =
+        static_cast<const unsigned char*>(::LockResource(::LoadResource(self, group)));
+    ASSERT_NE(dir, nullptr);
+    std::vector<int> sizes;
+    const int count = dir[4] | (dir[5] << 8);
+    for (int i = 0; i < count; ++i) sizes.push_back(dir[6 + 14 * i] ? dir[6 + 14 * i] : 256);
+    for (int size : {16, 32, 48, 64, 128}) {
+        EXPECT_NE(std::find(sizes.begin(), sizes.end(), size), sizes.end()) << size;
+    }
 }
 
 }  // namespace
