@@ -115,6 +115,7 @@ TEST_F(SampleMachine, EachVolumeIsJudgedOnItsOwnDisk) {
         {"/media/user/EMMC/", false, "eMMC, even with removable set"},
         {"/home/", false, "system disk, even on USB"},
         {"/media/user/DATA/", false, "other partition of the disk that holds /home"},
+        {"/media/user/LVMDISK/", false, "disk beneath the device-mapper volume of /var"},
         {"/", false, "root file system"},
         {"/boot/efi/", false, "EFI partition"},
         {"/snap/core22/1033/", false, "snap image on a loop device marked removable"},

@@ -66,6 +66,12 @@ public:
         }
     }
 
+    // Makes the block device `lower` one of those that `upper` (device-mapper, RAID) is built on.
+    void AddSlave(const std::string& upper, const std::string& lower) {
+        const fs::path blocks = m_root / "class" / "block";
+        Link(fs::canonical(blocks / upper) / "slaves" / lower, fs::canonical(blocks / lower));
+    }
+
     // Says which bus a device folder belongs to, as its "subsystem" link does.
     void SetSubsystem(const std::string& devicePath, const std::string& subsystem) {
         const fs::path dir = m_root / "devices" / devicePath;
@@ -123,6 +129,11 @@ inline void BuildSampleMachine(SysfsTree& tree) {
                   "1",
                   "MMC",
                   {{"mmcblk1p1", {179, 9}}}});
+    // A USB disk the system runs /var from through device-mapper.
+    tree.AddDisk(
+        {"sdi", {8, 128}, UsbDisk(13), "1", "0", {{"sdi1", {8, 129}}, {"sdi2", {8, 130}}}});
+    tree.AddDisk({"dm-0", {254, 0}, "virtual", "0", "", {}});
+    tree.AddSlave("dm-0", "sdi2");
     tree.AddDisk({"loop0", {7, 0}, "virtual", "1", "", {}});
     tree.AddDisk({"loop1", {7, 1}, "virtual", "1", "", {}});
     tree.AddDisk({"loop2", {7, 2}, "virtual", "0", "", {}});
