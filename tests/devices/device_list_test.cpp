@@ -1,5 +1,7 @@
 #include "devices/device_list.h"
 
+#include "devices/device_events.h"
+
 #include <gtest/gtest.h>
 
 namespace marlix {
@@ -99,6 +101,21 @@ TEST(DeviceList, RescanDescribesTheDrivesAndAFailedScanChangesNothing) {
     EXPECT_EQ(failed.message(), "Cannot read the mount table \"/proc/self/mountinfo\": EIO");
     EXPECT_EQ(list.rows(), expected);
     ExpectTarget(list, "/nonexistent/G/", 1);
+}
+
+TEST(DeviceEvents, OnlyArrivalAndCompletedRemovalRescan) {
+    const struct {
+        unsigned code;
+        bool rescan;
+    } cases[] = {
+        {0x8000, true},   // arrival
+        {0x8004, true},   // removal complete
+        {0x8001, false},  // query remove
+        {0x8002, false},  // query remove failed
+        {0x8003, false},  // remove pending
+        {0x0007, false},  // device nodes changed
+    };
+    for (const auto& c : cases) EXPECT_EQ(ShouldRescanDrives(c.code), c.rescan) << c.code;
 }
 
 }  // namespace
