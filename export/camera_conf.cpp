@@ -19,12 +19,16 @@ void appendLine(std::string& text, std::string_view key, std::string_view value)
 
 }  // namespace
 
-void AppendSettingLine(int section, int key, OptionIndex index, std::string& text) {
+std::string_view CameraConfOptionText(int section, int key, OptionIndex index) {
     assert(section >= 0 && section < static_cast<int>(SettingsSchema.size()));
     assert(key >= 0 && key < static_cast<int>(SettingsSchema[section].keys.size()));
     if (index < 0 || index >= OptionCount(section, key))
         index = DefaultOptionIndex(section, key);
-    appendLine(text, KeyName(section, key), OptionText(section, key, index));
+    return OptionText(section, key, index);
+}
+
+void AppendSettingLine(int section, int key, OptionIndex index, std::string& text) {
+    appendLine(text, KeyName(section, key), CameraConfOptionText(section, key, index));
 }
 
 std::string BuildCameraConf(const ProfileSelections& s, std::string_view clockText) {
@@ -65,10 +69,14 @@ Result<std::string> LocalClockText(std::time_t now) {
 }
 
 Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes) {
+    return WriteCameraConfFile(root / kCameraConfName, bytes);
+}
+
+Status WriteCameraConfFile(const std::filesystem::path& file, std::string_view bytes) {
     AtomicWriteOptions options;
     options.followSymlink = false;
     options.verify = true;
-    return AtomicWriteFile(root / kCameraConfName, bytes, options);
+    return AtomicWriteFile(file, bytes, options);
 }
 
 }  // namespace marlix

@@ -18,6 +18,9 @@ inline constexpr std::string_view kCameraConfClockKey = "sync_clock";
 // The layout of the clock text, "YYYY-MM-DD hh:mm:ss".
 inline constexpr std::size_t kClockTextLength = 19;
 
+// The option text written for an index: the key's default when the index lies outside its table.
+std::string_view CameraConfOptionText(int section, int key, OptionIndex index);
+
 // Appends "key=option" and CR LF. An index outside the key's option table never comes from the
 // pages; should one arrive anyway, the key's default option is written, so the camera gets a
 // line it understands instead of whatever lies beyond the table.
@@ -37,5 +40,7 @@ Result<std::string> LocalClockText(std::time_t now);
 // point ending in a separator (empty: the working directory). A camera.conf that is a symbolic
 // link is replaced by a regular file, never followed off the card.
 Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes);
+// The same write to a file of any name (marlix-cli's --output).
+Status WriteCameraConfFile(const std::filesystem::path& file, std::string_view bytes);
 
 }  // namespace marlix
