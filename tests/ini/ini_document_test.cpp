@@ -155,6 +155,15 @@ TEST(IniDocument, EditsAreSeenByLaterReads) {
     EXPECT_EQ(doc.GetValue("b", "k"), "5");
 }
 
+TEST(IniDocument, RemovalDoesNotConfuseLaterLookups) {
+    IniDocument doc = IniDocument::Parse("[r]\n[d]\nk=1\n[x]\n[D]\nk=2\n");
+    EXPECT_TRUE(doc.HasSection("x"));
+    doc.RemoveSection("r");
+    EXPECT_EQ(doc.GetValue("d", "k"), "1");
+    ASSERT_TRUE(doc.SetValue("D", "k", "3").ok());
+    EXPECT_EQ(doc.Serialize(), "[d]\nk=3\n[x]\n[D]\nk=2\n");
+}
+
 TEST(IniDocument, NewFileUsesThePlatformLineEnd) {
     IniDocument doc;
     ASSERT_TRUE(doc.SetValue("s", "k", "v").ok());
