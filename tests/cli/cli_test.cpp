@@ -1,6 +1,7 @@
 // marlix-cli run as a program, in a fresh working directory per test.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -366,9 +367,15 @@ TEST_F(Cli, CheckReportsEveryProblemWithItsLine) {
     EXPECT_NE(r.err.find("bad.conf:30: sync_clock"), std::string::npos) << r;
     EXPECT_NE(r.err.find("bad.conf: key \"osd\" is missing"), std::string::npos) << r;
 
-    const CliRun missing = run({"check", "absent.conf"});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("absent.conf"), std::string::npos) << missing;
+    // Nothing that is not a small regular file is read: a FIFO would block the check forever.
+    ASSERT_EQ(::mkfifo((work() / "fifo.conf").c_str(), 0600), 0);
+    fs::create_directories(work() / "dir.conf");
+    writeFile(work() / "huge.conf", std::string(2 << 20, 'x'));
+    for (const char* name : {"absent.conf", "fifo.conf", "dir.conf", "huge.conf"}) {
+        const CliRun refused = run({"check", name});
+        EXPECT_EQ(refused.status, 1) << refused;
+        EXPECT_NE(refused.err.find(std::string("\"") + name + "\""), std::string::npos) << refused;
+    }
     EXPECT_FALSE(fs::exists(work() / "cfg.ini")) << "check never opens the profile file";
 }
 
