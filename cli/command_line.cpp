@@ -12,29 +12,29 @@ namespace marlix {
 
 namespace {
 
-struct OptionSpec {
+struct OptionDef {
     std::string_view name;
     bool takesValue;
 };
 
-struct CommandSpec {
+struct CommandDef {
     std::string_view name;
     std::string_view synopsis;
     std::string_view help;
     std::size_t minArguments;
     std::size_t maxArguments;
-    std::span<const OptionSpec> options;
+    std::span<const OptionDef> options;
     int (*run)(Invocation&);
 };
 
 constexpr std::size_t kUnlimited = static_cast<std::size_t>(-1);
 
-constexpr OptionSpec kNewOptions[] = {{"--from", true}};
-constexpr OptionSpec kWriteOptions[] = {
+constexpr OptionDef kNewOptions[] = {{"--from", true}};
+constexpr OptionDef kWriteOptions[] = {
     {"--device", true}, {"--output", true}, {"--sync-clock", false}, {"--no-sync-clock", false}};
-constexpr OptionSpec kImportOptions[] = {{"--name", true}};
+constexpr OptionDef kImportOptions[] = {{"--name", true}};
 
-const std::array<CommandSpec, 10> kCommands = {{
+const std::array<CommandDef, 10> kCommands = {{
     {"profiles",
      "profiles",
      "Lists the profile names in file order, one per line.\n",
@@ -111,17 +111,17 @@ void printUsage(std::ostream& out) {
         << "  --help         this text; COMMAND --help describes one command\n"
         << "\n"
         << "Commands:\n";
-    for (const CommandSpec& c : kCommands) out << "  " << c.synopsis << "\n";
+    for (const CommandDef& c : kCommands) out << "  " << c.synopsis << "\n";
     out << "\n"
         << "Exit status: 0 success, 1 failure, 2 usage error.\n";
 }
 
-void printCommandHelp(const CommandSpec& c, std::ostream& out) {
+void printCommandHelp(const CommandDef& c, std::ostream& out) {
     out << "Usage: " << kProgramName << " [--config FILE] " << c.synopsis << "\n\n" << c.help;
 }
 
-const CommandSpec* findCommand(std::string_view name) {
-    for (const CommandSpec& c : kCommands) {
+const CommandDef* findCommand(std::string_view name) {
+    for (const CommandDef& c : kCommands) {
         if (c.name == name)
             return &c;
     }
@@ -140,7 +140,7 @@ int usageError(std::ostream& err, std::string_view message, std::string_view com
 }
 
 // Splits "--name=value" and "--name value"; the option must be one the command knows.
-int parseCommandArguments(const CommandSpec& spec, std::span<const std::string> args,
+int parseCommandArguments(const CommandDef& def, std::span<const std::string> args,
                           Invocation& in) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -155,9 +155,9 @@ int parseCommandArguments(const CommandSpec& spec, std::span<const std::string> 
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const auto option = std::find_if(spec.options.begin(), spec.options.end(),
-                                         [&](const OptionSpec& o) { return o.name == name; });
-        if (option == spec.options.end()) {
+        const auto option = std::find_if(def.options.begin(), def.options.end(),
+                                         [&](const OptionDef& o) { return o.name == name; });
+        if (option == def.options.end()) {
             return usageError(in.err, "unknown option \"" + arg + "\" for " + in.command,
                               in.command);
         }
@@ -179,10 +179,10 @@ int parseCommandArguments(const CommandSpec& spec, std::span<const std::string> 
         }
         in.options.emplace(name, std::move(value));
     }
-    if (in.arguments.size() < spec.minArguments || in.arguments.size() > spec.maxArguments) {
+    if (in.arguments.size() < def.minArguments || in.arguments.size() > def.maxArguments) {
         return usageError(
             in.err,
-            in.arguments.size() < spec.minArguments ? "missing argument" : "too many arguments",
+            in.arguments.size() < def.minArguments ? "missing argument" : "too many arguments",
             in.command);
     }
     return kExitSuccess;
@@ -228,8 +228,8 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         printUsage(err);
         return kExitUsage;
     }
-    const CommandSpec* spec = findCommand(args[i]);
-    if (spec == nullptr)
+    const CommandDef* def = findCommand(args[i]);
+    if (def == nullptr)
         return usageError(err, "unknown command \"" + args[i] + "\"", "");
 
     const auto rest = args.subspan(i + 1);
@@ -238,14 +238,14 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         if (arg == "--")
             break;
         if (isHelp(arg)) {
-            printCommandHelp(*spec, out);
+            printCommandHelp(*def, out);
             return kExitSuccess;
         }
     }
-    Invocation in{std::string(spec->name), configPath, {}, {}, out, err};
-    if (const int status = parseCommandArguments(*spec, rest, in); status != kExitSuccess)
+    Invocation in{std::string(def->name), configPath, {}, {}, out, err};
+    if (const int status = parseCommandArguments(*def, rest, in); status != kExitSuccess)
         return status;
-    return spec->run(in);
+    return def->run(in);
 }
 
 }  // namespace marlix

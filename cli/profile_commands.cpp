@@ -101,6 +101,14 @@ private:
     Status m_status = Status::success();
 };
 
+// The profile called `name`, read through a freshly opened store.
+Result<ProfileSelections> loadProfile(const Invocation& in, std::string_view name) {
+    OpenStore open(in);
+    if (!open.status())
+        return open.status();
+    return open.load(name);
+}
+
 // The store judges the name; its refusals are put in context, its file failures name the file.
 Status createProfile(OpenStore& open, const std::string& name, const ProfileSelections& values) {
     const Status status = open.store().CreateProfile(name, values);
@@ -123,10 +131,7 @@ int RunProfiles(Invocation& in) {
 }
 
 int RunShow(Invocation& in) {
-    OpenStore open(in);
-    if (!open.status())
-        return in.fail(open.status());
-    auto values = open.load(in.arguments[0]);
+    auto values = loadProfile(in, in.arguments[0]);
     if (!values)
         return in.fail(values.status());
     for (const SettingAddress& a : kProfileSaveOrder) {
@@ -243,10 +248,7 @@ int RunWrite(Invocation& in) {
     if (in.has("--sync-clock") && in.has("--no-sync-clock"))
         return in.usage("--sync-clock and --no-sync-clock exclude each other");
 
-    OpenStore open(in);
-    if (!open.status())
-        return in.fail(open.status());
-    auto values = open.load(in.arguments[0]);
+    auto values = loadProfile(in, in.arguments[0]);
     if (!values)
         return in.fail(values.status());
     if (in.has("--sync-clock"))
@@ -309,10 +311,7 @@ int RunImport(Invocation& in) {
 }
 
 int RunDiff(Invocation& in) {
-    OpenStore open(in);
-    if (!open.status())
-        return in.fail(open.status());
-    auto values = open.load(in.arguments[0]);
+    auto values = loadProfile(in, in.arguments[0]);
     if (!values)
         return in.fail(values.status());
     auto reading = ReadCameraConfFile(in, in.arguments[1]);

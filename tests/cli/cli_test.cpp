@@ -7,31 +7,21 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "export/camera_conf.h"
 #include "pages/page_fields.h"
+#include "tests/support/scratch_dir.h"
 
 namespace marlix {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void writeFile(const fs::path& path, std::string_view bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using test_support::ReadTestFile;
+using test_support::WriteTestFile;
 
 struct CliRun {
     int status = -1;
@@ -43,17 +33,11 @@ std::ostream& operator<<(std::ostream& os, const CliRun& r) {
     return os << "status " << r.status << "\n--- stdout\n" << r.out << "--- stderr\n" << r.err;
 }
 
-class Cli : public ::testing::Test {
+class Cli : public test_support::ScratchDirTest {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/marlix-cli-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_dir = pattern;
+        ScratchDirTest::SetUp();
         fs::create_directories(m_dir / "work");
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
     }
 
     fs::path work() const { return m_dir / "work"; }
@@ -83,8 +67,8 @@ protected:
         if (pid > 0 && ::waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus)) {
             r.status = WEXITSTATUS(wstatus);
         }
-        r.out = readFile(outPath);
-        r.err = readFile(errPath);
+        r.out = ReadTestFile(outPath);
+        r.err = ReadTestFile(errPath);
         return r;
     }
 
@@ -92,34 +76,33 @@ protected:
     fs::path attachCard(std::string_view udevLabel = "CAM", std::string_view version = "") {
         const fs::path card = m_dir / "card";
         fs::create_directories(card);
-        writeFile(m_dir / "mountinfo",
-                  "22 1 8:2 / / rw,relatime - ext4 /dev/sda2 rw\n"
-                  "40 22 8:17 / " +
-                      card.string() + " rw,relatime - vfat /dev/sdb1 rw\n");
+        WriteTestFile(m_dir / "mountinfo",
+                      "22 1 8:2 / / rw,relatime - ext4 /dev/sda2 rw\n"
+                      "40 22 8:17 / " +
+                          card.string() + " rw,relatime - vfat /dev/sdb1 rw\n");
         const fs::path sys = m_dir / "sys";
-        writeFile(sys / "block/sdb/dev", "8:16\n");
-        writeFile(sys / "block/sdb/removable", "1\n");
-        writeFile(sys / "block/sdb/sdb1/dev", "8:17\n");
-        writeFile(sys / "block/sdb/sdb1/partition", "1\n");
-        writeFile(sys / "block/sda/dev", "8:0\n");
-        writeFile(sys / "block/sda/removable", "0\n");
-        writeFile(sys / "block/sda/sda2/dev", "8:2\n");
-        writeFile(sys / "block/sda/sda2/partition", "2\n");
+        WriteTestFile(sys / "block/sdb/dev", "8:16\n");
+        WriteTestFile(sys / "block/sdb/removable", "1\n");
+        WriteTestFile(sys / "block/sdb/sdb1/dev", "8:17\n");
+        WriteTestFile(sys / "block/sdb/sdb1/partition", "1\n");
+        WriteTestFile(sys / "block/sda/dev", "8:0\n");
+        WriteTestFile(sys / "block/sda/removable", "0\n");
+        WriteTestFile(sys / "block/sda/sda2/dev", "8:2\n");
+        WriteTestFile(sys / "block/sda/sda2/partition", "2\n");
         fs::create_directories(sys / "dev/block");
         fs::create_symlink("../../block/sdb/sdb1", sys / "dev/block/8:17");
         fs::create_symlink("../../block/sda/sda2", sys / "dev/block/8:2");
-        writeFile(m_dir / "udev/b8:17", "E:ID_FS_LABEL_ENC=" + std::string(udevLabel) + "\n");
+        WriteTestFile(m_dir / "udev/b8:17", "E:ID_FS_LABEL_ENC=" + std::string(udevLabel) + "\n");
         if (!version.empty())
-            writeFile(card / "version.txt", version);
+            WriteTestFile(card / "version.txt", version);
         m_env["MARLIX_TEST_MOUNTINFO"] = (m_dir / "mountinfo").string();
         m_env["MARLIX_TEST_SYSFS"] = sys.string();
         m_env["MARLIX_TEST_UDEV_DATA"] = (m_dir / "udev").string();
         return card;
     }
 
-    std::string cfg() const { return readFile(work() / "cfg.ini"); }
+    std::string cfg() const { return ReadTestFile(work() / "cfg.ini"); }
 
-    fs::path m_dir;
     std::map<std::string, std::string> m_env;
 };
 
@@ -203,7 +186,7 @@ TEST_F(Cli, ConfigOptionChoosesTheProfileFile) {
     EXPECT_EQ(list.out, "default\nfield\n") << list;
     EXPECT_FALSE(fs::exists(work() / "cfg.ini"));
 
-    writeFile(m_dir / "plain", "x");
+    WriteTestFile(m_dir / "plain", "x");
     const CliRun bad = run({"--config", (m_dir / "plain" / "cfg.ini").string(), "profiles"});
     EXPECT_EQ(bad.status, 1) << bad;
     EXPECT_NE(bad.err.find("plain/cfg.ini"), std::string::npos) << bad;
@@ -277,12 +260,13 @@ TEST_F(Cli, WriteOutputIsWhatSetWrites) {
     fs::create_directories(out.parent_path());
     const CliRun plain = run({"write", "default", "--output", out.string(), "--no-sync-clock"});
     ASSERT_EQ(plain.status, 0) << plain;
-    EXPECT_EQ(readFile(out), defaultConf());
-    EXPECT_EQ(readFile(out), readFile(fs::path(MARLIX_TEST_DATA) / "export/default_camera.conf"));
+    EXPECT_EQ(ReadTestFile(out), defaultConf());
+    EXPECT_EQ(ReadTestFile(out),
+              ReadTestFile(fs::path(MARLIX_TEST_DATA) / "export/default_camera.conf"));
 
     // The default profile asks for the clock: a 30th line with the local time.
     ASSERT_EQ(run({"write", "default", "--output", out.string()}).status, 0);
-    const std::string withClock = readFile(out);
+    const std::string withClock = ReadTestFile(out);
     ASSERT_EQ(withClock.size(), 463u + 32u);
     EXPECT_EQ(withClock.substr(0, 463), defaultConf());
     EXPECT_EQ(withClock.substr(463, 11), "sync_clock=");
@@ -299,9 +283,9 @@ TEST_F(Cli, WriteOutputIsWhatSetWrites) {
     expected.photo.m_autoShoot = 5;
     expected.image.m_wb = 3;
     expected.system.m_syncClock = 0;
-    EXPECT_EQ(readFile(out), BuildCameraConf(expected, ""));
+    EXPECT_EQ(ReadTestFile(out), BuildCameraConf(expected, ""));
     ASSERT_EQ(run({"write", "default", "--output", out.string(), "--sync-clock"}).status, 0);
-    EXPECT_EQ(readFile(out).size(), BuildCameraConf(expected, "").size() + 32);
+    EXPECT_EQ(ReadTestFile(out).size(), BuildCameraConf(expected, "").size() + 32);
 
     const CliRun nowhere =
         run({"write", "default", "--output", (m_dir / "gone" / "camera.conf").string()});
@@ -326,7 +310,7 @@ TEST_F(Cli, DevicesListsTheCardAndWriteDeviceTakesOnlyListedRoots) {
         fs::remove(card / "camera.conf");
         const CliRun written = run({"write", "default", "--device", root, "--no-sync-clock"});
         ASSERT_EQ(written.status, 0) << written;
-        EXPECT_EQ(readFile(card / "camera.conf"), defaultConf());
+        EXPECT_EQ(ReadTestFile(card / "camera.conf"), defaultConf());
     }
 
     fs::create_directories(m_dir / "notacard");
@@ -339,7 +323,7 @@ TEST_F(Cli, DevicesListsTheCardAndWriteDeviceTakesOnlyListedRoots) {
 }
 
 TEST_F(Cli, CheckReportsEveryProblemWithItsLine) {
-    writeFile(work() / "good.conf", defaultConf() + "sync_clock=2026-12-06 02:21:38\r\n");
+    WriteTestFile(work() / "good.conf", defaultConf() + "sync_clock=2026-12-06 02:21:38\r\n");
     const CliRun good = run({"check", "good.conf"});
     EXPECT_EQ(good.status, 0) << good;
     EXPECT_TRUE(good.err.empty());
@@ -349,14 +333,14 @@ TEST_F(Cli, CheckReportsEveryProblemWithItsLine) {
         if (c != '\r')
             lf += c;
     }
-    writeFile(work() / "lf.conf", lf);
+    WriteTestFile(work() / "lf.conf", lf);
     EXPECT_EQ(run({"check", "lf.conf"}).status, 0);
 
     std::string bad = defaultConf();
     bad.replace(bad.find("fov=wide"), 8, "fov=ultra");
     bad.replace(bad.find("osd=on\r\n"), 8, "");
     bad += "mode_1=1920x1080p 30\r\nsync_clock=2026-12-06 2:21:38\r\n";
-    writeFile(work() / "bad.conf", bad);
+    WriteTestFile(work() / "bad.conf", bad);
     const CliRun r = run({"check", "bad.conf"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("bad.conf:6: \"ultra\" is not an option of \"fov\""), std::string::npos)
@@ -370,7 +354,7 @@ TEST_F(Cli, CheckReportsEveryProblemWithItsLine) {
     // Nothing that is not a small regular file is read: a FIFO would block the check forever.
     ASSERT_EQ(::mkfifo((work() / "fifo.conf").c_str(), 0600), 0);
     fs::create_directories(work() / "dir.conf");
-    writeFile(work() / "huge.conf", std::string(2 << 20, 'x'));
+    WriteTestFile(work() / "huge.conf", std::string(2 << 20, 'x'));
     for (const char* name : {"absent.conf", "fifo.conf", "dir.conf", "huge.conf"}) {
         const CliRun refused = run({"check", name});
         EXPECT_EQ(refused.status, 1) << refused;
@@ -384,7 +368,7 @@ TEST_F(Cli, ImportMakesAProfileOfAValidFile) {
     s.mode.m_mode2 = 2;
     s.image.m_sharpness = 4;
     s.photo.m_photoBurst = 4;  // "20p": no page offers it, but a profile keeps it
-    writeFile(work() / "card.conf", BuildCameraConf(s, "2026-12-06 02:21:38"));
+    WriteTestFile(work() / "card.conf", BuildCameraConf(s, "2026-12-06 02:21:38"));
     const CliRun imported = run({"import", "card.conf", "--name", "from card"});
     ASSERT_EQ(imported.status, 0) << imported;
     EXPECT_EQ(run({"profiles"}).out, "default\nfrom card\n");
@@ -396,16 +380,16 @@ TEST_F(Cli, ImportMakesAProfileOfAValidFile) {
     EXPECT_EQ(run({"diff", "from card", "card.conf"}).status, 0);
 
     s.system.m_syncClock = 0;
-    writeFile(work() / "noclock.conf", BuildCameraConf(s, ""));
+    WriteTestFile(work() / "noclock.conf", BuildCameraConf(s, ""));
     ASSERT_EQ(run({"import", "noclock.conf", "--name=quiet"}).status, 0);
     EXPECT_NE(run({"show", "quiet"}).out.find("sync_clock=FALSE\n"), std::string::npos);
 
     const std::string before = cfg();
     std::string broken = BuildCameraConf(s, "");
     broken.replace(0, 15, "enable_cfg=TRUE");
-    writeFile(work() / "broken.conf", broken);
+    WriteTestFile(work() / "broken.conf", broken);
     s.image.m_iso = 6;
-    writeFile(work() / "iso.conf", BuildCameraConf(s, ""));
+    WriteTestFile(work() / "iso.conf", BuildCameraConf(s, ""));
     struct Refusal {
         std::vector<std::string> args;
         const char* named;
@@ -426,7 +410,7 @@ TEST_F(Cli, ImportMakesAProfileOfAValidFile) {
 
 TEST_F(Cli, DiffListsTheKeysThatDiffer) {
     ASSERT_EQ(run({"profiles"}).status, 0);
-    writeFile(work() / "card.conf", defaultConf() + "sync_clock=2026-12-06 02:21:38\r\n");
+    WriteTestFile(work() / "card.conf", defaultConf() + "sync_clock=2026-12-06 02:21:38\r\n");
     const CliRun same = run({"diff", "default", "card.conf"});
     EXPECT_EQ(same.status, 0) << same;
     EXPECT_EQ(same.out, "");
@@ -440,7 +424,7 @@ TEST_F(Cli, DiffListsTheKeysThatDiffer) {
         "mode_1: 1600x1200p 60 -> 1920x1080p 60\nosd: off -> on\nsync_clock: FALSE -> TRUE\n");
     EXPECT_TRUE(differs.err.empty()) << differs;
 
-    writeFile(work() / "bad.conf", "enable_cfg=true\r\n");
+    WriteTestFile(work() / "bad.conf", "enable_cfg=true\r\n");
     const CliRun bad = run({"diff", "default", "bad.conf"});
     EXPECT_EQ(bad.status, 1);
     EXPECT_TRUE(bad.out.empty());

@@ -5,27 +5,18 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "platform/files/file_io.h"
+#include "tests/support/scratch_dir.h"
 
 namespace marlix {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void writeFile(const fs::path& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using test_support::ReadTestFile;
+using test_support::WriteTestFile;
 
 std::string lineOf(const std::string& text, std::string_view key) {
     const std::string start = "\n" + std::string(key) + "=";
@@ -43,7 +34,8 @@ ProfileSelections cleared(ProfileSelections s) {
 
 TEST(CameraConf, DefaultSelectionsGiveTheGoldenFile) {
     const std::string text = BuildCameraConf(cleared(DefaultSelections()), "ignored");
-    const std::string golden = readFile(fs::path(MARLIX_TEST_DATA) / "export/default_camera.conf");
+    const std::string golden =
+        ReadTestFile(fs::path(MARLIX_TEST_DATA) / "export/default_camera.conf");
     ASSERT_EQ(golden.size(), 463u);
     EXPECT_EQ(text, golden);
 }
@@ -167,18 +159,8 @@ TEST_F(ClockText, RefusesTimesOutsideTheFourDigitYear) {
     EXPECT_FALSE(huge.message().empty());
 }
 
-class WriteCameraConfTest : public ::testing::Test {
+class WriteCameraConfTest : public test_support::ScratchDirTest {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/marlix-export-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(m_dir, ec);
-    }
     // The card root as the device list gives it: with a trailing separator.
     fs::path root() const { return fs::path(m_dir.string() + "/"); }
     std::vector<std::string> entries(const fs::path& dir) const {
@@ -187,29 +169,27 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    fs::path m_dir;
 };
 
 TEST_F(WriteCameraConfTest, ReplacesALongerFileEntirely) {
     const std::string text = BuildCameraConf(cleared(DefaultSelections()), "");
-    writeFile(m_dir / "camera.conf", std::string(4000, 'Z'));
+    WriteTestFile(m_dir / "camera.conf", std::string(4000, 'Z'));
     ASSERT_TRUE(WriteCameraConf(root(), text).ok());
-    EXPECT_EQ(readFile(m_dir / "camera.conf"), text);
+    EXPECT_EQ(ReadTestFile(m_dir / "camera.conf"), text);
     EXPECT_EQ(entries(m_dir), std::vector<std::string>{"camera.conf"});
 }
 
 TEST_F(WriteCameraConfTest, ReplacesASymlinkInsteadOfFollowingIt) {
-    writeFile(m_dir / "elsewhere.txt", "keep me");
+    WriteTestFile(m_dir / "elsewhere.txt", "keep me");
     fs::create_symlink(m_dir / "elsewhere.txt", m_dir / "camera.conf");
     ASSERT_TRUE(WriteCameraConf(root(), "enable_cfg=true\r\n").ok());
     EXPECT_FALSE(fs::is_symlink(fs::symlink_status(m_dir / "camera.conf")));
-    EXPECT_EQ(readFile(m_dir / "camera.conf"), "enable_cfg=true\r\n");
-    EXPECT_EQ(readFile(m_dir / "elsewhere.txt"), "keep me");
+    EXPECT_EQ(ReadTestFile(m_dir / "camera.conf"), "enable_cfg=true\r\n");
+    EXPECT_EQ(ReadTestFile(m_dir / "elsewhere.txt"), "keep me");
 }
 
 TEST_F(WriteCameraConfTest, AMissingOrUnusableRootFailsNamingThePath) {
-    writeFile(m_dir / "plain", "x");
+    WriteTestFile(m_dir / "plain", "x");
     for (const fs::path& bad : {m_dir / "gone/", m_dir / "plain/"}) {
         const Status status = WriteCameraConf(bad, "enable_cfg=true\r\n");
         EXPECT_FALSE(status.ok()) << bad;
@@ -217,18 +197,18 @@ TEST_F(WriteCameraConfTest, AMissingOrUnusableRootFailsNamingThePath) {
             << status.message();
     }
     EXPECT_EQ(entries(m_dir), std::vector<std::string>{"plain"});
-    EXPECT_EQ(readFile(m_dir / "plain"), "x");
+    EXPECT_EQ(ReadTestFile(m_dir / "plain"), "x");
 }
 
 TEST_F(WriteCameraConfTest, AReadOnlyCardKeepsItsFileAndLeavesNoTemporary) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root ignores directory permissions";
-    writeFile(m_dir / "camera.conf", "old");
+    WriteTestFile(m_dir / "camera.conf", "old");
     fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
     const Status status = WriteCameraConf(root(), "enable_cfg=true\r\n");
     EXPECT_FALSE(status.ok());
     EXPECT_NE(status.message().find("camera.conf"), std::string::npos);
-    EXPECT_EQ(readFile(m_dir / "camera.conf"), "old");
+    EXPECT_EQ(ReadTestFile(m_dir / "camera.conf"), "old");
     EXPECT_EQ(entries(m_dir), std::vector<std::string>{"camera.conf"});
 }
 
@@ -238,7 +218,7 @@ TEST_F(WriteCameraConfTest, AnEmptyRootWritesIntoTheWorkingDirectory) {
     const Status status = WriteCameraConf(fs::path(), "enable_cfg=true\r\n");
     fs::current_path(saved);
     ASSERT_TRUE(status.ok()) << status.message();
-    EXPECT_EQ(readFile(m_dir / "camera.conf"), "enable_cfg=true\r\n");
+    EXPECT_EQ(ReadTestFile(m_dir / "camera.conf"), "enable_cfg=true\r\n");
 }
 
 }  // namespace
