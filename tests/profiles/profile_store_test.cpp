@@ -403,6 +403,32 @@ TEST_F(ProfileStoreTest, SelectingShowsTheLastSavedValues) {
     EXPECT_EQ(store.currentIndex(), 1);
 }
 
+TEST_F(ProfileStoreTest, LoadReadsTheCurrentProfileAsStoredNow) {
+    ProfileStore store = start();
+    ASSERT_TRUE(store.SaveProfile(someValues(7)).ok());
+    ProfileSelections out;
+    out.photo.m_photoInterlock = kInterlockBurst;
+    ASSERT_TRUE(store.LoadProfile(out).ok());
+    ProfileSelections expected = someValues(7);
+    expected.photo.m_photoInterlock = kInterlockBurst;
+    EXPECT_EQ(out, expected);
+}
+
+TEST_F(ProfileStoreTest, ValuesThatAreNoOptionAreRefused) {
+    ProfileStore store = start();
+    const std::string before = readBytes(m_cfg);
+    for (int bad : {-1, 5}) {
+        ProfileSelections values = someValues(1);
+        values.mode.m_mode1 = bad;
+        const Status s = store.SaveProfile(values);
+        EXPECT_FALSE(s.ok()) << bad;
+        EXPECT_NE(s.message().find("mode_1"), std::string::npos) << s.message();
+        EXPECT_FALSE(store.CreateProfile("new", values).ok()) << bad;
+    }
+    EXPECT_EQ(readBytes(m_cfg), before);
+    EXPECT_EQ(store.profileNames().size(), 1u);
+}
+
 TEST_F(ProfileStoreTest, FailedWritesChangeNothing) {
     writeBytes(m_cfg, golden() + defaultSection("two"));
     struct Case {
