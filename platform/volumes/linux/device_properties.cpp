@@ -87,7 +87,9 @@ UdevBlockDeviceProperties::UdevBlockDeviceProperties(fs::path dataDir, fs::path 
     : m_dataDir(std::move(dataDir)), m_devDir(std::move(devDir)) {}
 
 std::optional<DeviceProperties> UdevBlockDeviceProperties::Properties(DevNum device) {
-    std::ifstream in(m_dataDir / ("b" + device.text()), std::ios::binary);
+    std::string name = "b";
+    name += device.text();
+    std::ifstream in(m_dataDir / name, std::ios::binary);
     if (!in)
         return std::nullopt;
     DeviceProperties properties;

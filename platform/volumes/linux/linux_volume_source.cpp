@@ -114,9 +114,12 @@ public:
         std::error_code error;
         for (fs::directory_iterator it(disk.dir / "slaves", error), end; !error && it != end;
              it.increment(error)) {
-            if (auto lower = diskAt(fs::canonical(it->path(), error)); lower && !error) {
+            std::error_code linkError;
+            const fs::path lowerDir = fs::canonical(it->path(), linkError);
+            if (linkError)
+                continue;
+            if (const auto lower = diskAt(lowerDir))
                 addWithLowerDisks(*lower, out, depth + 1);
-            }
         }
     }
 
