@@ -16,7 +16,8 @@ namespace marlix {
 namespace {
 
 // marlix-cli's tests point the scan at fixture trees (a mount table, a sysfs tree and a udev
-// database) through these variables; the window never reads them.
+// database) through these variables; the window never reads them. The fixtures hold no device
+// nodes, so labels come from the udev records alone.
 std::unique_ptr<VolumeSource> volumeSource() {
 #if defined(__linux__)
     const char* mountInfo = std::getenv("MARLIX_TEST_MOUNTINFO");
@@ -24,7 +25,7 @@ std::unique_ptr<VolumeSource> volumeSource() {
     const char* udevData = std::getenv("MARLIX_TEST_UDEV_DATA");
     if (mountInfo && sysfs && udevData) {
         return std::make_unique<LinuxVolumeSource>(LinuxVolumeConfig{
-            mountInfo, sysfs, std::make_shared<UdevBlockDeviceProperties>(udevData, sysfs),
+            mountInfo, sysfs, std::make_shared<UdevBlockDeviceProperties>(udevData, udevData),
             &StatVolume});
     }
 #endif

@@ -13,6 +13,7 @@
 
 #include "export/camera_conf.h"
 #include "pages/page_fields.h"
+#include "tests/devices/sysfs_fixture.h"
 #include "tests/support/scratch_dir.h"
 
 namespace marlix {
@@ -81,17 +82,9 @@ protected:
                       "40 22 8:17 / " +
                           card.string() + " rw,relatime - vfat /dev/sdb1 rw\n");
         const fs::path sys = m_dir / "sys";
-        WriteTestFile(sys / "block/sdb/dev", "8:16\n");
-        WriteTestFile(sys / "block/sdb/removable", "1\n");
-        WriteTestFile(sys / "block/sdb/sdb1/dev", "8:17\n");
-        WriteTestFile(sys / "block/sdb/sdb1/partition", "1\n");
-        WriteTestFile(sys / "block/sda/dev", "8:0\n");
-        WriteTestFile(sys / "block/sda/removable", "0\n");
-        WriteTestFile(sys / "block/sda/sda2/dev", "8:2\n");
-        WriteTestFile(sys / "block/sda/sda2/partition", "2\n");
-        fs::create_directories(sys / "dev/block");
-        fs::create_symlink("../../block/sdb/sdb1", sys / "dev/block/8:17");
-        fs::create_symlink("../../block/sda/sda2", sys / "dev/block/8:2");
+        fixture::SysfsTree tree(sys);
+        tree.AddDisk({"sda", {8, 0}, fixture::SataDisk(0), "0", "0", {{"sda2", {8, 2}}}});
+        tree.AddDisk({"sdb", {8, 16}, fixture::UsbDisk(1), "1", "0", {{"sdb1", {8, 17}}}});
         WriteTestFile(m_dir / "udev/b8:17", "E:ID_FS_LABEL_ENC=" + std::string(udevLabel) + "\n");
         if (!version.empty())
             WriteTestFile(card / "version.txt", version);
