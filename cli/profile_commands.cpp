@@ -17,6 +17,7 @@ namespace {
 
 constexpr std::string_view kClockTrue = "TRUE";
 constexpr std::string_view kClockFalse = "FALSE";
+constexpr int kPhotoBurstKey = 3;
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -35,15 +36,15 @@ std::string inQuotes(std::string_view text) {
 
 // How many of a key's options its page lets the user choose: what the store reads back, except
 // burst, whose "20p" button is never shown.
-int OfferedOptionCount(int section, int key) {
-    if (section == kSectionPhoto && key == 3)
+int offeredOptionCount(int section, int key) {
+    if (section == kSectionPhoto && key == kPhotoBurstKey)
         return 4;
     return ReadBackOptionCount(section, key);
 }
 
 std::string offeredTexts(int section, int key) {
     std::string out;
-    for (int i = 0; i < OfferedOptionCount(section, key); ++i) {
+    for (int i = 0; i < offeredOptionCount(section, key); ++i) {
         if (i)
             out += ", ";
         out += inQuotes(OptionText(section, key, i));
@@ -207,7 +208,7 @@ int RunSet(Invocation& in) {
             continue;
         }
         int found = -1;
-        for (int option = 0; option < OfferedOptionCount(address->section, address->key);
+        for (int option = 0; option < offeredOptionCount(address->section, address->key);
              ++option) {
             if (OptionText(address->section, address->key, option) == text) {
                 found = option;

@@ -1,14 +1,19 @@
 #include "export/camera_conf.h"
 
 #include <cassert>
+#include <cerrno>
 
 #include "platform/files/file_io.h"
+#include "platform/text.h"
 
 namespace marlix {
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// Photo keys that the interlock rule may write as "off" (option 0).
+constexpr int kAutoShootKey = 1;
+constexpr int kPhotoBurstKey = 3;
 
 void appendLine(std::string& text, std::string_view key, std::string_view value) {
     text.append(key);
@@ -43,9 +48,9 @@ std::string BuildCameraConf(const ProfileSelections& s, std::string_view clockTe
     text.append(kLineEnd);
     for (const SettingAddress& a : kCameraConfOrder) {
         OptionIndex index = SelectionField(s, a.section, a.key);
-        if (a.section == kSectionPhoto && a.key == 1 && burstWins)
+        if (a.section == kSectionPhoto && a.key == kAutoShootKey && burstWins)
             index = 0;
-        if (a.section == kSectionPhoto && a.key == 3 && autoShootWins)
+        if (a.section == kSectionPhoto && a.key == kPhotoBurstKey && autoShootWins)
             index = 0;
         AppendSettingLine(a.section, a.key, index, text);
     }
@@ -56,8 +61,10 @@ std::string BuildCameraConf(const ProfileSelections& s, std::string_view clockTe
 
 Result<std::string> LocalClockText(std::time_t now) {
     std::tm local{};
+    errno = 0;
     if (::localtime_r(&now, &local) == nullptr) {
-        return Status::failure("Cannot convert the current time to local time for camera.conf");
+        return Status::failure("Cannot convert the current time to local time for camera.conf: " +
+                               ErrnoText(errno != 0 ? errno : EOVERFLOW));
     }
     char buffer[128];
     const std::size_t n = std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
