@@ -6,7 +6,6 @@
 namespace marlix {
 
 class CAboutDlg : public CDialog {
-    Q_OBJECT
 public:
     static constexpr int IDD = 100;
     explicit CAboutDlg(QWidget* parent = nullptr) : CDialog(IDD, parent) {}

@@ -288,14 +288,15 @@ void CTavrelDlg::InitDeviceList() {
 
     // Roots here are mount points rather than drive letters, so the first column is wider than
     // a drive letter needs; the last column takes the rest of the list's width.
-    QRect client;
-    m_deviceList.GetClientRect(&client);
+    // The client area is what lies inside the list's frame.
+    const ListViewWidget* view = m_deviceList.listView();
+    const int clientWidth = view->width() - 2 * view->frameWidth();
     constexpr int kDeviceWidth = 150, kLabelWidth = 100, kDescriptionWidth = 200;
     m_deviceList.InsertColumn(0, "Device", LVCFMT_LEFT, kDeviceWidth);
     m_deviceList.InsertColumn(1, "Label", LVCFMT_LEFT, kLabelWidth);
     m_deviceList.InsertColumn(2, "Description", LVCFMT_LEFT, kDescriptionWidth);
     m_deviceList.InsertColumn(3, "Version", LVCFMT_LEFT,
-                              client.width() - kDeviceWidth - kLabelWidth - kDescriptionWidth);
+                              clientWidth - kDeviceWidth - kLabelWidth - kDescriptionWidth);
 
     // A one-line note for what "Set" did, between the device list and the tab control.
     m_status = new QLabel(this);

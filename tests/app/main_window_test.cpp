@@ -55,6 +55,7 @@ private:
     QList<Message> m_messages;
     QString m_typedName;
     bool m_cancelNew = false;
+    bool m_nameFieldFocused = false;
     QString m_savedCwd;
 
     void start(bool withCard = true) {
@@ -118,7 +119,7 @@ private slots:
                 return IDCANCEL;
             }
             auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(1063));
-            if (!edit || !edit->hasFocus()) qWarning("the name field does not have the focus");
+            m_nameFieldFocused = edit != nullptr && dialog.focusWidget() == edit;
             if (edit) edit->setText(m_typedName);
             dialog.OnOK();
             return IDOK;
@@ -181,6 +182,7 @@ private slots:
         newProfile("Night");
         QCOMPARE(listItems(), (QStringList{"default", "Night"}));
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), 1);
+        QVERIFY(m_nameFieldFocused);
         QVERIFY(readFile(cfgPath()).contains("[profile-Night]\nmode_1=1600x1200p 30\n"));
         QVERIFY(button(m_dlg->m_modePage, 1043)->isChecked());  // pages unchanged
 
@@ -192,9 +194,9 @@ private slots:
         const QList<Refused> refused = {
             {"Night", "This name has be used !"},
             {"NIGHT", "This name has be used !"},
-            {"", "empty"},
-            {"   ", "blank"},
-            {" lead", "blank"},
+            {"", "name"},
+            {"   ", "name"},
+            {" lead", "space"},
             {"a[b", "["},
             {"two\nlines", "line"},
         };

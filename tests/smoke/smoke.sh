@@ -78,7 +78,7 @@ sleep 0.3
 declare -A seen=()
 seen[$(shot)]=1
 for tab in 2 3 4 5; do
-    xdotool key --window "$window" Right
+    xdotool key Right
     sleep 0.3
     seen[$(shot)]=1
 done
@@ -87,7 +87,7 @@ if [ "${#seen[@]}" -ne 5 ]; then
     exit 1
 fi
 
-xdotool key --window "$window" Escape
+xdotool key Escape
 for _ in $(seq 1 100); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.05
