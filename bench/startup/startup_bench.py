@@ -37,12 +37,14 @@ def window_shown(title, env):
 def one_run(binary, title, env):
     with tempfile.TemporaryDirectory() as work:
         start = time.perf_counter()
-        proc = subprocess.Popen([binary], cwd=work, env=env,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        log = open(os.path.join(work, "log"), "w+")
+        proc = subprocess.Popen([binary], cwd=work, env=env, stdout=log, stderr=log)
         try:
             while not window_shown(title, env):
                 if proc.poll() is not None:
-                    raise SystemExit(f"{binary} ended before showing its window")
+                    log.seek(0)
+                    raise SystemExit(f"{binary} ended (status {proc.returncode}) before showing "
+                                     f"its window:\n{log.read()}")
                 if time.perf_counter() - start > 20:
                     raise SystemExit(f"{binary} showed no window within 20 s")
             shown = time.perf_counter() - start
@@ -63,12 +65,18 @@ def main():
         if not shutil.which(tool):
             raise SystemExit(f"{tool} is not installed")
     display = free_display()
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1600x1000x24", "-nolisten", "tcp"],
+    # -noreset: the server would otherwise reset, and refuse connections, as each client leaves.
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1600x1000x24", "-nolisten", "tcp",
+                             "-noreset"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     env = dict(os.environ, DISPLAY=display)
     env.pop("QT_QPA_PLATFORM", None)
     try:
-        time.sleep(1.0)
+        for _ in range(200):  # until the server takes connections
+            if subprocess.run(["xdotool", "getmouselocation"], env=env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0:
+                break
+            time.sleep(0.05)
         results = {"marlix": [], "bare": []}
         one_run(bare, "BARE", env)  # warm the file cache for both
         one_run(marlix, "MARLIX", env)
@@ -76,7 +84,7 @@ def main():
             results["bare"].append(one_run(bare, "BARE", env))
             results["marlix"].append(one_run(marlix, "MARLIX", env))
     finally:
-        xvfb.kill()
+        xvfb.terminate()  # lets the server remove its lock file
         xvfb.wait()
 
     def summary(name):

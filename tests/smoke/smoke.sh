@@ -29,7 +29,7 @@ for n in $(seq 91 140); do
         break
     fi
 done
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display
 for _ in $(seq 1 100); do
