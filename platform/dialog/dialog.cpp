@@ -54,7 +54,7 @@ QString SpokenCaption(std::string_view caption) {
         }
         spoken += raw[i];
     }
-    return spoken.simplified();
+    return spoken.trimmed();
 }
 
 bool IsRadio(const ControlTemplate& control) {
