@@ -11,80 +11,51 @@ auto& fieldOf(Selections& s, int section, int key) {
     switch (section) {
         case kSectionMode:
             switch (key) {
-                case 0:
-                    return s.mode.m_mode1;
-                case 1:
-                    return s.mode.m_mode2;
-                case 2:
-                    return s.mode.m_mode3;
+                case 0: return s.mode.m_mode1;
+                case 1: return s.mode.m_mode2;
+                case 2: return s.mode.m_mode3;
             }
             break;
         case kSectionVideo:
             switch (key) {
-                case 0:
-                    return s.video.m_videoQuality;
-                case 1:
-                    return s.video.m_fov;
-                case 2:
-                    return s.video.m_timelapse;
-                case 3:
-                    return s.video.m_videoStamp;
-                case 4:
-                    return s.video.m_micVol;
-                case 5:
-                    return s.video.m_autoRec;
-                case 6:
-                    return s.video.m_loopRec;
-                case 7:
-                    return s.video.m_recBeep;
+                case 0: return s.video.m_videoQuality;
+                case 1: return s.video.m_fov;
+                case 2: return s.video.m_timelapse;
+                case 3: return s.video.m_videoStamp;
+                case 4: return s.video.m_micVol;
+                case 5: return s.video.m_autoRec;
+                case 6: return s.video.m_loopRec;
+                case 7: return s.video.m_recBeep;
             }
             break;
         case kSectionPhoto:
             switch (key) {
-                case 0:
-                    return s.photo.m_photoQuality;
-                case 1:
-                    return s.photo.m_autoShoot;
-                case 2:
-                    return s.photo.m_photoStamp;
-                case 3:
-                    return s.photo.m_photoBurst;
+                case 0: return s.photo.m_photoQuality;
+                case 1: return s.photo.m_autoShoot;
+                case 2: return s.photo.m_photoStamp;
+                case 3: return s.photo.m_photoBurst;
             }
             break;
         case kSectionImage:
             switch (key) {
-                case 0:
-                    return s.image.m_meter;
-                case 1:
-                    return s.image.m_iso;
-                case 2:
-                    return s.image.m_wb;
-                case 3:
-                    return s.image.m_ev;
-                case 4:
-                    return s.image.m_sharpness;
+                case 0: return s.image.m_meter;
+                case 1: return s.image.m_iso;
+                case 2: return s.image.m_wb;
+                case 3: return s.image.m_ev;
+                case 4: return s.image.m_sharpness;
             }
             break;
         case kSectionSystem:
             switch (key) {
-                case 0:
-                    return s.system.m_syncClock;
-                case 1:
-                    return s.system.m_imageRotate;
-                case 2:
-                    return s.system.m_tvMode;
-                case 3:
-                    return s.system.m_lightFreq;
-                case 4:
-                    return s.system.m_autoShutdown;
-                case 5:
-                    return s.system.m_dateFmt;
-                case 6:
-                    return s.system.m_osd;
-                case 7:
-                    return s.system.m_opBeep;
-                case 8:
-                    return s.system.m_format;
+                case 0: return s.system.m_syncClock;
+                case 1: return s.system.m_imageRotate;
+                case 2: return s.system.m_tvMode;
+                case 3: return s.system.m_lightFreq;
+                case 4: return s.system.m_autoShutdown;
+                case 5: return s.system.m_dateFmt;
+                case 6: return s.system.m_osd;
+                case 7: return s.system.m_opBeep;
+                case 8: return s.system.m_format;
             }
             break;
     }
@@ -130,10 +101,8 @@ ProfileSelections DefaultSelections() {
 }
 
 int ReadBackOptionCount(int section, int key) {
-    if (section == kSectionImage && key == 1)
-        return 6;  // image_iso: "auto" to "1600"
-    if (section == kSectionSystem && key == 4)
-        return 4;  // auto_shutdown: "off" to "10Min"
+    if (section == kSectionImage && key == 1) return 6;   // image_iso: "auto" to "1600"
+    if (section == kSectionSystem && key == 4) return 4;  // auto_shutdown: "off" to "10Min"
     return OptionCount(section, key);
 }
 
