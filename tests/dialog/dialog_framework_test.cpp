@@ -658,6 +658,12 @@ private slots:
         QVERIFY(list.SetItemText(1, 1, QStringLiteral("CARD")));
         QVERIFY(!list.SetItemText(2, 1, QStringLiteral("none")));
         QVERIFY(dialog.itemReports.isEmpty());  // inserting and sub-item text are silent
+        // The client area lies inside the border, so columns that add up to its width need no
+        // scroll bar.
+        QRect client;
+        list.GetClientRect(&client);
+        QCOMPARE(client.size(), list.GetSafeHwnd()->contentsRect().size());
+        QVERIFY(client.width() < list.GetSafeHwnd()->width());
         QVERIFY(list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
         QCOMPARE(dialog.itemReports, QList<int>{1});
         QVERIFY(list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));

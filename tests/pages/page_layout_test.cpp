@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTest>
 #include <memory>
+#include <vector>
 
 #include "pages/page_logic.h"
 #include "pages/settings_pages.h"
@@ -272,6 +273,58 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&tabs));
             QCoreApplication::processEvents();
             QVERIFY(tabs.grab().save(dir + QStringLiteral("/page-%1.png").arg(kPages[tab])));
+        }
+        {
+            // The main window as the program sets it up, pages and all.
+            CDialog window(kIddMain);
+            QVERIFY(window.Create(kIddMain, nullptr));
+            CTabCtrl tabs;
+            CListCtrl devices;
+            CListBox profiles;
+            QVERIFY(tabs.Attach(window.GetDlgItem(kIdcTab)));
+            QVERIFY(devices.Attach(window.GetDlgItem(kIdcDeviceList)));
+            QVERIFY(profiles.Attach(window.GetDlgItem(kIdcProfileList)));
+            const QFont uiFont = MakeCellHeightFont("System", 18);
+            profiles.SetFont(uiFont);
+            tabs.SetFont(uiFont);
+            for (int i = 0; i < 5; ++i) {
+                tabs.InsertItem(i, captions[i]);
+            }
+            std::vector<std::unique_ptr<CDialog>> pages;
+            QRect client;
+            tabs.GetClientRect(&client);
+            for (int id : kPages) {
+                pages.push_back(MakePage(id));
+                QVERIFY(pages.back()->Create(id, tabs.GetSafeHwnd()));
+                pages.back()->MoveWindow(1, 26, client.width() - 5, client.height() - 30);
+            }
+            pages.front()->ShowWindow(SW_SHOW);
+            devices.SetExtendedStyle(devices.GetExtendedStyle() | LVS_EX_GRIDLINES |
+                                     LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT);
+            CImageList images;
+            images.Create(32, 32, 0x19, 1, 1);
+            images.SetBkColor(Qt::white);
+            images.Add(window.style()->standardIcon(QStyle::SP_DriveHDIcon));
+            devices.SetImageList(&images, LVSIL_SMALL);
+            QRect listClient;
+            devices.GetClientRect(&listClient);
+            devices.InsertColumn(0, QStringLiteral("Device"), LVCFMT_LEFT, 65);
+            devices.InsertColumn(1, QStringLiteral("Label"), LVCFMT_LEFT, 100);
+            devices.InsertColumn(2, QStringLiteral("Description"), LVCFMT_LEFT, 200);
+            devices.InsertColumn(3, QStringLiteral("Version"), LVCFMT_LEFT,
+                                 listClient.width() - 365);
+            devices.InsertItem(0, QStringLiteral("/media/card/"));
+            devices.SetItemText(0, 1, QStringLiteral("CAMERA"));
+            devices.SetItemText(0, 2, QStringLiteral("30424 MB/30436 MB(29 G/29 G)"));
+            devices.SetItemText(0, 3, QStringLiteral("No infomation"));
+            devices.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            profiles.AddString(QStringLiteral("default"));
+            profiles.AddString(QStringLiteral("night"));
+            profiles.SetCurSel(0);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCoreApplication::processEvents();
+            QVERIFY(window.grab().save(dir + QStringLiteral("/dialog-%1.png").arg(kIddMain)));
         }
         for (int id : {kIddAboutBox, kIddNewProfile}) {
             CDialog dialog(id);
