@@ -113,8 +113,8 @@ constexpr std::array kVideoControls = {
     Radio(1019, "1 Seconds", {77, 111, 54, 10}),
     Radio(1020, "2 Seconds", {133, 111, 52, 10}),
     Radio(1021, "5 Seconds", {186, 111, 56, 10}),
-    Radio(1022, "10 Seconds", {21, 128, 54, 10}),
-    Radio(1023, "30 Seconds", {77, 128, 54, 10}),
+    Radio(1022, "10 Seconds", {21, 128, 56, 10}),
+    Radio(1023, "30 Seconds", {77, 128, 56, 10}),
     Radio(1024, "60 Seconds", {133, 128, 56, 10}),
     FirstRadio(1027, "OFF", {20, 172, 50, 10}),
     Radio(1028, "Time", {77, 172, 50, 10}),
@@ -173,7 +173,7 @@ constexpr std::array kImageControls = {
     Slider(1058, {24, 135, 323, 39}),
     Label(kIdStatic, "-", {19, 142, 5, 8}),
     Label(kIdStatic, "+", {352, 142, 8, 8}),
-    Label(kIdStatic, "-2.0", {13, 165, 18, 8}),
+    Label(kIdStatic, "-2.0", {13, 165, 15, 8}),
     Label(kIdStatic, "+2.0", {347, 165, 20, 8}),
     Label(1059, "ev", {182, 178, 22, 8}),
     Line(kIdStatic, {7, 46, 370, 1}),
@@ -182,7 +182,7 @@ constexpr std::array kImageControls = {
     Line(kIdStatic, {7, 199, 370, 1}),
     Heading(1110, "Sharpness", {15, 205, 50, 8}),
     Slider(1109, {24, 223, 323, 24}),
-    Label(kIdStatic, "Soft", {13, 231, 18, 8}),
+    Label(kIdStatic, "Soft", {13, 231, 15, 8}),
     Label(kIdStatic, "Hard", {348, 231, 20, 8}),
     Label(1111, "sharpness", {183, 250, 34, 8}),
 };
@@ -231,7 +231,7 @@ constexpr std::array kPhotoControls = {
 // ---- System page (134) ----------------------------------------------------------------------
 
 constexpr std::array kSystemControls = {
-    Check(1061, "sync time and date", {27, 18, 77, 10}, kGroup | kTab),
+    Check(1061, "sync time and date", {27, 18, 80, 10}, kGroup | kTab),
     Heading(1064, "Image Rotate", {15, 42, 60, 8}),
     FirstRadio(1042, "Normal", {27, 57, 42, 10}),
     Radio(1043, "Rotate 180°", {70, 57, 60, 10}),
@@ -255,7 +255,7 @@ constexpr std::array kSystemControls = {
     FirstRadio(1096, "OFF", {27, 255, 42, 10}),
     Radio(1097, "ON", {70, 255, 42, 10}),
     // Inside the OSD run, but not a radio button: it takes no position there.
-    Check(1099, "Format SD card", {266, 18, 65, 10}),
+    Check(1099, "Format SD card", {266, 18, 70, 10}),
     Heading(1102, "Beep", {17, 276, 30, 8}),
     FirstRadio(1100, "OFF", {27, 291, 42, 10}),
     Radio(1101, "ON", {70, 291, 42, 10}),

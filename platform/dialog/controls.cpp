@@ -1,6 +1,7 @@
 #include "platform/dialog/controls.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QHeaderView>
 #include <QIcon>
 #include <QItemSelectionModel>
@@ -561,8 +562,16 @@ void CWnd::MoveWindow(const QRect& rect, bool repaint) {
     marlix::MoveWindow(m_hWnd, rect.x(), rect.y(), rect.width(), rect.height(), repaint);
 }
 void CWnd::GetClientRect(QRect* rect) const {
-    if (rect != nullptr) {
-        *rect = m_hWnd ? m_hWnd->rect() : QRect();
+    if (rect == nullptr) {
+        return;
+    }
+    if (m_hWnd == nullptr) {
+        *rect = QRect();
+    } else if (auto* area = qobject_cast<QAbstractScrollArea*>(m_hWnd.data())) {
+        // Inside the border, as the platform's client area of a list is.
+        *rect = QRect(QPoint(0, 0), area->contentsRect().size());
+    } else {
+        *rect = m_hWnd->rect();
     }
 }
 void CWnd::SetWindowText(const QString& text) {

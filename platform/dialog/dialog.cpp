@@ -54,7 +54,7 @@ QString SpokenCaption(std::string_view caption) {
         }
         spoken += raw[i];
     }
-    return spoken.simplified();
+    return spoken.trimmed();
 }
 
 bool IsRadio(const ControlTemplate& control) {
@@ -628,7 +628,7 @@ int CDialog::MessageBoxW(const QString& text, const QString& caption, unsigned t
 
 // ---- notifications ---------------------------------------------------------------------------
 
-void CDialog::connectCommand(int code, int id, std::function<void()> handler) {
+void CDialog::bindCommand(int code, int id, std::function<void()> handler) {
     // As in a message map, the first entry for a notification wins.
     if (!m_mapped.insert({code, id}).second) {
         return;
@@ -655,7 +655,7 @@ void CDialog::connectCommand(int code, int id, std::function<void()> handler) {
     }
 }
 
-void CDialog::connectNotify(int code, int id, std::function<void(NMHDR*, LRESULT*)> handler) {
+void CDialog::bindNotify(int code, int id, std::function<void(NMHDR*, LRESULT*)> handler) {
     if (!m_mapped.insert({code, id}).second) {
         return;
     }
@@ -902,21 +902,29 @@ bool CDialog::focusNextPrevChild(bool next) {
         return true;
     }
     QWidget* focus = root->window()->focusWidget();
+    // The stop that holds the focus: the focused control itself or its radio group, else the
+    // innermost stop containing it (a tab control contains its pages, but a page's own stops
+    // come first).
     qsizetype current = -1;
-    for (qsizetype i = 0; i < targets.size(); ++i) {
+    qsizetype container = -1;
+    for (qsizetype i = 0; focus != nullptr && i < targets.size(); ++i) {
         QWidget* target = targets[i];
-        if (focus == nullptr) {
-            break;
-        }
         const auto* targetButton = qobject_cast<QAbstractButton*>(target);
         const auto* focusButton = qobject_cast<QAbstractButton*>(focus);
         const bool sameGroup = targetButton != nullptr && focusButton != nullptr &&
                                targetButton->group() != nullptr &&
                                targetButton->group() == focusButton->group();
-        if (target == focus || target->isAncestorOf(focus) || sameGroup) {
+        if (target == focus || sameGroup) {
             current = i;
             break;
         }
+        if (target->isAncestorOf(focus) &&
+            (container < 0 || targets[container]->isAncestorOf(target))) {
+            container = i;
+        }
+    }
+    if (current < 0) {
+        current = container;
     }
     const qsizetype count = targets.size();
     const qsizetype to =

@@ -169,7 +169,7 @@ protected:
     void MapCommand(int code, int id, void (D::*handler)()) {
         static_assert(std::is_base_of_v<CDialog, D>);
         D* self = static_cast<D*>(this);
-        connectCommand(code, id, [self, handler] { (self->*handler)(); });
+        bindCommand(code, id, [self, handler] { (self->*handler)(); });
     }
     // WM_NOTIFY entries: NM_CUSTOMDRAW (sliders), TCN_SELCHANGE (tab controls), LVN_ITEMCHANGED
     // (list views; the record is an NMLISTVIEW), NM_CUSTOMDRAW's an NMCUSTOMDRAW.
@@ -177,7 +177,7 @@ protected:
     void MapNotify(int code, int id, void (D::*handler)(NMHDR*, LRESULT*)) {
         static_assert(std::is_base_of_v<CDialog, D>);
         D* self = static_cast<D*>(this);
-        connectNotify(code, id, [self, handler](NMHDR* header, LRESULT* result) {
+        bindNotify(code, id, [self, handler](NMHDR* header, LRESULT* result) {
             (self->*handler)(header, result);
         });
     }
@@ -205,8 +205,8 @@ private:
     void buildRadioGroups();
     void nameRadioGroups();
     QString headingFor(std::size_t index) const;
-    void connectCommand(int code, int id, std::function<void()> handler);
-    void connectNotify(int code, int id, std::function<void(NMHDR*, LRESULT*)> handler);
+    void bindCommand(int code, int id, std::function<void()> handler);
+    void bindNotify(int code, int id, std::function<void(NMHDR*, LRESULT*)> handler);
     void connectStandardButtons();
     void dispatchCommand(int id);
     void pressEnter();

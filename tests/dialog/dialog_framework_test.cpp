@@ -470,6 +470,38 @@ private slots:
         QCOMPARE(page.focusWidget(), page.GetDlgItem(501));
     }
 
+    void tabGoesThroughTheShownPageOfATabControl() {
+        ListDialog window;
+        QVERIFY(window.Create(9004, nullptr));
+        TestDialog shownPage(kPage);
+        TestDialog hiddenPage(kPage);
+        QWidget* tabs = window.GetDlgItem(703);
+        QVERIFY(hiddenPage.Create(9001, tabs));
+        QVERIFY(shownPage.Create(9001, tabs));
+        shownPage.ShowWindow(SW_SHOW);
+        window.m_tabs.InsertItem(0, QStringLiteral("One"));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        window.GetDlgItem(702)->setFocus();
+        QList<QWidget*> visited;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+            visited.append(window.focusWidget());
+        }
+        // List box, then the tab control, then the controls of the page it shows.
+        QCOMPARE(visited[0], window.m_tabs.tabControl()->tabBar());
+        QCOMPARE(visited[1], shownPage.GetDlgItem(101));
+        QCOMPARE(visited[2], shownPage.GetDlgItem(104));
+        QCOMPARE(visited[3], shownPage.GetDlgItem(201));
+        for (QWidget* w : visited) {
+            QVERIFY(!hiddenPage.isAncestorOf(w));
+        }
+        // Shift+Tab from the page's first stop goes back to the tab control.
+        shownPage.GetDlgItem(101)->setFocus();
+        QTest::keyClick(shownPage.GetDlgItem(101), Qt::Key_Backtab);
+        QCOMPARE(window.focusWidget(), window.m_tabs.tabControl()->tabBar());
+    }
+
     void radioButtonsAreNamedAfterTheirHeading() {
         TestDialog page(kPage);
         QVERIFY(page.Create(9001, nullptr));
@@ -626,6 +658,12 @@ private slots:
         QVERIFY(list.SetItemText(1, 1, QStringLiteral("CARD")));
         QVERIFY(!list.SetItemText(2, 1, QStringLiteral("none")));
         QVERIFY(dialog.itemReports.isEmpty());  // inserting and sub-item text are silent
+        // The client area lies inside the border, so columns that add up to its width need no
+        // scroll bar.
+        QRect client;
+        list.GetClientRect(&client);
+        QCOMPARE(client.size(), list.GetSafeHwnd()->contentsRect().size());
+        QVERIFY(client.width() < list.GetSafeHwnd()->width());
         QVERIFY(list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
         QCOMPARE(dialog.itemReports, QList<int>{1});
         QVERIFY(list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
