@@ -14,6 +14,7 @@
 #include "devices/device_events.h"
 #include "devices/device_watcher.h"
 #include "export/camera_conf.h"
+#include "platform/dialog/dialog_font.h"
 #include "platform/text.h"
 #include "profiles/dlg_new_cfg.h"
 #include "resources/resource_ids.h"
@@ -199,11 +200,9 @@ void CTavrelDlg::OnProfileSelChange() {
 // ---- pages --------------------------------------------------------------------------------
 
 void CTavrelDlg::InitTabPages() {
-    // A bold sans face with an 18-pixel cell, standing in for the "System" font the list and
-    // the tab headers use.
-    m_uiFont = QFont("Liberation Sans");
-    m_uiFont.setPixelSize(14);
-    m_uiFont.setBold(true);
+    // An 18-pixel cell of the "System" face (mapped to an installed sans face), for the profile
+    // list and the tab headers only.
+    m_uiFont = MakeCellHeightFont("System", 18);
     m_profileList.SetFont(m_uiFont);
     m_tabCtrl.SetFont(m_uiFont);
 
@@ -288,15 +287,14 @@ void CTavrelDlg::InitDeviceList() {
 
     // Roots here are mount points rather than drive letters, so the first column is wider than
     // a drive letter needs; the last column takes the rest of the list's width.
-    // The client area is what lies inside the list's frame.
-    const ListViewWidget* view = m_deviceList.listView();
-    const int clientWidth = view->width() - 2 * view->frameWidth();
+    QRect client;
+    m_deviceList.GetClientRect(&client);
     constexpr int kDeviceWidth = 150, kLabelWidth = 100, kDescriptionWidth = 200;
     m_deviceList.InsertColumn(0, "Device", LVCFMT_LEFT, kDeviceWidth);
     m_deviceList.InsertColumn(1, "Label", LVCFMT_LEFT, kLabelWidth);
     m_deviceList.InsertColumn(2, "Description", LVCFMT_LEFT, kDescriptionWidth);
     m_deviceList.InsertColumn(3, "Version", LVCFMT_LEFT,
-                              clientWidth - kDeviceWidth - kLabelWidth - kDescriptionWidth);
+                              client.width() - kDeviceWidth - kLabelWidth - kDescriptionWidth);
 
     // A one-line note for what "Set" did, between the device list and the tab control.
     m_status = new QLabel(this);
