@@ -37,13 +37,17 @@ std::optional<std::filesystem::path> askForFolder(QWidget* parent) {
     QPushButton* choose = box.addButton("&Choose Folder...", QMessageBox::AcceptRole);
     box.setDefaultButton(choose);
     box.exec();
-    if (box.clickedButton() != choose) return std::nullopt;
+    if (box.clickedButton() != choose)
+        return std::nullopt;
     const QString folder = QFileDialog::getExistingDirectory(parent, "Write camera.conf into");
-    if (folder.isEmpty()) return std::nullopt;
+    if (folder.isEmpty())
+        return std::nullopt;
     return PathFromUtf8(folder.toStdString());
 }
 
-QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 // Tab captions and the page of each tab, in tab order.
 constexpr const char* kTabCaptions[5] = {"Mode Setting", "Video Setting", "Photo Setting",
@@ -51,14 +55,17 @@ constexpr const char* kTabCaptions[5] = {"Mode Setting", "Video Setting", "Photo
 
 }  // namespace
 
-void CTavrelDlg::SetFolderPrompt(FolderPrompt prompt) { folderPrompt() = std::move(prompt); }
+void CTavrelDlg::SetFolderPrompt(FolderPrompt prompt) {
+    folderPrompt() = std::move(prompt);
+}
 
 CTavrelDlg::CTavrelDlg(QWidget* parent) : CTavrelDlg(Options{}, parent) {}
 
 CTavrelDlg::CTavrelDlg(Options options, QWidget* parent)
     : CDialog(IDD, parent), m_options(std::move(options)) {
     m_appIcon = IconResource(kIdrMainIcon);
-    if (!m_options.volumes) m_options.volumes = CreateSystemVolumeSource();
+    if (!m_options.volumes)
+        m_options.volumes = CreateSystemVolumeSource();
 }
 
 CTavrelDlg::~CTavrelDlg() = default;
@@ -137,12 +144,14 @@ void CTavrelDlg::InitProfileStore() {
 
 void CTavrelDlg::FillProfileList() {
     for (const std::string& name : m_store.profileNames()) m_profileList.AddString(Q(name));
-    if (m_profileList.GetCount() > 0) m_profileList.SetCurSel(m_store.currentIndex());
+    if (m_profileList.GetCount() > 0)
+        m_profileList.SetCurSel(m_store.currentIndex());
 }
 
 void CTavrelDlg::OnNewProfile() {
     CDlgNewCFG dialog(this);
-    if (dialog.DoModal() != IDOK) return;
+    if (dialog.DoModal() != IDOK)
+        return;
     const std::string name = dialog.m_name.toStdString();
     if (const auto problem = ProfileStore::NameProblem(name)) {
         MessageBoxW(Q(*problem), "Notify");
@@ -165,7 +174,8 @@ void CTavrelDlg::OnNewProfile() {
 
 void CTavrelDlg::OnDelProfile() {
     const int selected = m_profileList.GetCurSel();
-    if (selected < 0) return;  // nothing shown as chosen: nothing to delete
+    if (selected < 0)
+        return;  // nothing shown as chosen: nothing to delete
     ProfileSelections values = PageFields();
     const Status status = m_store.DeleteProfile(selected, values);
     if (!status) {
@@ -175,18 +185,22 @@ void CTavrelDlg::OnDelProfile() {
     m_profileList.DeleteString(selected);
     // The neighbour that takes the selection is also the profile the pages show and Save writes.
     m_profileList.SetCurSel(m_store.currentIndex());
-    if (m_store.currentIndex() >= 0) WritePages(values);
+    if (m_store.currentIndex() >= 0)
+        WritePages(values);
 }
 
 void CTavrelDlg::OnSaveProfile() {
-    if (m_profileList.GetCurSel() < 0) return;
+    if (m_profileList.GetCurSel() < 0)
+        return;
     const Status status = m_store.SaveProfile(ReadPages());
-    if (!status) ShowError(status.message());
+    if (!status)
+        ShowError(status.message());
 }
 
 void CTavrelDlg::OnProfileSelChange() {
     const int selected = m_profileList.GetCurSel();
-    if (selected < 0) return;
+    if (selected < 0)
+        return;
     ProfileSelections values = PageFields();
     const Status status = m_store.SelectProfile(selected, values);
     if (!status) {
@@ -227,7 +241,8 @@ void CTavrelDlg::OnTabSelChange(NMHDR*, LRESULT* result) {
     m_pages[m_currentPage]->ShowWindow(SW_HIDE);
     m_currentPage = m_tabCtrl.GetCurSel();
     m_pages[m_currentPage]->ShowWindow(SW_SHOW);
-    if (result) *result = 0;
+    if (result)
+        *result = 0;
 }
 
 ProfileSelections CTavrelDlg::PageFields() const {
@@ -307,7 +322,8 @@ void CTavrelDlg::InitDeviceList() {
 
 void CTavrelDlg::ScanRemovableDrives() {
     const Status status = m_deviceState.Rescan(*m_options.volumes);
-    if (!status) SetStatus(Q(status.message()));
+    if (!status)
+        SetStatus(Q(status.message()));
     m_drives = m_deviceState.roots();
     m_targetRoot = m_deviceState.targetRoot();
     FillDeviceList();
@@ -332,17 +348,22 @@ int CTavrelDlg::FillDeviceList() {
 }
 
 void CTavrelDlg::OnDeviceItemChanged(NMHDR* header, LRESULT* result) {
-    if (result) *result = 0;
+    if (result)
+        *result = 0;
     const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
-    if (m_filling || change == nullptr || change->iItem < 0) return;
+    if (m_filling || change == nullptr || change->iItem < 0)
+        return;
     // Only a row that became selected is the user's choice; the row losing the selection in the
     // same click reports too, and must not win.
-    if (!(change->uNewState & LVIS_SELECTED)) return;
-    if (m_deviceState.Choose(change->iItem)) m_targetRoot = m_deviceState.targetRoot();
+    if (!(change->uNewState & LVIS_SELECTED))
+        return;
+    if (m_deviceState.Choose(change->iItem))
+        m_targetRoot = m_deviceState.targetRoot();
 }
 
 bool CTavrelDlg::OnDeviceChange(unsigned eventCode, void*) {
-    if (ShouldRescanDrives(eventCode)) ScanRemovableDrives();
+    if (ShouldRescanDrives(eventCode))
+        ScanRemovableDrives();
     return true;
 }
 
@@ -356,7 +377,8 @@ void CTavrelDlg::OnSet() {
         // anything; ask where to write instead.
         const FolderPrompt& prompt = folderPrompt();
         const auto folder = prompt ? prompt(this) : askForFolder(this);
-        if (!folder) return;
+        if (!folder)
+            return;
         root = *folder;
     }
     const ProfileSelections values = ReadPages();
@@ -380,12 +402,17 @@ void CTavrelDlg::OnSet() {
 
 // ---- messages -----------------------------------------------------------------------------
 
-void CTavrelDlg::ShowError(const std::string& message) { MessageBoxW(Q(message), "MARLIX"); }
-
-void CTavrelDlg::SetStatus(const QString& text) {
-    if (m_status) m_status->setText(text);
+void CTavrelDlg::ShowError(const std::string& message) {
+    MessageBoxW(Q(message), "MARLIX");
 }
 
-QString CTavrelDlg::StatusText() const { return m_status ? m_status->text() : QString(); }
+void CTavrelDlg::SetStatus(const QString& text) {
+    if (m_status)
+        m_status->setText(text);
+}
+
+QString CTavrelDlg::StatusText() const {
+    return m_status ? m_status->text() : QString();
+}
 
 }  // namespace marlix

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "devices/device_list.h"
-#include "pages/settings_pages.h"
 #include "pages/page_fields.h"
+#include "pages/settings_pages.h"
 #include "platform/dialog/controls.h"
 #include "platform/dialog/dialog.h"
 #include "platform/volumes/volume_source.h"

@@ -34,7 +34,8 @@ struct Message {
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     return file.readAll();
 }
 
@@ -62,8 +63,8 @@ private:
         auto volumes = std::make_unique<FakeVolumes>();
         m_volumes = volumes.get();
         if (withCard) {
-            m_volumes->drives.push_back(
-                DriveInfo{(m_card->path() + "/").toStdString(), "CARD", true, 1ull << 30, 1ull << 29});
+            m_volumes->drives.push_back(DriveInfo{(m_card->path() + "/").toStdString(), "CARD",
+                                                  true, 1ull << 30, 1ull << 29});
         }
         CTavrelDlg::Options options;
         options.volumes = std::move(volumes);
@@ -96,7 +97,8 @@ private:
     void clearClockBox() {
         auto* clock = button(m_dlg->m_systemPage, 1061);
         QVERIFY(clock);
-        if (clock->isChecked()) clock->click();
+        if (clock->isChecked())
+            clock->click();
     }
 
 private slots:
@@ -113,14 +115,16 @@ private slots:
             return IDOK;
         });
         CDialog::SetModalHook([this](CDialog& dialog) {
-            if (dialog.GetTemplateId() != 132) return IDCANCEL;
+            if (dialog.GetTemplateId() != 132)
+                return IDCANCEL;
             if (m_cancelNew) {
                 dialog.OnCancel();
                 return IDCANCEL;
             }
             auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(1063));
             m_nameFieldFocused = edit != nullptr && dialog.focusWidget() == edit;
-            if (edit) edit->setText(m_typedName);
+            if (edit)
+                edit->setText(m_typedName);
             dialog.OnOK();
             return IDOK;
         });
@@ -155,12 +159,38 @@ private slots:
         QVERIFY(m_messages.isEmpty());
     }
 
+    void aLongWorkingDirectoryHoldsCfgIni() {
+        // Far beyond the 260 characters a fixed buffer would hold.
+        QString deep = m_dir->path();
+        for (int i = 0; i < 12; ++i) deep += "/a-rather-long-folder-name-" + QString::number(i);
+        QVERIFY(QDir().mkpath(deep));
+        QVERIFY(deep.size() > 300);
+        QVERIFY(QDir::setCurrent(deep));
+        start();
+        QCOMPARE(readFile(deep + "/cfg.ini"),
+                 readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void escapeAndEnterEndTheWindowWithoutWriting() {
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            start();
+            button(m_dlg->m_modePage, 1043)->click();  // an unsaved change
+            const QByteArray file = readFile(cfgPath());
+            m_dlg->show();
+            m_dlg->m_profileList.SetFocus();
+            QTest::keyClick(m_dlg->m_profileList.GetSafeHwnd(), key);
+            QVERIFY(!m_dlg->isVisible());
+            QCOMPARE(readFile(cfgPath()), file);
+            m_dlg.reset();
+        }
+    }
+
     void tabsShowOnePageAndKeepTheFields() {
         start();
         const ProfileSelections before = m_dlg->ReadPages();
-        const QList<CDialog*> order = {&m_dlg->m_modePage, &m_dlg->m_videoPage,
-                                       &m_dlg->m_photoPage, &m_dlg->m_systemPage,
-                                       &m_dlg->m_imagePage};
+        const QList<CDialog*> order = {&m_dlg->m_modePage, &m_dlg->m_videoPage, &m_dlg->m_photoPage,
+                                       &m_dlg->m_systemPage, &m_dlg->m_imagePage};
         for (int tab : {2, 4, 1, 3, 0}) {
             m_dlg->m_tabCtrl.SetCurSel(tab);
             m_dlg->OnTabSelChange(nullptr, nullptr);
