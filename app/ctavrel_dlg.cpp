@@ -78,18 +78,33 @@ void CTavrelDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CTavrelDlg::ConnectMessageMap() {
+    // The About entry. The window manager owns the title-bar menu here, so the entry lives in
+    // the window's context menu and on F1.
+    auto* about = new QAction("&About Marlix...", this);
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    about->setShortcutContext(Qt::WindowShortcut);
+    connect(about, &QAction::triggered, this, &CTavrelDlg::OnAbout);
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
     MapNotify(TCN_SELCHANGE, kIdcTab, &CTavrelDlg::OnTabSelChange);
     MapCommand(BN_CLICKED, kIdcSet, &CTavrelDlg::OnSet);
     MapCommand(BN_CLICKED, kIdcNewProfile, &CTavrelDlg::OnNewProfile);
     MapCommand(BN_CLICKED, kIdcDelProfile, &CTavrelDlg::OnDelProfile);
     MapCommand(BN_CLICKED, kIdcSaveProfile, &CTavrelDlg::OnSaveProfile);
     MapCommand(LBN_SELCHANGE, kIdcProfileList, &CTavrelDlg::OnProfileSelChange);
+    // Device arrival and removal. The watcher starts listening here, before the first scan, so
+    // a card that arrives in between is not missed.
+    if (m_options.watchDevices) {
+        m_watcher = new DeviceChangeWatcher(this);
+        connect(m_watcher, &DeviceChangeWatcher::deviceChange, this,
+                [this](unsigned eventCode) { OnDeviceChange(eventCode, nullptr); });
+    }
     MapNotify(LVN_ITEMCHANGED, kIdcDeviceList, &CTavrelDlg::OnDeviceItemChanged);
 }
 
 bool CTavrelDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    AddAboutEntry();
     setWindowIcon(m_appIcon);
 
     // The working directory at launch, whatever its length; cfg.ini lives there.
@@ -110,17 +125,6 @@ bool CTavrelDlg::OnInitDialog() {
     FillProfileList();
     m_startedUp = true;
     return true;
-}
-
-void CTavrelDlg::AddAboutEntry() {
-    // The window manager owns the title-bar menu here, so the entry lives in the window's context
-    // menu and on F1.
-    auto* about = new QAction("&About Marlix...", this);
-    about->setShortcut(QKeySequence(Qt::Key_F1));
-    about->setShortcutContext(Qt::WindowShortcut);
-    connect(about, &QAction::triggered, this, &CTavrelDlg::OnAbout);
-    addAction(about);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void CTavrelDlg::OnAbout() {
@@ -286,19 +290,13 @@ void CTavrelDlg::WritePages(const ProfileSelections& values) {
 // ---- devices ------------------------------------------------------------------------------
 
 void CTavrelDlg::InitDeviceList() {
-    // Watch before the first scan, so a card that arrives in between is not missed.
-    if (m_options.watchDevices) {
-        m_watcher = new DeviceChangeWatcher(this);
-        connect(m_watcher, &DeviceChangeWatcher::deviceChange, this,
-                [this](unsigned eventCode) { OnDeviceChange(eventCode, nullptr); });
-    }
-
     m_deviceList.SetExtendedStyle(m_deviceList.GetExtendedStyle() | LVS_EX_GRIDLINES |
                                   LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT);
     m_deviceImages.Create(32, 32, 0x19, 1, 1);
     m_deviceImages.SetBkColor(Qt::white);
     m_deviceImages.Add(IconResource(kIdiDeviceIcon));
     m_deviceList.SetImageList(&m_deviceImages, LVSIL_SMALL);
+    m_deviceList.listView()->setTextElideMode(Qt::ElideMiddle);
 
     // Roots here are mount points rather than drive letters, so the first column is wider than
     // a drive letter needs; the last column takes the rest of the list's width.
@@ -322,8 +320,8 @@ void CTavrelDlg::InitDeviceList() {
 
 void CTavrelDlg::ScanRemovableDrives() {
     const Status status = m_deviceState.Rescan(*m_options.volumes);
-    if (!status)
-        SetStatus(Q(status.message()));
+    // A note about an earlier write or failed scan no longer describes the list.
+    SetStatus(status ? QString() : Q(status.message()));
     m_drives = m_deviceState.roots();
     m_targetRoot = m_deviceState.targetRoot();
     FillDeviceList();
@@ -335,6 +333,8 @@ int CTavrelDlg::FillDeviceList() {
     const auto& rows = m_deviceState.rows();
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         m_deviceList.InsertItem(i, Q(rows[i].root));
+        // Mount points can be longer than the column: keep both ends and show the whole on hover.
+        m_deviceList.listView()->item(i, 0)->setToolTip(Q(rows[i].root));
         m_deviceList.SetItemText(i, 1, Q(rows[i].label));
         m_deviceList.SetItemText(i, 2, Q(rows[i].space));
         m_deviceList.SetItemText(i, 3, Q(rows[i].version));
@@ -371,6 +371,7 @@ bool CTavrelDlg::OnDeviceChange(unsigned eventCode, void*) {
 
 void CTavrelDlg::OnSet() {
     UpdateData(true);
+    SetStatus(QString());  // whatever happens now, an earlier "written" no longer holds
     std::filesystem::path root = PathFromUtf8(m_targetRoot);
     if (m_targetRoot.empty()) {
         // Writing into the working directory unasked would look like success while no card got

@@ -102,7 +102,6 @@ private:
     void InitProfileStore();
     void InitTabPages();
     void InitDeviceList();
-    void AddAboutEntry();
     void ScanRemovableDrives();
     int FillDeviceList();
     void FillProfileList();

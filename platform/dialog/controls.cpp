@@ -107,6 +107,35 @@ void SliderWidget::keyPressEvent(QKeyEvent* event) {
 
 // ---- ListBoxWidget ---------------------------------------------------------------------------
 
+namespace {
+
+// The user can move the selection of a single-selection list but not clear it (no Ctrl+click
+// toggling, no click on empty space): the profile or the card shown as chosen stays chosen.
+QItemSelectionModel::SelectionFlags keepChosen(QItemSelectionModel::SelectionFlags flags,
+                                               const QModelIndex& index,
+                                               QItemSelectionModel::SelectionFlags behaviour) {
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+        return QItemSelectionModel::ClearAndSelect | behaviour;
+    }
+    return flags;
+}
+
+}  // namespace
+
+QItemSelectionModel::SelectionFlags ListBoxWidget::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* event) const {
+    return keepChosen(QListWidget::selectionCommand(index, event), index,
+                      QItemSelectionModel::NoUpdate);
+}
+
+QItemSelectionModel::SelectionFlags ListViewWidget::selectionCommand(const QModelIndex& index,
+                                                                     const QEvent* event) const {
+    return keepChosen(QTableWidget::selectionCommand(index, event), index,
+                      QItemSelectionModel::Rows);
+}
+
 ListBoxWidget::ListBoxWidget(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);

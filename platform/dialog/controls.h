@@ -167,6 +167,10 @@ public:
 signals:
     void selChange();
 
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+
 private:
     int m_quiet = 0;
 };
@@ -196,6 +200,10 @@ public:
 
 signals:
     void itemChanged(int item, unsigned newState, unsigned oldState, unsigned changed);
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
 private:
     std::vector<unsigned> currentStates() const;

@@ -212,6 +212,9 @@ int CDialog::DoModal() {
     m_ended = false;
     m_endResult = 0;
     finishInit(true);
+    if (m_ended) {
+        return m_endResult;  // OnInitDialog ended it: never show a window that gave up
+    }
     if (modalHook()) {
         setWindowModality(Qt::ApplicationModal);
         show();
@@ -315,10 +318,10 @@ QWidget* CDialog::createControl(const ControlTemplate& control) {
             break;
         }
         case ControlKind::RadioButton: {
-            auto* button = new RadioButtonWidget(caption, this);
-            // Groups come from the template, never from sharing a parent.
-            button->setAutoExclusive(false);
-            widget = button;
+            // Groups come from the template: each button joins its run's exclusive QButtonGroup,
+            // which takes over from the parent-based exclusivity. The button stays
+            // auto-exclusive so that it is still announced as a radio button.
+            widget = new RadioButtonWidget(caption, this);
             break;
         }
         case ControlKind::CheckBox:
@@ -359,7 +362,8 @@ QWidget* CDialog::createControl(const ControlTemplate& control) {
             const QPixmap picture = imageLoader() ? imageLoader()(control.resource) : QPixmap();
             if (!picture.isNull()) {
                 label->setPixmap(picture);
-                geometry.setSize(picture.size());  // sized to the bitmap
+                // Sized to the bitmap, in layout pixels (a high-density picture is not larger).
+                geometry.setSize(picture.deviceIndependentSize().toSize());
             }
             widget = label;
             break;
@@ -393,6 +397,9 @@ QWidget* CDialog::createControl(const ControlTemplate& control) {
         case ControlKind::StaticIcon:
         case ControlKind::StaticBitmap:
             widget->setFocusPolicy(Qt::NoFocus);
+            // Static controls never take the mouse: a click goes to whatever lies below them,
+            // such as a tab under the banner or a slider's end under its label.
+            widget->setAttribute(Qt::WA_TransparentForMouseEvents);
             break;
         default:
             widget->setFocusPolicy(Qt::StrongFocus);

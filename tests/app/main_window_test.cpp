@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -57,6 +58,7 @@ private:
     QString m_typedName;
     bool m_cancelNew = false;
     bool m_nameFieldFocused = false;
+    QList<int> m_modalTemplates;  // every modal dialog run, by template
     QString m_savedCwd;
 
     void start(bool withCard = true) {
@@ -114,7 +116,9 @@ private slots:
             m_messages.append({text, caption});
             return IDOK;
         });
+        m_modalTemplates.clear();
         CDialog::SetModalHook([this](CDialog& dialog) {
+            m_modalTemplates.append(dialog.GetTemplateId());
             if (dialog.GetTemplateId() != 132)
                 return IDCANCEL;
             if (m_cancelNew) {
@@ -184,6 +188,83 @@ private slots:
             QCOMPARE(readFile(cfgPath()), file);
             m_dlg.reset();
         }
+    }
+
+    void clicksReachTheirCommands() {
+        start();
+        clearClockBox();
+        m_dlg->show();
+        auto click = [&](int id) {
+            QWidget* control = m_dlg->GetDlgItem(id);
+            QVERIFY(control);
+            QTest::mouseClick(control, Qt::LeftButton);
+        };
+        auto clickRow = [](QAbstractItemView* view, const QModelIndex& index,
+                           Qt::KeyboardModifiers modifiers = {}) {
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                              view->visualRect(index).center());
+        };
+
+        m_typedName = "Clicked";
+        click(kIdcNewProfile);
+        QCOMPARE(listItems(), (QStringList{"default", "Clicked"}));
+
+        button(m_dlg->m_modePage, 1042)->click();
+        click(kIdcSaveProfile);
+        QVERIFY(readFile(cfgPath()).contains("[profile-Clicked]\nmode_1=1600x1200p 60\n"));
+
+        ListBoxWidget* list = m_dlg->m_profileList.listBox();
+        clickRow(list, list->model()->index(0, 0));
+        QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
+        QCOMPARE(m_dlg->m_modePage.m_mode1, 1);
+        // Ctrl+click cannot leave the list without a chosen profile.
+        clickRow(list, list->model()->index(0, 0), Qt::ControlModifier);
+        QCOMPARE(m_dlg->m_profileList.GetCurSel(), 0);
+
+        click(kIdcDelProfile);
+        QCOMPARE(listItems(), QStringList{"Clicked"});
+
+        click(kIdcSet);
+        QCOMPARE(readFile(m_card->filePath("camera.conf")).size(), 463);
+
+        QTabBar* tabs = m_dlg->m_tabCtrl.tabControl()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
+        QVERIFY(m_dlg->m_imagePage.isVisible());
+        QVERIFY(!m_dlg->m_modePage.isVisible());
+
+        // The About entry sits in the window's context menu, on F1.
+        QCOMPARE(m_dlg->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QAction* about = nullptr;
+        for (QAction* action : m_dlg->actions()) {
+            if (action->text() == "&About Marlix...")
+                about = action;
+        }
+        QVERIFY(about);
+        QCOMPARE(about->shortcut(), QKeySequence(Qt::Key_F1));
+        about->trigger();
+        QCOMPARE(m_modalTemplates.count(100), 1);
+    }
+
+    void theChosenCardStaysChosen() {
+        QTemporaryDir second;
+        start();
+        m_volumes->drives.push_back(
+            DriveInfo{(second.path() + "/").toStdString(), "B", false, 0, 0});
+        std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
+                  [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
+        m_dlg->OnDeviceChange(0x8000, nullptr);
+        m_dlg->show();
+        ListViewWidget* view = m_dlg->m_deviceList.listView();
+        QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[0].root);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(1, 1)).center());
+        QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[1].root);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          view->visualRect(view->model()->index(1, 1)).center());
+        QCOMPARE(m_dlg->m_deviceList.GetItemState(1, LVIS_SELECTED), LVIS_SELECTED);
+        QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[1].root);
+        QCOMPARE(m_dlg->m_deviceList.listView()->item(1, 0)->toolTip(),
+                 QString::fromStdString(m_volumes->drives[1].root));
     }
 
     void tabsShowOnePageAndKeepTheFields() {
