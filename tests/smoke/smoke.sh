@@ -68,20 +68,15 @@ if ! cmp -s cfg.ini "$golden"; then
 fi
 before=$(md5sum cfg.ini)
 
-# Click the first tab, then move through the others with the arrow key. Every tab must show a
-# picture of its own.
+# Click each tab as a user would. The window is 661 x 450 dialog units; the tab headers sit along
+# the top of the tab control (8, 97) and are about 80 units wide each at the program's fonts, so
+# these points fall well inside the five headers. Every tab must show a picture of its own.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 shot() { xwd -silent -id "$window" | md5sum | cut -d' ' -f1; }
-# The window is 661 x 450 dialog units; the tab control's top-left corner sits at (8, 97) units.
-# Click a little inside it, on the first tab.
-tab_x=$(( 8 * WIDTH / 661 + 20 ))
 tab_y=$(( 97 * HEIGHT / 450 + 10 ))
-xdotool mousemove --window "$window" "$tab_x" "$tab_y" click 1
-sleep 0.3
 declare -A seen=()
-seen[$(shot)]=1
-for tab in 2 3 4 5; do
-    xdotool key Right
+for unit in 40 120 200 285 370; do
+    xdotool mousemove --window "$window" $(( unit * WIDTH / 661 )) "$tab_y" click 1
     sleep 0.3
     seen[$(shot)]=1
 done
