@@ -231,6 +231,8 @@ constexpr std::array kPhotoControls = {
 // ---- System page (134) ----------------------------------------------------------------------
 
 constexpr std::array kSystemControls = {
+    // The two check boxes are a few units wider than drawn originally (77 and 65): at our
+    // metric-compatible fonts their captions would otherwise be clipped by a character.
     Check(1061, "sync time and date", {27, 18, 80, 10}, kGroup | kTab),
     Heading(1064, "Image Rotate", {15, 42, 60, 8}),
     FirstRadio(1042, "Normal", {27, 57, 42, 10}),
