@@ -2,6 +2,7 @@
 // mounted in a private mount namespace so that nothing outside this test sees it.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+
 #include <linux/loop.h>
 #include <sched.h>
 #include <sys/ioctl.h>
@@ -9,6 +10,7 @@
 #include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include "tests/support/scratch_dir.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -29,20 +31,9 @@ std::string Reason(const std::string& what) {
     return what + ": " + std::strerror(errno);
 }
 
-class TempDir {
+class TempDir : public test_support::ScratchDir {
 public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "marlix-realmount-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    const fs::path& path() const { return m_path; }
-
-private:
-    fs::path m_path;
+    TempDir() : ScratchDir("marlix-realmount") {}
 };
 
 // Runs a program and returns its exit status; 127 when it could not be started.

@@ -1,7 +1,9 @@
 #include "platform/volumes/linux/linux_volume_source.h"
 
 #include <gtest/gtest.h>
+
 #include <unistd.h>
+#include "tests/support/scratch_dir.h"
 
 #include <map>
 
@@ -14,20 +16,9 @@ namespace fs = std::filesystem;
 
 const fs::path kData = fs::path(MARLIX_TEST_DATA) / "devices";
 
-class TempDir {
+class TempDir : public test_support::ScratchDir {
 public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "marlix-devices-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    const fs::path& path() const { return m_path; }
-
-private:
-    fs::path m_path;
+    TempDir() : ScratchDir("marlix-devices") {}
 };
 
 // udev's database of the fixture, and labels a probe of the device itself would find.

@@ -26,6 +26,27 @@ inline void WriteTestFile(const std::filesystem::path& path, std::string_view by
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// A fresh directory under the system's temporary folder, removed with everything in it.
+class ScratchDir {
+public:
+    explicit ScratchDir(std::string_view prefix = "marlix-test") {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / (std::string(prefix) + "-XXXXXX")).string();
+        if (::mkdtemp(pattern.data()) != nullptr)
+            m_path = pattern;
+    }
+    ~ScratchDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
 // A fixture with a fresh directory under /tmp, removed (permissions restored) afterwards.
 class ScratchDirTest : public ::testing::Test {
 protected:
