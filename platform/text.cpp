@@ -137,6 +137,15 @@ std::string AnsiToUtf8(std::string_view ansi) {
 
 bool IsValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
+        // Whole files pass through here (cfg.ini): skip ASCII eight bytes at a time.
+        std::uint64_t word;
+        if (i + sizeof word <= bytes.size()) {
+            std::memcpy(&word, bytes.data() + i, sizeof word);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += sizeof word;
+                continue;
+            }
+        }
         char32_t cp;
         const std::size_t len = decodeUtf8(bytes, i, cp);
         if (len == 0) return false;

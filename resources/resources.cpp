@@ -1,5 +1,10 @@
 #include "resources/resources.h"
 
+#include <QGuiApplication>
+
+#include "platform/dialog/dialog.h"
+#include "resources/resource_ids.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -54,6 +59,17 @@ QPixmap loadPixmap(const QString& path) {
 
 void InitMarlixResources() {
     registerMarlixQrc();
+    // Static icon and bitmap controls of the dialog templates name their pictures by number.
+    static const bool loaderSet = [] {
+        CDialog::SetImageLoader([](int resource) {
+            if (resource == kIdbBanner) {
+                return BitmapResource(resource, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+            }
+            return IconResource(resource).pixmap(32, 32);
+        });
+        return true;
+    }();
+    (void)loaderSet;
 }
 
 QIcon IconResource(int id) {

@@ -117,7 +117,9 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
         return Status::failure(failureText("Cannot write", requested, EISDIR));
     }
 
-    std::string pattern = PathToUtf8(dir / ("." + PathToUtf8(target.filename()) + ".XXXXXX"));
+    std::string tempName(".");
+    tempName.append(PathToUtf8(target.filename())).append(".XXXXXX");
+    const std::string pattern = PathToUtf8(dir / tempName);
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     Fd fd(::mkostemp(name.data(), O_CLOEXEC));

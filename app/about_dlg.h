@@ -1,0 +1,14 @@
+// The About box: the program's name, version and icon, and an OK button.
+#pragma once
+
+#include "platform/dialog/dialog.h"
+
+namespace marlix {
+
+class CAboutDlg : public CDialog {
+public:
+    static constexpr int IDD = 100;
+    explicit CAboutDlg(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+};
+
+}  // namespace marlix

@@ -1,0 +1,21 @@
+// The application object: starts Qt, runs the main window modally and ends the program.
+#pragma once
+
+#include <QApplication>
+
+namespace marlix {
+
+class CTavrelApp {
+public:
+    CTavrelApp(int& argc, char** argv);
+    // Runs the main window until Enter, Escape or the close box ends it. Returns false, as the
+    // program ends right after it.
+    bool InitInstance();
+    int ExitCode() const { return m_exitCode; }
+
+private:
+    QApplication m_qt;
+    int m_exitCode = 0;
+};
+
+}  // namespace marlix

@@ -1,0 +1,419 @@
+#include "app/ctavrel_dlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTime>
+#include <ctime>
+#include <system_error>
+
+#include "app/about_dlg.h"
+#include "devices/device_events.h"
+#include "devices/device_watcher.h"
+#include "export/camera_conf.h"
+#include "platform/dialog/dialog_font.h"
+#include "platform/text.h"
+#include "profiles/dlg_new_cfg.h"
+#include "resources/resource_ids.h"
+#include "resources/resources.h"
+
+namespace marlix {
+
+namespace {
+
+CTavrelDlg::FolderPrompt& folderPrompt() {
+    static CTavrelDlg::FolderPrompt prompt;
+    return prompt;
+}
+
+std::optional<std::filesystem::path> askForFolder(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, "MARLIX",
+                    "No camera is selected.\n\nAttach the camera or its SD card and pick it in "
+                    "the device list, or choose a folder to write camera.conf into.",
+                    QMessageBox::Cancel, parent);
+    QPushButton* choose = box.addButton("&Choose Folder...", QMessageBox::AcceptRole);
+    box.setDefaultButton(choose);
+    box.exec();
+    if (box.clickedButton() != choose)
+        return std::nullopt;
+    const QString folder = QFileDialog::getExistingDirectory(parent, "Write camera.conf into");
+    if (folder.isEmpty())
+        return std::nullopt;
+    return PathFromUtf8(folder.toStdString());
+}
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// Tab captions and the page of each tab, in tab order.
+constexpr const char* kTabCaptions[5] = {"Mode Setting", "Video Setting", "Photo Setting",
+                                         "System Setting", "Image Setting"};
+
+}  // namespace
+
+void CTavrelDlg::SetFolderPrompt(FolderPrompt prompt) {
+    folderPrompt() = std::move(prompt);
+}
+
+CTavrelDlg::CTavrelDlg(QWidget* parent) : CTavrelDlg(Options{}, parent) {}
+
+CTavrelDlg::CTavrelDlg(Options options, QWidget* parent)
+    : CDialog(IDD, parent), m_options(std::move(options)) {
+    m_appIcon = IconResource(kIdrMainIcon);
+    if (!m_options.volumes)
+        m_options.volumes = CreateSystemVolumeSource();
+}
+
+CTavrelDlg::~CTavrelDlg() = default;
+
+void CTavrelDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, kIdcTab, m_tabCtrl);
+    DDX_Control(pDX, kIdcProfileList, m_profileList);
+    DDX_Control(pDX, kIdcDeviceList, m_deviceList);
+}
+
+void CTavrelDlg::ConnectMessageMap() {
+    // The About entry. The window manager owns the title-bar menu here, so the entry lives in
+    // the window's context menu and on F1.
+    auto* about = new QAction("&About Marlix...", this);
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    about->setShortcutContext(Qt::WindowShortcut);
+    connect(about, &QAction::triggered, this, &CTavrelDlg::OnAbout);
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    MapNotify(TCN_SELCHANGE, kIdcTab, &CTavrelDlg::OnTabSelChange);
+    MapCommand(BN_CLICKED, kIdcSet, &CTavrelDlg::OnSet);
+    MapCommand(BN_CLICKED, kIdcNewProfile, &CTavrelDlg::OnNewProfile);
+    MapCommand(BN_CLICKED, kIdcDelProfile, &CTavrelDlg::OnDelProfile);
+    MapCommand(BN_CLICKED, kIdcSaveProfile, &CTavrelDlg::OnSaveProfile);
+    MapCommand(LBN_SELCHANGE, kIdcProfileList, &CTavrelDlg::OnProfileSelChange);
+    // Device arrival and removal. The watcher starts listening here, before the first scan, so
+    // a card that arrives in between is not missed.
+    if (m_options.watchDevices) {
+        m_watcher = new DeviceChangeWatcher(this);
+        connect(m_watcher, &DeviceChangeWatcher::deviceChange, this,
+                [this](unsigned eventCode) { OnDeviceChange(eventCode, nullptr); });
+    }
+    MapNotify(LVN_ITEMCHANGED, kIdcDeviceList, &CTavrelDlg::OnDeviceItemChanged);
+}
+
+bool CTavrelDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    setWindowIcon(m_appIcon);
+
+    // The working directory at launch, whatever its length; cfg.ini lives there.
+    std::error_code error;
+    m_workDir = std::filesystem::current_path(error);
+    if (error) {
+        MessageBoxW("marlix cannot find its working directory: " +
+                        QString::fromLocal8Bit(error.message().c_str()) +
+                        "\n\nStart it from a folder that exists.",
+                    "MARLIX");
+        EndDialog(IDCANCEL);
+        return true;
+    }
+    m_cfgPath = m_workDir / "cfg.ini";
+    InitProfileStore();
+    InitTabPages();
+    InitDeviceList();
+    FillProfileList();
+    m_startedUp = true;
+    return true;
+}
+
+void CTavrelDlg::OnAbout() {
+    CAboutDlg about(this);
+    about.DoModal();
+}
+
+// ---- profiles ---------------------------------------------------------------------------
+
+void CTavrelDlg::InitProfileStore() {
+    m_store = ProfileStore(m_cfgPath);
+    ProfileSelections values = PageFields();
+    const Status status = m_store.InitProfileStore(values);
+    if (!status) {
+        ShowError(status.message());
+        return;
+    }
+    // The pages do not exist yet: they show these fields when they are created.
+    SetFields(values);
+}
+
+void CTavrelDlg::FillProfileList() {
+    for (const std::string& name : m_store.profileNames()) m_profileList.AddString(Q(name));
+    if (m_profileList.GetCount() > 0)
+        m_profileList.SetCurSel(m_store.currentIndex());
+}
+
+void CTavrelDlg::OnNewProfile() {
+    CDlgNewCFG dialog(this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const std::string name = dialog.m_name.toStdString();
+    if (const auto problem = ProfileStore::NameProblem(name)) {
+        MessageBoxW(Q(*problem), "Notify");
+        return;
+    }
+    const Status status = m_store.CreateProfile(name, ReadPages());
+    if (!status) {
+        if (status.message() == ProfileStore::kDuplicateNameText) {
+            MessageBoxW(Q(status.message()), "Notify");
+        } else {
+            ShowError(status.message());
+        }
+        return;
+    }
+    // The new profile keeps what the pages show; only the list learns about it.
+    const int item = m_profileList.GetCount();
+    m_profileList.InsertString(item, Q(name));
+    m_profileList.SetCurSel(item);
+}
+
+void CTavrelDlg::OnDelProfile() {
+    const int selected = m_profileList.GetCurSel();
+    if (selected < 0)
+        return;  // nothing shown as chosen: nothing to delete
+    ProfileSelections values = PageFields();
+    const Status status = m_store.DeleteProfile(selected, values);
+    if (!status) {
+        ShowError(status.message());
+        return;
+    }
+    m_profileList.DeleteString(selected);
+    // The neighbour that takes the selection is also the profile the pages show and Save writes.
+    m_profileList.SetCurSel(m_store.currentIndex());
+    if (m_store.currentIndex() >= 0)
+        WritePages(values);
+}
+
+void CTavrelDlg::OnSaveProfile() {
+    if (m_profileList.GetCurSel() < 0)
+        return;
+    const Status status = m_store.SaveProfile(ReadPages());
+    if (!status)
+        ShowError(status.message());
+}
+
+void CTavrelDlg::OnProfileSelChange() {
+    const int selected = m_profileList.GetCurSel();
+    if (selected < 0)
+        return;
+    ProfileSelections values = PageFields();
+    const Status status = m_store.SelectProfile(selected, values);
+    if (!status) {
+        ShowError(status.message());
+        m_profileList.SetCurSel(m_store.currentIndex());  // the list keeps showing what is loaded
+        return;
+    }
+    WritePages(values);
+}
+
+// ---- pages --------------------------------------------------------------------------------
+
+void CTavrelDlg::InitTabPages() {
+    // An 18-pixel cell of the "System" face (mapped to an installed sans face), for the profile
+    // list and the tab headers only.
+    m_uiFont = MakeCellHeightFont("System", 18);
+    m_profileList.SetFont(m_uiFont);
+    m_tabCtrl.SetFont(m_uiFont);
+
+    for (int i = 0; i < 5; ++i) m_tabCtrl.InsertItem(i, kTabCaptions[i]);
+
+    QWidget* host = m_tabCtrl.GetSafeHwnd();
+    m_modePage.Create(CDlgTab1::IDD, host);
+    m_videoPage.Create(CDlgTab2::IDD, host);
+    m_photoPage.Create(CDlgTab4::IDD, host);
+    m_systemPage.Create(CDlgTab5::IDD, host);
+    m_imagePage.Create(CDlgTab3::IDD, host);
+
+    QRect client;
+    m_tabCtrl.GetClientRect(&client);
+    m_pages = {&m_modePage, &m_videoPage, &m_photoPage, &m_systemPage, &m_imagePage};
+    for (CDialog* page : m_pages) page->MoveWindow(1, 26, client.width() - 5, client.height() - 30);
+    m_currentPage = 0;
+    m_pages[m_currentPage]->ShowWindow(SW_SHOW);
+}
+
+void CTavrelDlg::OnTabSelChange(NMHDR*, LRESULT* result) {
+    m_pages[m_currentPage]->ShowWindow(SW_HIDE);
+    m_currentPage = m_tabCtrl.GetCurSel();
+    m_pages[m_currentPage]->ShowWindow(SW_SHOW);
+    if (result)
+        *result = 0;
+}
+
+ProfileSelections CTavrelDlg::PageFields() const {
+    ProfileSelections s;
+    s.mode = m_modePage;
+    s.video = m_videoPage;
+    s.image = m_imagePage;
+    s.photo = m_photoPage;
+    s.system = m_systemPage;
+    return s;
+}
+
+void CTavrelDlg::SetFields(const ProfileSelections& values) {
+    static_cast<ModeFields&>(m_modePage) = values.mode;
+    static_cast<VideoFields&>(m_videoPage) = values.video;
+    static_cast<ImageFields&>(m_imagePage) = values.image;
+    const std::uint8_t interlock = m_photoPage.m_photoInterlock;
+    static_cast<PhotoFields&>(m_photoPage) = values.photo;
+    m_photoPage.m_photoInterlock = interlock;
+    static_cast<SystemFields&>(m_systemPage) = values.system;
+}
+
+ProfileSelections CTavrelDlg::ReadPages() {
+    m_modePage.UpdateData(true);
+    m_videoPage.UpdateData(true);
+    m_imagePage.UpdateData(true);
+    m_photoPage.UpdateData(true);
+    m_systemPage.UpdateData(true);
+    return PageFields();
+}
+
+void CTavrelDlg::WritePages(const ProfileSelections& values) {
+    SetFields(values);
+    m_modePage.UpdateData(false);
+    m_videoPage.UpdateData(false);
+    m_imagePage.UpdateData(false);
+    m_photoPage.UpdateData(false);
+    m_systemPage.UpdateData(false);
+}
+
+// ---- devices ------------------------------------------------------------------------------
+
+void CTavrelDlg::InitDeviceList() {
+    m_deviceList.SetExtendedStyle(m_deviceList.GetExtendedStyle() | LVS_EX_GRIDLINES |
+                                  LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT);
+    m_deviceImages.Create(32, 32, 0x19, 1, 1);
+    m_deviceImages.SetBkColor(Qt::white);
+    m_deviceImages.Add(IconResource(kIdiDeviceIcon));
+    m_deviceList.SetImageList(&m_deviceImages, LVSIL_SMALL);
+    m_deviceList.listView()->setTextElideMode(Qt::ElideMiddle);
+
+    // Roots here are mount points rather than drive letters, so the first column is wider than
+    // a drive letter needs; the last column takes the rest of the list's width.
+    QRect client;
+    m_deviceList.GetClientRect(&client);
+    constexpr int kDeviceWidth = 150, kLabelWidth = 100, kDescriptionWidth = 200;
+    m_deviceList.InsertColumn(0, "Device", LVCFMT_LEFT, kDeviceWidth);
+    m_deviceList.InsertColumn(1, "Label", LVCFMT_LEFT, kLabelWidth);
+    m_deviceList.InsertColumn(2, "Description", LVCFMT_LEFT, kDescriptionWidth);
+    m_deviceList.InsertColumn(3, "Version", LVCFMT_LEFT,
+                              client.width() - kDeviceWidth - kLabelWidth - kDescriptionWidth);
+
+    // A one-line note for what "Set" did, between the device list and the tab control.
+    m_status = new QLabel(this);
+    m_status->setObjectName("statusNote");
+    m_status->setGeometry(MapDialogRect(DlgRect{8, 84, 370, 10}));
+    m_status->setTextFormat(Qt::PlainText);
+
+    ScanRemovableDrives();
+}
+
+void CTavrelDlg::ScanRemovableDrives() {
+    const Status status = m_deviceState.Rescan(*m_options.volumes);
+    // A note about an earlier write or failed scan no longer describes the list.
+    SetStatus(status ? QString() : Q(status.message()));
+    m_drives = m_deviceState.roots();
+    m_targetRoot = m_deviceState.targetRoot();
+    FillDeviceList();
+}
+
+int CTavrelDlg::FillDeviceList() {
+    m_filling = true;
+    m_deviceList.DeleteAllItems();
+    const auto& rows = m_deviceState.rows();
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        m_deviceList.InsertItem(i, Q(rows[i].root));
+        // Mount points can be longer than the column: keep both ends and show the whole on hover.
+        m_deviceList.listView()->item(i, 0)->setToolTip(Q(rows[i].root));
+        m_deviceList.SetItemText(i, 1, Q(rows[i].label));
+        m_deviceList.SetItemText(i, 2, Q(rows[i].space));
+        m_deviceList.SetItemText(i, 3, Q(rows[i].version));
+    }
+    if (m_deviceState.selectedRow() >= 0) {
+        m_deviceList.SetItemState(m_deviceState.selectedRow(), LVIS_SELECTED | LVIS_FOCUSED,
+                                  LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    m_filling = false;
+    return rows.empty() ? -1 : 0;
+}
+
+void CTavrelDlg::OnDeviceItemChanged(NMHDR* header, LRESULT* result) {
+    if (result)
+        *result = 0;
+    const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
+    if (m_filling || change == nullptr || change->iItem < 0)
+        return;
+    // Only a row that became selected is the user's choice; the row losing the selection in the
+    // same click reports too, and must not win.
+    if (!(change->uNewState & LVIS_SELECTED))
+        return;
+    if (m_deviceState.Choose(change->iItem))
+        m_targetRoot = m_deviceState.targetRoot();
+}
+
+bool CTavrelDlg::OnDeviceChange(unsigned eventCode, void*) {
+    if (ShouldRescanDrives(eventCode))
+        ScanRemovableDrives();
+    return true;
+}
+
+// ---- camera.conf --------------------------------------------------------------------------
+
+void CTavrelDlg::OnSet() {
+    UpdateData(true);
+    SetStatus(QString());  // whatever happens now, an earlier "written" no longer holds
+    std::filesystem::path root = PathFromUtf8(m_targetRoot);
+    if (m_targetRoot.empty()) {
+        // Writing into the working directory unasked would look like success while no card got
+        // anything; ask where to write instead.
+        const FolderPrompt& prompt = folderPrompt();
+        const auto folder = prompt ? prompt(this) : askForFolder(this);
+        if (!folder)
+            return;
+        root = *folder;
+    }
+    const ProfileSelections values = ReadPages();
+    std::string clock;
+    if (values.system.m_syncClock != 0) {
+        auto now = LocalClockText(std::time(nullptr));
+        if (!now) {
+            ShowError(now.message());
+            return;
+        }
+        clock = *now;
+    }
+    const Status status = WriteCameraConf(root, BuildCameraConf(values, clock));
+    if (!status) {
+        ShowError(status.message());
+        return;
+    }
+    SetStatus(QString("camera.conf written to %1 at %2")
+                  .arg(Q(PathToUtf8(root)), QTime::currentTime().toString("HH:mm:ss")));
+}
+
+// ---- messages -----------------------------------------------------------------------------
+
+void CTavrelDlg::ShowError(const std::string& message) {
+    MessageBoxW(Q(message), "MARLIX");
+}
+
+void CTavrelDlg::SetStatus(const QString& text) {
+    if (m_status)
+        m_status->setText(text);
+}
+
+QString CTavrelDlg::StatusText() const {
+    return m_status ? m_status->text() : QString();
+}
+
+}  // namespace marlix

@@ -1,0 +1,56 @@
+// marlix-cli's commands. Each one reports through its streams and returns the exit status.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "export/camera_conf_reader.h"
+#include "platform/result.h"
+
+namespace marlix {
+
+enum ExitStatus : int {
+    kExitSuccess = 0,
+    kExitFailure = 1,
+    kExitUsage = 2,
+};
+
+inline constexpr std::string_view kProgramName = "marlix-cli";
+
+struct Invocation {
+    std::string command;
+    std::filesystem::path configPath;
+    std::vector<std::string> arguments;          // positional, in order
+    std::map<std::string, std::string> options;  // "--name" to its value ("" for a flag)
+    std::ostream& out;
+    std::ostream& err;
+
+    bool has(std::string_view option) const { return options.count(std::string(option)) != 0; }
+    const std::string& option(std::string_view name) const { return options.at(std::string(name)); }
+
+    // "marlix-cli: message" on stderr; returns kExitFailure.
+    int fail(std::string_view message) const;
+    int fail(const Status& status) const { return fail(status.message()); }
+    // The message and a pointer to the command's help; returns kExitUsage.
+    int usage(std::string_view message) const;
+};
+
+// Reads and checks a camera.conf; each problem goes to stderr with its line number.
+Result<CameraConfReading> ReadCameraConfFile(const Invocation& in, const std::string& file);
+
+int RunProfiles(Invocation& in);
+int RunShow(Invocation& in);
+int RunNew(Invocation& in);
+int RunDelete(Invocation& in);
+int RunSet(Invocation& in);
+int RunWrite(Invocation& in);
+int RunDevices(Invocation& in);
+int RunCheck(Invocation& in);
+int RunImport(Invocation& in);
+int RunDiff(Invocation& in);
+
+}  // namespace marlix

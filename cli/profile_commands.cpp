@@ -1,0 +1,328 @@
+// Commands on the profile file. Each opens the store as the window does at start-up (seeding a
+// missing file), so both see the same profiles and the same mended faults.
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/drive_roots.h"
+#include "export/camera_conf.h"
+#include "pages/page_fields.h"
+#include "platform/text.h"
+#include "profiles/profile_store.h"
+
+namespace marlix {
+
+namespace {
+
+constexpr std::string_view kClockTrue = "TRUE";
+constexpr std::string_view kClockFalse = "FALSE";
+constexpr int kPhotoBurstKey = 3;
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::string inQuotes(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// How many of a key's options its page lets the user choose: what the store reads back, except
+// burst, whose "20p" button is never shown.
+int offeredOptionCount(int section, int key) {
+    if (section == kSectionPhoto && key == kPhotoBurstKey)
+        return 4;
+    return ReadBackOptionCount(section, key);
+}
+
+std::string offeredTexts(int section, int key) {
+    std::string out;
+    for (int i = 0; i < offeredOptionCount(section, key); ++i) {
+        if (i)
+            out += ", ";
+        out += inQuotes(OptionText(section, key, i));
+    }
+    return out;
+}
+
+std::string keyList() {
+    std::string out;
+    for (const SettingAddress& a : kProfileSaveOrder) {
+        if (!out.empty())
+            out += ", ";
+        out += KeyName(a.section, a.key);
+    }
+    return out;
+}
+
+const SettingAddress* findKey(std::string_view name) {
+    for (const SettingAddress& a : kProfileSaveOrder) {
+        if (KeyName(a.section, a.key) == name)
+            return &a;
+    }
+    return nullptr;
+}
+
+// The store opened as at start-up; its failures name the file.
+class OpenStore {
+public:
+    explicit OpenStore(const Invocation& in) : m_store(in.configPath) {
+        ProfileSelections first;
+        m_status = m_store.InitProfileStore(first);
+    }
+    const Status& status() const { return m_status; }
+    ProfileStore& store() { return m_store; }
+
+    // The index of the named profile, or a failure naming the file.
+    Result<int> find(std::string_view name) const {
+        const int index = m_store.FindProfile(name);
+        if (index < 0) {
+            return Status::failure(PathToUtf8(m_store.cfgPath()) + ": no profile named " +
+                                   inQuotes(name));
+        }
+        return index;
+    }
+
+    Result<ProfileSelections> load(std::string_view name) const {
+        auto index = find(name);
+        if (!index)
+            return index.status();
+        return m_store.LoadProfileAt(*index);
+    }
+
+private:
+    ProfileStore m_store;
+    Status m_status = Status::success();
+};
+
+// The profile called `name`, read through a freshly opened store.
+Result<ProfileSelections> loadProfile(const Invocation& in, std::string_view name) {
+    OpenStore open(in);
+    if (!open.status())
+        return open.status();
+    return open.load(name);
+}
+
+// The store judges the name; its refusals are put in context, its file failures name the file.
+Status createProfile(OpenStore& open, const std::string& name, const ProfileSelections& values) {
+    const Status status = open.store().CreateProfile(name, values);
+    if (status.ok() || (!ProfileStore::NameProblem(name) &&
+                        status.message() != ProfileStore::kDuplicateNameText)) {
+        return status;
+    }
+    return Status::failure(PathToUtf8(open.store().cfgPath()) + ": profile " + inQuotes(name) +
+                           ": " + status.message());
+}
+
+}  // namespace
+
+int RunProfiles(Invocation& in) {
+    OpenStore open(in);
+    if (!open.status())
+        return in.fail(open.status());
+    for (const std::string& name : open.store().profileNames()) in.out << name << "\n";
+    return kExitSuccess;
+}
+
+int RunShow(Invocation& in) {
+    auto values = loadProfile(in, in.arguments[0]);
+    if (!values)
+        return in.fail(values.status());
+    for (const SettingAddress& a : kProfileSaveOrder) {
+        in.out << KeyName(a.section, a.key) << "=";
+        if (a.section == kSectionSystem && a.key == kSyncClockKey) {
+            in.out << (values->system.m_syncClock ? kClockTrue : kClockFalse) << "\n";
+        } else {
+            in.out << CameraConfOptionText(a.section, a.key,
+                                           SelectionField(*values, a.section, a.key))
+                   << "\n";
+        }
+    }
+    return kExitSuccess;
+}
+
+int RunNew(Invocation& in) {
+    OpenStore open(in);
+    if (!open.status())
+        return in.fail(open.status());
+    ProfileSelections values = DefaultSelections();
+    if (in.has("--from")) {
+        auto from = open.load(in.option("--from"));
+        if (!from)
+            return in.fail(from.status());
+        values = *from;
+    }
+    if (const Status status = createProfile(open, in.arguments[0], values); !status)
+        return in.fail(status);
+    return kExitSuccess;
+}
+
+int RunDelete(Invocation& in) {
+    OpenStore open(in);
+    if (!open.status())
+        return in.fail(open.status());
+    auto index = open.find(in.arguments[0]);
+    if (!index)
+        return in.fail(index.status());
+    ProfileSelections next;
+    if (const Status status = open.store().DeleteProfile(*index, next); !status)
+        return in.fail(status);
+    return kExitSuccess;
+}
+
+int RunSet(Invocation& in) {
+    // Every pair is judged before the file is opened, so a refused line changes nothing.
+    struct Change {
+        SettingAddress address;
+        int value;
+    };
+    std::vector<Change> changes;
+    std::vector<std::string> problems;
+    for (std::size_t i = 1; i < in.arguments.size(); ++i) {
+        const std::string& pair = in.arguments[i];
+        const std::size_t equals = pair.find('=');
+        if (equals == std::string::npos)
+            return in.usage(inQuotes(pair) + " is not KEY=TEXT");
+        const std::string key = pair.substr(0, equals);
+        const std::string text = pair.substr(equals + 1);
+        const SettingAddress* address = findKey(key);
+        if (address == nullptr) {
+            problems.push_back("unknown key " + inQuotes(key) + "; keys: " + keyList());
+            continue;
+        }
+        if (address->section == kSectionSystem && address->key == kSyncClockKey) {
+            if (equalsIgnoringCase(text, kClockTrue) || equalsIgnoringCase(text, kClockFalse)) {
+                changes.push_back({*address, equalsIgnoringCase(text, kClockTrue) ? 1 : 0});
+            } else {
+                problems.push_back(
+                    inQuotes(text) +
+                    " is not a text of sync_clock; valid texts: \"TRUE\", \"FALSE\"");
+            }
+            continue;
+        }
+        int found = -1;
+        for (int option = 0; option < offeredOptionCount(address->section, address->key);
+             ++option) {
+            if (OptionText(address->section, address->key, option) == text) {
+                found = option;
+                break;
+            }
+        }
+        if (found < 0) {
+            problems.push_back(inQuotes(text) + " is not a text of " + key +
+                               "; valid texts: " + offeredTexts(address->section, address->key));
+            continue;
+        }
+        changes.push_back({*address, found});
+    }
+    if (!problems.empty()) {
+        for (const std::string& p : problems) in.fail(p);
+        return in.fail("nothing was changed");
+    }
+
+    OpenStore open(in);
+    if (!open.status())
+        return in.fail(open.status());
+    auto index = open.find(in.arguments[0]);
+    if (!index)
+        return in.fail(index.status());
+    auto values = open.store().LoadProfileAt(*index);
+    if (!values)
+        return in.fail(values.status());
+    for (const Change& c : changes)
+        SelectionField(*values, c.address.section, c.address.key) = c.value;
+    if (const Status status = open.store().SaveProfileAt(*index, *values); !status)
+        return in.fail(status);
+    return kExitSuccess;
+}
+
+int RunWrite(Invocation& in) {
+    if (in.has("--device") == in.has("--output"))
+        return in.usage("give exactly one of --device ROOT and --output FILE");
+    if (in.has("--sync-clock") && in.has("--no-sync-clock"))
+        return in.usage("--sync-clock and --no-sync-clock exclude each other");
+
+    auto values = loadProfile(in, in.arguments[0]);
+    if (!values)
+        return in.fail(values.status());
+    if (in.has("--sync-clock"))
+        values->system.m_syncClock = 1;
+    if (in.has("--no-sync-clock"))
+        values->system.m_syncClock = 0;
+
+    // The card must be a listed drive before anything is built from the clock.
+    std::filesystem::path target;
+    if (in.has("--device")) {
+        auto root = FindRemovableRoot(in.option("--device"));
+        if (!root)
+            return in.fail(root.status());
+        target = PathFromUtf8(*root) / std::string(kCameraConfName);
+    } else {
+        target = PathFromUtf8(in.option("--output"));
+    }
+
+    std::string clockText;
+    if (values->system.m_syncClock != 0) {
+        auto clock = LocalClockText(std::time(nullptr));
+        if (!clock)
+            return in.fail(clock.status());
+        clockText = *clock;
+    }
+    const std::string bytes = BuildCameraConf(*values, clockText);
+    if (const Status status = WriteCameraConfFile(target, bytes); !status)
+        return in.fail(status);
+    in.out << "Wrote " << PathToUtf8(target) << "\n";
+    return kExitSuccess;
+}
+
+int RunImport(Invocation& in) {
+    if (!in.has("--name"))
+        return in.usage("import needs --name NAME");
+    const std::string& file = in.arguments[0];
+    auto reading = ReadCameraConfFile(in, file);
+    if (!reading)
+        return in.fail(reading.status());
+    // Texts the camera knows but no page offers read back from cfg.ini as the key's first
+    // option; importing them would silently change the setting.
+    for (std::size_t i = 0; i < kCameraConfOrder.size(); ++i) {
+        const SettingAddress a = kCameraConfOrder[i];
+        const CameraConfSetting& s = *reading->settings[i];
+        if (s.index >= ReadBackOptionCount(a.section, a.key)) {
+            return in.fail(
+                file + ":" + std::to_string(s.line) + ": " + inQuotes(s.text) + " of " +
+                std::string(KeyName(a.section, a.key)) +
+                " cannot be kept in a profile; valid texts: " + offeredTexts(a.section, a.key));
+        }
+    }
+    OpenStore open(in);
+    if (!open.status())
+        return in.fail(open.status());
+    if (const Status status = createProfile(open, in.option("--name"), reading->selections());
+        !status) {
+        return in.fail(status);
+    }
+    return kExitSuccess;
+}
+
+int RunDiff(Invocation& in) {
+    auto values = loadProfile(in, in.arguments[0]);
+    if (!values)
+        return in.fail(values.status());
+    auto reading = ReadCameraConfFile(in, in.arguments[1]);
+    if (!reading)
+        return in.fail(reading.status());
+    const auto differences = DiffCameraConf(*values, *reading);
+    for (const CameraConfDifference& d : differences) {
+        in.out << d.key << ": " << d.profileText << " -> " << d.fileText << "\n";
+    }
+    return differences.empty() ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace marlix

@@ -1,0 +1,89 @@
+#include "export/camera_conf.h"
+
+#include <cassert>
+#include <cerrno>
+
+#include "platform/files/file_io.h"
+#include "platform/text.h"
+
+namespace marlix {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+// Photo keys that the interlock rule may write as "off" (option 0).
+constexpr int kAutoShootKey = 1;
+constexpr int kPhotoBurstKey = 3;
+
+void appendLine(std::string& text, std::string_view key, std::string_view value) {
+    text.append(key);
+    text.push_back('=');
+    text.append(value);
+    text.append(kLineEnd);
+}
+
+}  // namespace
+
+std::string_view CameraConfOptionText(int section, int key, OptionIndex index) {
+    assert(section >= 0 && section < static_cast<int>(SettingsSchema.size()));
+    assert(key >= 0 && key < static_cast<int>(SettingsSchema[section].keys.size()));
+    if (index < 0 || index >= OptionCount(section, key))
+        index = DefaultOptionIndex(section, key);
+    return OptionText(section, key, index);
+}
+
+void AppendSettingLine(int section, int key, OptionIndex index, std::string& text) {
+    appendLine(text, KeyName(section, key), CameraConfOptionText(section, key, index));
+}
+
+std::string BuildCameraConf(const ProfileSelections& s, std::string_view clockText) {
+    const PhotoFields& photo = s.photo;
+    const bool burstWins = (photo.m_photoInterlock & kInterlockBurst) && photo.m_photoBurst != 0;
+    const bool autoShootWins =
+        (photo.m_photoInterlock & kInterlockAutoShoot) && photo.m_autoShoot != 0;
+
+    std::string text;
+    text.reserve(640);
+    text.append(kCameraConfFirstLine);
+    text.append(kLineEnd);
+    for (const SettingAddress& a : kCameraConfOrder) {
+        OptionIndex index = SelectionField(s, a.section, a.key);
+        if (a.section == kSectionPhoto && a.key == kAutoShootKey && burstWins)
+            index = 0;
+        if (a.section == kSectionPhoto && a.key == kPhotoBurstKey && autoShootWins)
+            index = 0;
+        AppendSettingLine(a.section, a.key, index, text);
+    }
+    if (s.system.m_syncClock != 0)
+        appendLine(text, kCameraConfClockKey, clockText);
+    return text;
+}
+
+Result<std::string> LocalClockText(std::time_t now) {
+    std::tm local{};
+    errno = 0;
+    if (::localtime_r(&now, &local) == nullptr) {
+        return Status::failure("Cannot convert the current time to local time for camera.conf: " +
+                               ErrnoText(errno != 0 ? errno : EOVERFLOW));
+    }
+    char buffer[128];
+    const std::size_t n = std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
+    if (n != kClockTextLength) {
+        return Status::failure("The local time \"" + std::string(buffer, n) +
+                               "\" does not fit the camera's clock format YYYY-MM-DD hh:mm:ss");
+    }
+    return std::string(buffer, n);
+}
+
+Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes) {
+    return WriteCameraConfFile(root / kCameraConfName, bytes);
+}
+
+Status WriteCameraConfFile(const std::filesystem::path& file, std::string_view bytes) {
+    AtomicWriteOptions options;
+    options.followSymlink = false;
+    options.verify = true;
+    return AtomicWriteFile(file, bytes, options);
+}
+
+}  // namespace marlix

@@ -1,0 +1,42 @@
+#include "pages/photo_page.h"
+
+#include "pages/page_logic.h"
+
+namespace marlix {
+
+void CDlgTab4::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Radio(pDX, 1036, m_photoQuality);
+    DDX_Radio(pDX, 1043, m_autoShoot);
+    DDX_Radio(pDX, 1052, m_photoStamp);
+    DDX_Radio(pDX, 1090, m_photoBurst);
+}
+
+void CDlgTab4::ConnectMessageMap() {
+    for (int id : kBurstButtons) {
+        MapCommand(BN_CLICKED, id, &CDlgTab4::OnBurstClicked);
+    }
+    for (int id : kAutoShootButtons) {
+        MapCommand(BN_CLICKED, id, &CDlgTab4::OnAutoShootClicked);
+    }
+}
+
+// Only clicks run the interlock: writing the page for another profile leaves the enabled states
+// and the flags as the last click left them.
+void CDlgTab4::OnBurstClicked() {
+    UpdateData(true);
+    const bool enable = ApplyBurstClick(*this) == GroupState::Enabled;
+    for (int id : kAutoShootButtons) {
+        EnableWindow(GetDlgItem(id), enable);
+    }
+}
+
+void CDlgTab4::OnAutoShootClicked() {
+    UpdateData(true);
+    const bool enable = ApplyAutoShootClick(*this) == GroupState::Enabled;
+    for (int id : kBurstButtons) {
+        EnableWindow(GetDlgItem(id), enable);  // the hidden "20 P" stays hidden
+    }
+}
+
+}  // namespace marlix

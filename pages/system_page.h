@@ -1,0 +1,20 @@
+// The System page: the clock and format check boxes and seven radio groups.
+#pragma once
+
+#include "pages/page_fields.h"
+#include "platform/dialog/dialog.h"
+#include "resources/resource_ids.h"
+
+namespace marlix {
+
+class CDlgTab5 : public CDialog, public SystemFields {
+public:
+    static constexpr int IDD = kIddSystemPage;
+
+    explicit CDlgTab5(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+};
+
+}  // namespace marlix

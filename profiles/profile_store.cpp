@@ -1,0 +1,325 @@
+#include "profiles/profile_store.h"
+
+#include <unordered_set>
+#include <utility>
+
+#include "platform/files/file_io.h"
+#include "platform/text.h"
+
+namespace marlix {
+
+namespace {
+
+constexpr std::string_view kBasicSection = "basic";
+constexpr std::string_view kDefaultProfile = "default";
+
+bool isProfileSection(std::string_view section) {
+    const std::string_view prefix = ProfileStore::kSectionPrefix;
+    return section.size() >= prefix.size() &&
+           IniNamesEqual(section.substr(0, prefix.size()), prefix);
+}
+
+std::string sectionOf(std::string_view profileName) {
+    return std::string(ProfileStore::kSectionPrefix) + std::string(profileName);
+}
+
+// The code point at utf8[i] (valid UTF-8 expected); advances i.
+char32_t nextCodePoint(std::string_view utf8, std::size_t& i) {
+    const auto b0 = static_cast<unsigned char>(utf8[i]);
+    const std::size_t len = b0 < 0x80 ? 1 : b0 < 0xE0 ? 2 : b0 < 0xF0 ? 3 : 4;
+    char32_t cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+    for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (utf8[i + k] & 0x3F);
+    i += len;
+    return cp;
+}
+
+}  // namespace
+
+ProfileStore::ProfileStore(std::filesystem::path cfgPath) : m_cfgPath(std::move(cfgPath)) {}
+
+std::optional<std::string> ProfileStore::NameProblem(std::string_view name) {
+    if (!IsValidUtf8(name))
+        return "The name is not valid text.";
+    bool onlyBlanks = true;
+    for (std::size_t i = 0; i < name.size();) {
+        const char32_t c = nextCodePoint(name, i);
+        if (c != ' ' && c != '\t')
+            onlyBlanks = false;
+        if (c == '\n' || c == '\r' || c == 0x85 || c == 0x2028 || c == 0x2029) {
+            return "The name must not contain a line break.";
+        }
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+            return "The name must not contain control characters.";
+        }
+        if (c == '[' || c == ']')
+            return "The name must not contain \"[\" or \"]\".";
+    }
+    if (onlyBlanks)
+        return "Please type a name for the profile.";
+    if (name.front() == ' ' || name.back() == ' ') {
+        return "The name must not begin or end with a space.";
+    }
+    return std::nullopt;
+}
+
+// ---- file access ------------------------------------------------------------------------------
+
+Result<IniDocument> ProfileStore::readDocument() const {
+    auto bytes = ReadFileIfPresent(m_cfgPath);
+    if (!bytes)
+        return bytes.status();
+    if (!bytes->has_value())
+        return IniDocument();
+    return IniDocument::Parse(std::move(**bytes));
+}
+
+Status ProfileStore::writeDocument(const IniDocument& doc) const {
+    // Nothing to do when every value was already stored: the file keeps its bytes and its time.
+    if (!doc.modified())
+        return Status::success();
+    AtomicWriteOptions options;
+    options.followSymlink = true;
+    return AtomicWriteFile(m_cfgPath, doc.Serialize(), options);
+}
+
+Status ProfileStore::writeFailure(const Status& why) const {
+    return Status::failure("Cannot write \"" + PathToUtf8(m_cfgPath) + "\": " + why.message());
+}
+
+Status ProfileStore::refuseIfUnreadable() const {
+    if (!m_unreadable)
+        return Status::success();
+    return writeFailure(
+        Status::failure("it could not be read at start-up, so it is left as it is"));
+}
+
+Status ProfileStore::checkIndex(int index) const {
+    if (index >= 0 && index < static_cast<int>(m_sectionNames.size()))
+        return Status::success();
+    return Status::failure("There is no profile at list position " + std::to_string(index) + ".");
+}
+
+// ---- one key at a time ------------------------------------------------------------------------
+
+Status ProfileStore::WriteSetting(IniDocument& doc, std::string_view section, int schemaSection,
+                                  int key, OptionIndex index) {
+    if (index < 0 || index >= OptionCount(schemaSection, key)) {
+        return Status::failure("the value " + std::to_string(index) + " of " +
+                               std::string(KeyName(schemaSection, key)) +
+                               " is not one of its options");
+    }
+    return doc.SetValue(section, KeyName(schemaSection, key),
+                        OptionText(schemaSection, key, index));
+}
+
+OptionIndex ProfileStore::ReadSetting(const IniDocument& doc, std::string_view section,
+                                      int schemaSection, int key, int count) {
+    const std::string value =
+        doc.GetValue(section, KeyName(schemaSection, key)).value_or("unknown");
+    return FindOptionIndex(schemaSection, key, value, count);
+}
+
+Status ProfileStore::WriteSyncClock(IniDocument& doc, std::string_view section, int flag) {
+    return doc.SetValue(section, KeyName(kSectionSystem, kSyncClockKey),
+                        flag == 1 ? "TRUE" : "FALSE");
+}
+
+int ProfileStore::ReadSyncClock(const IniDocument& doc, std::string_view section) {
+    const std::string value =
+        doc.GetValue(section, KeyName(kSectionSystem, kSyncClockKey)).value_or("FALSE");
+    return IniNamesEqual(value, "TRUE") ? 1 : 0;
+}
+
+void ProfileStore::DeleteProfileSection(IniDocument& doc, std::string_view section) {
+    doc.RemoveSection(section);
+}
+
+Status ProfileStore::writeProfile(IniDocument& doc, std::string_view section,
+                                  const ProfileSelections& values) {
+    for (const SettingAddress& a : kProfileSaveOrder) {
+        const int field = SelectionField(values, a.section, a.key);
+        Status written = (a.section == kSectionSystem && a.key == kSyncClockKey)
+                             ? WriteSyncClock(doc, section, field)
+                             : WriteSetting(doc, section, a.section, a.key, field);
+        if (!written)
+            return written;
+    }
+    return Status::success();
+}
+
+void ProfileStore::readProfile(const IniDocument& doc, std::string_view section,
+                               ProfileSelections& out) {
+    for (const SettingAddress& a : kProfileSaveOrder) {
+        SelectionField(out, a.section, a.key) =
+            (a.section == kSectionSystem && a.key == kSyncClockKey)
+                ? ReadSyncClock(doc, section)
+                : ReadSetting(doc, section, a.section, a.key,
+                              ReadBackOptionCount(a.section, a.key));
+    }
+}
+
+// ---- commands ---------------------------------------------------------------------------------
+
+Status ProfileStore::InitProfileStore(ProfileSelections& out) {
+    m_sectionNames.clear();
+    m_profileNames.clear();
+    m_currentSection.clear();
+    m_currentIndex = -1;
+    m_unreadable = false;
+
+    auto doc = readDocument();
+    if (!doc) {
+        m_unreadable = true;
+        return doc.status();
+    }
+
+    std::vector<std::string> sections;
+    std::vector<std::string> names;
+    // Headers that differ in case only address one section: list it once.
+    std::unordered_set<std::string> seen;
+    for (std::string& section : doc->SectionNames()) {
+        if (!isProfileSection(section) || !seen.insert(IniNameKey(section)).second)
+            continue;
+        names.push_back(section.substr(kSectionPrefix.size()));
+        sections.push_back(std::move(section));
+    }
+
+    if (sections.empty()) {
+        // A first run, or every profile was deleted: start again from the defaults, appended
+        // after whatever the file already holds.
+        if (!doc->HasSection(kBasicSection)) {
+            if (Status s = doc->SetValue(kBasicSection, "last_cfg", kDefaultProfile); !s) {
+                return writeFailure(s);
+            }
+        }
+        const std::string section = sectionOf(kDefaultProfile);
+        if (Status s = writeProfile(*doc, section, DefaultSelections()); !s)
+            return writeFailure(s);
+        if (Status s = writeDocument(*doc); !s)
+            return s;
+        sections.push_back(section);
+        names.emplace_back(kDefaultProfile);
+    }
+
+    readProfile(*doc, sections.front(), out);
+    m_sectionNames = std::move(sections);
+    m_profileNames = std::move(names);
+    m_currentIndex = 0;
+    m_currentSection = m_sectionNames.front();
+    return Status::success();
+}
+
+int ProfileStore::FindProfile(std::string_view name) const {
+    for (std::size_t i = 0; i < m_profileNames.size(); ++i) {
+        if (IniNamesEqual(m_profileNames[i], name))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+Status ProfileStore::LoadProfile(ProfileSelections& out) const {
+    if (m_currentIndex < 0)
+        return Status::failure("No profile is selected.");
+    auto doc = readDocument();
+    if (!doc)
+        return doc.status();
+    readProfile(*doc, m_currentSection, out);
+    return Status::success();
+}
+
+Result<ProfileSelections> ProfileStore::LoadProfileAt(int index) const {
+    if (Status s = checkIndex(index); !s)
+        return s;
+    auto doc = readDocument();
+    if (!doc)
+        return doc.status();
+    ProfileSelections values;
+    readProfile(*doc, m_sectionNames[index], values);
+    return values;
+}
+
+Status ProfileStore::SaveProfile(const ProfileSelections& values) {
+    if (m_currentIndex < 0)
+        return Status::failure("No profile is selected.");
+    return SaveProfileAt(m_currentIndex, values);
+}
+
+Status ProfileStore::SaveProfileAt(int index, const ProfileSelections& values) {
+    if (Status s = refuseIfUnreadable(); !s)
+        return s;
+    if (Status s = checkIndex(index); !s)
+        return s;
+    auto doc = readDocument();
+    if (!doc)
+        return doc.status();
+    if (Status s = writeProfile(*doc, m_sectionNames[index], values); !s)
+        return writeFailure(s);
+    return writeDocument(*doc);
+}
+
+Status ProfileStore::CreateProfile(const std::string& name, const ProfileSelections& values) {
+    if (Status s = refuseIfUnreadable(); !s)
+        return s;
+    if (auto problem = NameProblem(name))
+        return Status::failure(*problem);
+    if (FindProfile(name) >= 0)
+        return Status::failure(std::string(kDuplicateNameText));
+    const std::string section = sectionOf(name);
+    auto doc = readDocument();
+    if (!doc)
+        return doc.status();
+    // A section added to the file by hand since start-up holds the name too: writing into it
+    // would mix two profiles.
+    if (doc->HasSection(section))
+        return Status::failure(std::string(kDuplicateNameText));
+    if (Status s = writeProfile(*doc, section, values); !s)
+        return writeFailure(s);
+    if (Status s = writeDocument(*doc); !s)
+        return s;
+
+    m_sectionNames.push_back(section);
+    m_profileNames.push_back(name);
+    m_currentIndex = static_cast<int>(m_sectionNames.size()) - 1;
+    m_currentSection = section;
+    return Status::success();
+}
+
+Status ProfileStore::DeleteProfile(int index, ProfileSelections& out) {
+    if (Status s = refuseIfUnreadable(); !s)
+        return s;
+    if (Status s = checkIndex(index); !s)
+        return s;
+    auto doc = readDocument();
+    if (!doc)
+        return doc.status();
+    DeleteProfileSection(*doc, m_sectionNames[index]);
+
+    const int count = static_cast<int>(m_sectionNames.size());
+    const int neighbour = count == 1 ? -1 : index < count - 1 ? index + 1 : index - 1;
+    ProfileSelections loaded = out;
+    if (neighbour >= 0)
+        readProfile(*doc, m_sectionNames[neighbour], loaded);
+    if (Status s = writeDocument(*doc); !s)
+        return s;
+
+    m_sectionNames.erase(m_sectionNames.begin() + index);
+    m_profileNames.erase(m_profileNames.begin() + index);
+    m_currentIndex = neighbour < 0 ? -1 : neighbour > index ? neighbour - 1 : neighbour;
+    m_currentSection = neighbour < 0 ? std::string() : m_sectionNames[m_currentIndex];
+    out = loaded;
+    return Status::success();
+}
+
+Status ProfileStore::SelectProfile(int index, ProfileSelections& out) {
+    if (Status s = checkIndex(index); !s)
+        return s;
+    auto doc = readDocument();
+    if (!doc)
+        return doc.status();
+    readProfile(*doc, m_sectionNames[index], out);
+    m_currentIndex = index;
+    m_currentSection = m_sectionNames[index];
+    return Status::success();
+}
+
+}  // namespace marlix

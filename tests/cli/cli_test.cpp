@@ -1,0 +1,428 @@
+// marlix-cli run as a program, in a fresh working directory per test.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "export/camera_conf.h"
+#include "pages/page_fields.h"
+#include "tests/devices/sysfs_fixture.h"
+#include "tests/support/scratch_dir.h"
+
+namespace marlix {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test_support::ReadTestFile;
+using test_support::WriteTestFile;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::ostream& operator<<(std::ostream& os, const CliRun& r) {
+    return os << "status " << r.status << "\n--- stdout\n" << r.out << "--- stderr\n" << r.err;
+}
+
+class Cli : public test_support::ScratchDirTest {
+protected:
+    void SetUp() override {
+        ScratchDirTest::SetUp();
+        fs::create_directories(m_dir / "work");
+    }
+
+    fs::path work() const { return m_dir / "work"; }
+
+    CliRun run(std::vector<std::string> args) const {
+        const fs::path outPath = m_dir / "stdout";
+        const fs::path errPath = m_dir / "stderr";
+        std::vector<char*> argv;
+        std::string program = MARLIX_CLI;
+        argv.push_back(program.data());
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
+                ::chdir(work().c_str()) != 0) {
+                ::_exit(127);
+            }
+            for (const auto& [name, value] : m_env) ::setenv(name.c_str(), value.c_str(), 1);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        CliRun r;
+        int wstatus = 0;
+        if (pid > 0 && ::waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus)) {
+            r.status = WEXITSTATUS(wstatus);
+        }
+        r.out = ReadTestFile(outPath);
+        r.err = ReadTestFile(errPath);
+        return r;
+    }
+
+    // A removable card mounted at <dir>/card as the drive scan would find it.
+    fs::path attachCard(std::string_view udevLabel = "CAM", std::string_view version = "") {
+        const fs::path card = m_dir / "card";
+        fs::create_directories(card);
+        WriteTestFile(m_dir / "mountinfo",
+                      "22 1 8:2 / / rw,relatime - ext4 /dev/sda2 rw\n"
+                      "40 22 8:17 / " +
+                          card.string() + " rw,relatime - vfat /dev/sdb1 rw\n");
+        const fs::path sys = m_dir / "sys";
+        fixture::SysfsTree tree(sys);
+        tree.AddDisk({"sda", {8, 0}, fixture::SataDisk(0), "0", "0", {{"sda2", {8, 2}}}});
+        tree.AddDisk({"sdb", {8, 16}, fixture::UsbDisk(1), "1", "0", {{"sdb1", {8, 17}}}});
+        WriteTestFile(m_dir / "udev/b8:17", "E:ID_FS_LABEL_ENC=" + std::string(udevLabel) + "\n");
+        if (!version.empty())
+            WriteTestFile(card / "version.txt", version);
+        m_env["MARLIX_TEST_MOUNTINFO"] = (m_dir / "mountinfo").string();
+        m_env["MARLIX_TEST_SYSFS"] = sys.string();
+        m_env["MARLIX_TEST_UDEV_DATA"] = (m_dir / "udev").string();
+        return card;
+    }
+
+    std::string cfg() const { return ReadTestFile(work() / "cfg.ini"); }
+
+    std::map<std::string, std::string> m_env;
+};
+
+std::string defaultConf() {
+    ProfileSelections s = DefaultSelections();
+    s.system.m_syncClock = 0;
+    return BuildCameraConf(s, "");
+}
+
+const char* const kDefaultShow =
+    "mode_1=1920x1080p 60\nmode_2=1280x720p 120\nmode_3=16M\nvideo_quality=sfine\nfov=wide\n"
+    "timelapse=off\nvideo_stamp=off\nmic_vol=80%\nauto_rec=off\nloop_rec=5min\nrec_beep=off\n"
+    "image_meter=center\nimage_iso=auto\nimage_wb=auto\nimage_ev=0.0\nimage_sharpness=3\n"
+    "photo_quality=sfine\nauto_shoot=3s\nphoto_stamp=off\nphoto_burst=off\nsync_clock=TRUE\n"
+    "image_rotate=normal\ntvmode=ntsc\nlightfreq=60Hz\nauto_shutdown=3Min\ndatefmt=ymd\nosd=on\n"
+    "op_beep=on\nformat=false\n";
+
+TEST_F(Cli, UsageErrorsExitWithTwoAndHelpWithZero) {
+    const std::vector<std::vector<std::string>> usage = {
+        {},
+        {"frobnicate"},
+        {"--verbose", "profiles"},
+        {"--config"},
+        {"profiles", "extra"},
+        {"show"},
+        {"show", "a", "b"},
+        {"new", "a", "--from"},
+        {"new", "a", "--colour=red"},
+        {"set", "default"},
+        {"set", "default", "mode_3"},
+        {"write", "default"},
+        {"write", "default", "--output", "a", "--device", "/x"},
+        {"write", "default", "--output", "a", "--sync-clock", "--no-sync-clock"},
+        {"write", "default", "--output", "a", "--output", "b"},
+        {"write", "default", "--sync-clock=yes", "--output", "a"},
+        {"check"},
+        {"import", "camera.conf"},
+        {"diff", "default"},
+    };
+    for (const auto& args : usage) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args) << "\n" << r;
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_TRUE(r.out.empty()) << r;
+    }
+    EXPECT_FALSE(fs::exists(work() / "cfg.ini")) << "a refused command line opens no file";
+
+    const CliRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* command : {"profiles", "show", "new", "delete", "set", "write", "devices",
+                                "check", "import", "diff"}) {
+        EXPECT_NE(help.out.find(std::string("  ") + command), std::string::npos) << command;
+        const CliRun one = run({command, "--help"});
+        EXPECT_EQ(one.status, 0) << one;
+        EXPECT_EQ(one.out.rfind(std::string("Usage: marlix-cli [--config FILE] ") + command, 0), 0u)
+            << one;
+    }
+}
+
+TEST_F(Cli, FirstRunSeedsTheProfileFileAndShowsTheDefaults) {
+    const CliRun list = run({"profiles"});
+    ASSERT_EQ(list.status, 0) << list;
+    EXPECT_EQ(list.out, "default\n");
+    EXPECT_TRUE(fs::exists(work() / "cfg.ini"));
+
+    const CliRun show = run({"show", "default"});
+    ASSERT_EQ(show.status, 0) << show;
+    EXPECT_EQ(show.out, kDefaultShow);
+
+    const CliRun missing = run({"show", "nosuch"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("cfg.ini"), std::string::npos) << missing;
+    EXPECT_NE(missing.err.find("nosuch"), std::string::npos) << missing;
+}
+
+TEST_F(Cli, ConfigOptionChoosesTheProfileFile) {
+    const fs::path other = m_dir / "profiles" / "cards.ini";
+    fs::create_directories(other.parent_path());
+    EXPECT_EQ(run({"--config", other.string(), "new", "field"}).status, 0);
+    const CliRun list = run({"--config=" + other.string(), "profiles"});
+    EXPECT_EQ(list.out, "default\nfield\n") << list;
+    EXPECT_FALSE(fs::exists(work() / "cfg.ini"));
+
+    WriteTestFile(m_dir / "plain", "x");
+    const CliRun bad = run({"--config", (m_dir / "plain" / "cfg.ini").string(), "profiles"});
+    EXPECT_EQ(bad.status, 1) << bad;
+    EXPECT_NE(bad.err.find("plain/cfg.ini"), std::string::npos) << bad;
+}
+
+TEST_F(Cli, NewAndDeleteFollowTheWindowsNameRules) {
+    ASSERT_EQ(run({"new", "beach"}).status, 0);
+    ASSERT_EQ(run({"set", "beach", "mode_3=8M"}).status, 0);
+    ASSERT_EQ(run({"new", "copy", "--from", "beach"}).status, 0);
+    EXPECT_EQ(run({"profiles"}).out, "default\nbeach\ncopy\n");
+    EXPECT_NE(run({"show", "copy"}).out.find("mode_3=8M\n"), std::string::npos);
+    EXPECT_NE(run({"show", "beach"}).out.find("sync_clock=TRUE\n"), std::string::npos);
+
+    const std::string before = cfg();
+    const CliRun duplicate = run({"new", "beach"});
+    EXPECT_EQ(duplicate.status, 1);
+    EXPECT_NE(duplicate.err.find("This name has be used !"), std::string::npos) << duplicate;
+    const CliRun badFrom = run({"new", "other", "--from", "nosuch"});
+    EXPECT_EQ(badFrom.status, 1);
+    const CliRun badName = run({"new", "a]b"});
+    EXPECT_EQ(badName.status, 1) << badName;
+    EXPECT_EQ(cfg(), before);
+
+    EXPECT_EQ(run({"delete", "beach"}).status, 0);
+    EXPECT_EQ(run({"profiles"}).out, "default\ncopy\n");
+    const CliRun again = run({"delete", "beach"});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.err.find("beach"), std::string::npos);
+}
+
+TEST_F(Cli, SetAcceptsOnlyWhatThePagesOfferAndWritesAllOrNothing) {
+    ASSERT_EQ(run({"profiles"}).status, 0);
+    const CliRun ok = run({"set", "default", "mode_1=1600x1200p 30", "image_ev=-0.7",
+                           "sync_clock=false", "photo_burst=10p"});
+    ASSERT_EQ(ok.status, 0) << ok;
+    const std::string shown = run({"show", "default"}).out;
+    for (const char* line : {"mode_1=1600x1200p 30\n", "image_ev=-0.7\n", "sync_clock=FALSE\n",
+                             "photo_burst=10p\n", "auto_shoot=3s\n"}) {
+        EXPECT_NE(shown.find(line), std::string::npos) << line;
+    }
+
+    const std::string before = cfg();
+    struct Refusal {
+        std::vector<std::string> pairs;
+        const char* named;
+    };
+    const Refusal refusals[] = {
+        {{"image_iso=3200"}, "\"auto\", \"100\", \"200\", \"400\", \"800\", \"1600\""},
+        {{"auto_shutdown=30Min"}, "\"off\", \"3Min\", \"5Min\", \"10Min\""},
+        {{"auto_shutdown=60Min"}, "auto_shutdown"},
+        {{"photo_burst=20p"}, "\"off\", \"3p\", \"5p\", \"10p\""},
+        {{"mode_3=8M", "fov=Wide"}, "\"wide\", \"normal\", \"narrow\""},
+        {{"sync_clock=yes"}, "\"TRUE\", \"FALSE\""},
+        {{"zoom=2x", "mode_3=8M"}, "unknown key \"zoom\""},
+        {{"mode_3=8M", "enable_cfg=true"}, "unknown key \"enable_cfg\""},
+    };
+    for (const Refusal& r : refusals) {
+        std::vector<std::string> args = {"set", "default"};
+        args.insert(args.end(), r.pairs.begin(), r.pairs.end());
+        const CliRun refused = run(args);
+        EXPECT_EQ(refused.status, 1) << refused;
+        EXPECT_NE(refused.err.find(r.named), std::string::npos) << refused;
+        EXPECT_EQ(cfg(), before) << ::testing::PrintToString(r.pairs);
+    }
+    EXPECT_EQ(run({"set", "nosuch", "mode_3=8M"}).status, 1);
+}
+
+TEST_F(Cli, WriteOutputIsWhatSetWrites) {
+    ASSERT_EQ(run({"profiles"}).status, 0);
+    const fs::path out = m_dir / "out" / "camera.conf";
+    fs::create_directories(out.parent_path());
+    const CliRun plain = run({"write", "default", "--output", out.string(), "--no-sync-clock"});
+    ASSERT_EQ(plain.status, 0) << plain;
+    EXPECT_EQ(ReadTestFile(out), defaultConf());
+    EXPECT_EQ(ReadTestFile(out),
+              ReadTestFile(fs::path(MARLIX_TEST_DATA) / "export/default_camera.conf"));
+
+    // The default profile asks for the clock: a 30th line with the local time.
+    ASSERT_EQ(run({"write", "default", "--output", out.string()}).status, 0);
+    const std::string withClock = ReadTestFile(out);
+    ASSERT_EQ(withClock.size(), 463u + 32u);
+    EXPECT_EQ(withClock.substr(0, 463), defaultConf());
+    EXPECT_EQ(withClock.substr(463, 11), "sync_clock=");
+    EXPECT_EQ(withClock.substr(493), "\r\n");
+
+    // Both photo choices are kept: no interlock flag exists outside the window.
+    ASSERT_EQ(run({"set", "default", "photo_burst=5p", "auto_shoot=10s", "sync_clock=FALSE",
+                   "image_wb=incandescent"})
+                  .status,
+              0);
+    ASSERT_EQ(run({"write", "default", "--output=" + out.string()}).status, 0);
+    ProfileSelections expected = DefaultSelections();
+    expected.photo.m_photoBurst = 2;
+    expected.photo.m_autoShoot = 5;
+    expected.image.m_wb = 3;
+    expected.system.m_syncClock = 0;
+    EXPECT_EQ(ReadTestFile(out), BuildCameraConf(expected, ""));
+    ASSERT_EQ(run({"write", "default", "--output", out.string(), "--sync-clock"}).status, 0);
+    EXPECT_EQ(ReadTestFile(out).size(), BuildCameraConf(expected, "").size() + 32);
+
+    const CliRun nowhere =
+        run({"write", "default", "--output", (m_dir / "gone" / "camera.conf").string()});
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_NE(nowhere.err.find("gone/camera.conf"), std::string::npos) << nowhere;
+    EXPECT_EQ(run({"write", "nosuch", "--output", out.string()}).status, 1);
+}
+
+TEST_F(Cli, DevicesListsTheCardAndWriteDeviceTakesOnlyListedRoots) {
+    const fs::path card = attachCard("CAM\\x20ONE", "FW 1.2\r\nbuild\t7");
+    const CliRun devices = run({"devices"});
+    ASSERT_EQ(devices.status, 0) << devices;
+    ASSERT_FALSE(devices.out.empty());
+    const std::string row = devices.out.substr(0, devices.out.find('\n'));
+    EXPECT_EQ(row.substr(0, row.find('\t')), card.string() + "/");
+    EXPECT_NE(row.find("\tCAM ONE\t"), std::string::npos) << row;
+    EXPECT_NE(row.find(" MB("), std::string::npos) << row;
+    EXPECT_EQ(row.substr(row.rfind("\tFW")), "\tFW 1.2\\r\\nbuild\\t7");
+    EXPECT_EQ(devices.out, row + "\n") << "the system disk is not listed";
+
+    for (const std::string& root : {card.string(), card.string() + "/"}) {
+        fs::remove(card / "camera.conf");
+        const CliRun written = run({"write", "default", "--device", root, "--no-sync-clock"});
+        ASSERT_EQ(written.status, 0) << written;
+        EXPECT_EQ(ReadTestFile(card / "camera.conf"), defaultConf());
+    }
+
+    fs::create_directories(m_dir / "notacard");
+    for (const std::string& root : {(m_dir / "notacard").string(), std::string("/")}) {
+        const CliRun refused = run({"write", "default", "--device", root});
+        EXPECT_EQ(refused.status, 1) << refused;
+        EXPECT_NE(refused.err.find(card.string() + "/"), std::string::npos) << refused;
+        EXPECT_FALSE(fs::exists(m_dir / "notacard" / "camera.conf"));
+    }
+}
+
+TEST_F(Cli, CheckReportsEveryProblemWithItsLine) {
+    WriteTestFile(work() / "good.conf", defaultConf() + "sync_clock=2026-12-06 02:21:38\r\n");
+    const CliRun good = run({"check", "good.conf"});
+    EXPECT_EQ(good.status, 0) << good;
+    EXPECT_TRUE(good.err.empty());
+
+    std::string lf;
+    for (char c : defaultConf()) {
+        if (c != '\r')
+            lf += c;
+    }
+    WriteTestFile(work() / "lf.conf", lf);
+    EXPECT_EQ(run({"check", "lf.conf"}).status, 0);
+
+    std::string bad = defaultConf();
+    bad.replace(bad.find("fov=wide"), 8, "fov=ultra");
+    bad.replace(bad.find("osd=on\r\n"), 8, "");
+    bad += "mode_1=1920x1080p 30\r\nsync_clock=2026-12-06 2:21:38\r\n";
+    WriteTestFile(work() / "bad.conf", bad);
+    const CliRun r = run({"check", "bad.conf"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("bad.conf:6: \"ultra\" is not an option of \"fov\""), std::string::npos)
+        << r;
+    EXPECT_NE(r.err.find("bad.conf:29: key \"mode_1\" appears again (first on line 2)"),
+              std::string::npos)
+        << r;
+    EXPECT_NE(r.err.find("bad.conf:30: sync_clock"), std::string::npos) << r;
+    EXPECT_NE(r.err.find("bad.conf: key \"osd\" is missing"), std::string::npos) << r;
+
+    // Nothing that is not a small regular file is read: a FIFO would block the check forever.
+    ASSERT_EQ(::mkfifo((work() / "fifo.conf").c_str(), 0600), 0);
+    fs::create_directories(work() / "dir.conf");
+    WriteTestFile(work() / "huge.conf", std::string(2 << 20, 'x'));
+    for (const char* name : {"absent.conf", "fifo.conf", "dir.conf", "huge.conf"}) {
+        const CliRun refused = run({"check", name});
+        EXPECT_EQ(refused.status, 1) << refused;
+        EXPECT_NE(refused.err.find(std::string("\"") + name + "\""), std::string::npos) << refused;
+    }
+    EXPECT_FALSE(fs::exists(work() / "cfg.ini")) << "check never opens the profile file";
+}
+
+TEST_F(Cli, ImportMakesAProfileOfAValidFile) {
+    ProfileSelections s = DefaultSelections();
+    s.mode.m_mode2 = 2;
+    s.image.m_sharpness = 4;
+    s.photo.m_photoBurst = 4;  // "20p": no page offers it, but a profile keeps it
+    WriteTestFile(work() / "card.conf", BuildCameraConf(s, "2026-12-06 02:21:38"));
+    const CliRun imported = run({"import", "card.conf", "--name", "from card"});
+    ASSERT_EQ(imported.status, 0) << imported;
+    EXPECT_EQ(run({"profiles"}).out, "default\nfrom card\n");
+    const std::string shown = run({"show", "from card"}).out;
+    for (const char* line : {"mode_2=1280x720p 30\n", "image_sharpness=5\n", "photo_burst=20p\n",
+                             "sync_clock=TRUE\n"}) {
+        EXPECT_NE(shown.find(line), std::string::npos) << line << shown;
+    }
+    EXPECT_EQ(run({"diff", "from card", "card.conf"}).status, 0);
+
+    s.system.m_syncClock = 0;
+    WriteTestFile(work() / "noclock.conf", BuildCameraConf(s, ""));
+    ASSERT_EQ(run({"import", "noclock.conf", "--name=quiet"}).status, 0);
+    EXPECT_NE(run({"show", "quiet"}).out.find("sync_clock=FALSE\n"), std::string::npos);
+
+    const std::string before = cfg();
+    std::string broken = BuildCameraConf(s, "");
+    broken.replace(0, 15, "enable_cfg=TRUE");
+    WriteTestFile(work() / "broken.conf", broken);
+    s.image.m_iso = 6;
+    WriteTestFile(work() / "iso.conf", BuildCameraConf(s, ""));
+    struct Refusal {
+        std::vector<std::string> args;
+        const char* named;
+    };
+    const Refusal refusals[] = {
+        {{"import", "broken.conf", "--name", "x"}, "broken.conf:1:"},
+        {{"import", "iso.conf", "--name", "x"}, "iso.conf:14: \"3200\" of image_iso"},
+        {{"import", "card.conf", "--name", "quiet"}, "This name has be used !"},
+        {{"import", "absent.conf", "--name", "x"}, "absent.conf"},
+    };
+    for (const Refusal& r : refusals) {
+        const CliRun refused = run(r.args);
+        EXPECT_EQ(refused.status, 1) << refused;
+        EXPECT_NE(refused.err.find(r.named), std::string::npos) << refused;
+        EXPECT_EQ(cfg(), before);
+    }
+}
+
+TEST_F(Cli, DiffListsTheKeysThatDiffer) {
+    ASSERT_EQ(run({"profiles"}).status, 0);
+    WriteTestFile(work() / "card.conf", defaultConf() + "sync_clock=2026-12-06 02:21:38\r\n");
+    const CliRun same = run({"diff", "default", "card.conf"});
+    EXPECT_EQ(same.status, 0) << same;
+    EXPECT_EQ(same.out, "");
+
+    ASSERT_EQ(run({"set", "default", "mode_1=1600x1200p 60", "osd=off", "sync_clock=FALSE"}).status,
+              0);
+    const CliRun differs = run({"diff", "default", "card.conf"});
+    EXPECT_EQ(differs.status, 1);
+    EXPECT_EQ(
+        differs.out,
+        "mode_1: 1600x1200p 60 -> 1920x1080p 60\nosd: off -> on\nsync_clock: FALSE -> TRUE\n");
+    EXPECT_TRUE(differs.err.empty()) << differs;
+
+    WriteTestFile(work() / "bad.conf", "enable_cfg=true\r\n");
+    const CliRun bad = run({"diff", "default", "bad.conf"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(bad.out.empty());
+    EXPECT_NE(bad.err.find("bad.conf: key \"mode_1\" is missing"), std::string::npos) << bad;
+}
+
+}  // namespace
+}  // namespace marlix

@@ -1,0 +1,714 @@
+// The dialog framework against the Windows dialog manager's rules: radio groups by template
+// order, data exchange in both directions, notifications, keyboard navigation, modal runs.
+#include <QAccessible>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <array>
+
+#include "platform/dialog/dialog.h"
+
+using namespace marlix;
+
+namespace {
+
+constexpr unsigned kV = kVisible;
+constexpr unsigned kT = kTabStop | kVisible;
+
+// clang-format off
+#define MARLIX_TEST_CONTROLS                                                                    \
+    ControlTemplate{ControlKind::StaticText, 100, "Group A", {10, 5, 60, 8}, kGroup | kV},      \
+    ControlTemplate{ControlKind::RadioButton, 101, "A0", {10, 15, 50, 10}, kGroup | kT},        \
+    ControlTemplate{ControlKind::StaticText, 102, "between", {70, 15, 50, 8}, kV},              \
+    ControlTemplate{ControlKind::RadioButton, 103, "A1", {10, 27, 50, 10}, kT},                 \
+    ControlTemplate{ControlKind::CheckBox, 104, "Box", {70, 27, 50, 10}, kT},                   \
+    ControlTemplate{ControlKind::RadioButton, 105, "A2", {10, 39, 50, 10}, kT},                 \
+    ControlTemplate{ControlKind::StaticText, 106, "Group B", {10, 55, 60, 8}, kGroup | kV},     \
+    ControlTemplate{ControlKind::RadioButton, 201, "B0", {10, 65, 50, 10}, kGroup | kT},        \
+    ControlTemplate{ControlKind::RadioButton, 202, "B1", {70, 65, 50, 10}, kT},                 \
+    ControlTemplate{ControlKind::RadioButton, 203, "B2", {130, 65, 50, 10}, kTabStop},          \
+    ControlTemplate{ControlKind::Slider, 301, {}, {10, 80, 150, 20}, kGroup | kT},              \
+    ControlTemplate{ControlKind::StaticText, 302, "Date& and Time", {10, 105, 80, 8},           \
+                    kGroup | kV},                                                               \
+    ControlTemplate{ControlKind::StaticText, 303, "A & B", {100, 105, 60, 8}, kV | kNoPrefix},  \
+    ControlTemplate{ControlKind::PushButton, 401, "&Press", {10, 120, 50, 14}, kGroup | kT},    \
+    ControlTemplate{ControlKind::CheckBox, 501, "Flag", {70, 120, 50, 10}, kGroup | kT}
+// clang-format on
+
+constexpr std::array kPageControls = {MARLIX_TEST_CONTROLS};
+constexpr std::array kPopupControls = {
+    MARLIX_TEST_CONTROLS,
+    ControlTemplate{ControlKind::DefPushButton, kIdOk, "OK", {150, 180, 50, 14}, kGroup | kT},
+    ControlTemplate{ControlKind::PushButton, kIdCancel, "Cancel", {210, 180, 50, 14}, kT},
+};
+// A window whose default button is hidden, like the main window's.
+constexpr std::array kHiddenDefaultControls = {
+    ControlTemplate{ControlKind::DefPushButton, kIdOk, "OK", {10, 10, 50, 14}, kTabStop},
+    ControlTemplate{ControlKind::PushButton, kIdCancel, "Cancel", {70, 10, 50, 14}, kTabStop},
+    ControlTemplate{ControlKind::Edit, 601, {}, {10, 30, 100, 14}, kT},
+};
+constexpr std::array kListControls = {
+    ControlTemplate{ControlKind::ListView, 701, {}, {5, 5, 200, 80}, kT},
+    ControlTemplate{ControlKind::ListBox, 702, {}, {210, 5, 80, 80}, kT},
+    ControlTemplate{ControlKind::TabControl, 703, {}, {5, 90, 280, 100}, kT},
+};
+
+constexpr DialogTemplate kPage{9001, "", 300, 200, "MS Shell Dlg", 8, kDsChild, kPageControls};
+constexpr DialogTemplate kPopup{
+    9002, "Test", 300, 200, "MS Shell Dlg", 8, kDsCaption | kDsSysMenu, kPopupControls};
+constexpr DialogTemplate kHiddenDefault{
+    9003, "Hidden", 200, 60, "MS Shell Dlg", 8, kDsCaption | kDsSysMenu, kHiddenDefaultControls};
+constexpr DialogTemplate kLists{
+    9004, "Lists", 300, 200, "MS Shell Dlg", 8, kDsCaption | kDsSysMenu, kListControls};
+
+class TestDialog : public CDialog {
+public:
+    explicit TestDialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr)
+        : CDialog(dialogTemplate, parent) {}
+
+    int m_a = 0;
+    int m_b = 0;
+    int m_flag = 0;
+    int m_slider = 0;
+    QString m_label;
+    CSliderCtrl m_sliderCtrl;
+
+    int exchanges = 0;
+    int presses = 0;
+    int radioClicks = 0;
+    int draws = 0;
+    int okCalls = 0;
+
+    void OnOK() override {
+        ++okCalls;
+        CDialog::OnOK();
+    }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        ++exchanges;
+        DDX_Radio(pDX, 101, m_a);
+        DDX_Radio(pDX, 201, m_b);
+        DDX_Check(pDX, 501, m_flag);
+        DDX_Slider(pDX, 301, m_slider);
+        DDX_Control(pDX, 301, m_sliderCtrl);
+        DDX_Text(pDX, 302, m_label);
+    }
+    bool OnInitDialog() override {
+        CDialog::OnInitDialog();
+        m_sliderCtrl.SetRange(0, 12);
+        return true;
+    }
+    void ConnectMessageMap() override {
+        MapCommand(BN_CLICKED, 401, &TestDialog::OnPress);
+        MapCommand(BN_CLICKED, 103, &TestDialog::OnRadio);
+        MapNotify(NM_CUSTOMDRAW, 301, &TestDialog::OnDraw);
+    }
+
+private:
+    void OnPress() { ++presses; }
+    void OnRadio() { ++radioClicks; }
+    void OnDraw(NMHDR* header, LRESULT* result) {
+        QCOMPARE_EQ(header->idFrom, 301);
+        QCOMPARE_EQ(header->code, NM_CUSTOMDRAW);
+        *result = 0;
+        ++draws;
+    }
+};
+
+class ListDialog : public CDialog {
+public:
+    ListDialog() : CDialog(kLists) {}
+    CListCtrl m_list;
+    CListBox m_box;
+    CTabCtrl m_tabs;
+    QList<int> itemReports;
+    int boxChanges = 0;
+    int tabChanges = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Control(pDX, 703, m_tabs);
+        DDX_Control(pDX, 702, m_box);
+        DDX_Control(pDX, 701, m_list);
+    }
+    void ConnectMessageMap() override {
+        MapNotify(TCN_SELCHANGE, 703, &ListDialog::OnTab);
+        MapCommand(LBN_SELCHANGE, 702, &ListDialog::OnBox);
+        MapNotify(LVN_ITEMCHANGED, 701, &ListDialog::OnItem);
+    }
+
+private:
+    void OnTab(NMHDR*, LRESULT* result) {
+        ++tabChanges;
+        *result = 0;
+    }
+    void OnBox() { ++boxChanges; }
+    void OnItem(NMHDR* header, LRESULT*) {
+        itemReports.append(reinterpret_cast<NMLISTVIEW*>(header)->iItem);
+    }
+};
+
+QAbstractButton* Button(const CDialog& dialog, int id) {
+    return qobject_cast<QAbstractButton*>(dialog.GetDlgItem(id));
+}
+
+QList<int> CheckedIds(const CDialog& dialog, std::initializer_list<int> ids) {
+    QList<int> checked;
+    for (int id : ids) {
+        if (Button(dialog, id)->isChecked()) {
+            checked.append(id);
+        }
+    }
+    return checked;
+}
+
+// A page shown inside a host window, as the tab pages are.
+struct HostedPage {
+    QWidget host;
+    TestDialog page{kPage};
+    HostedPage() {
+        host.resize(600, 500);
+        page.Create(9001, &host);
+        page.ShowWindow(SW_SHOW);
+        host.show();
+        QApplication::setActiveWindow(&host);
+    }
+};
+
+}  // namespace
+
+class DialogFrameworkTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        CDialog::SetModalHook(nullptr);
+        CDialog::SetMessageBoxHook(nullptr);
+    }
+
+    void mulDivRoundsLikeThePlatform_data() {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<int>("c");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("exact") << 8 << 6 << 4 << 12;
+        QTest::newRow("half rounds up") << 1 << 6 << 4 << 2;        // 1.5
+        QTest::newRow("below half") << 5 << 13 << 8 << 8;           // 8.125
+        QTest::newRow("negative half") << -1 << 6 << 4 << -2;       // -1.5
+        QTest::newRow("negative divisor") << 3 << 3 << -2 << -5;    // -4.5
+        QTest::newRow("points to pixels") << 10 << 96 << 72 << 13;  // 13.33
+        QTest::newRow("zero divisor") << 5 << 5 << 0 << -1;
+    }
+    void mulDivRoundsLikeThePlatform() {
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(int, c);
+        QFETCH(int, expected);
+        QCOMPARE(MulDiv(a, b, c), expected);
+    }
+
+    void controlsArePlacedInDialogUnits() {
+        TestDialog page(kPage);
+        QVERIFY(page.Create(9001, nullptr));
+        const DialogBaseUnits units = page.GetBaseUnits();
+        QVERIFY(units.baseX > 0 && units.baseY > 0);
+        QCOMPARE(page.GetDlgItem(103)->geometry(),
+                 QRect(MulDiv(10, units.baseX, 4), MulDiv(27, units.baseY, 8),
+                       MulDiv(50, units.baseX, 4), MulDiv(10, units.baseY, 8)));
+        QCOMPARE(page.size(), QSize(MulDiv(300, units.baseX, 4), MulDiv(200, units.baseY, 8)));
+        // Base units come from the template font: a bigger font gives bigger units.
+        const DialogBaseUnits large = BaseUnitsOf(MakeDialogFont("Microsoft Sans Serif", 10));
+        QVERIFY(large.baseX >= units.baseX && large.baseY > units.baseY);
+    }
+
+    void cellHeightFontFitsItsCell() {
+        for (int cell : {12, 18, 24}) {
+            const QFont font = MakeCellHeightFont("System", cell);
+            const int height = QFontMetrics(font).height();
+            QVERIFY2(height <= cell && height >= cell - 3, qPrintable(QString::number(height)));
+        }
+    }
+
+    void createLeavesThePageHiddenAndWritesIt() {
+        TestDialog page(kPage);
+        page.m_a = 2;
+        page.m_label = QStringLiteral("shown");
+        QVERIFY(!page.Create(4242, nullptr));  // no such template
+        QVERIFY(page.Create(9001, nullptr));
+        QVERIFY(!page.isVisibleTo(page.parentWidget()));
+        QCOMPARE(page.exchanges, 1);
+        QCOMPARE(CheckedIds(page, {101, 103, 105}), QList<int>{105});
+        QCOMPARE(page.GetDlgItemText(302), QStringLiteral("shown"));
+        QVERIFY(!page.GetDlgItem(203)->isVisibleTo(&page));  // no visible style
+        QVERIFY(page.GetDlgItem(101)->isVisibleTo(&page));
+    }
+
+    void updateDataBeforeCreateFails() {
+        TestDialog page(kPage);
+        page.m_a = 7;
+        QVERIFY(!page.UpdateData(true));
+        QCOMPARE(page.m_a, 7);
+        QCOMPARE(page.exchanges, 0);
+    }
+
+    void radioPositionsFollowTemplateOrder_data() {
+        QTest::addColumn<int>("checkId");
+        QTest::addColumn<int>("position");
+        QTest::newRow("first") << 101 << 0;
+        QTest::newRow("after a static text") << 103 << 1;
+        QTest::newRow("after a check box") << 105 << 2;
+    }
+    void radioPositionsFollowTemplateOrder() {
+        QFETCH(int, checkId);
+        QFETCH(int, position);
+        TestDialog page(kPage);
+        QVERIFY(page.Create(9001, nullptr));
+        Button(page, checkId)->click();
+        QVERIFY(page.UpdateData(true));
+        QCOMPARE(page.m_a, position);
+        QCOMPARE(page.m_b, 0);  // the next group is apart
+        QCOMPARE(page.GetRadioGroup(101).size(), 3);
+        QVERIFY(page.GetRadioGroup(103).isEmpty());  // not a group start
+    }
+
+    void writingAValueWithoutAButtonClearsTheGroup_data() {
+        QTest::addColumn<int>("value");
+        QTest::newRow("minus one") << -1;
+        QTest::newRow("one past the last") << 3;
+        QTest::newRow("far out") << 1000;
+    }
+    void writingAValueWithoutAButtonClearsTheGroup() {
+        QFETCH(int, value);
+        TestDialog page(kPage);
+        page.m_a = 1;
+        QVERIFY(page.Create(9001, nullptr));
+        QCOMPARE(CheckedIds(page, {101, 103, 105}), QList<int>{103});
+        page.m_a = value;
+        page.m_b = 1;
+        QVERIFY(page.UpdateData(false));
+        QVERIFY(CheckedIds(page, {101, 103, 105}).isEmpty());
+        QCOMPARE(CheckedIds(page, {201, 202, 203}), QList<int>{202});
+        page.m_a = 55;
+        QVERIFY(page.UpdateData(true));
+        QCOMPARE(page.m_a, -1);
+        QCOMPARE(page.m_b, 1);
+        // A cleared group still takes the user's choice, and then only that one.
+        Button(page, 105)->click();
+        QCOMPARE(CheckedIds(page, {101, 103, 105}), QList<int>{105});
+    }
+
+    void hiddenRadioButtonKeepsItsPosition() {
+        TestDialog page(kPage);
+        page.m_b = 2;
+        QVERIFY(page.Create(9001, nullptr));
+        QCOMPARE(CheckedIds(page, {201, 202, 203}), QList<int>{203});
+        page.m_b = 0;
+        QVERIFY(page.UpdateData(true));
+        QCOMPARE(page.m_b, 2);
+    }
+
+    void userClickLeavesOneButtonChecked() {
+        HostedPage hosted;
+        TestDialog& page = hosted.page;
+        QTest::mouseClick(Button(page, 101), Qt::LeftButton);
+        QTest::mouseClick(Button(page, 105), Qt::LeftButton);
+        QCOMPARE(CheckedIds(page, {101, 103, 105}), QList<int>{105});
+        // Clicking the checked button again does not uncheck it.
+        QTest::mouseClick(Button(page, 105), Qt::LeftButton);
+        QCOMPARE(CheckedIds(page, {101, 103, 105}), QList<int>{105});
+        // Radio buttons of different groups do not exclude each other, though they share a
+        // parent.
+        QTest::mouseClick(Button(page, 202), Qt::LeftButton);
+        QCOMPARE(CheckedIds(page, {101, 103, 105}), QList<int>{105});
+        QCOMPARE(CheckedIds(page, {201, 202, 203}), QList<int>{202});
+    }
+
+    void checkAndTextExchange() {
+        TestDialog page(kPage);
+        page.m_flag = 1;
+        page.m_label = QStringLiteral("50%");
+        QVERIFY(page.Create(9001, nullptr));
+        QCOMPARE(page.IsDlgButtonChecked(501), BST_CHECKED);
+        page.CheckDlgButton(501, BST_UNCHECKED);
+        page.SetDlgItemText(302, QStringLiteral("Mute"));
+        QVERIFY(page.UpdateData(true));
+        QCOMPARE(page.m_flag, 0);
+        QCOMPARE(page.m_label, QStringLiteral("Mute"));
+    }
+
+    void staticTextsShowMnemonicsAsThePlatformDoes() {
+        TestDialog page(kPage);
+        page.m_label = QStringLiteral("Date& and Time");
+        QVERIFY(page.Create(9001, nullptr));
+        auto* prefixed = qobject_cast<QLabel*>(page.GetDlgItem(302));
+        auto* literal = qobject_cast<QLabel*>(page.GetDlgItem(303));
+        QCOMPARE(prefixed->text(), QStringLiteral("Date and Time"));
+        QCOMPARE(page.GetDlgItemText(302), QStringLiteral("Date& and Time"));
+        QCOMPARE(literal->text(), QStringLiteral("A & B"));
+        page.SetDlgItemText(302, QStringLiteral("R&&D"));
+        QCOMPARE(prefixed->text(), QStringLiteral("R&D"));
+    }
+
+    void sliderWrittenBeforeItsRangeIsLimitedByTheRange() {
+        TestDialog page(kPage);
+        page.m_slider = 50;  // placed against 0..100 first, then limited by SetRange(0, 12)
+        QVERIFY(page.Create(9001, nullptr));
+        QCOMPARE(page.m_sliderCtrl.GetPos(), 12);
+        QVERIFY(page.UpdateData(true));
+        QCOMPARE(page.m_slider, 12);
+        page.m_slider = -3;
+        QVERIFY(page.UpdateData(false));
+        QCOMPARE(page.m_sliderCtrl.GetPos(), 0);
+        page.m_slider = 7;
+        QVERIFY(page.UpdateData(false));
+        QVERIFY(page.UpdateData(true));
+        QCOMPARE(page.m_slider, 7);
+    }
+
+    void ddxControlAttachesOnce() {
+        TestDialog page(kPage);
+        QVERIFY(page.Create(9001, nullptr));
+        QWidget* attached = page.m_sliderCtrl.GetSafeHwnd();
+        QCOMPARE(attached, page.GetDlgItem(301));
+        QVERIFY(page.UpdateData(true));
+        QVERIFY(page.UpdateData(false));
+        QCOMPARE(page.m_sliderCtrl.GetSafeHwnd(), attached);
+        CListBox wrongKind;
+        QVERIFY(!wrongKind.Attach(page.GetDlgItem(301)));
+        QVERIFY(wrongKind.GetSafeHwnd() == nullptr);
+    }
+
+    void clickNotificationsComeFromTheUserOnly() {
+        HostedPage hosted;
+        TestDialog& page = hosted.page;
+        page.m_a = 1;
+        QVERIFY(page.UpdateData(false));  // checking by program is not a click
+        page.CheckDlgButton(103, BST_CHECKED);
+        QCOMPARE(page.radioClicks, 0);
+        QTest::mouseClick(Button(page, 103), Qt::LeftButton);
+        QCOMPARE(page.radioClicks, 1);
+        QTest::mouseClick(Button(page, 401), Qt::LeftButton);
+        QCOMPARE(page.presses, 1);
+        QTest::mouseClick(Button(page, 101), Qt::LeftButton);  // not in the table
+        QCOMPARE(page.radioClicks, 1);
+    }
+
+    void customDrawFollowsPaintsAndMoves() {
+        HostedPage hosted;
+        TestDialog& page = hosted.page;
+        QVERIFY(QTest::qWaitForWindowExposed(&hosted.host));
+        QWidget* slider = page.GetDlgItem(301);
+        const int before = page.draws;
+        slider->repaint();
+        QVERIFY(page.draws > before);
+        const int afterPaint = page.draws;
+        page.m_sliderCtrl.SetPos(5);
+        QTRY_VERIFY(page.draws > afterPaint);
+        // A hidden page is not drawn, so it sends nothing.
+        page.ShowWindow(SW_HIDE);
+        QCoreApplication::processEvents();
+        const int hidden = page.draws;
+        page.m_sliderCtrl.SetPos(9);
+        QCoreApplication::processEvents();
+        QCOMPARE(page.draws, hidden);
+    }
+
+    void arrowKeysMoveWithinTheGroupAndSelect() {
+        HostedPage hosted;
+        TestDialog& page = hosted.page;
+        Button(page, 101)->setFocus();
+        Button(page, 101)->click();
+        QTest::keyClick(Button(page, 101), Qt::Key_Down);
+        // The static text between is skipped; the radio button is focused and selected.
+        QCOMPARE(page.focusWidget(), page.GetDlgItem(103));
+        QCOMPARE(CheckedIds(page, {101, 103, 105}), QList<int>{103});
+        QCOMPARE(page.radioClicks, 1);  // selecting by arrow is a click
+        QTest::keyClick(Button(page, 103), Qt::Key_Right);
+        QCOMPARE(page.focusWidget(), page.GetDlgItem(104));  // the check box takes focus only
+        QCOMPARE(CheckedIds(page, {101, 103, 105}), QList<int>{103});
+        QTest::keyClick(Button(page, 104), Qt::Key_Down);
+        QCOMPARE(CheckedIds(page, {101, 103, 105}), QList<int>{105});
+        QTest::keyClick(Button(page, 105), Qt::Key_Down);  // wraps inside the group
+        QCOMPARE(CheckedIds(page, {101, 103, 105}), QList<int>{101});
+        QTest::keyClick(Button(page, 101), Qt::Key_Up);
+        QCOMPARE(CheckedIds(page, {101, 103, 105}), QList<int>{105});
+        // Hidden and disabled buttons are passed over.
+        page.EnableWindow(page.GetDlgItem(202), false);
+        Button(page, 201)->setFocus();
+        Button(page, 201)->click();
+        QTest::keyClick(Button(page, 201), Qt::Key_Down);
+        QCOMPARE(CheckedIds(page, {201, 202, 203}), QList<int>{201});
+        QCOMPARE(page.focusWidget(), page.GetDlgItem(201));
+    }
+
+    void tabFollowsTemplateOrderAndStopsOncePerGroup() {
+        HostedPage hosted;
+        TestDialog& page = hosted.page;
+        page.m_a = 2;
+        page.m_b = 1;
+        QVERIFY(page.UpdateData(false));
+        Button(page, 501)->setFocus();
+        QList<QWidget*> visited;
+        for (int i = 0; i < 7; ++i) {
+            QTest::keyClick(page.focusWidget(), Qt::Key_Tab);
+            visited.append(page.focusWidget());
+        }
+        const QList<QWidget*> expected = {
+            page.GetDlgItem(105),  // group A enters at its checked button
+            page.GetDlgItem(104), page.GetDlgItem(202), page.GetDlgItem(301),
+            page.GetDlgItem(401), page.GetDlgItem(501), page.GetDlgItem(105),
+        };
+        QCOMPARE(visited, expected);
+        QTest::keyClick(page.focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(page.focusWidget(), page.GetDlgItem(501));
+    }
+
+    void tabGoesThroughTheShownPageOfATabControl() {
+        ListDialog window;
+        QVERIFY(window.Create(9004, nullptr));
+        TestDialog shownPage(kPage);
+        TestDialog hiddenPage(kPage);
+        QWidget* tabs = window.GetDlgItem(703);
+        QVERIFY(hiddenPage.Create(9001, tabs));
+        QVERIFY(shownPage.Create(9001, tabs));
+        shownPage.ShowWindow(SW_SHOW);
+        window.m_tabs.InsertItem(0, QStringLiteral("One"));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        window.GetDlgItem(702)->setFocus();
+        QList<QWidget*> visited;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+            visited.append(window.focusWidget());
+        }
+        // List box, then the tab control, then the controls of the page it shows.
+        QCOMPARE(visited[0], window.m_tabs.tabControl()->tabBar());
+        QCOMPARE(visited[1], shownPage.GetDlgItem(101));
+        QCOMPARE(visited[2], shownPage.GetDlgItem(104));
+        QCOMPARE(visited[3], shownPage.GetDlgItem(201));
+        for (QWidget* w : visited) {
+            QVERIFY(!hiddenPage.isAncestorOf(w));
+        }
+        // Shift+Tab from the page's first stop goes back to the tab control.
+        shownPage.GetDlgItem(101)->setFocus();
+        QTest::keyClick(shownPage.GetDlgItem(101), Qt::Key_Backtab);
+        QCOMPARE(window.focusWidget(), window.m_tabs.tabControl()->tabBar());
+    }
+
+    void radioButtonsAreNamedAfterTheirHeading() {
+        TestDialog page(kPage);
+        QVERIFY(page.Create(9001, nullptr));
+        QCOMPARE(page.GetDlgItem(103)->accessibleName(), QStringLiteral("Group A, A1"));
+        QCOMPARE(page.GetDlgItem(202)->accessibleName(), QStringLiteral("Group B, B1"));
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(page.GetDlgItem(101));
+        QVERIFY(spoken != nullptr);
+        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("Group A, A0"));
+    }
+
+    void modalEnterIsOkAndReadsTheControls() {
+        TestDialog dialog(kPopup);
+        dialog.m_a = 0;
+        CDialog::SetModalHook([](CDialog& d) {
+            Button(d, 105)->click();
+            QTest::keyClick(d.GetDlgItem(105), Qt::Key_Return);
+            return 12345;
+        });
+        QCOMPARE(dialog.DoModal(), IDOK);
+        QCOMPARE(dialog.okCalls, 1);
+        QCOMPARE(dialog.m_a, 2);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void modalEscapeAndCloseAreCancelWithoutReading() {
+        for (int way = 0; way < 3; ++way) {
+            TestDialog dialog(kPopup);
+            dialog.m_a = 0;
+            CDialog::SetModalHook([way](CDialog& d) {
+                Button(d, 103)->click();
+                if (way == 0) {
+                    QTest::keyClick(d.GetDlgItem(103), Qt::Key_Escape);
+                } else if (way == 1) {
+                    d.close();
+                } else {
+                    QTest::mouseClick(Button(d, IDCANCEL), Qt::LeftButton);
+                }
+                return 0;
+            });
+            QCOMPARE(dialog.DoModal(), IDCANCEL);
+            QCOMPARE(dialog.m_a, 0);
+            QCOMPARE(dialog.okCalls, 0);
+        }
+    }
+
+    void modalHookAnswerStandsWhenTheDialogIsNotEnded() {
+        TestDialog dialog(kPopup);
+        CDialog::SetModalHook([](CDialog& d) {
+            d.setWindowTitle(QStringLiteral("seen"));
+            return IDCANCEL;
+        });
+        QCOMPARE(dialog.DoModal(), IDCANCEL);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("seen"));
+        TestDialog page(kPage);
+        QCOMPARE(page.DoModal(), -1);  // a page template is not a modal dialog
+    }
+
+    void hiddenDefaultButtonStillAnswersEnter() {
+        CDialog dialog(kHiddenDefault);
+        CDialog::SetModalHook([](CDialog& d) {
+            QWidget* edit = d.GetDlgItem(601);
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return);
+            return -7;
+        });
+        QCOMPARE(dialog.DoModal(), IDOK);
+
+        CDialog disabled(kHiddenDefault);
+        CDialog::SetModalHook([](CDialog& d) {
+            d.GetDlgItem(IDOK)->setEnabled(false);
+            QTest::keyClick(d.GetDlgItem(601), Qt::Key_Return);
+            return -7;
+        });
+        QCOMPARE(disabled.DoModal(), -7);
+    }
+
+    void enterInsideAPageEndsTheWindowAndNotThePage() {
+        TestDialog window(kPopup);
+        TestDialog page(kPage);
+        CDialog::SetModalHook([&page](CDialog& d) {
+            page.Create(9001, &d);
+            page.ShowWindow(SW_SHOW);
+            QTest::keyClick(page.GetDlgItem(101), Qt::Key_Return);
+            return 0;
+        });
+        QCOMPARE(window.DoModal(), IDOK);
+        QCOMPARE(page.okCalls, 0);
+        QVERIFY(page.isVisibleTo(&window));
+    }
+
+    void firstTabStopTakesTheFocusOfAModalDialog() {
+        CDialog dialog(kHiddenDefault);
+        QWidget* focused = nullptr;
+        CDialog::SetModalHook([&focused](CDialog& d) {
+            focused = d.focusWidget();
+            return 0;
+        });
+        dialog.DoModal();
+        QCOMPARE(focused, dialog.GetDlgItem(601));  // the hidden buttons are passed over
+    }
+
+    void messageBoxHookAnswers() {
+        TestDialog dialog(kPopup);
+        QString seen;
+        CDialog::SetMessageBoxHook(
+            [&seen](const QString& text, const QString& caption, unsigned type) {
+                seen = caption + u'|' + text + u'|' + QString::number(type);
+                return IDOK;
+            });
+        QCOMPARE(dialog.MessageBoxW(QStringLiteral("This name has be used !"),
+                                    QStringLiteral("Notify"), MB_OK),
+                 IDOK);
+        QCOMPARE(seen, QStringLiteral("Notify|This name has be used !|0"));
+    }
+
+    void listBoxReportsOnlyTheUsersSelection() {
+        ListDialog dialog;
+        QVERIFY(dialog.Create(9004, nullptr));
+        dialog.show();
+        CListBox& box = dialog.m_box;
+        QCOMPARE(box.AddString(QStringLiteral("default")), 0);
+        QCOMPARE(box.AddString(QStringLiteral("night")), 1);
+        QCOMPARE(box.InsertString(box.GetCount(), QStringLiteral("sport")), 2);
+        QCOMPARE(box.InsertString(9, QStringLiteral("bad")), LB_ERR);
+        QCOMPARE(box.GetCurSel(), LB_ERR);
+        QCOMPARE(box.SetCurSel(2), 2);
+        QCOMPARE(box.GetCurSel(), 2);
+        QCOMPARE(dialog.boxChanges, 0);
+        ListBoxWidget* widget = box.listBox();
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
+                          widget->visualItemRect(widget->item(1)).center());
+        QCOMPARE(box.GetCurSel(), 1);
+        QCOMPARE(dialog.boxChanges, 1);
+        QCOMPARE(box.DeleteString(1), 2);  // the selected one: nothing selected after
+        QCOMPARE(box.GetCurSel(), LB_ERR);
+        QCOMPARE(box.SetCurSel(0), 0);
+        QCOMPARE(box.SetCurSel(-1), LB_ERR);
+        QCOMPARE(box.GetCurSel(), LB_ERR);
+        QCOMPARE(box.GetText(1), QStringLiteral("sport"));
+        QCOMPARE(dialog.boxChanges, 1);
+    }
+
+    void listViewReportsStateChangesLastForTheGainingItem() {
+        ListDialog dialog;
+        QVERIFY(dialog.Create(9004, nullptr));
+        dialog.show();
+        CListCtrl& list = dialog.m_list;
+        QCOMPARE(list.InsertItem(0, QStringLiteral("x")), -1);  // no column yet
+        QCOMPARE(list.InsertColumn(0, QStringLiteral("Device"), LVCFMT_LEFT, 65), 0);
+        QCOMPARE(list.InsertColumn(1, QStringLiteral("Label"), LVCFMT_LEFT, 100), 1);
+        QCOMPARE(list.GetColumnWidth(0), 65);
+        QCOMPARE(list.InsertItem(0, QStringLiteral("/media/a/")), 0);
+        QCOMPARE(list.InsertItem(5, QStringLiteral("/media/b/")), 1);  // appended
+        QVERIFY(list.SetItemText(1, 1, QStringLiteral("CARD")));
+        QVERIFY(!list.SetItemText(2, 1, QStringLiteral("none")));
+        QVERIFY(dialog.itemReports.isEmpty());  // inserting and sub-item text are silent
+        // The client area lies inside the border, so columns that add up to its width need no
+        // scroll bar.
+        QRect client;
+        list.GetClientRect(&client);
+        QCOMPARE(client.size(), list.GetSafeHwnd()->contentsRect().size());
+        QVERIFY(client.width() < list.GetSafeHwnd()->width());
+        QVERIFY(list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
+        QCOMPARE(dialog.itemReports, QList<int>{1});
+        QVERIFY(list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
+        QCOMPARE(dialog.itemReports.last(), 0);
+        QCOMPARE(list.GetItemState(1, LVIS_SELECTED), 0u);
+        QCOMPARE(list.GetItemState(0, LVIS_SELECTED | LVIS_FOCUSED), LVIS_SELECTED | LVIS_FOCUSED);
+        dialog.itemReports.clear();
+        ListViewWidget* widget = list.listView();
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
+                          widget->visualRect(widget->model()->index(1, 1)).center());
+        QVERIFY(!dialog.itemReports.isEmpty());
+        QCOMPARE(dialog.itemReports.last(), 1);
+        QCOMPARE(list.GetItemText(1, 0), QStringLiteral("/media/b/"));
+        dialog.itemReports.clear();
+        QVERIFY(list.DeleteItem(0));
+        QVERIFY(!list.DeleteItem(4));
+        QCOMPARE(list.GetItemCount(), 1);
+        QVERIFY(list.DeleteAllItems());
+        QCOMPARE(list.GetItemCount(), 0);
+        QVERIFY(dialog.itemReports.isEmpty());
+        list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+        QVERIFY(widget->showGrid());
+    }
+
+    void tabControlReportsOnlyTheUsersChange() {
+        ListDialog dialog;
+        QVERIFY(dialog.Create(9004, nullptr));
+        dialog.show();
+        CTabCtrl& tabs = dialog.m_tabs;
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(tabs.InsertItem(i, QStringLiteral("Page %1").arg(i)), i);
+        }
+        QCOMPARE(tabs.GetCurSel(), 0);
+        QCOMPARE(tabs.SetCurSel(2), 0);
+        QCOMPARE(dialog.tabChanges, 0);
+        QTabBar* bar = tabs.tabControl()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+        QCOMPARE(tabs.GetCurSel(), 1);
+        QCOMPARE(dialog.tabChanges, 1);
+        QRect client;
+        tabs.GetClientRect(&client);
+        QCOMPARE(client.topLeft(), QPoint(0, 0));
+        QCOMPARE(client.size(), tabs.GetSafeHwnd()->size());
+    }
+};
+
+QTEST_MAIN(DialogFrameworkTest)
+#include "dialog_framework_test.moc"

@@ -1,0 +1,225 @@
+#include "export/camera_conf.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <limits>
+
+#include "platform/files/file_io.h"
+#include "tests/support/scratch_dir.h"
+
+namespace marlix {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test_support::ReadTestFile;
+using test_support::WriteTestFile;
+
+std::string lineOf(const std::string& text, std::string_view key) {
+    const std::string start = "\n" + std::string(key) + "=";
+    const auto at = ("\n" + text).find(start);
+    if (at == std::string::npos)
+        return "<missing>";
+    const auto valueAt = at + start.size() - 1;
+    return text.substr(valueAt, text.find("\r\n", valueAt) - valueAt);
+}
+
+ProfileSelections cleared(ProfileSelections s) {
+    s.system.m_syncClock = 0;
+    return s;
+}
+
+TEST(CameraConf, DefaultSelectionsGiveTheGoldenFile) {
+    const std::string text = BuildCameraConf(cleared(DefaultSelections()), "ignored");
+    const std::string golden =
+        ReadTestFile(fs::path(MARLIX_TEST_DATA) / "export/default_camera.conf");
+    ASSERT_EQ(golden.size(), 463u);
+    EXPECT_EQ(text, golden);
+}
+
+TEST(CameraConf, ClockLineFollowsTheSettingsWhenTheFlagIsSet) {
+    ProfileSelections s = DefaultSelections();
+    const std::string without = BuildCameraConf(cleared(s), "2026-12-06 02:21:38");
+    const std::string with = BuildCameraConf(s, "2026-12-06 02:21:38");
+    EXPECT_EQ(with.size(), without.size() + 32);
+    EXPECT_EQ(with, without + "sync_clock=2026-12-06 02:21:38\r\n");
+}
+
+TEST(CameraConf, LongestSelectionsWithClockTake527Bytes) {
+    ProfileSelections s;
+    for (const SettingAddress& a : kCameraConfOrder) {
+        int longest = 0;
+        for (int i = 0; i < OptionCount(a.section, a.key); ++i) {
+            if (OptionText(a.section, a.key, i).size() >
+                OptionText(a.section, a.key, longest).size()) {
+                longest = i;
+            }
+        }
+        SelectionField(s, a.section, a.key) = longest;
+    }
+    EXPECT_EQ(BuildCameraConf(s, "").size(), 495u);
+    s.system.m_syncClock = 1;
+    EXPECT_EQ(BuildCameraConf(s, "2026-01-02 03:04:05").size(), 527u);
+}
+
+TEST(CameraConf, PhotoInterlockWritesTheLoserAsOff) {
+    struct Case {
+        const char* what;
+        std::uint8_t flags;
+        int autoShoot;
+        int burst;
+        const char* autoShootText;
+        const char* burstText;
+    };
+    const Case cases[] = {
+        {"burst chosen last over a loaded 3s", kInterlockBurst, 3, 2, "off", "5p"},
+        {"auto shoot chosen last over a loaded 3p", kInterlockAutoShoot, 5, 1, "10s", "off"},
+        {"no flag: both as they stand", 0, 3, 1, "3s", "3p"},
+        {"burst flag but burst off", kInterlockBurst, 3, 0, "3s", "off"},
+        {"auto-shoot flag but auto shoot off", kInterlockAutoShoot, 0, 3, "off", "10p"},
+        {"both flags, both on", kInterlockBurst | kInterlockAutoShoot, 3, 1, "off", "off"},
+        {"hidden 20p under the burst flag", kInterlockBurst, 7, 4, "off", "20p"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProfileSelections s = cleared(DefaultSelections());
+        s.photo.m_photoInterlock = c.flags;
+        s.photo.m_autoShoot = c.autoShoot;
+        s.photo.m_photoBurst = c.burst;
+        const ProfileSelections before = s;
+        const std::string text = BuildCameraConf(s, "");
+        EXPECT_EQ(lineOf(text, "auto_shoot"), c.autoShootText);
+        EXPECT_EQ(lineOf(text, "photo_burst"), c.burstText);
+        EXPECT_EQ(s, before);
+    }
+}
+
+TEST(CameraConf, OutOfTableIndexWritesTheKeysDefault) {
+    for (const OptionIndex bad : {-1, 5, std::numeric_limits<OptionIndex>::max(),
+                                  std::numeric_limits<OptionIndex>::min()}) {
+        std::string text = "x";
+        AppendSettingLine(kSectionMode, 0, bad, text);
+        EXPECT_EQ(text, "xmode_1=1920x1080p 60\r\n") << bad;
+    }
+    ProfileSelections s = cleared(DefaultSelections());
+    s.image.m_ev = 13;
+    s.photo.m_photoBurst = -1;
+    EXPECT_EQ(BuildCameraConf(s, ""), BuildCameraConf(cleared(DefaultSelections()), ""));
+}
+
+class ClockText : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* tz = std::getenv("TZ");
+        m_savedTz = tz ? std::optional<std::string>(tz) : std::nullopt;
+        ::setenv("TZ", "UTC", 1);
+        ::tzset();
+    }
+    void TearDown() override {
+        if (m_savedTz) {
+            ::setenv("TZ", m_savedTz->c_str(), 1);
+        } else {
+            ::unsetenv("TZ");
+        }
+        ::tzset();
+    }
+
+private:
+    std::optional<std::string> m_savedTz;
+};
+
+TEST_F(ClockText, FormatsLocalTimeWithLeadingZeros) {
+    const struct {
+        std::time_t when;
+        const char* text;
+    } cases[] = {
+        {1796523698, "2026-12-06 02:21:38"},
+        {1767323045, "2026-01-02 03:04:05"},
+        {0, "1970-01-01 00:00:00"},
+        {1767225599, "2025-12-31 23:59:59"},
+    };
+    for (const auto& c : cases) {
+        auto text = LocalClockText(c.when);
+        ASSERT_TRUE(text.ok()) << text.message();
+        EXPECT_EQ(*text, c.text);
+    }
+    ::setenv("TZ", "JST-9", 1);
+    ::tzset();
+    EXPECT_EQ(LocalClockText(1796523698).value(), "2026-12-06 11:21:38");
+}
+
+TEST_F(ClockText, RefusesTimesOutsideTheFourDigitYear) {
+    EXPECT_FALSE(LocalClockText(253402300800).ok());  // 10000-01-01
+    EXPECT_TRUE(LocalClockText(253402300799).ok());   // 9999-12-31 23:59:59
+    const auto huge = LocalClockText(std::numeric_limits<std::time_t>::max());
+    EXPECT_FALSE(huge.ok());
+    EXPECT_FALSE(huge.message().empty());
+}
+
+class WriteCameraConfTest : public test_support::ScratchDirTest {
+protected:
+    // The card root as the device list gives it: with a trailing separator.
+    fs::path root() const { return fs::path(m_dir.string() + "/"); }
+    std::vector<std::string> entries(const fs::path& dir) const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(WriteCameraConfTest, ReplacesALongerFileEntirely) {
+    const std::string text = BuildCameraConf(cleared(DefaultSelections()), "");
+    WriteTestFile(m_dir / "camera.conf", std::string(4000, 'Z'));
+    ASSERT_TRUE(WriteCameraConf(root(), text).ok());
+    EXPECT_EQ(ReadTestFile(m_dir / "camera.conf"), text);
+    EXPECT_EQ(entries(m_dir), std::vector<std::string>{"camera.conf"});
+}
+
+TEST_F(WriteCameraConfTest, ReplacesASymlinkInsteadOfFollowingIt) {
+    WriteTestFile(m_dir / "elsewhere.txt", "keep me");
+    fs::create_symlink(m_dir / "elsewhere.txt", m_dir / "camera.conf");
+    ASSERT_TRUE(WriteCameraConf(root(), "enable_cfg=true\r\n").ok());
+    EXPECT_FALSE(fs::is_symlink(fs::symlink_status(m_dir / "camera.conf")));
+    EXPECT_EQ(ReadTestFile(m_dir / "camera.conf"), "enable_cfg=true\r\n");
+    EXPECT_EQ(ReadTestFile(m_dir / "elsewhere.txt"), "keep me");
+}
+
+TEST_F(WriteCameraConfTest, AMissingOrUnusableRootFailsNamingThePath) {
+    WriteTestFile(m_dir / "plain", "x");
+    for (const fs::path& bad : {m_dir / "gone/", m_dir / "plain/"}) {
+        const Status status = WriteCameraConf(bad, "enable_cfg=true\r\n");
+        EXPECT_FALSE(status.ok()) << bad;
+        EXPECT_NE(status.message().find((bad / "camera.conf").string()), std::string::npos)
+            << status.message();
+    }
+    EXPECT_EQ(entries(m_dir), std::vector<std::string>{"plain"});
+    EXPECT_EQ(ReadTestFile(m_dir / "plain"), "x");
+}
+
+TEST_F(WriteCameraConfTest, AReadOnlyCardKeepsItsFileAndLeavesNoTemporary) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores directory permissions";
+    WriteTestFile(m_dir / "camera.conf", "old");
+    fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
+    const Status status = WriteCameraConf(root(), "enable_cfg=true\r\n");
+    EXPECT_FALSE(status.ok());
+    EXPECT_NE(status.message().find("camera.conf"), std::string::npos);
+    EXPECT_EQ(ReadTestFile(m_dir / "camera.conf"), "old");
+    EXPECT_EQ(entries(m_dir), std::vector<std::string>{"camera.conf"});
+}
+
+TEST_F(WriteCameraConfTest, AnEmptyRootWritesIntoTheWorkingDirectory) {
+    const fs::path saved = fs::current_path();
+    fs::current_path(m_dir);
+    const Status status = WriteCameraConf(fs::path(), "enable_cfg=true\r\n");
+    fs::current_path(saved);
+    ASSERT_TRUE(status.ok()) << status.message();
+    EXPECT_EQ(ReadTestFile(m_dir / "camera.conf"), "enable_cfg=true\r\n");
+}
+
+}  // namespace
+}  // namespace marlix

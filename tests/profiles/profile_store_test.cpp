@@ -1,0 +1,539 @@
+#include "profiles/profile_store.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace marlix {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// The first-run file, with the platform's line ends.
+std::string golden() {
+    std::string bytes = readBytes(fs::path(MARLIX_TEST_DATA) / "profiles" / "first_run_cfg.ini");
+#ifdef _WIN32
+    bytes = replaceAll(bytes, "\n", "\r\n");
+#endif
+    return bytes;
+}
+
+// The seeded "[profile-default]" section of the first-run file, under another header.
+std::string defaultSection(const std::string& name = "default") {
+    const std::string g = golden();
+    return replaceAll(g.substr(g.find("[profile-default]")), "[profile-default]",
+                      "[profile-" + name + "]");
+}
+
+// Restricts the size of files this process may write, so that every write of cfg.ini fails
+// the way a full disk makes it fail, even for root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limited = m_old;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+class ProfileStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "marlix-store-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+        m_cfg = m_dir / "cfg.ini";
+    }
+    void TearDown() override {
+        std::error_code ec;
+        for (const auto& entry : fs::recursive_directory_iterator(m_dir, ec)) {
+            if (!entry.is_symlink())
+                fs::permissions(entry.path(), fs::perms::owner_all, ec);
+        }
+        fs::permissions(m_dir, fs::perms::owner_all, ec);
+        fs::remove_all(m_dir, ec);
+    }
+
+    // Starts a store on the file as it is now.
+    ProfileStore start(ProfileSelections* loaded = nullptr) {
+        ProfileStore store(m_cfg);
+        ProfileSelections out;
+        EXPECT_TRUE(store.InitProfileStore(out).ok());
+        if (loaded)
+            *loaded = out;
+        return store;
+    }
+
+    std::vector<std::string> filesInDir() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir)) {
+            names.push_back(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    fs::path m_dir;
+    fs::path m_cfg;
+};
+
+ProfileSelections someValues(int variant) {
+    ProfileSelections v = DefaultSelections();
+    v.mode.m_mode1 = variant % 5;
+    v.image.m_ev = 12 - variant % 13;
+    v.system.m_syncClock = variant % 2;
+    v.system.m_format = 1;
+    return v;
+}
+
+TEST_F(ProfileStoreTest, FirstRunWritesTheDefaultFile) {
+    ProfileStore store(m_cfg);
+    ProfileSelections out;
+    out.photo.m_photoInterlock = kInterlockAutoShoot;
+    ASSERT_TRUE(store.InitProfileStore(out).ok());
+    EXPECT_EQ(readBytes(m_cfg), golden());
+
+    ProfileSelections expected = DefaultSelections();
+    expected.photo.m_photoInterlock = kInterlockAutoShoot;
+    EXPECT_EQ(out, expected);
+    EXPECT_EQ(store.profileNames(), std::vector<std::string>{"default"});
+    EXPECT_EQ(store.sectionNames(), std::vector<std::string>{"profile-default"});
+    EXPECT_EQ(store.currentIndex(), 0);
+    EXPECT_EQ(store.currentSection(), "profile-default");
+}
+
+TEST_F(ProfileStoreTest, FileWithoutProfileIsSeededWithoutDisturbingIt) {
+    const std::string profile = defaultSection();
+    const std::string basic = "[basic]\nlast_cfg=default\n";
+    struct Case {
+        const char* what;
+        std::string before;
+        std::string after;
+    };
+    const std::vector<Case> cases = {
+        {"empty file", "", golden()},
+        {"only basic", basic, basic + profile},
+        {"basic in other case, CRLF", "[BASIC]\r\nlast_cfg=x\r\n",
+         "[BASIC]\r\nlast_cfg=x\r\n" + replaceAll(profile, "\n", "\r\n")},
+        {"other sections", "; mine\n[misc]\na=1\n\n", "; mine\n[misc]\na=1\n\n" + basic + profile},
+        {"no final line end", "[misc]\na=1",
+         "[misc]\na=1\n" + basic + profile.substr(0, profile.size() - 1)},
+        {"a section that only looks like a profile", "[profilex]\n[profile]\n",
+         "[profilex]\n[profile]\n" + basic + profile},
+    };
+    for (const Case& c : cases) {
+        writeBytes(m_cfg, c.before);
+        ProfileSelections out;
+        ProfileStore store = start(&out);
+        EXPECT_EQ(readBytes(m_cfg), c.after) << c.what;
+        EXPECT_EQ(store.profileNames(), std::vector<std::string>{"default"}) << c.what;
+        EXPECT_EQ(store.currentSection(), "profile-default") << c.what;
+        EXPECT_EQ(out, DefaultSelections()) << c.what;
+    }
+}
+
+TEST_F(ProfileStoreTest, StoredValuesReadBackAsTheyAlwaysHave) {
+    struct Case {
+        const char* what;
+        std::string lines;
+        std::function<int(const ProfileSelections&)> field;
+        int expected;
+    };
+    auto mode1 = [](const ProfileSelections& s) { return s.mode.m_mode1; };
+    auto iso = [](const ProfileSelections& s) { return s.image.m_iso; };
+    auto shutdown = [](const ProfileSelections& s) { return s.system.m_autoShutdown; };
+    auto clock = [](const ProfileSelections& s) { return s.system.m_syncClock; };
+    const std::vector<Case> cases = {
+        {"exact text", "mode_1=1920x1080p 60", mode1, 1},
+        {"text in capitals is unknown", "mode_1=1920X1080P 60", mode1, 0},
+        {"key name in capitals", "MODE_1=1920x1080p 60", mode1, 1},
+        {"blanks and quotes", "mode_1 = \"1920x1080p 60\" ", mode1, 1},
+        {"unknown value is option 0, not the default", "mode_1=4k", mode1, 0},
+        {"missing key is option 0", "", mode1, 0},
+        {"an over-long value matches nothing", "mode_1=1920x1080p 60" + std::string(300, ' ') + "x",
+         mode1, 0},
+        {"image_iso compares 6 options", "image_iso=1600", iso, 5},
+        {"image_iso 3200 reads as 0", "image_iso=3200", iso, 0},
+        {"auto_shutdown compares 4 options", "auto_shutdown=10Min", shutdown, 3},
+        {"auto_shutdown 30Min reads as 0", "auto_shutdown=30Min", shutdown, 0},
+        {"sync_clock TRUE", "sync_clock=TRUE", clock, 1},
+        {"sync_clock in lower case", "sync_clock=true", clock, 1},
+        {"sync_clock in mixed case", "sync_clock=TrUe", clock, 1},
+        {"sync_clock other text", "sync_clock=yes", clock, 0},
+        {"sync_clock missing", "", clock, 0},
+    };
+    for (const Case& c : cases) {
+        writeBytes(m_cfg, "[profile-x]\n" + c.lines + "\n");
+        ProfileSelections out;
+        start(&out);
+        EXPECT_EQ(c.field(out), c.expected) << c.what;
+    }
+}
+
+TEST_F(ProfileStoreTest, ListsEveryProfileSectionAndNothingElse) {
+    writeBytes(m_cfg,
+               "[BASIC]\nlast_cfg=default\n[misc]\n[Profile-Upper]\nmode_1=1600x1200p 60\n"
+               "[profile-a]\n[PROFILE-A]\nmode_1=1920x1080p 30\n[profile-]\n[profilex]\n[basic]\n");
+    ProfileSelections out;
+    ProfileStore store = start(&out);
+    EXPECT_EQ(store.profileNames(), (std::vector<std::string>{"Upper", "a", ""}));
+    EXPECT_EQ(store.sectionNames(),
+              (std::vector<std::string>{"Profile-Upper", "profile-a", "profile-"}));
+    EXPECT_EQ(out.mode.m_mode1, 3);
+    EXPECT_EQ(store.FindProfile("A"), 1);
+    EXPECT_EQ(store.FindProfile("basic"), -1);
+}
+
+TEST_F(ProfileStoreTest, ManyProfilesWithLongNamesAreAllListedAndLoadable) {
+    std::string file = "[basic]\nlast_cfg=default\n";
+    std::vector<std::string> names;
+    for (int i = 0; i < 300; ++i) {
+        names.push_back("profile number " + std::to_string(i) + " with a name well past sixteen");
+        file +=
+            "[profile-" + names.back() + "]\nmode_1=" + std::string(OptionText(0, 0, i % 5)) + "\n";
+    }
+    names.push_back(std::string(400, 'n'));
+    file += "[profile-" + names.back() + "]\nmode_1=1600x1200p 30\n";
+    writeBytes(m_cfg, file);
+
+    ProfileStore store = start();
+    EXPECT_EQ(store.profileNames(), names);
+    for (int i : {0, 255, 298, 299}) {
+        auto loaded = store.LoadProfileAt(i);
+        ASSERT_TRUE(loaded.ok());
+        EXPECT_EQ(loaded->mode.m_mode1, i % 5) << i;
+    }
+    ProfileSelections out;
+    ASSERT_TRUE(store.SelectProfile(300, out).ok());
+    EXPECT_EQ(out.mode.m_mode1, 4);
+    EXPECT_EQ(store.currentSection(), "profile-" + std::string(400, 'n'));
+}
+
+TEST_F(ProfileStoreTest, CommandsNeverTouchOtherSections) {
+    const std::string head = "[BASIC]\nLast_Cfg = other \n;keep\n";
+    const std::string misc = "[misc]\n x = 1\n\n";
+    writeBytes(m_cfg, head + defaultSection("a") + misc + defaultSection("b"));
+    ProfileStore store = start();
+
+    ProfileSelections values = DefaultSelections();
+    values.mode.m_mode1 = 3;
+    ASSERT_TRUE(store.SaveProfile(values).ok());
+    ASSERT_TRUE(store.CreateProfile("c", DefaultSelections()).ok());
+    ProfileSelections out;
+    ASSERT_TRUE(store.DeleteProfile(1, out).ok());  // b
+    ASSERT_TRUE(store.SelectProfile(0, out).ok());
+
+    const std::string savedA =
+        replaceAll(defaultSection("a"), "mode_1=1920x1080p 60", "mode_1=1600x1200p 60");
+    EXPECT_EQ(readBytes(m_cfg), head + savedA + misc + defaultSection("c"));
+    EXPECT_EQ(out.mode.m_mode1, 3);
+}
+
+TEST_F(ProfileStoreTest, SavingChangesValuesInPlaceAndTwiceChangesNothing) {
+    // Hand-ordered keys, an unknown key and a comment stay where they are.
+    std::string section = defaultSection("x");
+    section = replaceAll(section, "mode_1=1920x1080p 60\n", "");
+    section = replaceAll(section, "format=false\n", "format=false\nmode_1=1920x1080p 60\n");
+    section = replaceAll(section, "fov=wide\n", "fov=wide\n; mine\ncolour=blue\n");
+    writeBytes(m_cfg, section);
+    ProfileStore store = start();
+
+    const ProfileSelections values = someValues(3);
+    ASSERT_TRUE(store.SaveProfile(values).ok());
+    const std::string once = readBytes(m_cfg);
+    std::string expected = replaceAll(section, "mode_1=1920x1080p 60", "mode_1=1600x1200p 60");
+    expected = replaceAll(expected, "image_ev=0.0", "image_ev=+1.0");
+    expected = replaceAll(expected, "format=false", "format=true");
+    EXPECT_EQ(once, expected);
+
+    ASSERT_TRUE(store.SaveProfile(values).ok());
+    EXPECT_EQ(readBytes(m_cfg), once);
+    auto loaded = store.LoadProfileAt(0);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(*loaded, values);
+}
+
+TEST_F(ProfileStoreTest, EditsMadeElsewhereInTheFileSurvive) {
+    ProfileStore store = start();
+    writeBytes(m_cfg, readBytes(m_cfg) + "; added by hand\n[extra]\nk=v\n");
+    ASSERT_TRUE(store.SaveProfile(someValues(1)).ok());
+    const std::string after = readBytes(m_cfg);
+    EXPECT_NE(after.find("; added by hand\n[extra]\nk=v\n"), std::string::npos);
+    EXPECT_NE(after.find("mode_1=1920x1080p 60"), std::string::npos);
+}
+
+TEST_F(ProfileStoreTest, CreateAppendsAndRefusesUsedNames) {
+    ProfileStore store = start();
+    ProfileSelections values = DefaultSelections();
+    values.mode.m_mode1 = 0;
+    values.system.m_syncClock = 0;
+    ASSERT_TRUE(store.CreateProfile("Night \xE6\x97\xA5", values).ok());
+    const std::string expected =
+        golden() + replaceAll(replaceAll(defaultSection("Night \xE6\x97\xA5"), "1920x1080p 60",
+                                         "2304x1296p 30"),
+                              "sync_clock=TRUE", "sync_clock=FALSE");
+    EXPECT_EQ(readBytes(m_cfg), expected);
+    EXPECT_EQ(store.profileNames(), (std::vector<std::string>{"default", "Night \xE6\x97\xA5"}));
+    EXPECT_EQ(store.currentIndex(), 1);
+    EXPECT_EQ(store.currentSection(), "profile-Night \xE6\x97\xA5");
+
+    // Used names: a listed one in any case, and one a hand edit added to the file since.
+    writeBytes(m_cfg, expected + "[PROFILE-late]\n");
+    for (const char* used : {"default", "DEFAULT", "night \xE6\x97\xA5", "late"}) {
+        const Status s = store.CreateProfile(used, DefaultSelections());
+        EXPECT_EQ(s.message(), ProfileStore::kDuplicateNameText) << used;
+    }
+    EXPECT_EQ(readBytes(m_cfg), expected + "[PROFILE-late]\n");
+    EXPECT_EQ(store.profileNames().size(), 2u);
+    EXPECT_EQ(store.currentIndex(), 1);
+}
+
+TEST_F(ProfileStoreTest, NameProblems) {
+    for (const std::string bad :
+         {"", "   ", " a", "a ", "a\nb", "a\rb", "a\tb", "a\x01", "a\x7f", "a[b", "a]b",
+          "a\xE2\x80\xA8"
+          "b",
+          "a\xC2\x85", "\xFF"}) {
+        EXPECT_TRUE(ProfileStore::NameProblem(bad).has_value()) << bad;
+    }
+    for (const std::string good : {"a", "a b", "x=y", ";x", "\xE6\x97\xA5\xE6\x9C\xAC", "A-1"}) {
+        EXPECT_EQ(ProfileStore::NameProblem(good), std::nullopt) << good;
+    }
+
+    ProfileStore store = start();
+    const std::string before = readBytes(m_cfg);
+    EXPECT_FALSE(store.CreateProfile("bad]name", DefaultSelections()).ok());
+    EXPECT_EQ(readBytes(m_cfg), before);
+    EXPECT_EQ(store.profileNames().size(), 1u);
+}
+
+TEST_F(ProfileStoreTest, DeleteMakesTheNeighbourCurrent) {
+    writeBytes(m_cfg,
+               "[profile-a]\nmode_1=2304x1296p 30\n[profile-b]\nmode_1=1920x1080p 60\n"
+               "[profile-c]\nmode_1=1920x1080p 30\n[profile-d]\nmode_1=1600x1200p 60\n");
+    ProfileStore store = start();
+    ProfileSelections out;
+
+    ASSERT_TRUE(store.DeleteProfile(1, out).ok());  // b: the one after it takes its place
+    EXPECT_EQ(store.profileNames(), (std::vector<std::string>{"a", "c", "d"}));
+    EXPECT_EQ(store.currentIndex(), 1);
+    EXPECT_EQ(store.currentSection(), "profile-c");
+    EXPECT_EQ(out.mode.m_mode1, 2);
+
+    ASSERT_TRUE(store.DeleteProfile(2, out).ok());  // d, the last: the one before it
+    EXPECT_EQ(store.currentSection(), "profile-c");
+    EXPECT_EQ(store.currentIndex(), 1);
+
+    ASSERT_TRUE(store.DeleteProfile(1, out).ok());
+    EXPECT_EQ(store.currentSection(), "profile-a");
+    EXPECT_EQ(out.mode.m_mode1, 0);
+    EXPECT_EQ(readBytes(m_cfg), "[profile-a]\nmode_1=2304x1296p 30\n");
+
+    out.mode.m_mode1 = 4;
+    ASSERT_TRUE(store.DeleteProfile(0, out).ok());  // the only one: nothing is current
+    EXPECT_EQ(store.currentIndex(), -1);
+    EXPECT_EQ(store.currentSection(), "");
+    EXPECT_EQ(out.mode.m_mode1, 4);
+    EXPECT_EQ(readBytes(m_cfg), "");
+    EXPECT_FALSE(store.SaveProfile(out).ok());
+    EXPECT_FALSE(store.LoadProfile(out).ok());
+
+    // The next start finds no profile and seeds the default one again.
+    start();
+    EXPECT_EQ(readBytes(m_cfg), golden());
+}
+
+TEST_F(ProfileStoreTest, DeleteRemovesEveryHeaderOfTheProfile) {
+    writeBytes(m_cfg, "[profile-a]\nmode_1=5M\n[profile-b]\n[PROFILE-A]\nmode_1=8M\n");
+    ProfileStore store = start();
+    ProfileSelections out;
+    ASSERT_TRUE(store.DeleteProfile(0, out).ok());
+    EXPECT_EQ(readBytes(m_cfg), "[profile-b]\n");
+}
+
+TEST_F(ProfileStoreTest, SelectingShowsTheLastSavedValues) {
+    ProfileStore store = start();
+    ASSERT_TRUE(store.CreateProfile("two", someValues(2)).ok());
+    ProfileSelections out;
+    ASSERT_TRUE(store.SelectProfile(0, out).ok());
+    EXPECT_EQ(out, DefaultSelections());
+    ASSERT_TRUE(store.SelectProfile(1, out).ok());
+    EXPECT_EQ(out, someValues(2));
+    EXPECT_FALSE(store.SelectProfile(2, out).ok());
+    EXPECT_EQ(store.currentIndex(), 1);
+}
+
+TEST_F(ProfileStoreTest, LoadReadsTheCurrentProfileAsStoredNow) {
+    ProfileStore store = start();
+    ASSERT_TRUE(store.SaveProfile(someValues(7)).ok());
+    ProfileSelections out;
+    out.photo.m_photoInterlock = kInterlockBurst;
+    ASSERT_TRUE(store.LoadProfile(out).ok());
+    ProfileSelections expected = someValues(7);
+    expected.photo.m_photoInterlock = kInterlockBurst;
+    EXPECT_EQ(out, expected);
+}
+
+TEST_F(ProfileStoreTest, ValuesThatAreNoOptionAreRefused) {
+    ProfileStore store = start();
+    const std::string before = readBytes(m_cfg);
+    for (int bad : {-1, 5}) {
+        ProfileSelections values = someValues(1);
+        values.mode.m_mode1 = bad;
+        const Status s = store.SaveProfile(values);
+        EXPECT_FALSE(s.ok()) << bad;
+        EXPECT_NE(s.message().find("mode_1"), std::string::npos) << s.message();
+        EXPECT_FALSE(store.CreateProfile("new", values).ok()) << bad;
+    }
+    EXPECT_EQ(readBytes(m_cfg), before);
+    EXPECT_EQ(store.profileNames().size(), 1u);
+}
+
+TEST_F(ProfileStoreTest, FailedWritesChangeNothing) {
+    writeBytes(m_cfg, golden() + defaultSection("two"));
+    struct Case {
+        const char* what;
+        std::function<Status(ProfileStore&, ProfileSelections&)> command;
+    };
+    const std::vector<Case> cases = {
+        {"save", [](ProfileStore& s, ProfileSelections&) { return s.SaveProfile(someValues(1)); }},
+        {"create",
+         [](ProfileStore& s, ProfileSelections&) { return s.CreateProfile("new", someValues(1)); }},
+        {"delete", [](ProfileStore& s, ProfileSelections& out) { return s.DeleteProfile(0, out); }},
+    };
+    for (const Case& c : cases) {
+        const std::string before = readBytes(m_cfg);
+        ProfileStore store = start();
+        ProfileSelections out = someValues(4);
+        Status result = Status::success();
+        {
+            FileSizeLimit limit(64);
+            result = c.command(store, out);
+        }
+        ASSERT_FALSE(result.ok()) << c.what;
+        EXPECT_NE(result.message().find(m_cfg.string()), std::string::npos) << result.message();
+        EXPECT_NE(result.message().find(std::strerror(EFBIG)), std::string::npos)
+            << result.message();
+        EXPECT_EQ(readBytes(m_cfg), before) << c.what;
+        EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"}) << c.what;
+        EXPECT_EQ(store.profileNames(), (std::vector<std::string>{"default", "two"})) << c.what;
+        EXPECT_EQ(store.currentIndex(), 0) << c.what;
+        EXPECT_EQ(store.currentSection(), "profile-default") << c.what;
+        EXPECT_EQ(out, someValues(4)) << c.what;
+    }
+}
+
+TEST_F(ProfileStoreTest, ReadOnlyDirectoryIsReported) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only directories";
+    ProfileStore store = start();
+    const std::string before = readBytes(m_cfg);
+    fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
+    const Status s = store.SaveProfile(someValues(1));
+    EXPECT_FALSE(s.ok());
+    EXPECT_NE(s.message().find(std::strerror(EACCES)), std::string::npos) << s.message();
+    EXPECT_EQ(readBytes(m_cfg), before);
+}
+
+TEST_F(ProfileStoreTest, FirstRunThatCannotCreateTheFile) {
+    writeBytes(m_dir / "plain", "x");
+    const fs::path cfg = m_dir / "plain" / "cfg.ini";
+    ProfileStore store(cfg);
+    ProfileSelections out = someValues(1);
+    const Status s = store.InitProfileStore(out);
+    ASSERT_FALSE(s.ok());
+    EXPECT_NE(s.message().find(cfg.string()), std::string::npos) << s.message();
+    EXPECT_NE(s.message().find(std::strerror(ENOTDIR)), std::string::npos) << s.message();
+    EXPECT_TRUE(store.profileNames().empty());
+    EXPECT_EQ(store.currentIndex(), -1);
+    EXPECT_EQ(out, someValues(1));
+}
+
+TEST_F(ProfileStoreTest, UnreadableFileIsNeverOverwritten) {
+    fs::create_directory(m_cfg);
+    ProfileStore store(m_cfg);
+    ProfileSelections out;
+    const Status s = store.InitProfileStore(out);
+    ASSERT_FALSE(s.ok());
+    EXPECT_NE(s.message().find(m_cfg.string()), std::string::npos) << s.message();
+    EXPECT_TRUE(store.profileNames().empty());
+    EXPECT_EQ(store.currentIndex(), -1);
+
+    // Even once something readable is there, this store leaves it alone.
+    fs::remove(m_cfg);
+    writeBytes(m_cfg, "[profile-a]\n");
+    EXPECT_FALSE(store.CreateProfile("b", DefaultSelections()).ok());
+    EXPECT_FALSE(store.SaveProfile(DefaultSelections()).ok());
+    EXPECT_EQ(readBytes(m_cfg), "[profile-a]\n");
+}
+
+TEST_F(ProfileStoreTest, FileWithoutReadPermissionIsNeverOverwritten) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads files without read permission";
+    writeBytes(m_cfg, "[profile-a]\n");
+    fs::permissions(m_cfg, fs::perms::owner_write);
+    ProfileStore store(m_cfg);
+    ProfileSelections out;
+    EXPECT_FALSE(store.InitProfileStore(out).ok());
+    EXPECT_FALSE(store.CreateProfile("b", DefaultSelections()).ok());
+    fs::permissions(m_cfg, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(readBytes(m_cfg), "[profile-a]\n");
+}
+
+TEST_F(ProfileStoreTest, SymlinkedFileIsWrittenAtItsTarget) {
+    fs::create_directory(m_dir / "real");
+    const fs::path target = m_dir / "real" / "cfg.ini";
+    writeBytes(target, golden());
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(fs::path("real") / "cfg.ini", m_cfg);
+
+    ProfileStore store = start();
+    ASSERT_TRUE(store.SaveProfile(someValues(3)).ok());
+    EXPECT_TRUE(fs::is_symlink(m_cfg));
+    EXPECT_NE(readBytes(target).find("mode_1=1600x1200p 60"), std::string::npos);
+    EXPECT_EQ(fs::status(target).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+}  // namespace
+}  // namespace marlix
