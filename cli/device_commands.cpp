@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -35,6 +36,19 @@ std::unique_ptr<VolumeSource> volumeSource() {
 std::string_view withoutTrailingSeparators(std::string_view root) {
     while (root.size() > 1 && (root.back() == '/' || root.back() == '\\')) root.remove_suffix(1);
     return root;
+}
+
+bool sameRoot(std::string_view listed, std::string_view given) {
+    listed = withoutTrailingSeparators(listed);
+    given = withoutTrailingSeparators(given);
+#ifdef _WIN32
+    // Drive letters are typed in either case ("e:" for E:\).
+    auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    return std::equal(listed.begin(), listed.end(), given.begin(), given.end(),
+                      [&](char a, char b) { return fold(a) == fold(b); });
+#else
+    return listed == given;
+#endif
 }
 
 // One field of a tab-separated row: the separators themselves and other control characters are
@@ -82,7 +96,7 @@ Result<std::string> FindRemovableRoot(std::string_view given) {
         return rows.status();
     std::string listed;
     for (const DeviceRow& row : *rows) {
-        if (withoutTrailingSeparators(row.root) == withoutTrailingSeparators(given))
+        if (sameRoot(row.root, given))
             return row.root;
         listed += listed.empty() ? "" : ", ";
         listed += row.root;

@@ -14,6 +14,7 @@ std::int32_t megabytes(std::uint64_t bytes) {
     return static_cast<std::int32_t>(bytes >> 20);
 }
 
+#ifndef _WIN32
 bool isLeadByte(unsigned char c) {
     return c >= 0xC2 && c <= 0xF4;
 }
@@ -45,6 +46,8 @@ std::string versionTextFromBytes(std::string_view bytes, bool mayBeCut) {
     return Latin1ToUtf8(bytes);
 }
 
+#endif
+
 }  // namespace
 
 std::string SpaceText(std::uint64_t totalBytes, std::uint64_t freeBytes) {
@@ -71,7 +74,13 @@ VersionText ReadVersionText(const std::string& root) {
     const std::size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos)
         bytes = bytes.substr(0, nul);
+#ifdef _WIN32
+    // Windows programs write version.txt in the system's ANSI code page.
+    (void)mayBeCut;
+    return VersionText{AnsiToUtf8(bytes), 0};
+#else
     return VersionText{versionTextFromBytes(bytes, mayBeCut && nul == std::string_view::npos), 0};
+#endif
 }
 
 std::vector<DeviceRow> DescribeDrives(const std::vector<DriveInfo>& drives) {

@@ -1,12 +1,23 @@
 #include "devices/device_rows.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
+
+#include "tests/support/scratch_dir.h"
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif
 
 namespace marlix {
 namespace {
@@ -15,10 +26,8 @@ namespace fs = std::filesystem;
 
 class TempRoot {
 public:
-    TempRoot() {
-        std::string pattern = (fs::temp_directory_path() / "marlix-rows-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
+    TempRoot()
+        : m_path(test_support::MakeUniqueDirectory(fs::temp_directory_path(), "marlix-rows")) {}
     ~TempRoot() {
         std::error_code ignored;
         fs::remove_all(m_path, ignored);
@@ -61,25 +70,13 @@ TEST(SpaceText, UnknownSpaceShowsZeros) {
               "16384 MB/32768 MB(16 G/32 G)");
 }
 
-TEST(ReadVersionText, TakesAtMost99BytesUpToNulAsText) {
-    const std::string cjk = "\xe7\x89\x88";  // one three-byte character
-    const struct {
-        const char* what;
-        std::string bytes;
-        std::string text;
-    } cases[] = {
-        {"line break kept", "V1.2\r\n", "V1.2\r\n"},
-        {"NUL ends the text", std::string("V1\0tail", 7), "V1"},
-        {"500 bytes", std::string(500, 'x'), std::string(99, 'x')},
-        {"empty file", "", ""},
-        {"UTF-8 as it is", "V2 " + cjk, "V2 " + cjk},
-        {"Latin-1 otherwise", "V\xe9", "V\xc3\xa9"},
-        {"character cut by the limit is dropped", std::string(98, 'a') + cjk, std::string(98, 'a')},
-        {"text ended by a NUL is not cut", std::string("a\xe7\0", 3) + std::string(96, 'b'),
-         "a\xc3\xa7"},
-        {"invalid bytes before the limit stay Latin-1", "\xff" + std::string(97, 'a') + cjk,
-         "\xc3\xbf" + std::string(97, 'a') + "\xc3\xa7"},
-    };
+struct VersionCase {
+    const char* what;
+    std::string bytes;
+    std::string text;
+};
+
+void expectVersionTexts(const std::vector<VersionCase>& cases) {
     for (const auto& c : cases) {
         TempRoot drive;
         drive.Write("version.txt", c.bytes);
@@ -89,27 +86,72 @@ TEST(ReadVersionText, TakesAtMost99BytesUpToNulAsText) {
     }
 }
 
+TEST(ReadVersionText, TakesAtMost99BytesUpToNul) {
+    expectVersionTexts({
+        {"line break kept", "V1.2\r\n", "V1.2\r\n"},
+        {"NUL ends the text", std::string("V1\0tail", 7), "V1"},
+        {"500 bytes", std::string(500, 'x'), std::string(99, 'x')},
+        {"empty file", "", ""},
+    });
+}
+
+#ifdef _WIN32
+TEST(ReadVersionText, ReadsTheAnsiCodePage) {
+    // Code page 1252 and Latin-1 differ at 0x80..0x9F, which shows which one was used.
+    if (::GetACP() != 1252)
+        GTEST_SKIP() << "the active code page is " << ::GetACP();
+    expectVersionTexts({
+        {"accented letter", "V\xe9", "V\xc3\xa9"},
+        {"euro sign", "\x80 1.0", "\xe2\x82\xac 1.0"},
+        {"UTF-8 bytes are code page characters too", "\xc3\xa9", "\xc3\x83\xc2\xa9"},
+    });
+}
+#else
+TEST(ReadVersionText, TakesUtf8OrLatin1) {
+    const std::string cjk = "\xe7\x89\x88";  // one three-byte character
+    expectVersionTexts({
+        {"UTF-8 as it is", "V2 " + cjk, "V2 " + cjk},
+        {"Latin-1 otherwise", "V\xe9", "V\xc3\xa9"},
+        {"character cut by the limit is dropped", std::string(98, 'a') + cjk, std::string(98, 'a')},
+        {"text ended by a NUL is not cut", std::string("a\xe7\0", 3) + std::string(96, 'b'),
+         "a\xc3\xa7"},
+        {"invalid bytes before the limit stay Latin-1", "\xff" + std::string(97, 'a') + cjk,
+         "\xc3\xbf" + std::string(97, 'a') + "\xc3\xa7"},
+    });
+}
+#endif
+
 TEST(ReadVersionText, AnythingButARegularFileShowsNoInformation) {
     const struct {
         const char* what;
         void (*make)(const TempRoot&);
     } cases[] = {
         {"absent", [](const TempRoot&) {}},
-        {"FIFO without a writer",
-         [](const TempRoot& d) { ASSERT_EQ(::mkfifo((d / "version.txt").c_str(), 0644), 0); }},
         {"directory", [](const TempRoot& d) { fs::create_directory(d / "version.txt"); }},
+        // Windows lets only privileged users make links; a link that cannot be made leaves the
+        // file absent, which must show the same.
         {"link to a file",
          [](const TempRoot& d) {
              d.Write("real.txt", "V1");
-             fs::create_symlink("real.txt", d / "version.txt");
+             std::error_code ec;
+             fs::create_symlink("real.txt", d / "version.txt", ec);
          }},
         {"dangling link",
-         [](const TempRoot& d) { fs::create_symlink("missing.txt", d / "version.txt"); }},
-        {"character device", [](const TempRoot& d) {
+         [](const TempRoot& d) {
+             std::error_code ec;
+             fs::create_symlink("missing.txt", d / "version.txt", ec);
+         }},
+#ifndef _WIN32
+        {"FIFO without a writer",
+         [](const TempRoot& d) { ASSERT_EQ(::mkfifo((d / "version.txt").c_str(), 0644), 0); }},
+        {"character device",
+         [](const TempRoot& d) {
              if (::mknod((d / "version.txt").c_str(), S_IFCHR | 0644, makedev(1, 3)) != 0) {
                  fs::create_symlink("/dev/null", d / "version.txt");
              }
-         }}};
+         }},
+#endif
+    };
     for (const auto& c : cases) {
         TempRoot drive;
         c.make(drive);

@@ -1,14 +1,18 @@
 #include "export/camera_conf.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <limits>
+#include <optional>
 
 #include "platform/files/file_io.h"
 #include "tests/support/scratch_dir.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace marlix {
 namespace {
@@ -25,6 +29,20 @@ std::string lineOf(const std::string& text, std::string_view key) {
         return "<missing>";
     const auto valueAt = at + start.size() - 1;
     return text.substr(valueAt, text.find("\r\n", valueAt) - valueAt);
+}
+
+void setTimeZone(const char* tz) {
+#ifdef _WIN32
+    ::_putenv_s("TZ", tz ? tz : "");
+    ::_tzset();
+#else
+    if (tz) {
+        ::setenv("TZ", tz, 1);
+    } else {
+        ::unsetenv("TZ");
+    }
+    ::tzset();
+#endif
 }
 
 ProfileSelections cleared(ProfileSelections s) {
@@ -115,17 +133,9 @@ protected:
     void SetUp() override {
         const char* tz = std::getenv("TZ");
         m_savedTz = tz ? std::optional<std::string>(tz) : std::nullopt;
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
+        setTimeZone("UTC");
     }
-    void TearDown() override {
-        if (m_savedTz) {
-            ::setenv("TZ", m_savedTz->c_str(), 1);
-        } else {
-            ::unsetenv("TZ");
-        }
-        ::tzset();
-    }
+    void TearDown() override { setTimeZone(m_savedTz ? m_savedTz->c_str() : nullptr); }
 
 private:
     std::optional<std::string> m_savedTz;
@@ -146,14 +156,18 @@ TEST_F(ClockText, FormatsLocalTimeWithLeadingZeros) {
         ASSERT_TRUE(text.ok()) << text.message();
         EXPECT_EQ(*text, c.text);
     }
-    ::setenv("TZ", "JST-9", 1);
-    ::tzset();
+    setTimeZone("JST-9");
     EXPECT_EQ(LocalClockText(1796523698).value(), "2026-12-06 11:21:38");
 }
 
 TEST_F(ClockText, RefusesTimesOutsideTheFourDigitYear) {
     EXPECT_FALSE(LocalClockText(253402300800).ok());  // 10000-01-01
-    EXPECT_TRUE(LocalClockText(253402300799).ok());   // 9999-12-31 23:59:59
+#ifdef _WIN32
+    // The C run-time of Windows stops at the end of the year 3000.
+    EXPECT_TRUE(LocalClockText(32503679999).ok());  // 3000-12-31 23:59:59
+#else
+    EXPECT_TRUE(LocalClockText(253402300799).ok());  // 9999-12-31 23:59:59
+#endif
     const auto huge = LocalClockText(std::numeric_limits<std::time_t>::max());
     EXPECT_FALSE(huge.ok());
     EXPECT_FALSE(huge.message().empty());
@@ -165,7 +179,8 @@ protected:
     fs::path root() const { return fs::path(m_dir.string() + "/"); }
     std::vector<std::string> entries(const fs::path& dir) const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename());
+        for (const auto& e : fs::directory_iterator(dir))
+            names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -181,7 +196,10 @@ TEST_F(WriteCameraConfTest, ReplacesALongerFileEntirely) {
 
 TEST_F(WriteCameraConfTest, ReplacesASymlinkInsteadOfFollowingIt) {
     WriteTestFile(m_dir / "elsewhere.txt", "keep me");
-    fs::create_symlink(m_dir / "elsewhere.txt", m_dir / "camera.conf");
+    std::error_code ec;
+    fs::create_symlink(m_dir / "elsewhere.txt", m_dir / "camera.conf", ec);
+    if (ec || !fs::is_symlink(fs::symlink_status(m_dir / "camera.conf")))
+        GTEST_SKIP() << "symbolic links cannot be made here";
     ASSERT_TRUE(WriteCameraConf(root(), "enable_cfg=true\r\n").ok());
     EXPECT_FALSE(fs::is_symlink(fs::symlink_status(m_dir / "camera.conf")));
     EXPECT_EQ(ReadTestFile(m_dir / "camera.conf"), "enable_cfg=true\r\n");
@@ -201,8 +219,12 @@ TEST_F(WriteCameraConfTest, AMissingOrUnusableRootFailsNamingThePath) {
 }
 
 TEST_F(WriteCameraConfTest, AReadOnlyCardKeepsItsFileAndLeavesNoTemporary) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows folders have no write permission bit";
+#else
     if (::geteuid() == 0)
         GTEST_SKIP() << "root ignores directory permissions";
+#endif
     WriteTestFile(m_dir / "camera.conf", "old");
     fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
     const Status status = WriteCameraConf(root(), "enable_cfg=true\r\n");

@@ -1,9 +1,6 @@
 #include "profiles/profile_store.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -14,6 +11,20 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "platform/text.h"
+#include "tests/support/scratch_dir.h"
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace marlix {
 namespace {
@@ -40,49 +51,85 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
-// The first-run file, with the platform's line ends.
-std::string golden() {
-    std::string bytes = readBytes(fs::path(MARLIX_TEST_DATA) / "profiles" / "first_run_cfg.ini");
+// LF-only text with the line ends the platform gives new files.
+std::string platformLineEnds(std::string text) {
 #ifdef _WIN32
-    bytes = replaceAll(bytes, "\n", "\r\n");
+    text = replaceAll(text, "\n", "\r\n");
 #endif
-    return bytes;
+    return text;
 }
 
-// The seeded "[profile-default]" section of the first-run file, under another header.
+// The first-run file, with the platform's line ends.
+std::string golden() {
+    return platformLineEnds(
+        readBytes(fs::path(MARLIX_TEST_DATA) / "profiles" / "first_run_cfg.ini"));
+}
+
+// The seeded "[profile-default]" section of the first-run file, under another header, with LF
+// line ends as the files these tests start from have.
 std::string defaultSection(const std::string& name = "default") {
-    const std::string g = golden();
+    const std::string g = readBytes(fs::path(MARLIX_TEST_DATA) / "profiles" / "first_run_cfg.ini");
     return replaceAll(g.substr(g.find("[profile-default]")), "[profile-default]",
                       "[profile-" + name + "]");
 }
 
+#ifdef _WIN32
+// Holds cfg.ini open without delete sharing, as an editor or a virus scanner may, so that no
+// write can replace it.
+class WriteBlocker {
+public:
+    explicit WriteBlocker(const fs::path& cfg)
+        : m_file(::CreateFileW(cfg.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               0, nullptr)) {}
+    ~WriteBlocker() {
+        if (m_file != INVALID_HANDLE_VALUE)
+            ::CloseHandle(m_file);
+    }
+    bool active() const { return m_file != INVALID_HANDLE_VALUE; }
+    static std::string reason() { return WindowsErrorText(ERROR_ACCESS_DENIED); }
+
+private:
+    HANDLE m_file;
+};
+#else
 // Restricts the size of files this process may write, so that every write of cfg.ini fails
 // the way a full disk makes it fail, even for root.
-class FileSizeLimit {
+class WriteBlocker {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
+    explicit WriteBlocker(const fs::path&) {
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_old);
         rlimit limited = m_old;
-        limited.rlim_cur = bytes;
+        limited.rlim_cur = 64;
         setrlimit(RLIMIT_FSIZE, &limited);
     }
-    ~FileSizeLimit() {
+    ~WriteBlocker() {
         setrlimit(RLIMIT_FSIZE, &m_old);
         std::signal(SIGXFSZ, m_oldHandler);
     }
+    bool active() const { return true; }
+    static std::string reason() { return std::strerror(EFBIG); }
 
 private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
 };
+#endif
+
+// What the system says when the folder of the file does not exist or is a file.
+std::string noFolderReason() {
+#ifdef _WIN32
+    return WindowsErrorText(ERROR_PATH_NOT_FOUND);
+#else
+    return std::strerror(ENOTDIR);
+#endif
+}
 
 class ProfileStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "marlix-store-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
+        m_dir = test_support::MakeUniqueDirectory(fs::temp_directory_path(), "marlix-store");
+        ASSERT_FALSE(m_dir.empty());
         m_cfg = m_dir / "cfg.ini";
     }
     void TearDown() override {
@@ -309,9 +356,9 @@ TEST_F(ProfileStoreTest, CreateAppendsAndRefusesUsedNames) {
     values.system.m_syncClock = 0;
     ASSERT_TRUE(store.CreateProfile("Night \xE6\x97\xA5", values).ok());
     const std::string expected =
-        golden() + replaceAll(replaceAll(defaultSection("Night \xE6\x97\xA5"), "1920x1080p 60",
-                                         "2304x1296p 30"),
-                              "sync_clock=TRUE", "sync_clock=FALSE");
+        golden() + platformLineEnds(replaceAll(replaceAll(defaultSection("Night \xE6\x97\xA5"),
+                                                          "1920x1080p 60", "2304x1296p 30"),
+                                               "sync_clock=TRUE", "sync_clock=FALSE"));
     EXPECT_EQ(readBytes(m_cfg), expected);
     EXPECT_EQ(store.profileNames(), (std::vector<std::string>{"default", "Night \xE6\x97\xA5"}));
     EXPECT_EQ(store.currentIndex(), 1);
@@ -447,12 +494,13 @@ TEST_F(ProfileStoreTest, FailedWritesChangeNothing) {
         ProfileSelections out = someValues(4);
         Status result = Status::success();
         {
-            FileSizeLimit limit(64);
+            WriteBlocker blocker(m_cfg);
+            ASSERT_TRUE(blocker.active());
             result = c.command(store, out);
         }
         ASSERT_FALSE(result.ok()) << c.what;
         EXPECT_NE(result.message().find(m_cfg.string()), std::string::npos) << result.message();
-        EXPECT_NE(result.message().find(std::strerror(EFBIG)), std::string::npos)
+        EXPECT_NE(result.message().find(WriteBlocker::reason()), std::string::npos)
             << result.message();
         EXPECT_EQ(readBytes(m_cfg), before) << c.what;
         EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"}) << c.what;
@@ -464,8 +512,12 @@ TEST_F(ProfileStoreTest, FailedWritesChangeNothing) {
 }
 
 TEST_F(ProfileStoreTest, ReadOnlyDirectoryIsReported) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows folders have no write permission bit";
+#else
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only directories";
+#endif
     ProfileStore store = start();
     const std::string before = readBytes(m_cfg);
     fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
@@ -483,7 +535,7 @@ TEST_F(ProfileStoreTest, FirstRunThatCannotCreateTheFile) {
     const Status s = store.InitProfileStore(out);
     ASSERT_FALSE(s.ok());
     EXPECT_NE(s.message().find(cfg.string()), std::string::npos) << s.message();
-    EXPECT_NE(s.message().find(std::strerror(ENOTDIR)), std::string::npos) << s.message();
+    EXPECT_NE(s.message().find(noFolderReason()), std::string::npos) << s.message();
     EXPECT_TRUE(store.profileNames().empty());
     EXPECT_EQ(store.currentIndex(), -1);
     EXPECT_EQ(out, someValues(1));
@@ -508,8 +560,12 @@ TEST_F(ProfileStoreTest, UnreadableFileIsNeverOverwritten) {
 }
 
 TEST_F(ProfileStoreTest, FileWithoutReadPermissionIsNeverOverwritten) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows files have no read permission bit";
+#else
     if (::geteuid() == 0)
         GTEST_SKIP() << "root reads files without read permission";
+#endif
     writeBytes(m_cfg, "[profile-a]\n");
     fs::permissions(m_cfg, fs::perms::owner_write);
     ProfileStore store(m_cfg);
@@ -525,14 +581,19 @@ TEST_F(ProfileStoreTest, SymlinkedFileIsWrittenAtItsTarget) {
     const fs::path target = m_dir / "real" / "cfg.ini";
     writeBytes(target, golden());
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    fs::create_symlink(fs::path("real") / "cfg.ini", m_cfg);
+    std::error_code ec;
+    fs::create_symlink(fs::path("real") / "cfg.ini", m_cfg, ec);
+    if (ec || !fs::is_symlink(fs::symlink_status(m_cfg)))
+        GTEST_SKIP() << "symbolic links cannot be made here";
 
     ProfileStore store = start();
     ASSERT_TRUE(store.SaveProfile(someValues(3)).ok());
     EXPECT_TRUE(fs::is_symlink(m_cfg));
     EXPECT_NE(readBytes(target).find("mode_1=1600x1200p 60"), std::string::npos);
+#ifndef _WIN32
     EXPECT_EQ(fs::status(target).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+#endif
 }
 
 }  // namespace

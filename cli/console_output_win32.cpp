@@ -1,0 +1,93 @@
+#include "cli/console_output_win32.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/text.h"
+
+namespace marlix {
+
+namespace {
+
+// Bytes at the end of the text that start a UTF-8 character not yet complete; they wait for
+// the rest so that a character split between two writes is shown whole.
+std::size_t incompleteTail(const std::string& text) {
+    for (std::size_t back = 1; back <= std::min<std::size_t>(3, text.size()); ++back) {
+        const auto c = static_cast<unsigned char>(text[text.size() - back]);
+        if ((c & 0xC0) == 0x80)
+            continue;  // a continuation byte: look further back
+        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        return length > back ? back : 0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+ConsoleOutputBuffer::ConsoleOutputBuffer(unsigned long standardHandle)
+    : m_handle(::GetStdHandle(standardHandle)) {
+    DWORD mode = 0;
+    m_console = m_handle != nullptr && m_handle != INVALID_HANDLE_VALUE &&
+                ::GetConsoleMode(m_handle, &mode) != 0;
+}
+
+ConsoleOutputBuffer::~ConsoleOutputBuffer() {
+    flushPending(true);
+}
+
+ConsoleOutputBuffer::int_type ConsoleOutputBuffer::overflow(int_type c) {
+    if (traits_type::eq_int_type(c, traits_type::eof()))
+        return sync() == 0 ? 0 : c;
+    m_pending.push_back(traits_type::to_char_type(c));
+    if (c == '\n' && !flushPending(false))
+        return traits_type::eof();
+    return c;
+}
+
+std::streamsize ConsoleOutputBuffer::xsputn(const char* s, std::streamsize n) {
+    m_pending.append(s, static_cast<std::size_t>(n));
+    if (m_pending.size() >= 4096 && !flushPending(false))
+        return 0;
+    return n;
+}
+
+int ConsoleOutputBuffer::sync() {
+    return flushPending(false) ? 0 : -1;
+}
+
+bool ConsoleOutputBuffer::flushPending(bool final) {
+    if (m_handle == nullptr || m_handle == INVALID_HANDLE_VALUE) {
+        m_pending.clear();
+        return false;
+    }
+    const std::size_t keep = final ? 0 : (m_console ? incompleteTail(m_pending) : 0);
+    const std::string_view ready(m_pending.data(), m_pending.size() - keep);
+    bool ok = true;
+    if (m_console) {
+        const std::wstring wide = Utf8ToWide(ready);
+        for (std::size_t done = 0; ok && done < wide.size();) {
+            DWORD written = 0;
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 8192));
+            ok = ::WriteConsoleW(m_handle, wide.data() + done, chunk, &written, nullptr) != 0 &&
+                 written > 0;
+            done += written;
+        }
+    } else {
+        for (std::size_t done = 0; ok && done < ready.size();) {
+            DWORD written = 0;
+            const DWORD chunk =
+                static_cast<DWORD>(std::min<std::size_t>(ready.size() - done, 1u << 20));
+            ok = ::WriteFile(m_handle, ready.data() + done, chunk, &written, nullptr) != 0 &&
+                 written > 0;
+            done += written;
+        }
+    }
+    m_pending.erase(0, ready.size());
+    return ok;
+}
+
+}  // namespace marlix
