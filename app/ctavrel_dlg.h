@@ -22,6 +22,7 @@
 #include "platform/volumes/volume_source.h"
 #include "profiles/profile_store.h"
 
+class QAbstractNativeEventFilter;
 class QLabel;
 
 namespace marlix {
@@ -112,6 +113,10 @@ private:
     Options m_options;
     DeviceList m_deviceState;
     QPointer<DeviceChangeWatcher> m_watcher;
+#ifdef _WIN32
+    // The system menu's About entry and WM_DEVICECHANGE reach the window through these.
+    std::vector<std::unique_ptr<QAbstractNativeEventFilter>> m_nativeFilters;
+#endif
     QLabel* m_status = nullptr;
     bool m_filling = false;  // the list view's notifications come from our own fill
     bool m_startedUp = false;
