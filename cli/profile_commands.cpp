@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/drive_roots.h"
+#include "cli/escaped_text.h"
 #include "export/camera_conf.h"
 #include "pages/page_fields.h"
 #include "platform/text.h"
@@ -127,7 +128,8 @@ int RunProfiles(Invocation& in) {
     OpenStore open(in);
     if (!open.status())
         return in.fail(open.status());
-    for (const std::string& name : open.store().profileNames()) in.out << name << "\n";
+    // Names are checked when they are made, but a hand-edited file may hold anything.
+    for (const std::string& name : open.store().profileNames()) in.out << EscapedText(name) << "\n";
     return kExitSuccess;
 }
 
@@ -278,7 +280,7 @@ int RunWrite(Invocation& in) {
     const std::string bytes = BuildCameraConf(*values, clockText);
     if (const Status status = WriteCameraConfFile(target, bytes); !status)
         return in.fail(status);
-    in.out << "Wrote " << PathToUtf8(target) << "\n";
+    in.out << "Wrote " << EscapedText(PathToUtf8(target)) << "\n";
     return kExitSuccess;
 }
 
