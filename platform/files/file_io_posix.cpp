@@ -24,7 +24,8 @@ class Fd {
 public:
     explicit Fd(int fd) : m_fd(fd) {}
     ~Fd() {
-        if (m_fd >= 0) ::close(m_fd);
+        if (m_fd >= 0)
+            ::close(m_fd);
     }
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
@@ -46,10 +47,12 @@ int readAll(int fd, std::string& out, std::size_t maxBytes) {
         const std::size_t want = std::min(sizeof buffer, maxBytes - out.size());
         const ssize_t n = ::read(fd, buffer, want);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return errno;
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         out.append(buffer, static_cast<std::size_t>(n));
     }
     return 0;
@@ -60,9 +63,11 @@ fs::path resolveLinks(const fs::path& path) {
     fs::path current = path;
     for (int depth = 0; depth < 40; ++depth) {
         std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(current, ec)) || ec) return current;
+        if (!fs::is_symlink(fs::symlink_status(current, ec)) || ec)
+            return current;
         fs::path next = fs::read_symlink(current, ec);
-        if (ec) return current;
+        if (ec)
+            return current;
         current = next.is_absolute() ? next : current.parent_path() / next;
     }
     return current;
@@ -78,14 +83,17 @@ mode_t currentUmask() {
 
 Result<FileState> ProbeFile(const fs::path& path) {
     struct stat st;
-    if (::stat(path.c_str(), &st) == 0) return FileState::Present;
-    if (errno == ENOENT || errno == ENOTDIR) return FileState::Missing;
+    if (::stat(path.c_str(), &st) == 0)
+        return FileState::Present;
+    if (errno == ENOENT || errno == ENOTDIR)
+        return FileState::Missing;
     return Status::failure(failureText("Cannot access", path, errno));
 }
 
 Result<std::string> ReadWholeFile(const fs::path& path) {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return Status::failure(failureText("Cannot read", path, errno));
+    if (fd.get() < 0)
+        return Status::failure(failureText("Cannot read", path, errno));
     struct stat st;
     if (::fstat(fd.get(), &st) == 0 && S_ISDIR(st.st_mode)) {
         return Status::failure(failureText("Cannot read", path, EISDIR));
@@ -99,10 +107,13 @@ Result<std::string> ReadWholeFile(const fs::path& path) {
 
 Result<std::optional<std::string>> ReadFileIfPresent(const fs::path& path) {
     auto state = ProbeFile(path);
-    if (!state) return state.status();
-    if (*state == FileState::Missing) return std::optional<std::string>();
+    if (!state)
+        return state.status();
+    if (*state == FileState::Missing)
+        return std::optional<std::string>();
     auto bytes = ReadWholeFile(path);
-    if (!bytes) return bytes.status();
+    if (!bytes)
+        return bytes.status();
     return std::optional<std::string>(std::move(bytes).value());
 }
 
@@ -123,7 +134,8 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     Fd fd(::mkostemp(name.data(), O_CLOEXEC));
-    if (fd.get() < 0) return Status::failure(failureText("Cannot write", requested, errno));
+    if (fd.get() < 0)
+        return Status::failure(failureText("Cannot write", requested, errno));
     const fs::path temp(name.data());
 
     auto fail = [&](int error) {
@@ -131,30 +143,37 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
         return Status::failure(failureText("Cannot write", requested, error));
     };
 
-    const mode_t mode = exists && S_ISREG(existing.st_mode) ? (existing.st_mode & 07777)
-                                                           : (0666 & ~currentUmask());
+    const mode_t mode =
+        exists && S_ISREG(existing.st_mode) ? (existing.st_mode & 07777) : (0666 & ~currentUmask());
     // Card file systems (FAT) refuse permission changes; that is no reason to fail the write.
-    if (::fchmod(fd.get(), mode) != 0 && errno != EPERM && errno != ENOTSUP) return fail(errno);
+    if (::fchmod(fd.get(), mode) != 0 && errno != EPERM && errno != ENOTSUP)
+        return fail(errno);
 
     for (std::size_t done = 0; done < bytes.size();) {
         const ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return fail(errno);
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd.get()) != 0) return fail(errno);
-    if (::close(fd.release()) != 0) return fail(errno);
-    if (::rename(temp.c_str(), target.c_str()) != 0) return fail(errno);
+    if (::fsync(fd.get()) != 0)
+        return fail(errno);
+    if (::close(fd.release()) != 0)
+        return fail(errno);
+    if (::rename(temp.c_str(), target.c_str()) != 0)
+        return fail(errno);
 
     // Make the rename itself durable before reporting success.
     Fd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dirFd.get() >= 0) ::fsync(dirFd.get());
+    if (dirFd.get() >= 0)
+        ::fsync(dirFd.get());
 
     if (options.verify) {
         auto back = ReadWholeFile(target);
-        if (!back) return back.status();
+        if (!back)
+            return back.status();
         if (*back != bytes) {
             return Status::failure("Cannot write \"" + PathToUtf8(requested) +
                                    "\": the file read back differs from what was written");
@@ -173,8 +192,10 @@ Result<std::optional<std::string>> ReadSmallRegularFile(const fs::path& path,
         return Status::failure(failureText("Cannot read", path, errno));
     }
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0) return Status::failure(failureText("Cannot read", path, errno));
-    if (!S_ISREG(st.st_mode)) return std::optional<std::string>();
+    if (::fstat(fd.get(), &st) != 0)
+        return Status::failure(failureText("Cannot read", path, errno));
+    if (!S_ISREG(st.st_mode))
+        return std::optional<std::string>();
     std::string out;
     if (const int error = readAll(fd.get(), out, maxBytes)) {
         return Status::failure(failureText("Cannot read", path, error));
