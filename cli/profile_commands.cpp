@@ -181,11 +181,7 @@ int RunDelete(Invocation& in) {
 
 int RunSet(Invocation& in) {
     // Every pair is judged before the file is opened, so a refused line changes nothing.
-    struct Change {
-        SettingAddress address;
-        int value;
-    };
-    std::vector<Change> changes;
+    std::vector<SettingChange> changes;
     std::vector<std::string> problems;
     for (std::size_t i = 1; i < in.arguments.size(); ++i) {
         const std::string& pair = in.arguments[i];
@@ -235,12 +231,9 @@ int RunSet(Invocation& in) {
     auto index = open.find(in.arguments[0]);
     if (!index)
         return in.fail(index.status());
-    auto values = open.store().LoadProfileAt(*index);
-    if (!values)
-        return in.fail(values.status());
-    for (const Change& c : changes)
-        SelectionField(*values, c.address.section, c.address.key) = c.value;
-    if (const Status status = open.store().SaveProfileAt(*index, *values); !status)
+    // Only the keys named are written: values the store does not recognise in other keys (typed
+    // by hand) would otherwise be saved back as their first option.
+    if (const Status status = open.store().SaveSettingsAt(*index, changes); !status)
         return in.fail(status);
     return kExitSuccess;
 }

@@ -3,6 +3,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "platform/files/directory_lock.h"
 #include "platform/files/file_io.h"
 #include "platform/text.h"
 
@@ -17,6 +18,18 @@ bool isProfileSection(std::string_view section) {
     const std::string_view prefix = ProfileStore::kSectionPrefix;
     return section.size() >= prefix.size() &&
            IniNamesEqual(section.substr(0, prefix.size()), prefix);
+}
+
+bool isSyncClock(SettingAddress a) {
+    return a.section == kSectionSystem && a.key == kSyncClockKey;
+}
+
+bool isProfileKey(SettingAddress a) {
+    for (const SettingAddress& k : kProfileSaveOrder) {
+        if (k.section == a.section && k.key == a.key)
+            return true;
+    }
+    return false;
 }
 
 std::string sectionOf(std::string_view profileName) {
@@ -130,6 +143,13 @@ int ProfileStore::ReadSyncClock(const IniDocument& doc, std::string_view section
     return IniNamesEqual(value, "TRUE") ? 1 : 0;
 }
 
+Status ProfileStore::writeField(IniDocument& doc, std::string_view section, SettingAddress address,
+                                int value) {
+    if (isSyncClock(address))
+        return WriteSyncClock(doc, section, value);
+    return WriteSetting(doc, section, address.section, address.key, value);
+}
+
 void ProfileStore::DeleteProfileSection(IniDocument& doc, std::string_view section) {
     doc.RemoveSection(section);
 }
@@ -137,12 +157,8 @@ void ProfileStore::DeleteProfileSection(IniDocument& doc, std::string_view secti
 Status ProfileStore::writeProfile(IniDocument& doc, std::string_view section,
                                   const ProfileSelections& values) {
     for (const SettingAddress& a : kProfileSaveOrder) {
-        const int field = SelectionField(values, a.section, a.key);
-        Status written = (a.section == kSectionSystem && a.key == kSyncClockKey)
-                             ? WriteSyncClock(doc, section, field)
-                             : WriteSetting(doc, section, a.section, a.key, field);
-        if (!written)
-            return written;
+        if (Status s = writeField(doc, section, a, SelectionField(values, a.section, a.key)); !s)
+            return s;
     }
     return Status::success();
 }
@@ -167,6 +183,7 @@ Status ProfileStore::InitProfileStore(ProfileSelections& out) {
     m_currentIndex = -1;
     m_unreadable = false;
 
+    const DirectoryLock lock(m_cfgPath);
     auto doc = readDocument();
     if (!doc) {
         m_unreadable = true;
@@ -249,11 +266,46 @@ Status ProfileStore::SaveProfileAt(int index, const ProfileSelections& values) {
         return s;
     if (Status s = checkIndex(index); !s)
         return s;
+    const DirectoryLock lock(m_cfgPath);
     auto doc = readDocument();
     if (!doc)
         return doc.status();
     if (Status s = writeProfile(*doc, m_sectionNames[index], values); !s)
         return writeFailure(s);
+    return writeDocument(*doc);
+}
+
+Status ProfileStore::SaveSettingsAt(int index, std::span<const SettingChange> changes) {
+    if (Status s = refuseIfUnreadable(); !s)
+        return s;
+    if (Status s = checkIndex(index); !s)
+        return s;
+    // Judged before the file is read: an address outside the profile keys names no option list.
+    for (const SettingChange& c : changes) {
+        if (!isProfileKey(c.address)) {
+            return Status::failure("There is no profile key " + std::to_string(c.address.section) +
+                                   "/" + std::to_string(c.address.key) + ".");
+        }
+        if (isSyncClock(c.address) && c.value != 0 && c.value != 1) {
+            return Status::failure("the value " + std::to_string(c.value) + " of " +
+                                   std::string(KeyName(kSectionSystem, kSyncClockKey)) +
+                                   " is neither 0 nor 1");
+        }
+    }
+    const DirectoryLock lock(m_cfgPath);
+    auto doc = readDocument();
+    if (!doc)
+        return doc.status();
+    // Removed since start-up (by hand, by another process): writing a few keys would bring it
+    // back as a profile whose other keys all read as their first option.
+    if (!doc->HasSection(m_sectionNames[index])) {
+        return writeFailure(
+            Status::failure("the profile \"" + m_profileNames[index] + "\" is no longer in it"));
+    }
+    for (const SettingChange& c : changes) {
+        if (Status s = writeField(*doc, m_sectionNames[index], c.address, c.value); !s)
+            return writeFailure(s);
+    }
     return writeDocument(*doc);
 }
 
@@ -265,6 +317,7 @@ Status ProfileStore::CreateProfile(const std::string& name, const ProfileSelecti
     if (FindProfile(name) >= 0)
         return Status::failure(std::string(kDuplicateNameText));
     const std::string section = sectionOf(name);
+    const DirectoryLock lock(m_cfgPath);
     auto doc = readDocument();
     if (!doc)
         return doc.status();
@@ -289,6 +342,7 @@ Status ProfileStore::DeleteProfile(int index, ProfileSelections& out) {
         return s;
     if (Status s = checkIndex(index); !s)
         return s;
+    const DirectoryLock lock(m_cfgPath);
     auto doc = readDocument();
     if (!doc)
         return doc.status();

@@ -298,6 +298,16 @@ TEST_F(Cli, SetAcceptsOnlyWhatThePagesOfferAndWritesAllOrNothing) {
     EXPECT_EQ(run({"set", "nosuch", "mode_3=8M"}).status, 1);
 }
 
+TEST_F(Cli, SetWritesOnlyTheKeysItIsGiven) {
+    // Values typed by hand that no page offers, in a profile that lacks most keys.
+    const std::string head = "; mine\n[profile-hand]\nimage_iso=3200\nauto_shutdown=60Min\n";
+    const std::string tail = "sync_clock=yes\n[other]\nk=v\n";
+    WriteTestFile(work() / "cfg.ini", head + "mode_1=1920x1080p 60\n" + tail);
+    const CliRun r = run({"set", "hand", "mode_3=8M", "mode_1=1600x1200p 30"});
+    ASSERT_EQ(r.status, 0) << r;
+    EXPECT_EQ(cfg(), head + "mode_1=1600x1200p 30\nsync_clock=yes\nmode_3=8M\n[other]\nk=v\n");
+}
+
 TEST_F(Cli, WriteOutputIsWhatSetWrites) {
     ASSERT_EQ(run({"profiles"}).status, 0);
     const fs::path out = m_dir / "out" / "camera.conf";
