@@ -53,10 +53,20 @@ ProfileStore::ProfileStore(std::filesystem::path cfgPath) : m_cfgPath(std::move(
 std::optional<std::string> ProfileStore::NameProblem(std::string_view name) {
     if (!IsValidUtf8(name))
         return "The name is not valid text.";
+    // Blanks of every script count: a name of ideographic spaces looks as empty as one of
+    // ASCII spaces, and one ending in a no-break space cannot be told from one without.
+    auto isBlank = [](char32_t c) {
+        return c == ' ' || c == '\t' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
+               c == 0x202F || c == 0x205F || c == 0x3000;
+    };
     bool onlyBlanks = true;
+    char32_t first = 0, last = 0;
     for (std::size_t i = 0; i < name.size();) {
         const char32_t c = nextCodePoint(name, i);
-        if (c != ' ' && c != '\t')
+        if (first == 0)
+            first = c;
+        last = c;
+        if (!isBlank(c))
             onlyBlanks = false;
         if (c == '\n' || c == '\r' || c == 0x85 || c == 0x2028 || c == 0x2029) {
             return "The name must not contain a line break.";
@@ -69,7 +79,7 @@ std::optional<std::string> ProfileStore::NameProblem(std::string_view name) {
     }
     if (onlyBlanks)
         return "Please type a name for the profile.";
-    if (name.front() == ' ' || name.back() == ' ') {
+    if (isBlank(first) || isBlank(last)) {
         return "The name must not begin or end with a space.";
     }
     return std::nullopt;

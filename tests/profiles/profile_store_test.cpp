@@ -337,7 +337,7 @@ TEST_F(ProfileStoreTest, NameProblems) {
          {"", "   ", " a", "a ", "a\nb", "a\rb", "a\tb", "a\x01", "a\x7f", "a[b", "a]b",
           "a\xE2\x80\xA8"
           "b",
-          "a\xC2\x85", "\xFF"}) {
+          "a\xC2\x85", "\xFF", "\xE3\x80\x80", "a\xC2\xA0", "\xE2\x80\x83x"}) {
         EXPECT_TRUE(ProfileStore::NameProblem(bad).has_value()) << bad;
     }
     for (const std::string good : {"a", "a b", "x=y", ";x", "\xE6\x97\xA5\xE6\x9C\xAC", "A-1"}) {
