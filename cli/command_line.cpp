@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/commands.h"
+#include "cli/escaped_text.h"
 #include "platform/text.h"
 
 namespace marlix {
@@ -37,7 +38,7 @@ constexpr OptionDef kImportOptions[] = {{"--name", true}};
 const std::array<CommandDef, 10> kCommands = {{
     {"profiles",
      "profiles",
-     "Lists the profile names in file order, one per line.\n",
+     "Lists the profile names in file order, one per line, escaped as devices does.\n",
      0,
      0,
      {},
@@ -65,14 +66,15 @@ const std::array<CommandDef, 10> kCommands = {{
      RunSet},
     {"write", "write NAME (--device ROOT | --output FILE) [--sync-clock | --no-sync-clock]",
      "Writes camera.conf for the profile, byte for byte as the window's \"Set\" does, into\n"
-     "the root of a listed removable drive (--device) or into FILE (--output). The clock\n"
-     "line follows the profile's sync_clock unless a flag overrides it. auto_shoot and\n"
-     "photo_burst are written as the profile holds them.\n",
+     "the root of a listed removable drive (--device; ROOT as typed or as devices prints\n"
+     "it) or into FILE (--output). The clock line follows the profile's sync_clock unless\n"
+     "a flag overrides it. auto_shoot and photo_burst are written as the profile holds them.\n",
      1, 1, kWriteOptions, RunWrite},
     {"devices",
      "devices",
      "Lists the removable drives as the window does, one per line: root, label, space and\n"
-     "version text, separated by tabs (line breaks and tabs shown as \\r, \\n, \\t).\n",
+     "version text, separated by tabs. In every field a backslash is shown as \\\\, line\n"
+     "breaks and tabs as \\r, \\n, \\t, other control characters as \\xNN.\n",
      0,
      0,
      {},
@@ -133,7 +135,7 @@ bool isHelp(std::string_view arg) {
 }
 
 int usageError(std::ostream& err, std::string_view message, std::string_view command) {
-    err << kProgramName << ": " << message << "\n"
+    err << kProgramName << ": " << EscapedText(message) << "\n"
         << "Try '" << kProgramName << " " << command << (command.empty() ? "" : " ")
         << "--help'.\n";
     return kExitUsage;
@@ -190,8 +192,10 @@ int parseCommandArguments(const CommandDef& def, std::span<const std::string> ar
 
 }  // namespace
 
+// Messages quote names, paths and texts as they came (from a hand-edited cfg.ini, a card, the
+// command line), so they are escaped like every other line marlix-cli prints.
 int Invocation::fail(std::string_view message) const {
-    err << kProgramName << ": " << message << "\n";
+    err << kProgramName << ": " << EscapedText(message) << "\n";
     return kExitFailure;
 }
 

@@ -62,6 +62,7 @@ int ConsoleOutputBuffer::sync() {
 bool ConsoleOutputBuffer::flushPending(bool final) {
     if (m_handle == nullptr || m_handle == INVALID_HANDLE_VALUE) {
         m_pending.clear();
+        m_failure = WindowsErrorText(ERROR_INVALID_HANDLE);
         return false;
     }
     const std::size_t keep = final ? 0 : (m_console ? incompleteTail(m_pending) : 0);
@@ -86,6 +87,8 @@ bool ConsoleOutputBuffer::flushPending(bool final) {
             done += written;
         }
     }
+    if (!ok)
+        m_failure = WindowsErrorText(::GetLastError());
     m_pending.erase(0, ready.size());
     return ok;
 }

@@ -24,12 +24,17 @@ protected:
     std::streamsize xsputn(const char* s, std::streamsize n) override;
     int sync() override;
 
+public:
+    // Why the last write failed; empty while none has.
+    const std::string& failure() const { return m_failure; }
+
 private:
     bool flushPending(bool final);
 
     void* m_handle;
     bool m_console = false;
     std::string m_pending;
+    std::string m_failure;
 };
 
 // An ostream over one of the standard handles.
@@ -38,6 +43,7 @@ public:
     explicit ConsoleOutput(unsigned long standardHandle)
         : m_buffer(standardHandle), m_stream(&m_buffer) {}
     std::ostream& stream() { return m_stream; }
+    const std::string& failure() const { return m_buffer.failure(); }
 
 private:
     ConsoleOutputBuffer m_buffer;

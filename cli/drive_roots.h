@@ -1,20 +1,28 @@
 // The removable drives as marlix-cli sees them: the window's list, from the same scan.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "devices/device_rows.h"
 #include "platform/result.h"
+#include "platform/volumes/volume_source.h"
 
 namespace marlix {
+
+// Where the scan looks. marlix-cli links the system's drives (cli/system_volumes.cpp); only the
+// test build that tests/cli runs links fixture trees instead, so no setting of the shipped tool
+// can make another drive count as removable.
+std::unique_ptr<VolumeSource> CliVolumeSource();
 
 // The rows the window's device list would show now, in its order.
 Result<std::vector<DeviceRow>> ScanDeviceRows();
 
-// The listed root that the given one names, with or without its trailing separator; a failure
-// naming the given root and the listed ones when it is not a listed removable drive.
+// The listed root that the given one names, with or without its trailing separator, plain or as
+// `devices` prints it (escaped); a failure naming the given root and the listed ones when it is
+// not a listed removable drive or could name two of them.
 Result<std::string> FindRemovableRoot(std::string_view given);
 
 }  // namespace marlix

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/escaped_text.h"
 #include "export/camera_conf_reader.h"
 #include "platform/files/file_io.h"
 #include "platform/text.h"
@@ -15,7 +16,8 @@ namespace {
 void reportProblems(const Invocation& in, const std::string& file,
                     const CameraConfReading& reading) {
     for (const CameraConfProblem& p : reading.problems) {
-        in.err << file;
+        // The reader has already made the message's quoted texts safe to print.
+        in.err << EscapedText(file);
         if (p.line != 0)
             in.err << ":" << p.line;
         in.err << ": " << p.message << "\n";
@@ -60,7 +62,7 @@ int RunCheck(Invocation& in) {
     auto reading = ReadCameraConfFile(in, in.arguments[0]);
     if (!reading)
         return in.fail(reading.status());
-    in.out << in.arguments[0] << ": no problems\n";
+    in.out << EscapedText(in.arguments[0]) << ": no problems\n";
     return kExitSuccess;
 }
 

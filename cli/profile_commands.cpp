@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/drive_roots.h"
+#include "cli/escaped_text.h"
 #include "export/camera_conf.h"
 #include "pages/page_fields.h"
 #include "platform/text.h"
@@ -127,7 +128,8 @@ int RunProfiles(Invocation& in) {
     OpenStore open(in);
     if (!open.status())
         return in.fail(open.status());
-    for (const std::string& name : open.store().profileNames()) in.out << name << "\n";
+    // Names are checked when they are made, but a hand-edited file may hold anything.
+    for (const std::string& name : open.store().profileNames()) in.out << EscapedText(name) << "\n";
     return kExitSuccess;
 }
 
@@ -179,11 +181,7 @@ int RunDelete(Invocation& in) {
 
 int RunSet(Invocation& in) {
     // Every pair is judged before the file is opened, so a refused line changes nothing.
-    struct Change {
-        SettingAddress address;
-        int value;
-    };
-    std::vector<Change> changes;
+    std::vector<SettingChange> changes;
     std::vector<std::string> problems;
     for (std::size_t i = 1; i < in.arguments.size(); ++i) {
         const std::string& pair = in.arguments[i];
@@ -233,12 +231,9 @@ int RunSet(Invocation& in) {
     auto index = open.find(in.arguments[0]);
     if (!index)
         return in.fail(index.status());
-    auto values = open.store().LoadProfileAt(*index);
-    if (!values)
-        return in.fail(values.status());
-    for (const Change& c : changes)
-        SelectionField(*values, c.address.section, c.address.key) = c.value;
-    if (const Status status = open.store().SaveProfileAt(*index, *values); !status)
+    // Only the keys named are written: values the store does not recognise in other keys (typed
+    // by hand) would otherwise be saved back as their first option.
+    if (const Status status = open.store().SaveSettingsAt(*index, changes); !status)
         return in.fail(status);
     return kExitSuccess;
 }
@@ -278,7 +273,7 @@ int RunWrite(Invocation& in) {
     const std::string bytes = BuildCameraConf(*values, clockText);
     if (const Status status = WriteCameraConfFile(target, bytes); !status)
         return in.fail(status);
-    in.out << "Wrote " << PathToUtf8(target) << "\n";
+    in.out << "Wrote " << EscapedText(PathToUtf8(target)) << "\n";
     return kExitSuccess;
 }
 

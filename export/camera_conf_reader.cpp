@@ -1,6 +1,7 @@
 #include "export/camera_conf_reader.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "export/camera_conf.h"
 
@@ -9,6 +10,8 @@ namespace marlix {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 constexpr std::size_t kShownTextLimit = 60;
 
 // A piece of the file fit for a message: printable ASCII as it stands, everything else escaped,
@@ -63,6 +66,25 @@ int daysInMonth(int year, int month) {
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
+// A file saved as UTF-16 or a binary file read as ASCII lines would only produce a screenful of
+// misleading problems, so it is named for what it is instead.
+std::optional<CameraConfProblem> notAsciiText(std::string_view bytes) {
+    if (bytes.starts_with(kUtf16LittleEndianMark) || bytes.starts_with(kUtf16BigEndianMark)) {
+        return CameraConfProblem{
+            1,
+            "the file is UTF-16 text (it starts with a UTF-16 byte-order mark), not an ASCII "
+            "camera.conf"};
+    }
+    const std::size_t nul = bytes.find('\0');
+    if (nul == std::string_view::npos)
+        return std::nullopt;
+    const auto line =
+        static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + nul, '\n'));
+    return CameraConfProblem{line + 1,
+                             "a NUL byte in this line: the file is UTF-16 or binary, not an "
+                             "ASCII camera.conf"};
+}
+
 class Reader {
 public:
     explicit Reader(CameraConfReading& out) : m_out(out) {}
@@ -99,6 +121,10 @@ public:
         if (position < 0)
             return problem(number, "unknown key " + shown(key));
         settingLine(number, position, value);
+    }
+
+    void missingLineEnd(std::size_t number) {
+        problem(number, "the last line has no line end (every line ends in CR LF)");
     }
 
     void finish() {
@@ -184,6 +210,10 @@ ProfileSelections CameraConfReading::selections() const {
 
 CameraConfReading ReadCameraConf(std::string_view bytes) {
     CameraConfReading out;
+    if (auto problem = notAsciiText(bytes)) {
+        out.problems.push_back(std::move(*problem));
+        return out;
+    }
     Reader reader(out);
     std::size_t number = 0;
     std::size_t at = 0;
@@ -195,6 +225,10 @@ CameraConfReading ReadCameraConf(std::string_view bytes) {
             text.remove_suffix(1);
         }
         reader.line(++number, text);
+        // Every line ends in a line end, the last included: a file without its final one may
+        // have been cut short.
+        if (end == std::string_view::npos && !bytes.empty())
+            reader.missingLineEnd(number);
     } while (at < bytes.size());
     reader.finish();
     return out;

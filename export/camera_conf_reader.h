@@ -38,8 +38,8 @@ struct CameraConfReading {
     ProfileSelections selections() const;
 };
 
-// Lines may end in CR LF or LF; the last line's end may be missing. Never fails: whatever the
-// bytes are, every departure from the format becomes a problem.
+// Lines end in CR LF or LF, the last one included. Never fails: whatever the bytes are, every
+// departure from the format becomes a problem; UTF-16 or binary bytes are one problem alone.
 CameraConfReading ReadCameraConf(std::string_view bytes);
 
 // Whether the text is "YYYY-MM-DD hh:mm:ss" naming a real calendar second.

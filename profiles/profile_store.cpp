@@ -3,6 +3,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "platform/files/directory_lock.h"
 #include "platform/files/file_io.h"
 #include "platform/text.h"
 
@@ -17,6 +18,18 @@ bool isProfileSection(std::string_view section) {
     const std::string_view prefix = ProfileStore::kSectionPrefix;
     return section.size() >= prefix.size() &&
            IniNamesEqual(section.substr(0, prefix.size()), prefix);
+}
+
+bool isSyncClock(SettingAddress a) {
+    return a.section == kSectionSystem && a.key == kSyncClockKey;
+}
+
+bool isProfileKey(SettingAddress a) {
+    for (const SettingAddress& k : kProfileSaveOrder) {
+        if (k.section == a.section && k.key == a.key)
+            return true;
+    }
+    return false;
 }
 
 std::string sectionOf(std::string_view profileName) {
@@ -40,10 +53,20 @@ ProfileStore::ProfileStore(std::filesystem::path cfgPath) : m_cfgPath(std::move(
 std::optional<std::string> ProfileStore::NameProblem(std::string_view name) {
     if (!IsValidUtf8(name))
         return "The name is not valid text.";
+    // Blanks of every script count: a name of ideographic spaces looks as empty as one of
+    // ASCII spaces, and one ending in a no-break space cannot be told from one without.
+    auto isBlank = [](char32_t c) {
+        return c == ' ' || c == '\t' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
+               c == 0x202F || c == 0x205F || c == 0x3000;
+    };
     bool onlyBlanks = true;
+    char32_t first = 0, last = 0;
     for (std::size_t i = 0; i < name.size();) {
         const char32_t c = nextCodePoint(name, i);
-        if (c != ' ' && c != '\t')
+        if (first == 0)
+            first = c;
+        last = c;
+        if (!isBlank(c))
             onlyBlanks = false;
         if (c == '\n' || c == '\r' || c == 0x85 || c == 0x2028 || c == 0x2029) {
             return "The name must not contain a line break.";
@@ -56,7 +79,7 @@ std::optional<std::string> ProfileStore::NameProblem(std::string_view name) {
     }
     if (onlyBlanks)
         return "Please type a name for the profile.";
-    if (name.front() == ' ' || name.back() == ' ') {
+    if (isBlank(first) || isBlank(last)) {
         return "The name must not begin or end with a space.";
     }
     return std::nullopt;
@@ -130,6 +153,13 @@ int ProfileStore::ReadSyncClock(const IniDocument& doc, std::string_view section
     return IniNamesEqual(value, "TRUE") ? 1 : 0;
 }
 
+Status ProfileStore::writeField(IniDocument& doc, std::string_view section, SettingAddress address,
+                                int value) {
+    if (isSyncClock(address))
+        return WriteSyncClock(doc, section, value);
+    return WriteSetting(doc, section, address.section, address.key, value);
+}
+
 void ProfileStore::DeleteProfileSection(IniDocument& doc, std::string_view section) {
     doc.RemoveSection(section);
 }
@@ -137,12 +167,8 @@ void ProfileStore::DeleteProfileSection(IniDocument& doc, std::string_view secti
 Status ProfileStore::writeProfile(IniDocument& doc, std::string_view section,
                                   const ProfileSelections& values) {
     for (const SettingAddress& a : kProfileSaveOrder) {
-        const int field = SelectionField(values, a.section, a.key);
-        Status written = (a.section == kSectionSystem && a.key == kSyncClockKey)
-                             ? WriteSyncClock(doc, section, field)
-                             : WriteSetting(doc, section, a.section, a.key, field);
-        if (!written)
-            return written;
+        if (Status s = writeField(doc, section, a, SelectionField(values, a.section, a.key)); !s)
+            return s;
     }
     return Status::success();
 }
@@ -167,6 +193,7 @@ Status ProfileStore::InitProfileStore(ProfileSelections& out) {
     m_currentIndex = -1;
     m_unreadable = false;
 
+    const DirectoryLock lock(m_cfgPath);
     auto doc = readDocument();
     if (!doc) {
         m_unreadable = true;
@@ -249,11 +276,46 @@ Status ProfileStore::SaveProfileAt(int index, const ProfileSelections& values) {
         return s;
     if (Status s = checkIndex(index); !s)
         return s;
+    const DirectoryLock lock(m_cfgPath);
     auto doc = readDocument();
     if (!doc)
         return doc.status();
     if (Status s = writeProfile(*doc, m_sectionNames[index], values); !s)
         return writeFailure(s);
+    return writeDocument(*doc);
+}
+
+Status ProfileStore::SaveSettingsAt(int index, std::span<const SettingChange> changes) {
+    if (Status s = refuseIfUnreadable(); !s)
+        return s;
+    if (Status s = checkIndex(index); !s)
+        return s;
+    // Judged before the file is read: an address outside the profile keys names no option list.
+    for (const SettingChange& c : changes) {
+        if (!isProfileKey(c.address)) {
+            return Status::failure("There is no profile key " + std::to_string(c.address.section) +
+                                   "/" + std::to_string(c.address.key) + ".");
+        }
+        if (isSyncClock(c.address) && c.value != 0 && c.value != 1) {
+            return Status::failure("the value " + std::to_string(c.value) + " of " +
+                                   std::string(KeyName(kSectionSystem, kSyncClockKey)) +
+                                   " is neither 0 nor 1");
+        }
+    }
+    const DirectoryLock lock(m_cfgPath);
+    auto doc = readDocument();
+    if (!doc)
+        return doc.status();
+    // Removed since start-up (by hand, by another process): writing a few keys would bring it
+    // back as a profile whose other keys all read as their first option.
+    if (!doc->HasSection(m_sectionNames[index])) {
+        return writeFailure(
+            Status::failure("the profile \"" + m_profileNames[index] + "\" is no longer in it"));
+    }
+    for (const SettingChange& c : changes) {
+        if (Status s = writeField(*doc, m_sectionNames[index], c.address, c.value); !s)
+            return writeFailure(s);
+    }
     return writeDocument(*doc);
 }
 
@@ -265,6 +327,7 @@ Status ProfileStore::CreateProfile(const std::string& name, const ProfileSelecti
     if (FindProfile(name) >= 0)
         return Status::failure(std::string(kDuplicateNameText));
     const std::string section = sectionOf(name);
+    const DirectoryLock lock(m_cfgPath);
     auto doc = readDocument();
     if (!doc)
         return doc.status();
@@ -289,6 +352,7 @@ Status ProfileStore::DeleteProfile(int index, ProfileSelections& out) {
         return s;
     if (Status s = checkIndex(index); !s)
         return s;
+    const DirectoryLock lock(m_cfgPath);
     auto doc = readDocument();
     if (!doc)
         return doc.status();

@@ -3,11 +3,14 @@
 //
 // Every command reads the file at most once and writes it at most once, as a whole, through an
 // atomic replace; nothing of the file is kept between commands, so edits made elsewhere in it
-// survive. A command that fails changes neither the file nor the state below.
+// survive. A command that writes holds a lock on the file's folder from its read to its write, so
+// that commands of other processes on the same file (a second window, marlix-cli) wait for it
+// rather than undo it. A command that fails changes neither the file nor the state below.
 #pragma once
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +20,13 @@
 #include "platform/result.h"
 
 namespace marlix {
+
+// One key's new value for SaveSettingsAt: an option index, or for sync_clock 1 (TRUE) or 0
+// (FALSE).
+struct SettingChange {
+    SettingAddress address;
+    int value;
+};
 
 class ProfileStore {
 public:
@@ -47,6 +57,12 @@ public:
     // Writes every key into the current profile's section; a failure when there is none.
     Status SaveProfile(const ProfileSelections& values);
     Status SaveProfileAt(int index, const ProfileSelections& values);
+    // Writes only the given keys of the profile at `index`: each in place, or at the end of its
+    // section when missing; every other line keeps its bytes, however unusual its value. All or
+    // nothing: a key that is no profile key or a value that is none of its options changes
+    // nothing, and so does a profile whose section has gone from the file since it was listed.
+    // Later changes of one key win.
+    Status SaveSettingsAt(int index, std::span<const SettingChange> changes);
 
     // New Profile: checks the name (NameProblem), refuses one already used (by a listed profile
     // or by a section in the file, ASCII case ignored) with kDuplicateNameText, appends the
@@ -76,6 +92,8 @@ private:
     static OptionIndex ReadSetting(const IniDocument& doc, std::string_view section,
                                    int schemaSection, int key, int count);
     static Status WriteSyncClock(IniDocument& doc, std::string_view section, int flag);
+    static Status writeField(IniDocument& doc, std::string_view section, SettingAddress address,
+                             int value);
     static int ReadSyncClock(const IniDocument& doc, std::string_view section);
     static void DeleteProfileSection(IniDocument& doc, std::string_view section);
     static Status writeProfile(IniDocument& doc, std::string_view section,

@@ -17,8 +17,14 @@ enum class FileState { Missing, Present };
 // "does not exist" (no permission on the folder, ...) are reported.
 Result<FileState> ProbeFile(const std::filesystem::path& path);
 
+// Where a path leads after following symbolic links at its last component (a relative link is
+// taken from the folder that holds it). A dangling link leads to the path it names; a loop, or a
+// chain longer than the system follows, ends at a link.
+std::filesystem::path ResolveLinks(const std::filesystem::path& path);
+
 // The whole file. A missing file is a failure like any other; callers that treat absence
-// specially ask ProbeFile first or use ReadFileIfPresent.
+// specially ask ProbeFile first or use ReadFileIfPresent. Anything but a regular file (a FIFO,
+// a device, a folder) is refused without being read and without blocking.
 Result<std::string> ReadWholeFile(const std::filesystem::path& path);
 // nullopt when nothing exists at the path.
 Result<std::optional<std::string>> ReadFileIfPresent(const std::filesystem::path& path);
@@ -33,8 +39,10 @@ struct AtomicWriteOptions {
 
 // Writes the bytes to a temporary file beside the target, syncs it, and renames it over the
 // target, so the target holds either the old or the new contents, never a mix. An existing
-// target's permission bits are kept. On failure the temporary file is removed and the message
-// names the path and the reason.
+// target's owner and permission bits are kept. Only a regular file (or, when not following, a
+// link) is ever replaced, and not one without write permission, even for root. On failure the
+// temporary file is removed and the message names the path and the reason; a failed sync of the
+// folder after the rename is reported too, though the new contents are then in place.
 Status AtomicWriteFile(const std::filesystem::path& target, std::string_view bytes,
                        const AtomicWriteOptions& options = {});
 

@@ -143,16 +143,29 @@ std::optional<fs::path> symlinkTarget(const fs::path& path) {
     return target;
 }
 
-// Follows symbolic links at the last component so that a link is written at its target.
-fs::path resolveLinks(const fs::path& path) {
-    fs::path current = path;
-    for (int depth = 0; depth < 40; ++depth) {
-        std::optional<fs::path> next = symlinkTarget(current);
-        if (!next)
-            return current;
-        current = std::move(*next);
+constexpr std::string_view kNotRegular = "not a regular file";
+
+// Whether the existing thing at `target` may be replaced by a regular file: only a regular file
+// may, or a link that is itself being replaced. A read-only file is refused rather than waited
+// for, and a device name (CON, NUL, ...) or a pipe is never ours to swap out.
+Status checkReplaceable(const fs::path& requested, const fs::path& target, DWORD attributes,
+                        bool followSymlink) {
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        // Still a link after following: a loop, or a chain longer than is followed.
+        if (followSymlink && symlinkTarget(target))
+            return Status::failure(
+                failureText("Cannot write", requested, ERROR_CANT_RESOLVE_FILENAME));
+        return Status::success();
     }
-    return current;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return Status::failure(failureText("Cannot write", requested, "Is a directory"));
+    if (attributes & FILE_ATTRIBUTE_READONLY)
+        return Status::failure(failureText("Cannot write", requested, ERROR_ACCESS_DENIED));
+    Handle file(::CreateFileW(target.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (file.valid() && ::GetFileType(file.get()) != FILE_TYPE_DISK)
+        return Status::failure(failureText("Cannot write", requested, std::string(kNotRegular)));
+    return Status::success();
 }
 
 // A name for the temporary file that no other writer picks at the same moment.
@@ -168,7 +181,11 @@ std::wstring temporaryName(const fs::path& target, unsigned attempt) {
         c = kDigits[rest % 36];
         rest /= 36;
     }
-    return L"." + target.filename().native() + L"." + std::wstring(suffix, std::size(suffix));
+    std::wstring name = L"." + target.filename().native() + L".";
+    // A name too long for the prefix and suffix gets a short fixed one instead.
+    if (name.size() + std::size(suffix) > 255)
+        name = L".marlix.";
+    return name + std::wstring(suffix, std::size(suffix));
 }
 
 // A reader or a virus scanner that holds the target open without delete sharing makes the
@@ -179,6 +196,17 @@ bool transient(DWORD error) {
 }
 
 }  // namespace
+
+fs::path ResolveLinks(const fs::path& path) {
+    fs::path current = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        std::optional<fs::path> next = symlinkTarget(current);
+        if (!next)
+            return current;
+        current = std::move(*next);
+    }
+    return current;
+}
 
 Result<FileState> ProbeFile(const fs::path& path) {
     QuietCriticalErrors quiet;
@@ -206,6 +234,9 @@ Result<std::string> ReadWholeFile(const fs::path& path) {
         }
         return Status::failure(failureText("Cannot read", path, error));
     }
+    // A device name or a pipe would never end or would block.
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK)
+        return Status::failure(failureText("Cannot read", path, std::string(kNotRegular)));
     std::string out;
     if (const DWORD error = readAll(file.get(), out, SIZE_MAX)) {
         return Status::failure(failureText("Cannot read", path, error));
@@ -228,13 +259,13 @@ Result<std::optional<std::string>> ReadFileIfPresent(const fs::path& path) {
 Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
                        const AtomicWriteOptions& options) {
     QuietCriticalErrors quiet;
-    const fs::path target = options.followSymlink ? resolveLinks(requested) : requested;
+    const fs::path target = options.followSymlink ? ResolveLinks(requested) : requested;
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(L".");
 
     const DWORD existing = ::GetFileAttributesW(target.c_str());
-    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY) &&
-        !(existing & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        return Status::failure(failureText("Cannot write", requested, "Is a directory"));
+    if (existing != INVALID_FILE_ATTRIBUTES) {
+        if (Status s = checkReplaceable(requested, target, existing, options.followSymlink); !s)
+            return s;
     }
 
     // Attributes the user gave the file are kept; the read-only one is not carried over, since a

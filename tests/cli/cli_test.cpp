@@ -1,9 +1,12 @@
 // marlix-cli run as a program, in a fresh working directory per test.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -35,9 +38,13 @@ namespace fs = std::filesystem;
 using test_support::ReadTestFile;
 using test_support::WriteTestFile;
 
-// A path as the messages show it: with the platform's separator.
-std::string nativePath(const fs::path& relative) {
-    return relative.string();
+// A relative path as the messages show it: with the platform's separator, which on Windows is a
+// backslash and so shown escaped like every backslash in a message.
+std::string shownPath(const fs::path& relative) {
+    std::string shown;
+    for (const char c : relative.string())
+        shown += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return shown;
 }
 
 #ifdef _WIN32
@@ -81,17 +88,26 @@ protected:
 
     fs::path work() const { return m_dir / "work"; }
 
+    // Runs the test build of marlix-cli, which scans the fixture drives of attachCards().
+    CliRun run(std::vector<std::string> args) const { return runProgram(MARLIX_CLI_TEST, args); }
+
+    // With stdoutPath, standard output goes to that file instead of being captured; an empty
+    // path leaves it closed.
 #ifdef _WIN32
-    CliRun run(const std::vector<std::string>& args) const {
-        const fs::path outPath = m_dir / "stdout";
+    CliRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                      std::optional<fs::path> stdoutPath = std::nullopt) const {
+        const fs::path outPath = stdoutPath.value_or(m_dir / "stdout");
         const fs::path errPath = m_dir / "stderr";
-        std::wstring commandLine = quoteArgument(Utf8ToWide(MARLIX_CLI));
+        std::wstring commandLine = quoteArgument(Utf8ToWide(program));
         for (const std::string& a : args) commandLine += L" " + quoteArgument(Utf8ToWide(a));
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-        const HANDLE out = ::CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                         CREATE_ALWAYS, 0, nullptr);
-        const HANDLE err = ::CreateFileW(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                         CREATE_ALWAYS, 0, nullptr);
+        auto create = [&](const fs::path& path) {
+            return ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                 CREATE_ALWAYS, 0, nullptr);
+        };
+        // An empty path leaves standard output without a handle.
+        const HANDLE out = outPath.empty() ? nullptr : create(outPath);
+        const HANDLE err = create(errPath);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
@@ -110,28 +126,31 @@ protected:
             ::CloseHandle(process.hThread);
             ::CloseHandle(process.hProcess);
         }
-        if (out != INVALID_HANDLE_VALUE)
-            ::CloseHandle(out);
-        if (err != INVALID_HANDLE_VALUE)
-            ::CloseHandle(err);
-        r.out = ReadTestFile(outPath);
+        for (const HANDLE h : {out, err}) {
+            if (h != nullptr && h != INVALID_HANDLE_VALUE)
+                ::CloseHandle(h);
+        }
+        if (!stdoutPath)
+            r.out = ReadTestFile(outPath);
         r.err = ReadTestFile(errPath);
         return r;
     }
 #else
-    CliRun run(std::vector<std::string> args) const {
-        const fs::path outPath = m_dir / "stdout";
+    CliRun runProgram(std::string program, std::vector<std::string> args,
+                      std::optional<fs::path> stdoutPath = std::nullopt) const {
+        const fs::path outPath = stdoutPath.value_or(m_dir / "stdout");
         const fs::path errPath = m_dir / "stderr";
         std::vector<char*> argv;
-        std::string program = MARLIX_CLI;
         argv.push_back(program.data());
         for (std::string& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);
         const pid_t pid = ::fork();
         if (pid == 0) {
-            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int out =
+                outPath.empty() ? -1 : ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
+            const bool outReady = outPath.empty() ? ::close(1) == 0 : ::dup2(out, 1) >= 0;
+            if ((out < 0 && !outPath.empty()) || err < 0 || !outReady || ::dup2(err, 2) < 0 ||
                 ::chdir(work().c_str()) != 0) {
                 ::_exit(127);
             }
@@ -144,30 +163,71 @@ protected:
         if (pid > 0 && ::waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus)) {
             r.status = WEXITSTATUS(wstatus);
         }
-        r.out = ReadTestFile(outPath);
+        if (!stdoutPath)
+            r.out = ReadTestFile(outPath);
         r.err = ReadTestFile(errPath);
         return r;
     }
 
-    // A removable card mounted at <dir>/card as the drive scan would find it.
-    fs::path attachCard(std::string_view udevLabel = "CAM", std::string_view version = "") {
-        const fs::path card = m_dir / "card";
-        fs::create_directories(card);
-        WriteTestFile(m_dir / "mountinfo",
-                      "22 1 8:2 / / rw,relatime - ext4 /dev/sda2 rw\n"
-                      "40 22 8:17 / " +
-                          card.string() + " rw,relatime - vfat /dev/sdb1 rw\n");
+    struct Card {
+        std::string directory;  // under the scratch directory
+        std::string udevLabel;  // as udev encodes it
+        std::string version;    // version.txt, none when empty
+    };
+
+    // Removable cards mounted as the drive scan would find them; returns their mount points.
+    std::vector<fs::path> attachCards(const std::vector<Card>& cards) {
+        // The mount table escapes blanks and backslashes in octal, as the kernel does.
+        const auto mountInfoField = [](const std::string& path) {
+            std::string out;
+            for (const char c : path) {
+                if (c == ' ' || c == '\t' || c == '\n' || c == '\\') {
+                    const auto byte = static_cast<unsigned char>(c);
+                    out += '\\';
+                    out += static_cast<char>('0' + (byte >> 6));
+                    out += static_cast<char>('0' + ((byte >> 3) & 7));
+                    out += static_cast<char>('0' + (byte & 7));
+                } else {
+                    out += c;
+                }
+            }
+            return out;
+        };
+        std::string mountInfo = "22 1 8:2 / / rw,relatime - ext4 /dev/sda2 rw\n";
         const fs::path sys = m_dir / "sys";
         fixture::SysfsTree tree(sys);
         tree.AddDisk({"sda", {8, 0}, fixture::SataDisk(0), "0", "0", {{"sda2", {8, 2}}}});
-        tree.AddDisk({"sdb", {8, 16}, fixture::UsbDisk(1), "1", "0", {{"sdb1", {8, 17}}}});
-        WriteTestFile(m_dir / "udev/b8:17", "E:ID_FS_LABEL_ENC=" + std::string(udevLabel) + "\n");
-        if (!version.empty())
-            WriteTestFile(card / "version.txt", version);
+        std::vector<fs::path> mounted;
+        for (std::size_t i = 0; i < cards.size(); ++i) {
+            const Card& c = cards[i];
+            const fs::path card = m_dir / c.directory;
+            fs::create_directories(card);
+            const auto minor = static_cast<unsigned>(16 * (i + 1));
+            const std::string disk = std::string("sd") + static_cast<char>('b' + i);
+            mountInfo += std::to_string(40 + i) + " 22 8:" + std::to_string(minor + 1) + " / " +
+                         mountInfoField(card.string()) + " rw,relatime - vfat /dev/" + disk +
+                         "1 rw\n";
+            tree.AddDisk({disk,
+                          {8, minor},
+                          fixture::UsbDisk(static_cast<int>(i + 1)),
+                          "1",
+                          "0",
+                          {{disk + "1", {8, minor + 1}}}});
+            WriteTestFile(m_dir / ("udev/b8:" + std::to_string(minor + 1)),
+                          "E:ID_FS_LABEL_ENC=" + c.udevLabel + "\n");
+            if (!c.version.empty())
+                WriteTestFile(card / "version.txt", c.version);
+            mounted.push_back(card);
+        }
+        WriteTestFile(m_dir / "mountinfo", mountInfo);
         m_env["MARLIX_TEST_MOUNTINFO"] = (m_dir / "mountinfo").string();
         m_env["MARLIX_TEST_SYSFS"] = sys.string();
         m_env["MARLIX_TEST_UDEV_DATA"] = (m_dir / "udev").string();
-        return card;
+        return mounted;
+    }
+
+    fs::path attachCard(std::string udevLabel = "CAM", std::string version = "") {
+        return attachCards({{"card", std::move(udevLabel), std::move(version)}}).front();
     }
 #endif
 
@@ -261,7 +321,7 @@ TEST_F(Cli, ConfigOptionChoosesTheProfileFile) {
     WriteTestFile(m_dir / "plain", "x");
     const CliRun bad = run({"--config", (m_dir / "plain" / "cfg.ini").string(), "profiles"});
     EXPECT_EQ(bad.status, 1) << bad;
-    EXPECT_NE(bad.err.find(nativePath(fs::path("plain") / "cfg.ini")), std::string::npos) << bad;
+    EXPECT_NE(bad.err.find(shownPath(fs::path("plain") / "cfg.ini")), std::string::npos) << bad;
 }
 
 TEST_F(Cli, NewAndDeleteFollowTheWindowsNameRules) {
@@ -326,6 +386,16 @@ TEST_F(Cli, SetAcceptsOnlyWhatThePagesOfferAndWritesAllOrNothing) {
     EXPECT_EQ(run({"set", "nosuch", "mode_3=8M"}).status, 1);
 }
 
+TEST_F(Cli, SetWritesOnlyTheKeysItIsGiven) {
+    // Values typed by hand that no page offers, in a profile that lacks most keys.
+    const std::string head = "; mine\n[profile-hand]\nimage_iso=3200\nauto_shutdown=60Min\n";
+    const std::string tail = "sync_clock=yes\n[other]\nk=v\n";
+    WriteTestFile(work() / "cfg.ini", head + "mode_1=1920x1080p 60\n" + tail);
+    const CliRun r = run({"set", "hand", "mode_3=8M", "mode_1=1600x1200p 30"});
+    ASSERT_EQ(r.status, 0) << r;
+    EXPECT_EQ(cfg(), head + "mode_1=1600x1200p 30\nsync_clock=yes\nmode_3=8M\n[other]\nk=v\n");
+}
+
 TEST_F(Cli, WriteOutputIsWhatSetWrites) {
     ASSERT_EQ(run({"profiles"}).status, 0);
     const fs::path out = m_dir / "out" / "camera.conf";
@@ -362,13 +432,14 @@ TEST_F(Cli, WriteOutputIsWhatSetWrites) {
     const CliRun nowhere =
         run({"write", "default", "--output", (m_dir / "gone" / "camera.conf").string()});
     EXPECT_EQ(nowhere.status, 1);
-    EXPECT_NE(nowhere.err.find(nativePath(fs::path("gone") / "camera.conf")), std::string::npos)
+    EXPECT_NE(nowhere.err.find(shownPath(fs::path("gone") / "camera.conf")), std::string::npos)
         << nowhere;
     EXPECT_EQ(run({"write", "nosuch", "--output", out.string()}).status, 1);
 }
 
 #ifndef _WIN32
-// The Windows drive scan is checked with a Wine drive of the removable type by scripts/wine-tests.
+// The drive scan of Windows is checked with a Wine drive of the removable type by
+// scripts/wine-tests; these cases need the Linux fixtures.
 TEST_F(Cli, DevicesListsTheCardAndWriteDeviceTakesOnlyListedRoots) {
     const fs::path card = attachCard("CAM\\x20ONE", "FW 1.2\r\nbuild\t7");
     const CliRun devices = run({"devices"});
@@ -396,7 +467,157 @@ TEST_F(Cli, DevicesListsTheCardAndWriteDeviceTakesOnlyListedRoots) {
         EXPECT_FALSE(fs::exists(m_dir / "notacard" / "camera.conf"));
     }
 }
+
+TEST_F(Cli, ShippedToolScansOnlyTheSystemsDrives) {
+    // The fixture variables make a plain directory a removable card for the test build ...
+    const fs::path card = attachCard();
+    ASSERT_NE(run({"devices"}).out.find(card.string()), std::string::npos);
+
+    // ... but the tool that is installed takes no such hint.
+    const CliRun devices = runProgram(MARLIX_CLI, {"devices"});
+    EXPECT_EQ(devices.out.find(card.string()), std::string::npos) << devices;
+    ASSERT_EQ(runProgram(MARLIX_CLI, {"profiles"}).status, 0);
+    const CliRun refused =
+        runProgram(MARLIX_CLI, {"write", "default", "--device", card.string(), "--no-sync-clock"});
+    EXPECT_EQ(refused.status, 1) << refused;
+    EXPECT_FALSE(fs::exists(card / "camera.conf"));
+    EXPECT_EQ(ReadTestFile(MARLIX_CLI).find("MARLIX_TEST_MOUNTINFO"), std::string::npos);
+}
+
+TEST_F(Cli, DevicesEscapesEveryField) {
+    // A root with a backslash and a line break; a label with a backslash followed by "n", a tab
+    // and a terminal escape; a version text with a line break and a C1 control.
+    attachCards({{"ca\\rd\n2", "CAM\\x5cn\\x09\\x1b[2J",
+                  "v\\1\r\n\xc2\x9b"
+                  "1;2H\x7f"}});
+    const CliRun devices = run({"devices"});
+    ASSERT_EQ(devices.status, 0) << devices;
+    ASSERT_EQ(devices.out.find('\n'), devices.out.size() - 1) << devices;
+    std::vector<std::string> fields;
+    std::stringstream row(devices.out.substr(0, devices.out.size() - 1));
+    for (std::string field; std::getline(row, field, '\t');) fields.push_back(field);
+    ASSERT_EQ(fields.size(), 4u) << devices;
+    EXPECT_EQ(fields[0], m_dir.string() + "/ca\\\\rd\\n2/");
+    EXPECT_EQ(fields[1], "CAM\\\\n\\t\\x1b[2J");
+    EXPECT_EQ(fields[3], "v\\\\1\\r\\n\\xc2\\x9b1;2H\\x7f");
+}
+
+TEST_F(Cli, WriteDeviceTakesTheRootPlainOrAsPrinted) {
+    // One root ends in a backslash and "n", the other in a line break: typed plainly, the first
+    // reads the same as the second as `devices` prints it, so that form names no card.
+    const auto cards = attachCards({{"x\\n", "ONE", ""}, {"x\n", "TWO", ""}});
+    const std::string printedOne = m_dir.string() + "/x\\\\n/";
+    const std::string printedTwo = m_dir.string() + "/x\\n/";
+    const CliRun devices = run({"devices"});
+    EXPECT_NE(devices.out.find(printedOne + "\tONE\t"), std::string::npos) << devices;
+    EXPECT_NE(devices.out.find(printedTwo + "\tTWO\t"), std::string::npos) << devices;
+
+    struct Case {
+        std::string root;
+        std::size_t card;
+    };
+    const Case cases[] = {
+        {printedOne, 0},
+        {printedOne.substr(0, printedOne.size() - 1), 0},
+        {cards[1].string(), 1},
+        {cards[1].string() + "/", 1},
+    };
+    const auto clear = [&] {
+        for (const fs::path& card : cards) fs::remove(card / "camera.conf");
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.root);
+        clear();
+        const CliRun written = run({"write", "default", "--device", c.root, "--no-sync-clock"});
+        ASSERT_EQ(written.status, 0) << written;
+        EXPECT_EQ(ReadTestFile(cards[c.card] / "camera.conf"), defaultConf());
+        EXPECT_FALSE(fs::exists(cards[1 - c.card] / "camera.conf"));
+        EXPECT_EQ(written.out, "Wrote " + (c.card ? printedTwo : printedOne) + "camera.conf\n");
+    }
+
+    clear();
+    for (const std::string& root : {cards[0].string(), printedTwo}) {
+        const CliRun refused = run({"write", "default", "--device", root, "--no-sync-clock"});
+        EXPECT_EQ(refused.status, 1) << refused;
+        EXPECT_NE(refused.err.find("is more than one listed removable drive"), std::string::npos)
+            << refused;
+        for (const fs::path& card : cards) EXPECT_FALSE(fs::exists(card / "camera.conf"));
+    }
+}
 #endif
+
+// Bytes a terminal would act on, other than the line ends between messages.
+bool holdsRawControl(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\n') || byte == 0x7F;
+    });
+}
+
+TEST_F(Cli, ProfilesAndMessagesAreEscapedLikeDevices) {
+    ASSERT_EQ(run({"new", "back\\slash"}).status, 0);
+    ASSERT_EQ(run({"new", "edited"}).status, 0);
+    // Names are checked when marlix makes them; a hand-edited file may hold anything.
+    std::string text = cfg();
+    text.replace(text.find("[profile-edited]"), 16,
+                 "[profile-bell\x07tab\tesc\x1b"
+                 "c]");
+    WriteTestFile(work() / "cfg.ini", text);
+    const CliRun list = run({"profiles"});
+    ASSERT_EQ(list.status, 0) << list;
+    EXPECT_EQ(list.out, "default\nback\\\\slash\nbell\\x07tab\\tesc\\x1bc\n");
+
+    const std::vector<std::vector<std::string>> refused = {
+        {"show", "no\x1b[2Jsuch"},
+        {"check", "gone\r\n.conf"},
+        {"new", "x", "--from", "tab\tbed"},
+        {"frob\x1bnicate"},
+        {"--config", (work() / "cfg.ini" / "x\x9b").string(), "profiles"},
+    };
+    for (const auto& args : refused) {
+        const CliRun r = run(args);
+        EXPECT_NE(r.status, 0) << r;
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_FALSE(holdsRawControl(r.err)) << r;
+    }
+    const CliRun missing = run({"show", "no\x1b[2Jsuch\\"});
+    EXPECT_NE(missing.err.find("\"no\\x1b[2Jsuch\\\\\""), std::string::npos) << missing;
+}
+
+TEST_F(Cli, OutputThatCannotBeWrittenIsAFailure) {
+    ASSERT_EQ(run({"profiles"}).status, 0);
+    struct Case {
+        std::vector<std::string> args;
+        fs::path out;
+        const char* reason;
+    };
+#ifdef _WIN32
+    const std::string noHandle = WindowsErrorText(ERROR_INVALID_HANDLE);
+    const Case cases[] = {
+        {{"profiles"}, "", noHandle.c_str()},
+        {{"show", "default"}, "", noHandle.c_str()},
+    };
+#else
+    const Case cases[] = {
+        {{"profiles"}, "/dev/full", "No space left on device"},
+        {{"show", "default"}, "/dev/full", "No space left on device"},
+        {{"--help"}, "/dev/full", "No space left on device"},
+        {{"profiles"}, "", "Bad file descriptor"},
+    };
+#endif
+    for (const Case& c : cases) {
+        const CliRun r = runProgram(MARLIX_CLI_TEST, c.args, c.out);
+        EXPECT_EQ(r.status, 1) << ::testing::PrintToString(c.args) << "\n" << r;
+        EXPECT_EQ(r.err,
+                  std::string("marlix-cli: cannot write to standard output: ") + c.reason + "\n");
+    }
+    // A usage error writes nothing there, and keeps its own status.
+#ifdef _WIN32
+    EXPECT_EQ(runProgram(MARLIX_CLI_TEST, {"frobnicate"}, "").status, 2);
+#else
+    EXPECT_EQ(runProgram(MARLIX_CLI_TEST, {"frobnicate"}, "/dev/full").status, 2);
+#endif
+}
 
 TEST_F(Cli, CheckReportsEveryProblemWithItsLine) {
     WriteTestFile(work() / "good.conf", defaultConf() + "sync_clock=2026-12-06 02:21:38\r\n");

@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
+#include <span>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/text.h"
@@ -23,6 +27,8 @@
 #else
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -115,6 +121,15 @@ private:
     void (*m_oldHandler)(int) = nullptr;
 };
 #endif
+
+// What the system says when a file without write permission is to be replaced.
+std::string accessDeniedReason() {
+#ifdef _WIN32
+    return WindowsErrorText(ERROR_ACCESS_DENIED);
+#else
+    return std::strerror(EACCES);
+#endif
+}
 
 // What the system says when the folder of the file does not exist or is a file.
 std::string noFolderReason() {
@@ -380,7 +395,7 @@ TEST_F(ProfileStoreTest, NameProblems) {
          {"", "   ", " a", "a ", "a\nb", "a\rb", "a\tb", "a\x01", "a\x7f", "a[b", "a]b",
           "a\xE2\x80\xA8"
           "b",
-          "a\xC2\x85", "\xFF"}) {
+          "a\xC2\x85", "\xFF", "\xE3\x80\x80", "a\xC2\xA0", "\xE2\x80\x83x"}) {
         EXPECT_TRUE(ProfileStore::NameProblem(bad).has_value()) << bad;
     }
     for (const std::string good : {"a", "a b", "x=y", ";x", "\xE6\x97\xA5\xE6\x9C\xAC", "A-1"}) {
@@ -594,6 +609,208 @@ TEST_F(ProfileStoreTest, SymlinkedFileIsWrittenAtItsTarget) {
     EXPECT_EQ(fs::status(target).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 #endif
+}
+
+TEST_F(ProfileStoreTest, FileWithoutWritePermissionIsRefusedEvenForRoot) {
+    writeBytes(m_cfg, golden() + defaultSection("two"));
+    ProfileStore store = start();
+    // On Windows this sets the read-only attribute.
+    fs::permissions(m_cfg, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string before = readBytes(m_cfg);
+    const SettingChange change{{kSectionMode, 0}, 3};
+    const std::vector<Status> results = {
+        store.SaveProfile(someValues(1)),
+        store.CreateProfile("new", DefaultSelections()),
+        store.SaveSettingsAt(1, std::span(&change, 1)),
+    };
+    for (const Status& s : results) {
+        EXPECT_FALSE(s.ok());
+        EXPECT_NE(s.message().find(m_cfg.string()), std::string::npos) << s.message();
+        EXPECT_NE(s.message().find(accessDeniedReason()), std::string::npos) << s.message();
+    }
+    EXPECT_EQ(readBytes(m_cfg), before);
+    EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"});
+    EXPECT_EQ(store.profileNames(), (std::vector<std::string>{"default", "two"}));
+    EXPECT_EQ(store.currentIndex(), 0);
+}
+
+#ifndef _WIN32
+TEST_F(ProfileStoreTest, FileThatIsNoRegularFileIsNeitherReadNorReplaced) {
+    struct Case {
+        const char* what;
+        std::function<int(const char*)> make;
+        fs::file_type type;
+    };
+    const std::vector<Case> cases = {
+        {"FIFO", [](const char* p) { return ::mkfifo(p, 0644); }, fs::file_type::fifo},
+        {"device like /dev/null",
+         [](const char* p) { return ::mknod(p, S_IFCHR | 0666, makedev(1, 3)); },
+         fs::file_type::character},
+    };
+    for (const Case& c : cases) {
+        fs::remove(m_cfg);
+        if (c.make(m_cfg.c_str()) != 0) {
+            std::cout << "[  NOTE    ] cannot make a " << c.what << " here ("
+                      << std::strerror(errno) << "); that case is left out\n";
+            continue;
+        }
+        ProfileStore store(m_cfg);
+        ProfileSelections out = someValues(2);
+        const Status s = store.InitProfileStore(out);
+        ASSERT_FALSE(s.ok()) << c.what;
+        EXPECT_NE(s.message().find(m_cfg.string()), std::string::npos) << s.message();
+        EXPECT_NE(s.message().find("not a regular file"), std::string::npos) << s.message();
+        EXPECT_TRUE(store.profileNames().empty()) << c.what;
+        EXPECT_EQ(out, someValues(2)) << c.what;
+        EXPECT_FALSE(store.CreateProfile("a", DefaultSelections()).ok()) << c.what;
+        EXPECT_EQ(fs::symlink_status(m_cfg).type(), c.type) << c.what;
+        EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"}) << c.what;
+    }
+}
+
+#endif
+
+#ifdef _WIN32
+TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
+    // Threads stand in for processes: each store takes the folder lock as a process would.
+    start();
+    constexpr int kThreads = 12;
+    constexpr int kProfilesEach = 4;
+    std::atomic<int> waiting{kThreads};
+    std::atomic<int> failures{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&, t] {
+            // Every thread starts its commands once all of them exist, so that they overlap.
+            --waiting;
+            while (waiting > 0) std::this_thread::yield();
+            ProfileStore store(m_cfg);
+            ProfileSelections out;
+            bool ok = store.InitProfileStore(out).ok();
+            for (int i = 0; i < kProfilesEach; ++i) {
+                const std::string name = "p" + std::to_string(t) + "-" + std::to_string(i);
+                ok = store.CreateProfile(name, someValues(i)).ok() && ok;
+            }
+            if (!ok)
+                ++failures;
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(failures, 0);
+
+    ProfileStore store = start();
+    std::vector<std::string> missing;
+    for (int t = 0; t < kThreads; ++t) {
+        for (int i = 0; i < kProfilesEach; ++i) {
+            const std::string name = "p" + std::to_string(t) + "-" + std::to_string(i);
+            if (store.FindProfile(name) < 0)
+                missing.push_back(name);
+        }
+    }
+    EXPECT_EQ(missing, std::vector<std::string>{});
+    EXPECT_EQ(store.profileNames().size(), 1u + kThreads * kProfilesEach);
+    EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"});
+}
+#else
+TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
+    start();
+    constexpr int kProcesses = 12;
+    constexpr int kProfilesEach = 4;
+    // Every child waits at the gate until the parent closes it, so that all of them run at once.
+    int gate[2];
+    ASSERT_EQ(::pipe(gate), 0);
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            ::close(gate[1]);
+            char c;
+            while (::read(gate[0], &c, 1) > 0) {
+            }
+            ProfileStore store(m_cfg);
+            ProfileSelections out;
+            bool ok = store.InitProfileStore(out).ok();
+            for (int i = 0; i < kProfilesEach; ++i) {
+                const std::string name = "p" + std::to_string(p) + "-" + std::to_string(i);
+                ok = store.CreateProfile(name, someValues(i)).ok() && ok;
+            }
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    ::close(gate[0]);
+    ::close(gate[1]);
+    for (pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+
+    ProfileStore store = start();
+    std::vector<std::string> missing;
+    for (int p = 0; p < kProcesses; ++p) {
+        for (int i = 0; i < kProfilesEach; ++i) {
+            const std::string name = "p" + std::to_string(p) + "-" + std::to_string(i);
+            if (store.FindProfile(name) < 0)
+                missing.push_back(name);
+        }
+    }
+    EXPECT_EQ(missing, std::vector<std::string>{});
+    EXPECT_EQ(store.profileNames().size(), 1u + kProcesses * kProfilesEach);
+    EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"});
+}
+#endif
+
+TEST_F(ProfileStoreTest, SavingSettingsWritesOnlyTheNamedKeys) {
+    // Hand-written values the store does not recognise, a missing key, a comment and odd
+    // spacing: none of it may change when other keys are saved.
+    std::string section = defaultSection("x");
+    section = replaceAll(section, "image_iso=auto", "image_iso=3200");
+    section = replaceAll(section, "auto_shutdown=3Min", "Auto_Shutdown = 60Min");
+    section = replaceAll(section, "sync_clock=TRUE", "sync_clock=yes");
+    section = replaceAll(section, "fov=wide\n", "; mine\n");
+    section = replaceAll(section, "osd=on\n", "");
+    const std::string other = defaultSection("y");
+    writeBytes(m_cfg, section + other);
+    ProfileStore store = start();
+
+    const std::vector<SettingChange> changes = {
+        {{kSectionMode, 0}, 3},                // mode_1: replaced in place
+        {{kSectionSystem, kSyncClockKey}, 1},  // sync_clock=yes becomes TRUE
+        {{kSectionVideo, 1}, 2},               // fov is missing: added at the end of the section
+    };
+    ASSERT_TRUE(store.SaveSettingsAt(0, changes).ok());
+    std::string expected = replaceAll(section, "mode_1=1920x1080p 60", "mode_1=1600x1200p 60");
+    expected = replaceAll(expected, "sync_clock=yes", "sync_clock=TRUE");
+    expected += "fov=narrow\n";
+    EXPECT_EQ(readBytes(m_cfg), expected + other);
+    auto loaded = store.LoadProfileAt(0);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded->system.m_syncClock, 1);
+    EXPECT_EQ(loaded->video.m_fov, 2);
+
+    // All or nothing: one change the store cannot write refuses the whole command.
+    const std::vector<std::vector<SettingChange>> refused = {
+        {{{kSectionMode, 1}, 1}, {{kSectionMode, 0}, 5}},
+        {{{kSectionMode, 1}, 1}, {{kSectionMode, 0}, -1}},
+        {{{kSectionSystem, kSyncClockKey}, 2}},
+        {{{kSectionMode, 1}, 1}, {{kSectionSystem, 99}, 0}},
+        {{{kSectionMode, 1}, 1}, {{7, 0}, 0}},
+    };
+    for (const auto& r : refused) {
+        EXPECT_FALSE(store.SaveSettingsAt(0, r).ok()) << r.back().address.section;
+        EXPECT_EQ(readBytes(m_cfg), expected + other) << r.back().address.section;
+    }
+    EXPECT_FALSE(store.SaveSettingsAt(2, changes).ok());
+    EXPECT_EQ(readBytes(m_cfg), expected + other);
+
+    // A profile removed from the file since it was listed is not brought back with a few keys.
+    writeBytes(m_cfg, other);
+    const Status gone = store.SaveSettingsAt(0, changes);
+    EXPECT_FALSE(gone.ok());
+    EXPECT_NE(gone.message().find("\"x\""), std::string::npos) << gone.message();
+    EXPECT_EQ(readBytes(m_cfg), other);
 }
 
 }  // namespace

@@ -1,0 +1,15 @@
+// How marlix-cli shows text that came from a card, the profile file or the command line: one
+// line, no control character reaching the terminal, and a backslash doubled so that an escape
+// cannot be mistaken for the same characters typed into a label or a name.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace marlix {
+
+// "\" as "\\"; CR, LF and tab as "\r", "\n", "\t"; every other control character, C0, DEL or C1
+// (U+0080 to U+009F, in UTF-8), as "\xNN" per byte. Everything else stands as it is.
+std::string EscapedText(std::string_view text);
+
+}  // namespace marlix

@@ -1,0 +1,279 @@
+// The same cases run against the POSIX and the Windows implementation (the latter under Wine).
+#include "platform/files/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/text.h"
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace marlix {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+class FileIo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device seed;
+        m_dir =
+            fs::temp_directory_path() /
+            PathFromUtf8("marlix-file-io-" + std::to_string(seed()) + "-" + std::to_string(seed()));
+        ASSERT_TRUE(fs::create_directory(m_dir));
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+
+    fs::path at(std::string_view utf8Name) const { return m_dir / PathFromUtf8(utf8Name); }
+
+    static void put(const fs::path& path, std::string_view bytes) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        ASSERT_TRUE(out.good()) << PathToUtf8(path);
+    }
+
+    static std::string get(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir)) {
+            names.push_back(PathToUtf8(entry.path().filename()));
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path m_dir;
+};
+
+bool isSymlink(const fs::path& path) {
+#ifdef _WIN32
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+#else
+    return fs::is_symlink(fs::symlink_status(path));
+#endif
+}
+
+// Creating a link needs a privilege on Windows, and Wine only pretends to create one; such
+// systems skip the link cases.
+bool makeFileSymlink(const fs::path& link, const fs::path& target) {
+#ifdef _WIN32
+    if (!::CreateSymbolicLinkW(link.c_str(), target.c_str(),
+                               SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
+        return false;
+    }
+    return isSymlink(link);
+#else
+    std::error_code ec;
+    fs::create_symlink(target, link, ec);
+    return !ec;
+#endif
+}
+
+TEST_F(FileIo, WritesExactBytesUnderNamesOutsideAscii) {
+    // Line ends must pass untouched (no text-mode translation), and names need the wide API on
+    // Windows.
+    const std::string bytes = "[profile-Été]\r\nmode_1=1920x1080p 60\nx\r\0y"s;
+    const struct {
+        const char* folder;
+        const char* file;
+    } cases[] = {
+        {"plain", "cfg.ini"},
+        {"Profilé ü", "cfg.ini"},
+        {"日本語", "相机.conf"},
+        {"emoji \xF0\x9F\x93\xB7", "\xF0\x9F\x93\xB7.ini"},
+    };
+    for (const auto& c : cases) {
+        const fs::path folder = at(c.folder);
+        ASSERT_TRUE(fs::create_directory(folder)) << c.folder;
+        const fs::path file = folder / PathFromUtf8(c.file);
+        EXPECT_EQ(PathToUtf8(file.filename()), c.file);
+
+        const Status written =
+            AtomicWriteFile(file, bytes, {.followSymlink = true, .verify = true});
+        ASSERT_TRUE(written.ok()) << written.message();
+        EXPECT_EQ(get(file), bytes) << c.folder;
+
+        auto probe = ProbeFile(file);
+        ASSERT_TRUE(probe.ok()) << probe.message();
+        EXPECT_EQ(*probe, FileState::Present);
+        auto whole = ReadWholeFile(file);
+        ASSERT_TRUE(whole.ok()) << whole.message();
+        EXPECT_EQ(*whole, bytes);
+        auto small = ReadSmallRegularFile(file, 99);
+        ASSERT_TRUE(small.ok()) << small.message();
+        EXPECT_EQ(small->value_or("<none>"), bytes);
+    }
+}
+
+TEST_F(FileIo, ReplacesWholeFileAndLeavesNoTemporaryBehind) {
+    const fs::path file = at("camera.conf");
+    put(file, std::string(2000, 'x'));
+    ASSERT_TRUE(AtomicWriteFile(file, "short\r\n").ok());
+    EXPECT_EQ(get(file), "short\r\n");
+    ASSERT_TRUE(AtomicWriteFile(file, "").ok());
+    EXPECT_EQ(get(file), "");
+    EXPECT_EQ(entries(), std::vector<std::string>{"camera.conf"});
+}
+
+TEST_F(FileIo, FailedWriteNamesThePathAndChangesNothing) {
+    const fs::path missingFolder = at("no such folder") / "cfg.ini";
+    Status status = AtomicWriteFile(missingFolder, "data");
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.message().find(PathToUtf8(missingFolder)), std::string::npos)
+        << status.message();
+
+    const fs::path folder = at("cfg.ini");
+    fs::create_directory(folder);
+    status = AtomicWriteFile(folder, "data");
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.message().find("cfg.ini"), std::string::npos) << status.message();
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(entries(), std::vector<std::string>{"cfg.ini"});
+}
+
+TEST_F(FileIo, AbsentFilesAreMissingNotFailures) {
+    const fs::path cases[] = {at("absent.ini"), at("absent folder") / "cfg.ini"};
+    for (const auto& path : cases) {
+        auto probe = ProbeFile(path);
+        ASSERT_TRUE(probe.ok()) << probe.message();
+        EXPECT_EQ(*probe, FileState::Missing);
+        auto present = ReadFileIfPresent(path);
+        ASSERT_TRUE(present.ok()) << present.message();
+        EXPECT_FALSE(present->has_value());
+        auto small = ReadSmallRegularFile(path, 99);
+        ASSERT_TRUE(small.ok()) << small.message();
+        EXPECT_FALSE(small->has_value());
+        auto whole = ReadWholeFile(path);
+        ASSERT_FALSE(whole.ok());
+        EXPECT_NE(whole.message().find(PathToUtf8(path)), std::string::npos) << whole.message();
+    }
+}
+
+TEST_F(FileIo, ReadingAFolderFailsWholeAndYieldsNothingSmall) {
+    const fs::path folder = at("version.txt");
+    fs::create_directory(folder);
+    auto whole = ReadWholeFile(folder);
+    ASSERT_FALSE(whole.ok());
+    EXPECT_NE(whole.message().find("version.txt"), std::string::npos) << whole.message();
+    auto small = ReadSmallRegularFile(folder, 99);
+    ASSERT_TRUE(small.ok()) << small.message();
+    EXPECT_FALSE(small->has_value());
+}
+
+TEST_F(FileIo, SmallReadStopsAtTheLimit) {
+    const fs::path file = at("version.txt");
+    const std::string text(500, 'v');
+    put(file, text);
+    for (std::size_t limit : {0u, 1u, 99u, 500u, 501u}) {
+        auto small = ReadSmallRegularFile(file, limit);
+        ASSERT_TRUE(small.ok()) << small.message();
+        ASSERT_TRUE(small->has_value());
+        EXPECT_EQ(**small, text.substr(0, limit));
+    }
+}
+
+TEST_F(FileIo, SmallReadTurnsAwayDevicesWithoutBlocking) {
+#ifdef _WIN32
+    const fs::path devices[] = {L"\\\\.\\NUL", L"\\\\.\\CONIN$"};
+#else
+    const fs::path devices[] = {"/dev/null", "/dev/zero"};
+    const fs::path fifo = at("version.txt");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // Nobody writes: a blocking open would hang the test here.
+    auto fromFifo = ReadSmallRegularFile(fifo, 99);
+    ASSERT_TRUE(fromFifo.ok()) << fromFifo.message();
+    EXPECT_FALSE(fromFifo->has_value());
+#endif
+    for (const auto& device : devices) {
+        auto small = ReadSmallRegularFile(device, 99);
+        if (!small.ok())
+            continue;  // refusing to open it is fine too
+        EXPECT_FALSE(small->has_value()) << PathToUtf8(device);
+    }
+}
+
+TEST_F(FileIo, LinksAreReplacedOrWrittenThroughAsAsked) {
+    const fs::path target = at("real.ini");
+    const fs::path link = at("cfg.ini");
+    put(target, "old");
+    if (!makeFileSymlink(link, target))
+        GTEST_SKIP() << "symbolic links are not available here";
+
+    ASSERT_TRUE(AtomicWriteFile(link, "through", {.followSymlink = true}).ok());
+    EXPECT_EQ(get(target), "through");
+    EXPECT_TRUE(isSymlink(link));
+
+    // A link at the last component is not followed by the bounded reader.
+    auto small = ReadSmallRegularFile(link, 99);
+    ASSERT_TRUE(small.ok()) << small.message();
+    EXPECT_FALSE(small->has_value());
+
+    ASSERT_TRUE(AtomicWriteFile(link, "replaced", {.followSymlink = false}).ok());
+    EXPECT_FALSE(isSymlink(link));
+    EXPECT_EQ(get(link), "replaced");
+    EXPECT_EQ(get(target), "through");
+}
+
+#ifdef _WIN32
+TEST_F(FileIo, ReplaceKeepsHiddenAndSystemAttributes) {
+    const fs::path file = at("cfg.ini");
+    put(file, "old");
+    ASSERT_TRUE(::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    ASSERT_TRUE(AtomicWriteFile(file, "new").ok());
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_SYSTEM);
+    EXPECT_EQ(get(file), "new");
+}
+
+TEST_F(FileIo, TargetHeldOpenByAnotherProgramFailsCleanly) {
+    // Without delete sharing the target cannot be replaced; the old contents stay and the
+    // temporary file goes.
+    const fs::path file = at("camera.conf");
+    put(file, "old");
+    HANDLE holder = ::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    const Status status = AtomicWriteFile(file, "new");
+    ::CloseHandle(holder);
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.message().find("camera.conf"), std::string::npos) << status.message();
+    EXPECT_EQ(get(file), "old");
+    EXPECT_EQ(entries(), std::vector<std::string>{"camera.conf"});
+}
+#else
+TEST_F(FileIo, ReplaceKeepsPermissionBits) {
+    const fs::path file = at("cfg.ini");
+    put(file, "old");
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    ASSERT_TRUE(AtomicWriteFile(file, "new").ok());
+    struct stat st;
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+#endif
+
+}  // namespace
+}  // namespace marlix
