@@ -236,7 +236,54 @@ TEST_F(FileIo, LinksAreReplacedOrWrittenThroughAsAsked) {
     EXPECT_EQ(get(target), "through");
 }
 
+TEST_F(FileIo, ReadOnlyFileIsRefusedAndKept) {
+    const fs::path file = at("cfg.ini");
+    put(file, "old");
+    // On Windows this sets the read-only attribute.
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const Status status = AtomicWriteFile(file, "new");
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+    ASSERT_FALSE(status.ok());
 #ifdef _WIN32
+    EXPECT_NE(status.message().find(WindowsErrorText(ERROR_ACCESS_DENIED)), std::string::npos)
+#else
+    EXPECT_NE(status.message().find(ErrnoText(EACCES)), std::string::npos)
+#endif
+        << status.message();
+    EXPECT_EQ(get(file), "old");
+    EXPECT_EQ(entries(), std::vector<std::string>{"cfg.ini"});
+}
+
+TEST_F(FileIo, LongestNamesCanBeWrittenAndReplaced) {
+    // The temporary file beside a name this long cannot carry the name in its own.
+    for (std::size_t length : {std::size_t{200}, std::size_t{247}, std::size_t{255}}) {
+        const fs::path dir = at(std::to_string(length));
+        fs::create_directory(dir);
+        const fs::path file = dir / std::string(length, 'n');
+        for (const char* bytes : {"first", "second"}) {
+            const Status status = AtomicWriteFile(file, bytes);
+            ASSERT_TRUE(status.ok()) << length << ": " << status.message();
+            EXPECT_EQ(get(file), bytes) << length;
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1)
+            << length;
+    }
+}
+
+#ifdef _WIN32
+TEST_F(FileIo, DeviceNamesAreNeitherReadNorReplaced) {
+    // Every folder holds the reserved device names; "NUL" there is the null device.
+    for (const char* name : {"NUL", "CON"}) {
+        const fs::path device = at(name);
+        auto whole = ReadWholeFile(device);
+        EXPECT_FALSE(whole.ok()) << name;
+        const Status written = AtomicWriteFile(device, "bytes");
+        EXPECT_FALSE(written.ok()) << name;
+        EXPECT_NE(written.message().find(name), std::string::npos) << written.message();
+    }
+    EXPECT_EQ(entries(), std::vector<std::string>{});
+}
+
 TEST_F(FileIo, ReplaceKeepsHiddenAndSystemAttributes) {
     const fs::path file = at("cfg.ini");
     put(file, "old");
