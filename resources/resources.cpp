@@ -5,6 +5,7 @@
 #include "platform/dialog/dialog.h"
 #include "resources/resource_ids.h"
 
+#include <QFile>
 #include <QString>
 #include <QtGlobal>
 
@@ -78,13 +79,18 @@ QIcon IconResource(int id) {
         return {};
     }
     InitMarlixResources();
+    // The images are named, not decoded: an icon decodes only the sizes that get drawn, which
+    // keeps them off the start-up path.
     QIcon icon;
     for (int size : group->sizes) {
-        const QPixmap pixmap = loadPixmap(
-            QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(group->stem)).arg(size));
-        if (!pixmap.isNull()) {
-            icon.addPixmap(pixmap);
+        const QString path =
+            QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(group->stem)).arg(size);
+        if (!QFile::exists(path)) {
+            qWarning("marlix: the picture %s is missing from the program's resources",
+                     qUtf8Printable(path));
+            continue;
         }
+        icon.addFile(path, QSize(size, size));
     }
     return icon;
 }
