@@ -244,18 +244,6 @@ Result<std::string> ReadWholeFile(const fs::path& path) {
     return out;
 }
 
-Result<std::optional<std::string>> ReadFileIfPresent(const fs::path& path) {
-    auto state = ProbeFile(path);
-    if (!state)
-        return state.status();
-    if (*state == FileState::Missing)
-        return std::optional<std::string>();
-    auto bytes = ReadWholeFile(path);
-    if (!bytes)
-        return bytes.status();
-    return std::optional<std::string>(std::move(bytes).value());
-}
-
 Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
                        const AtomicWriteOptions& options) {
     QuietCriticalErrors quiet;
