@@ -176,6 +176,24 @@ private slots:
         QVERIFY(m_messages.isEmpty());
     }
 
+    void aVanishedWorkingDirectoryIsReportedAndNothingStarts() {
+        const QString gone = m_dir->filePath("gone");
+        QVERIFY(QDir().mkdir(gone));
+        QVERIFY(QDir::setCurrent(gone));
+        QVERIFY(QDir().rmdir(gone));
+        auto volumes = std::make_unique<FakeVolumes>();
+        CTavrelDlg::Options options;
+        options.volumes = std::move(volumes);
+        options.watchDevices = false;
+        CTavrelDlg dialog(std::move(options));
+        QCOMPARE(dialog.DoModal(), IDCANCEL);  // ends before any window is shown
+        QVERIFY(!dialog.StartedUp());
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].text.contains("working directory"));
+        QCOMPARE(dialog.m_profileList.GetCount(), 0);
+        QVERIFY(m_modalTemplates.isEmpty());  // the modal loop never ran
+    }
+
     void escapeAndEnterEndTheWindowWithoutWriting() {
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
             start();
