@@ -46,6 +46,11 @@ struct AtomicWriteOptions {
 Status AtomicWriteFile(const std::filesystem::path& target, std::string_view bytes,
                        const AtomicWriteOptions& options = {});
 
+// Reads target back and compares it with the bytes meant to be there; the message names the path
+// the caller asked for.
+Status VerifyWrittenFile(const std::filesystem::path& requested,
+                         const std::filesystem::path& target, std::string_view bytes);
+
 // Reads at most maxBytes from a file without following a link at the last component and
 // without blocking (a FIFO or a device never stalls the caller). nullopt when there is nothing
 // at the path or it is not a regular file.

@@ -210,16 +210,7 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
     if (dirFd.get() >= 0 && ::fsync(dirFd.get()) != 0 && errno != EINVAL && errno != ENOTSUP)
         return Status::failure(failureText("Cannot sync the folder of", requested, errno));
 
-    if (options.verify) {
-        auto back = ReadWholeFile(target);
-        if (!back)
-            return back.status();
-        if (*back != bytes) {
-            return Status::failure("Cannot write \"" + PathToUtf8(requested) +
-                                   "\": the file read back differs from what was written");
-        }
-    }
-    return Status::success();
+    return options.verify ? VerifyWrittenFile(requested, target, bytes) : Status::success();
 }
 
 Result<std::optional<std::string>> ReadSmallRegularFile(const fs::path& path,

@@ -310,16 +310,7 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
         ::Sleep(50);
     }
 
-    if (options.verify) {
-        auto back = ReadWholeFile(target);
-        if (!back)
-            return back.status();
-        if (*back != bytes) {
-            return Status::failure("Cannot write \"" + PathToUtf8(requested) +
-                                   "\": the file read back differs from what was written");
-        }
-    }
-    return Status::success();
+    return options.verify ? VerifyWrittenFile(requested, target, bytes) : Status::success();
 }
 
 Result<std::optional<std::string>> ReadSmallRegularFile(const fs::path& path,
