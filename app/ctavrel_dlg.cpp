@@ -182,7 +182,7 @@ void CTavrelDlg::OnNewProfile() {
     }
     const Status status = m_store.CreateProfile(name, ReadPages());
     if (!status) {
-        if (status.message() == ProfileStore::kDuplicateNameText) {
+        if (status.code() == ErrorCode::DuplicateName) {
             MessageBoxW(Q(status.message()), "Notify");
         } else {
             ShowError(status.message());

@@ -1,5 +1,4 @@
 // Commands on a camera.conf alone; they never open the profile file.
-#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -25,21 +24,17 @@ void reportProblems(const Invocation& in, const std::string& file,
 }
 
 // A camera.conf is a few hundred bytes; anything far larger, or anything that is not a regular
-// file (a FIFO would block, a device would never end), is refused before it is read.
-constexpr std::uintmax_t kCameraConfReadLimit = 1 << 20;
+// file (a FIFO would block, a device would never end), is refused.
+constexpr std::size_t kCameraConfReadLimit = 1 << 20;
 
 Result<std::string> readCameraConfBytes(const std::string& file) {
-    const std::filesystem::path path = PathFromUtf8(file);
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        return Status::failure("Cannot read \"" + file + "\": not a regular file");
-    if (const auto size = std::filesystem::file_size(path, error);
-        !error && size > kCameraConfReadLimit) {
-        return Status::failure("Cannot read \"" + file + "\": " + std::to_string(size) +
-                               " bytes is far more than a camera.conf holds");
+    auto bytes = ReadWholeFile(PathFromUtf8(file), kCameraConfReadLimit);
+    if (!bytes && bytes.code() == ErrorCode::TooLarge) {
+        return bytes.status().withMessage("Cannot read \"" + file + "\": it is larger than " +
+                                          std::to_string(kCameraConfReadLimit) +
+                                          " bytes, far more than a camera.conf holds");
     }
-    return ReadWholeFile(path);
+    return bytes;
 }
 
 }  // namespace

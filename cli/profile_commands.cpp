@@ -9,6 +9,7 @@
 #include "cli/escaped_text.h"
 #include "export/camera_conf.h"
 #include "pages/page_fields.h"
+#include "platform/files/file_io.h"
 #include "platform/text.h"
 #include "profiles/profile_store.h"
 
@@ -71,12 +72,16 @@ const SettingAddress* findKey(std::string_view name) {
     return nullptr;
 }
 
-// The store opened as at start-up; its failures name the file.
+enum class Access { ReadOnly, ReadWrite };
+
+// The store opened as at start-up; its failures name the file. Commands that only read never
+// change the file, not even to seed it.
 class OpenStore {
 public:
-    explicit OpenStore(const Invocation& in) : m_store(in.configPath) {
+    OpenStore(const Invocation& in, Access access) : m_store(in.configPath) {
         ProfileSelections first;
-        m_status = m_store.InitProfileStore(first);
+        m_status = access == Access::ReadOnly ? m_store.OpenReadOnly(first)
+                                              : m_store.InitProfileStore(first);
     }
     const Status& status() const { return m_status; }
     ProfileStore& store() { return m_store; }
@@ -85,8 +90,9 @@ public:
     Result<int> find(std::string_view name) const {
         const int index = m_store.FindProfile(name);
         if (index < 0) {
-            return Status::failure(PathToUtf8(m_store.cfgPath()) + ": no profile named " +
-                                   inQuotes(name));
+            return Status::failure(
+                PathToUtf8(m_store.cfgPath()) + ": no profile named " + inQuotes(name),
+                ErrorCode::NotFound);
         }
         return index;
     }
@@ -105,7 +111,7 @@ private:
 
 // The profile called `name`, read through a freshly opened store.
 Result<ProfileSelections> loadProfile(const Invocation& in, std::string_view name) {
-    OpenStore open(in);
+    OpenStore open(in, Access::ReadOnly);
     if (!open.status())
         return open.status();
     return open.load(name);
@@ -114,10 +120,8 @@ Result<ProfileSelections> loadProfile(const Invocation& in, std::string_view nam
 // The store judges the name; its refusals are put in context, its file failures name the file.
 Status createProfile(OpenStore& open, const std::string& name, const ProfileSelections& values) {
     const Status status = open.store().CreateProfile(name, values);
-    if (status.ok() || (!ProfileStore::NameProblem(name) &&
-                        status.message() != ProfileStore::kDuplicateNameText)) {
+    if (status.code() != ErrorCode::InvalidName && status.code() != ErrorCode::DuplicateName)
         return status;
-    }
     return Status::failure(PathToUtf8(open.store().cfgPath()) + ": profile " + inQuotes(name) +
                            ": " + status.message());
 }
@@ -125,7 +129,7 @@ Status createProfile(OpenStore& open, const std::string& name, const ProfileSele
 }  // namespace
 
 int RunProfiles(Invocation& in) {
-    OpenStore open(in);
+    OpenStore open(in, Access::ReadOnly);
     if (!open.status())
         return in.fail(open.status());
     // Names are checked when they are made, but a hand-edited file may hold anything.
@@ -151,7 +155,7 @@ int RunShow(Invocation& in) {
 }
 
 int RunNew(Invocation& in) {
-    OpenStore open(in);
+    OpenStore open(in, Access::ReadWrite);
     if (!open.status())
         return in.fail(open.status());
     ProfileSelections values = DefaultSelections();
@@ -167,7 +171,7 @@ int RunNew(Invocation& in) {
 }
 
 int RunDelete(Invocation& in) {
-    OpenStore open(in);
+    OpenStore open(in, Access::ReadWrite);
     if (!open.status())
         return in.fail(open.status());
     auto index = open.find(in.arguments[0]);
@@ -225,7 +229,7 @@ int RunSet(Invocation& in) {
         return in.fail("nothing was changed");
     }
 
-    OpenStore open(in);
+    OpenStore open(in, Access::ReadWrite);
     if (!open.status())
         return in.fail(open.status());
     auto index = open.find(in.arguments[0]);
@@ -254,13 +258,19 @@ int RunWrite(Invocation& in) {
 
     // The card must be a listed drive before anything is built from the clock.
     std::filesystem::path target;
+    const bool toStandardOutput = in.has("--output") && in.option("--output") == "-";
     if (in.has("--device")) {
         auto root = FindRemovableRoot(in.option("--device"));
         if (!root)
             return in.fail(root.status());
         target = PathFromUtf8(*root) / std::string(kCameraConfName);
-    } else {
+    } else if (!toStandardOutput) {
         target = PathFromUtf8(in.option("--output"));
+        // Replacing the profile file with a camera.conf would lose every profile in it.
+        if (SameFile(target, in.configPath)) {
+            return in.fail("Cannot write \"" + in.option("--output") +
+                           "\": it is the profile file in use (" + PathToUtf8(in.configPath) + ")");
+        }
     }
 
     std::string clockText;
@@ -271,9 +281,15 @@ int RunWrite(Invocation& in) {
         clockText = *clock;
     }
     const std::string bytes = BuildCameraConf(*values, clockText);
+    if (toStandardOutput) {
+        in.out << bytes;
+        return kExitSuccess;
+    }
     if (const Status status = WriteCameraConfFile(target, bytes); !status)
         return in.fail(status);
-    in.out << "Wrote " << EscapedText(PathToUtf8(target)) << "\n";
+    // A pipe or terminal written into shows the file itself; a note there would corrupt it.
+    if (auto kind = ProbeFile(target); kind && *kind == FileKind::Regular)
+        in.out << "Wrote " << EscapedText(PathToUtf8(target)) << "\n";
     return kExitSuccess;
 }
 
@@ -296,7 +312,7 @@ int RunImport(Invocation& in) {
                 " cannot be kept in a profile; valid texts: " + offeredTexts(a.section, a.key));
         }
     }
-    OpenStore open(in);
+    OpenStore open(in, Access::ReadWrite);
     if (!open.status())
         return in.fail(open.status());
     if (const Status status = createProfile(open, in.option("--name"), reading->selections());

@@ -83,14 +83,46 @@ Result<std::string> LocalClockText(std::time_t now) {
     return std::string(buffer, n);
 }
 
-Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes) {
-    return WriteCameraConfFile(root / kCameraConfName, bytes);
+Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes,
+                       std::optional<std::uint64_t> cardDevice) {
+    AtomicWriteOptions options;
+    // Whatever a link on the card points at (the computer's own files, say) is not ours to
+    // replace.
+    options.followSymlink = false;
+    options.recheckAfterRename = true;
+    options.folderDevice = cardDevice;
+    return AtomicWriteFile(root / kCameraConfName, bytes, options);
 }
 
 Status WriteCameraConfFile(const std::filesystem::path& file, std::string_view bytes) {
+    auto kind = ProbeFile(file);
+    if (!kind)
+        return kind.status();
+    switch (*kind) {
+        case FileKind::Fifo:
+        case FileKind::CharacterDevice:
+            // A pipe, a terminal, /dev/stdout: the bytes go straight in. Renaming a file over it
+            // would replace the device node or the link to it.
+            return WriteIntoStream(file, bytes);
+        case FileKind::Missing:
+        case FileKind::Regular:
+            break;
+        default:
+            return Status::failure("Cannot write \"" + PathToUtf8(file) +
+                                       "\": not a regular file, a pipe or a character device",
+                                   ErrorCode::NotRegularFile);
+    }
+    // A link is written through to the file it leads to, and only where following its text
+    // really leads there: /proc/self/fd links name files that may be deleted or elsewhere.
+    const std::filesystem::path target = ResolveLinks(file);
+    if (*kind == FileKind::Regular && target != file && !SameFile(target, file)) {
+        return Status::failure("Cannot write \"" + PathToUtf8(file) +
+                                   "\": it is a link that does not lead to a file by its name",
+                               ErrorCode::NotRegularFile);
+    }
     AtomicWriteOptions options;
-    options.followSymlink = false;
-    options.verify = true;
+    options.followSymlink = true;
+    options.recheckAfterRename = true;
     return AtomicWriteFile(file, bytes, options);
 }
 

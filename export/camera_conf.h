@@ -1,8 +1,10 @@
 // camera.conf: the text the camera takes its settings from, and writing it onto a card.
 #pragma once
 
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,9 +40,15 @@ Result<std::string> LocalClockText(std::time_t now);
 
 // Replaces root/camera.conf with the bytes, atomically, and reads it back. The root is a mount
 // point ending in a separator (empty: the working directory). A camera.conf that is a symbolic
-// link is replaced by a regular file, never followed off the card.
-Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes);
-// The same write to a file of any name (marlix-cli's --output).
+// link is replaced by a regular file, never followed off the card. With cardDevice, the root
+// must still be on that device (the card's mount, as the drive scan found it): a card unmounted
+// meanwhile fails with ErrorCode::DriveGone instead of filling its empty mount point on the
+// computer's own disk.
+Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes,
+                       std::optional<std::uint64_t> cardDevice = std::nullopt);
+// marlix-cli's --output: a regular file (or a link to one) is replaced atomically and read back;
+// a pipe or character device (/dev/stdout, a terminal, a named pipe) is written straight into;
+// anything else is refused.
 Status WriteCameraConfFile(const std::filesystem::path& file, std::string_view bytes);
 
 }  // namespace marlix

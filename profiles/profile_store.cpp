@@ -3,7 +3,6 @@
 #include <unordered_set>
 #include <utility>
 
-#include "platform/files/directory_lock.h"
 #include "platform/files/file_io.h"
 #include "platform/text.h"
 
@@ -88,12 +87,38 @@ std::optional<std::string> ProfileStore::NameProblem(std::string_view name) {
 // ---- file access ------------------------------------------------------------------------------
 
 Result<IniDocument> ProfileStore::readDocument() const {
-    auto bytes = ReadFileIfPresent(m_cfgPath);
+    auto bytes = ReadFileIfPresent(m_cfgPath, kReadLimit);
     if (!bytes)
         return bytes.status();
-    if (!bytes->has_value())
-        return IniDocument();
+    if (!bytes->has_value()) {
+        IniDocument doc;
+        // Read-only commands see a missing file as the first run would make it, in a folder
+        // where a first run could make it.
+        if (m_readOnly) {
+            const std::filesystem::path folder =
+                m_cfgPath.has_parent_path() ? m_cfgPath.parent_path() : ".";
+            auto kind = ProbeFile(folder);
+            if (!kind || *kind != FileKind::Directory) {
+                return Status::failure(
+                    "Cannot read \"" + PathToUtf8(m_cfgPath) + "\": its folder does not exist",
+                    ErrorCode::NotFound);
+            }
+            seed(doc);
+        }
+        return doc;
+    }
     return IniDocument::Parse(std::move(**bytes));
+}
+
+Result<FileLock> ProfileStore::lockFile() const {
+    auto lock = FileLock::Take(m_cfgPath);
+    if (!lock && lock.code() == ErrorCode::Busy) {
+        return lock.status().withMessage(
+            "The profile file \"" + PathToUtf8(m_cfgPath) +
+            "\" is busy: another program (a second marlix, or marlix-cli) has been changing it "
+            "for several seconds. Nothing was changed; try again when it is done.");
+    }
+    return lock;
 }
 
 Status ProfileStore::writeDocument(const IniDocument& doc) const {
@@ -106,10 +131,12 @@ Status ProfileStore::writeDocument(const IniDocument& doc) const {
 }
 
 Status ProfileStore::writeFailure(const Status& why) const {
-    return Status::failure("Cannot write \"" + PathToUtf8(m_cfgPath) + "\": " + why.message());
+    return why.withMessage("Cannot write \"" + PathToUtf8(m_cfgPath) + "\": " + why.message());
 }
 
 Status ProfileStore::refuseIfUnreadable() const {
+    if (m_readOnly)
+        return writeFailure(Status::failure("it was opened for reading only"));
     if (!m_unreadable)
         return Status::success();
     return writeFailure(
@@ -119,7 +146,8 @@ Status ProfileStore::refuseIfUnreadable() const {
 Status ProfileStore::checkIndex(int index) const {
     if (index >= 0 && index < static_cast<int>(m_sectionNames.size()))
         return Status::success();
-    return Status::failure("There is no profile at list position " + std::to_string(index) + ".");
+    return Status::failure("There is no profile at list position " + std::to_string(index) + ".",
+                           ErrorCode::NotFound);
 }
 
 // ---- one key at a time ------------------------------------------------------------------------
@@ -187,53 +215,81 @@ void ProfileStore::readProfile(const IniDocument& doc, std::string_view section,
 // ---- commands ---------------------------------------------------------------------------------
 
 Status ProfileStore::InitProfileStore(ProfileSelections& out) {
+    return open(out, false);
+}
+
+Status ProfileStore::OpenReadOnly(ProfileSelections& out) {
+    return open(out, true);
+}
+
+void ProfileStore::seed(IniDocument& doc) {
+    // A first run, or every profile was deleted: start again from the defaults, appended after
+    // whatever the file already holds. Setting known keys to option texts cannot fail.
+    if (!doc.HasSection(kBasicSection))
+        (void)doc.SetValue(kBasicSection, "last_cfg", kDefaultProfile);
+    (void)writeProfile(doc, sectionOf(kDefaultProfile), DefaultSelections());
+}
+
+Status ProfileStore::open(ProfileSelections& out, bool readOnly) {
     m_sectionNames.clear();
     m_profileNames.clear();
     m_currentSection.clear();
     m_currentIndex = -1;
     m_unreadable = false;
+    m_readOnly = readOnly;
 
-    const DirectoryLock lock(m_cfgPath);
     auto doc = readDocument();
     if (!doc) {
         m_unreadable = true;
         return doc.status();
     }
-
-    std::vector<std::string> sections;
-    std::vector<std::string> names;
-    // Headers that differ in case only address one section: list it once.
-    std::unordered_set<std::string> seen;
-    for (std::string& section : doc->SectionNames()) {
-        if (!isProfileSection(section) || !seen.insert(IniNameKey(section)).second)
-            continue;
-        names.push_back(section.substr(kSectionPrefix.size()));
-        sections.push_back(std::move(section));
+    auto listed = listProfiles(*doc);
+    if (listed.empty() && readOnly) {
+        return Status::failure("\"" + PathToUtf8(m_cfgPath) + "\" holds no profile",
+                               ErrorCode::NotFound);
     }
-
-    if (sections.empty()) {
-        // A first run, or every profile was deleted: start again from the defaults, appended
-        // after whatever the file already holds.
-        if (!doc->HasSection(kBasicSection)) {
-            if (Status s = doc->SetValue(kBasicSection, "last_cfg", kDefaultProfile); !s) {
-                return writeFailure(s);
-            }
+    if (listed.empty()) {
+        // Seeding writes: under the lock, and from the file as it is then, since another
+        // process may have seeded it meanwhile.
+        auto lock = lockFile();
+        if (!lock)
+            return lock.status();
+        doc = readDocument();
+        if (!doc) {
+            m_unreadable = true;
+            return doc.status();
         }
-        const std::string section = sectionOf(kDefaultProfile);
-        if (Status s = writeProfile(*doc, section, DefaultSelections()); !s)
-            return writeFailure(s);
-        if (Status s = writeDocument(*doc); !s)
-            return s;
-        sections.push_back(section);
-        names.emplace_back(kDefaultProfile);
+        listed = listProfiles(*doc);
+        if (listed.empty()) {
+            seed(*doc);
+            if (Status s = writeDocument(*doc); !s)
+                return s;
+            listed = listProfiles(*doc);
+        }
     }
 
-    readProfile(*doc, sections.front(), out);
-    m_sectionNames = std::move(sections);
-    m_profileNames = std::move(names);
+    readProfile(*doc, listed.front().first, out);
+    for (auto& [section, name] : listed) {
+        m_sectionNames.push_back(std::move(section));
+        m_profileNames.push_back(std::move(name));
+    }
     m_currentIndex = 0;
     m_currentSection = m_sectionNames.front();
     return Status::success();
+}
+
+std::vector<std::pair<std::string, std::string>> ProfileStore::listProfiles(
+    const IniDocument& doc) {
+    std::vector<std::pair<std::string, std::string>> listed;
+    // Headers that differ in case only address one section: list it once.
+    std::unordered_set<std::string> seen;
+    for (std::string& section : doc.SectionNames()) {
+        if (!isProfileSection(section) || !seen.insert(IniNameKey(section)).second)
+            continue;
+        std::string name = section.substr(kSectionPrefix.size());
+        listed.emplace_back(std::move(section), std::move(name));
+    }
+    return listed;
 }
 
 int ProfileStore::FindProfile(std::string_view name) const {
@@ -276,7 +332,9 @@ Status ProfileStore::SaveProfileAt(int index, const ProfileSelections& values) {
         return s;
     if (Status s = checkIndex(index); !s)
         return s;
-    const DirectoryLock lock(m_cfgPath);
+    auto lock = lockFile();
+    if (!lock)
+        return lock.status();
     auto doc = readDocument();
     if (!doc)
         return doc.status();
@@ -302,7 +360,9 @@ Status ProfileStore::SaveSettingsAt(int index, std::span<const SettingChange> ch
                                    " is neither 0 nor 1");
         }
     }
-    const DirectoryLock lock(m_cfgPath);
+    auto lock = lockFile();
+    if (!lock)
+        return lock.status();
     auto doc = readDocument();
     if (!doc)
         return doc.status();
@@ -323,18 +383,20 @@ Status ProfileStore::CreateProfile(const std::string& name, const ProfileSelecti
     if (Status s = refuseIfUnreadable(); !s)
         return s;
     if (auto problem = NameProblem(name))
-        return Status::failure(*problem);
+        return Status::failure(*problem, ErrorCode::InvalidName);
     if (FindProfile(name) >= 0)
-        return Status::failure(std::string(kDuplicateNameText));
+        return Status::failure(std::string(kDuplicateNameText), ErrorCode::DuplicateName);
     const std::string section = sectionOf(name);
-    const DirectoryLock lock(m_cfgPath);
+    auto lock = lockFile();
+    if (!lock)
+        return lock.status();
     auto doc = readDocument();
     if (!doc)
         return doc.status();
     // A section added to the file by hand since start-up holds the name too: writing into it
     // would mix two profiles.
     if (doc->HasSection(section))
-        return Status::failure(std::string(kDuplicateNameText));
+        return Status::failure(std::string(kDuplicateNameText), ErrorCode::DuplicateName);
     if (Status s = writeProfile(*doc, section, values); !s)
         return writeFailure(s);
     if (Status s = writeDocument(*doc); !s)
@@ -352,7 +414,9 @@ Status ProfileStore::DeleteProfile(int index, ProfileSelections& out) {
         return s;
     if (Status s = checkIndex(index); !s)
         return s;
-    const DirectoryLock lock(m_cfgPath);
+    auto lock = lockFile();
+    if (!lock)
+        return lock.status();
     auto doc = readDocument();
     if (!doc)
         return doc.status();

@@ -3,9 +3,10 @@
 //
 // Every command reads the file at most once and writes it at most once, as a whole, through an
 // atomic replace; nothing of the file is kept between commands, so edits made elsewhere in it
-// survive. A command that writes holds a lock on the file's folder from its read to its write, so
-// that commands of other processes on the same file (a second window, marlix-cli) wait for it
-// rather than undo it. A command that fails changes neither the file nor the state below.
+// survive. A command that writes holds the file's lock from its read to its write, so that
+// commands of other processes on the same file (a second window, marlix-cli) wait for it rather
+// than undo it; one that cannot have the lock within a few seconds changes nothing and says the
+// file is busy. A command that fails changes neither the file nor the state below.
 #pragma once
 
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "pages/page_fields.h"
+#include "platform/files/file_lock.h"
 #include "platform/ini/ini_document.h"
 #include "platform/result.h"
 
@@ -39,6 +41,11 @@ public:
     // write, so that file is never overwritten. On a failed seeding write: returns the failure,
     // lists nothing; `out` is left as it was.
     Status InitProfileStore(ProfileSelections& out);
+    // The same listing and first load for commands that only read: nothing is ever written. A
+    // missing file reads as a first run would leave it (the profile "default" with every
+    // default); a file without a profile section fails with ErrorCode::NotFound. The store
+    // refuses every write afterwards.
+    Status OpenReadOnly(ProfileSelections& out);
 
     const std::filesystem::path& cfgPath() const { return m_cfgPath; }
     const std::string& currentSection() const { return m_currentSection; }  // "" when none
@@ -80,8 +87,13 @@ public:
     static constexpr std::string_view kDuplicateNameText = "This name has be used !";
     static constexpr std::string_view kSectionPrefix = "profile-";
 
+    // The largest cfg.ini read: far beyond the 100,000 profiles anyone keeps (about 50 MB).
+    static constexpr std::size_t kReadLimit = std::size_t(256) << 20;
+
 private:
+    Status open(ProfileSelections& out, bool readOnly);
     Result<IniDocument> readDocument() const;
+    Result<FileLock> lockFile() const;
     Status writeDocument(const IniDocument& doc) const;
     Status refuseIfUnreadable() const;
     Status checkIndex(int index) const;
@@ -96,6 +108,10 @@ private:
                              int value);
     static int ReadSyncClock(const IniDocument& doc, std::string_view section);
     static void DeleteProfileSection(IniDocument& doc, std::string_view section);
+    // The profile sections (section, display name) in file order, each once.
+    static std::vector<std::pair<std::string, std::string>> listProfiles(const IniDocument& doc);
+    // Appends the first run's content: [basic] unless there is one, and profile-default.
+    static void seed(IniDocument& doc);
     static Status writeProfile(IniDocument& doc, std::string_view section,
                                const ProfileSelections& values);
     static void readProfile(const IniDocument& doc, std::string_view section,
@@ -108,6 +124,7 @@ private:
     std::vector<std::string> m_profileNames;
     // Set when the file existed but could not be read at start-up: it is never written then.
     bool m_unreadable = false;
+    bool m_readOnly = false;
 };
 
 }  // namespace marlix

@@ -158,13 +158,15 @@ Status checkReplaceable(const fs::path& requested, const fs::path& target, DWORD
         return Status::success();
     }
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return Status::failure(failureText("Cannot write", requested, "Is a directory"));
+        return Status::failure(failureText("Cannot write", requested, "Is a directory"),
+                               ErrorCode::NotRegularFile);
     if (attributes & FILE_ATTRIBUTE_READONLY)
         return Status::failure(failureText("Cannot write", requested, ERROR_ACCESS_DENIED));
     Handle file(::CreateFileW(target.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
                               OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (file.valid() && ::GetFileType(file.get()) != FILE_TYPE_DISK)
-        return Status::failure(failureText("Cannot write", requested, std::string(kNotRegular)));
+        return Status::failure(failureText("Cannot write", requested, std::string(kNotRegular)),
+                               ErrorCode::NotRegularFile);
     return Status::success();
 }
 
@@ -208,39 +210,55 @@ fs::path ResolveLinks(const fs::path& path) {
     return current;
 }
 
-Result<FileState> ProbeFile(const fs::path& path) {
+Result<FileKind> ProbeFile(const fs::path& path) {
     QuietCriticalErrors quiet;
     // Opened without FILE_FLAG_OPEN_REPARSE_POINT so that a dangling link reads as missing.
     Handle file(::CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (file.valid())
-        return FileState::Present;
-    const DWORD error = ::GetLastError();
-    if (isAbsence(error))
-        return FileState::Missing;
-    if (error == ERROR_SHARING_VIOLATION)
-        return FileState::Present;
-    return Status::failure(failureText("Cannot access", path, error));
+    if (!file.valid()) {
+        const DWORD error = ::GetLastError();
+        if (isAbsence(error))
+            return FileKind::Missing;
+        if (error == ERROR_SHARING_VIOLATION)
+            return FileKind::Regular;
+        return Status::failure(failureText("Cannot access", path, error));
+    }
+    switch (::GetFileType(file.get())) {
+        case FILE_TYPE_PIPE:
+            return FileKind::Fifo;
+        case FILE_TYPE_CHAR:
+            return FileKind::CharacterDevice;
+        case FILE_TYPE_DISK:
+            return isDirectory(path) ? FileKind::Directory : FileKind::Regular;
+        default:
+            return FileKind::Other;
+    }
 }
 
-Result<std::string> ReadWholeFile(const fs::path& path) {
+Result<std::string> ReadWholeFile(const fs::path& path, std::size_t maxBytes) {
     QuietCriticalErrors quiet;
     Handle file(::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         const DWORD error = ::GetLastError();
         if (error == ERROR_ACCESS_DENIED && isDirectory(path)) {
-            return Status::failure(failureText("Cannot read", path, "Is a directory"));
+            return Status::failure(failureText("Cannot read", path, "Is a directory"),
+                                   ErrorCode::NotRegularFile);
         }
-        return Status::failure(failureText("Cannot read", path, error));
+        return Status::failure(failureText("Cannot read", path, error),
+                               isAbsence(error) ? ErrorCode::NotFound : ErrorCode::Io);
     }
     // A device name or a pipe would never end or would block.
-    if (::GetFileType(file.get()) != FILE_TYPE_DISK)
-        return Status::failure(failureText("Cannot read", path, std::string(kNotRegular)));
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+        return Status::failure(failureText("Cannot read", path, std::string(kNotRegular)),
+                               ErrorCode::NotRegularFile);
+    }
     std::string out;
-    if (const DWORD error = readAll(file.get(), out, SIZE_MAX)) {
+    if (const DWORD error = readAll(file.get(), out, maxBytes + 1)) {
         return Status::failure(failureText("Cannot read", path, error));
     }
+    if (out.size() > maxBytes)
+        return file_io_detail::TooLargeFailure(path, maxBytes);
     return out;
 }
 
@@ -270,18 +288,21 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
     Handle file(INVALID_HANDLE_VALUE);
     for (unsigned attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
         temp = dir / temporaryName(target, attempt);
-        file.reset(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes,
-                                 nullptr));
+        file.reset(::CreateFileW(temp.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 attributes, nullptr));
         if (!file.valid() && ::GetLastError() != ERROR_FILE_EXISTS)
             break;
     }
     if (!file.valid())
         return Status::failure(failureText("Cannot write", requested, ::GetLastError()));
 
-    auto fail = [&](DWORD error) {
+    auto failWith = [&](Status why) {
         file.close();
         ::DeleteFileW(temp.c_str());
-        return Status::failure(failureText("Cannot write", requested, error));
+        return why;
+    };
+    auto fail = [&](DWORD error) {
+        return failWith(Status::failure(failureText("Cannot write", requested, error)));
     };
 
     for (std::size_t done = 0; done < bytes.size();) {
@@ -297,6 +318,15 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
     }
     if (!::FlushFileBuffers(file.get()))
         return fail(::GetLastError());
+    // Only a file that holds exactly the bytes may replace the old one.
+    LARGE_INTEGER start{};
+    if (!::SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN))
+        return fail(::GetLastError());
+    std::string back;
+    if (const DWORD error = readAll(file.get(), back, bytes.size() + 1))
+        return fail(error);
+    if (back != bytes)
+        return failWith(file_io_detail::ReadBackFailure(requested));
     if (!file.close())
         return fail(::GetLastError());
 
@@ -310,7 +340,41 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
         ::Sleep(50);
     }
 
-    return options.verify ? VerifyWrittenFile(requested, target, bytes) : Status::success();
+    if (options.recheckAfterRename) {
+        auto written = ReadWholeFile(target, bytes.size());
+        if (!written && written.code() != ErrorCode::TooLarge)
+            return written.status();
+        if (!written || *written != bytes)
+            return file_io_detail::ReadBackFailure(requested);
+    }
+    return Status::success();
+}
+
+Status WriteIntoStream(const fs::path& path, std::string_view bytes) {
+    QuietCriticalErrors quiet;
+    Handle file(::CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        const DWORD error = ::GetLastError();
+        return Status::failure(failureText("Cannot write", path, error),
+                               isAbsence(error) ? ErrorCode::NotFound : ErrorCode::Io);
+    }
+    const DWORD type = ::GetFileType(file.get());
+    if (type != FILE_TYPE_PIPE && type != FILE_TYPE_CHAR) {
+        return Status::failure(failureText("Cannot write", path, "not a pipe or character device"),
+                               ErrorCode::NotRegularFile);
+    }
+    for (std::size_t done = 0; done < bytes.size();) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        if (!::WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr))
+            return Status::failure(failureText("Cannot write", path, ::GetLastError()));
+        if (written == 0)
+            return Status::failure(failureText("Cannot write", path, ERROR_WRITE_FAULT));
+        done += written;
+    }
+    return Status::success();
 }
 
 Result<std::optional<std::string>> ReadSmallRegularFile(const fs::path& path,

@@ -295,10 +295,19 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndHelpWithZero) {
 }
 
 TEST_F(Cli, FirstRunSeedsTheProfileFileAndShowsTheDefaults) {
+    // Commands that only read see what a first run would write, and write nothing.
     const CliRun list = run({"profiles"});
     ASSERT_EQ(list.status, 0) << list;
     EXPECT_EQ(list.out, "default\n");
-    EXPECT_TRUE(fs::exists(work() / "cfg.ini"));
+    EXPECT_FALSE(fs::exists(work() / "cfg.ini"));
+    ASSERT_EQ(run({"show", "default"}).out, kDefaultShow);
+    EXPECT_FALSE(fs::exists(work() / "cfg.ini"));
+    ASSERT_EQ(run({"new", "other"}).status, 0);
+    std::string written = cfg();  // with the system's line ends
+    written.erase(std::remove(written.begin(), written.end(), '\r'), written.end());
+    EXPECT_EQ(
+        written.rfind(ReadTestFile(fs::path(MARLIX_TEST_DATA) / "profiles/first_run_cfg.ini"), 0),
+        0u);
 
     const CliRun show = run({"show", "default"});
     ASSERT_EQ(show.status, 0) << show;

@@ -170,7 +170,9 @@ protected:
     std::vector<std::string> filesInDir() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(m_dir)) {
-            names.push_back(entry.path().filename().string());
+            // The lock file stays for good; anything else left over would be a stray.
+            if (entry.path().filename() != ".cfg.ini.lock")
+                names.push_back(entry.path().filename().string());
         }
         return names;
     }

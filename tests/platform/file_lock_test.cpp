@@ -1,4 +1,4 @@
-#include "platform/files/directory_lock.h"
+#include "platform/files/file_lock.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ fs::path otherCase(const fs::path& path) {
     return text;
 }
 
-TEST(DirectoryLock, TwoNamesOfOneFolderWaitForEachOther) {
+TEST(FileLock, TwoNamesOfOneFileWaitForEachOther) {
     test_support::ScratchDir scratch("marlix-lock");
     ASSERT_FALSE(scratch.path().empty());
     fs::create_directory(scratch.path() / "cards");
@@ -39,12 +39,12 @@ TEST(DirectoryLock, TwoNamesOfOneFolderWaitForEachOther) {
     std::atomic<bool> trying{false};
     std::atomic<bool> released{false};
     bool heldAfterRelease = false;
-    auto lock = std::make_unique<DirectoryLock>(first);
-    ASSERT_TRUE(lock->held());
+    auto lock = std::make_unique<Result<FileLock>>(FileLock::Take(first));
+    ASSERT_TRUE(lock->ok()) << lock->message();
     std::thread other([&] {
         trying = true;
-        DirectoryLock again(second);
-        heldAfterRelease = again.held() && released;
+        const auto again = FileLock::Take(second);
+        heldAfterRelease = again.ok() && released;
     });
     while (!trying) std::this_thread::yield();
     // Gives the other thread every chance to get past its lock if the lock let it.
@@ -55,16 +55,23 @@ TEST(DirectoryLock, TwoNamesOfOneFolderWaitForEachOther) {
     EXPECT_TRUE(heldAfterRelease);
 }
 
-TEST(DirectoryLock, LocksOfOtherFoldersDoNotWait) {
+TEST(FileLock, AHolderThatNeverLetsGoMakesItBusyInTime) {
     test_support::ScratchDir scratch("marlix-lock");
     fs::create_directory(scratch.path() / "a");
     fs::create_directory(scratch.path() / "b");
-    const DirectoryLock a(scratch.path() / "a" / "cfg.ini");
-    bool held = false;
-    std::thread other([&] { held = DirectoryLock(scratch.path() / "b" / "cfg.ini").held(); });
-    other.join();  // would never return if the locks were one
-    EXPECT_TRUE(a.held());
-    EXPECT_TRUE(held);
+    const auto held = FileLock::Take(scratch.path() / "a" / "cfg.ini");
+    ASSERT_TRUE(held.ok()) << held.message();
+    Status busy = Status::success();
+    std::thread other([&] {
+        busy = FileLock::Take(scratch.path() / "a" / "cfg.ini", std::chrono::milliseconds(200))
+                   .status();
+    });
+    other.join();  // would never return if the wait were unbounded
+    EXPECT_EQ(busy.code(), ErrorCode::Busy) << busy.message();
+    EXPECT_NE(busy.message().find("busy"), std::string::npos) << busy.message();
+    // The lock of another file is no reason to wait.
+    EXPECT_TRUE(
+        FileLock::Take(scratch.path() / "b" / "cfg.ini", std::chrono::milliseconds(0)).ok());
 }
 
 }  // namespace

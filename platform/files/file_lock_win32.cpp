@@ -1,7 +1,7 @@
-// Windows cannot lock a folder the way flock does, so the lock is a named mutex whose name is
-// derived from the folder's final path: every marlix process of the user's session that works on
-// that folder waits for the same mutex. (A mutex of the global namespace would reach other
-// sessions too, but creating one needs a privilege that ordinary users lack.)
+// The lock on Windows is a named mutex whose name is derived from the folder's final path: every
+// marlix process of the user's session that works on that folder waits for the same mutex. (A mutex
+// of the global namespace would reach other sessions too, but creating one needs a privilege that
+// ordinary users lack.)
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/files/directory_lock.h"
 #include "platform/files/file_io.h"
+#include "platform/files/file_lock.h"
+#include "platform/text.h"
 
 namespace marlix {
 
@@ -52,7 +53,7 @@ std::wstring finalFolderPath(const std::filesystem::path& dir) {
 
 }  // namespace
 
-DirectoryLock::DirectoryLock(const std::filesystem::path& file) {
+Result<FileLock> FileLock::Take(const std::filesystem::path& file, std::chrono::milliseconds wait) {
     const std::filesystem::path target = ResolveLinks(file);
     const std::filesystem::path dir =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(L".");
@@ -66,23 +67,49 @@ DirectoryLock::DirectoryLock(const std::filesystem::path& file) {
     for (int shift = 60; shift >= 0; shift -= 4) name += L"0123456789abcdef"[(hash >> shift) & 0xF];
 
     const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
-    if (mutex == nullptr)
-        return;
-    // An abandoned mutex (its holder ended without releasing it) is ours all the same.
-    const DWORD waited = ::WaitForSingleObject(mutex, INFINITE);
-    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
-        ::CloseHandle(mutex);
-        return;
+    if (mutex == nullptr) {
+        return Status::failure("Cannot lock \"" + PathToUtf8(file) +
+                               "\": " + WindowsErrorText(::GetLastError()));
     }
-    m_mutex = mutex;
+    // An abandoned mutex (its holder ended without releasing it) is ours all the same.
+    const DWORD waited = ::WaitForSingleObject(mutex, static_cast<DWORD>(wait.count()));
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        const DWORD error = ::GetLastError();
+        ::CloseHandle(mutex);
+        if (waited == WAIT_TIMEOUT)
+            return BusyFailure(file, wait);
+        return Status::failure("Cannot lock \"" + PathToUtf8(file) +
+                               "\": " + WindowsErrorText(error));
+    }
+    FileLock lock;
+    lock.m_mutex = mutex;
+    return lock;
 }
 
-DirectoryLock::~DirectoryLock() {
+FileLock::FileLock(FileLock&& other) noexcept : m_mutex(other.m_mutex) {
+    other.m_mutex = nullptr;
+}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept {
+    if (this != &other) {
+        release();
+        m_mutex = other.m_mutex;
+        other.m_mutex = nullptr;
+    }
+    return *this;
+}
+
+FileLock::~FileLock() {
+    release();
+}
+
+void FileLock::release() {
     // A mutex belongs to the thread that took it; the lock lives in one scope of one thread.
     if (m_mutex != nullptr) {
         ::ReleaseMutex(m_mutex);
         ::CloseHandle(m_mutex);
     }
+    m_mutex = nullptr;
 }
 
 }  // namespace marlix
