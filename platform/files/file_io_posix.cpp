@@ -74,11 +74,12 @@ private:
 
 // Reads until end of file or maxBytes, from the current position or, with offset >= 0, from
 // there on; returns errno on failure, 0 on success. A descriptor without blocking reports
-// EAGAIN rather than waiting.
+// EAGAIN rather than waiting. Reads are always of a whole buffer, since some files under /proc
+// refuse reads of odd sizes; what lies past maxBytes is dropped.
 int readAll(int fd, std::string& out, std::size_t maxBytes, off_t offset = -1) {
     char buffer[65536];
     while (out.size() < maxBytes) {
-        const std::size_t want = std::min(sizeof buffer, maxBytes - out.size());
+        const std::size_t want = sizeof buffer;
         const ssize_t n = offset < 0 ? ::read(fd, buffer, want)
                                      : ::pread(fd, buffer, want, offset + off_t(out.size()));
         if (n < 0) {
@@ -88,7 +89,7 @@ int readAll(int fd, std::string& out, std::size_t maxBytes, off_t offset = -1) {
         }
         if (n == 0)
             break;
-        out.append(buffer, static_cast<std::size_t>(n));
+        out.append(buffer, std::min(static_cast<std::size_t>(n), maxBytes - out.size()));
     }
     return 0;
 }

@@ -23,9 +23,14 @@
 #include "platform/text.h"
 #else
 #include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <functional>
 
 #include "tests/devices/sysfs_fixture.h"
 #endif
@@ -740,6 +745,182 @@ TEST_F(Cli, DiffListsTheKeysThatDiffer) {
     EXPECT_TRUE(bad.out.empty());
     EXPECT_NE(bad.err.find("bad.conf: key \"mode_1\" is missing"), std::string::npos) << bad;
 }
+
+#ifndef _WIN32
+// Paths that are no plain file in a plain folder: what sits there is never replaced or created
+// anew, never waited for, and never read without bound; the profile file survives every one.
+TEST_F(Cli, OddPathsAreNeitherReplacedNorWaitedForNorReadWithoutBound) {
+    ASSERT_EQ(run({"new", "kept"}).status, 0);
+    const std::string profiles = cfg();
+    const std::string conf = defaultConf();
+    ASSERT_EQ(::mkfifo((m_dir / "fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((m_dir / "read-fifo").c_str(), 0600), 0);
+    fs::create_symlink(m_dir / "read-fifo", m_dir / "to-fifo");
+    fs::create_symlink("/dev/null", m_dir / "to-null");
+    fs::create_symlink(work() / "cfg.ini", m_dir / "to-cfg");
+    // Counts as the reader, so that a writer's open goes through; read once the command is done.
+    const int reader = ::open((m_dir / "read-fifo").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    const int socketFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = (m_dir / "socket").string();
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    socketPath.copy(address.sun_path, socketPath.size());
+    ASSERT_EQ(::bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    WriteTestFile(work() / "cam.conf", "; no profile here\n[basic]\nlast_cfg=x\n");
+    const auto fifoText = [&] {
+        char buffer[4096];
+        const ssize_t n = ::read(reader, buffer, sizeof buffer);
+        return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+    };
+    const std::string noClock = "--no-sync-clock";
+
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        int status;
+        const char* says;  // in stderr, or in stdout when the command succeeds
+        std::function<void()> check;
+    };
+    const std::vector<Case> cases = {
+        {"standard output by name", {"write", "default", "--output", "-", noClock}, 0, "", [&] {}},
+        {"a link to a FIFO is written into, not replaced",
+         {"write", "default", "--output", (m_dir / "to-fifo").string(), noClock},
+         0,
+         "",
+         [&] {
+             EXPECT_EQ(fifoText(), conf);
+             EXPECT_TRUE(fs::is_symlink(m_dir / "to-fifo"));
+             EXPECT_TRUE(fs::is_fifo(m_dir / "read-fifo"));
+         }},
+        {"a FIFO nobody reads is refused at once",
+         {"write", "default", "--output", (m_dir / "fifo").string()},
+         1,
+         "no program reads",
+         [&] { EXPECT_TRUE(fs::is_fifo(m_dir / "fifo")); }},
+        {"a link to a device is written into, not replaced",
+         {"write", "default", "--output", (m_dir / "to-null").string()},
+         0,
+         "",
+         [&] {
+             EXPECT_TRUE(fs::is_symlink(m_dir / "to-null"));
+             EXPECT_TRUE(fs::is_character_file("/dev/null"));
+         }},
+        {"a socket is refused",
+         {"write", "default", "--output", socketPath},
+         1,
+         "socket",
+         [&] { EXPECT_TRUE(fs::is_socket(m_dir / "socket")); }},
+        {"the profile file in use",
+         {"write", "default", "--output", "cfg.ini"},
+         1,
+         "profile file in use",
+         [] {}},
+        {"a link to the profile file in use",
+         {"write", "default", "--output", (m_dir / "to-cfg").string()},
+         1,
+         "profile file in use",
+         [&] { EXPECT_TRUE(fs::is_symlink(m_dir / "to-cfg")); }},
+        {"show on a file without a profile",
+         {"--config", "cam.conf", "show", "default"},
+         1,
+         "holds no profile",
+         [] {}},
+        {"profiles on a file without a profile",
+         {"--config", "cam.conf", "profiles"},
+         1,
+         "holds no profile",
+         [] {}},
+        {"a file that claims no size is read with a bound",
+         {"check", "/proc/self/pagemap"},
+         1,
+         "larger than",
+         [] {}},
+        {"... as the camera.conf of diff",
+         {"diff", "kept", "/proc/self/pagemap"},
+         1,
+         "larger than",
+         [] {}},
+        {"... and as the profile file",
+         {"--config", "/proc/self/pagemap", "profiles"},
+         1,
+         "larger than",
+         [] {}},
+        {"a FIFO is not read",
+         {"check", (m_dir / "fifo").string()},
+         1,
+         "not a regular file",
+         [] {}},
+        {"... nor taken for the profile file",
+         {"--config", (m_dir / "fifo").string(), "profiles"},
+         1,
+         "not a regular file",
+         [] {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << r;
+        EXPECT_NE((c.status == 0 ? r.out : r.err).find(c.says), std::string::npos) << r;
+        if (c.args[c.args.size() - 2] == "-") {
+            EXPECT_EQ(r.out, conf);
+        }
+        c.check();
+        EXPECT_EQ(cfg(), profiles);
+    }
+    EXPECT_EQ(ReadTestFile(work() / "cam.conf"), "; no profile here\n[basic]\nlast_cfg=x\n");
+    // Where the kernel has a log that waits for messages, it is neither waited for nor read.
+    if (fs::exists("/proc/kmsg")) {
+        EXPECT_EQ(run({"check", "/proc/kmsg"}).status, 1);
+    }
+    ::close(reader);
+    ::close(socketFd);
+}
+
+// A version.txt that is a FIFO (or a device) is judged without being opened: opening some
+// devices does something by itself.
+TEST_F(Cli, DevicesNeverOpensAVersionTxtThatIsNoFile) {
+    const fs::path card = attachCard("CAM", "");
+    ASSERT_EQ(::mkfifo((card / "version.txt").c_str(), 0600), 0);
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, (card / "version.txt").c_str(), IN_OPEN), 0);
+    const CliRun devices = run({"devices"});
+    EXPECT_EQ(devices.status, 0) << devices;
+    EXPECT_NE(devices.out.find("\tNo infomation\n"), std::string::npos) << devices;
+    char event[sizeof(inotify_event) + NAME_MAX + 1];
+    EXPECT_LT(::read(watch, event, sizeof event), 0) << "version.txt was opened";
+    ::close(watch);
+}
+
+// Everything printed from outside (here a profile name in a message) reaches the terminal as
+// text: bytes 0x80 to 0x9F that are no part of a character, which an 8-bit terminal takes for
+// control codes, are escaped like the controls themselves, and whole characters stay as they are.
+TEST_F(Cli, StrayC1BytesAreEscaped) {
+    struct Case {
+        const char* name;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"csi\x9b"
+         "2J",
+         "csi\\x9b2J"},
+        {"c1 as a character \xc2\x9b", "c1 as a character \\xc2\\x9b"},
+        {"\xc3\x9b and \xc3\xa9 are letters", "\xc3\x9b and \xc3\xa9 are letters"},
+        {"cut \xe2\x9b"
+         "x",
+         "cut \xe2\\x9bx"},
+        {"overlong \xc1\x9b", "overlong \xc1\\x9b"},
+        {"surrogate \xed\xa0\x80", "surrogate \xed\xa0\\x80"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = run({"show", c.name});
+        EXPECT_EQ(r.status, 1) << r;
+        EXPECT_NE(r.err.find(std::string("\"") + c.shown + "\""), std::string::npos) << r;
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace marlix

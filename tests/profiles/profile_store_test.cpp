@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +26,8 @@
 #endif
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -714,8 +717,26 @@ TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
     EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"});
 }
 #else
+// Another local user for the lock's tests when they run as root; nobody otherwise.
+constexpr uid_t kOtherUser = 65534;
+
+// In a child process: drops to kOtherUser when running as root (a no-op otherwise), so that the
+// child stands for another user; exits 126 when that fails.
+void becomeAnotherUserIfRoot() {
+    if (::geteuid() == 0 && (::setgid(kOtherUser) != 0 || ::setuid(kOtherUser) != 0))
+        ::_exit(126);
+}
+
 TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
     start();
+    // The folder can be written but not read, as a drop-box folder: the lock must not depend on
+    // reading it. Root reads any folder, so as root the commands run as another user.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(m_dir.c_str(), kOtherUser, kOtherUser), 0);
+        ASSERT_EQ(::chown(m_cfg.c_str(), kOtherUser, kOtherUser), 0);
+        ASSERT_EQ(::chown((m_dir / ".cfg.ini.lock").c_str(), kOtherUser, kOtherUser), 0);
+    }
+    ASSERT_EQ(::chmod(m_dir.c_str(), 0333), 0);
     constexpr int kProcesses = 12;
     constexpr int kProfilesEach = 4;
     // Every child waits at the gate until the parent closes it, so that all of them run at once.
@@ -726,6 +747,7 @@ TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
         const pid_t pid = ::fork();
         ASSERT_GE(pid, 0);
         if (pid == 0) {
+            becomeAnotherUserIfRoot();
             ::close(gate[1]);
             char c;
             while (::read(gate[0], &c, 1) > 0) {
@@ -748,6 +770,7 @@ TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
         ASSERT_EQ(::waitpid(pid, &status, 0), pid);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     }
+    ASSERT_EQ(::chmod(m_dir.c_str(), 0700), 0);
 
     ProfileStore store = start();
     std::vector<std::string> missing;
@@ -761,6 +784,64 @@ TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
     EXPECT_EQ(missing, std::vector<std::string>{});
     EXPECT_EQ(store.profileNames().size(), 1u + kProcesses * kProfilesEach);
     EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"});
+}
+
+TEST_F(ProfileStoreTest, OnlyWritersCanHoldTheLockAndAHolderMakesItBusy) {
+    ProfileStore store = start();
+    fs::permissions(m_dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                               fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(m_cfg, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                               fs::perms::others_read);
+
+    // Holders of the lock: another user, where the test runs as root (who must not even get to
+    // open the lock file, whatever it does to the readable folder), then a process of ours.
+    std::vector<bool> holders = {false};
+    if (::geteuid() == 0)
+        holders.insert(holders.begin(), true);
+    for (const bool otherUser : holders) {
+        SCOPED_TRACE(otherUser ? "another user" : "a process of the same user");
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t holder = ::fork();
+        ASSERT_GE(holder, 0);
+        if (holder == 0) {
+            ::close(ready[0]);
+            if (otherUser)
+                becomeAnotherUserIfRoot();
+            const int folder = ::open(m_dir.c_str(), O_RDONLY | O_DIRECTORY);
+            const bool folderLocked = folder >= 0 && ::flock(folder, LOCK_SH) == 0;
+            const int lockFile = ::open((m_dir / ".cfg.ini.lock").c_str(), O_RDONLY);
+            const char held = lockFile >= 0 && ::flock(lockFile, LOCK_SH) == 0 ? 'h' : '-';
+            const char report = folderLocked ? held : 'f';
+            [[maybe_unused]] const ssize_t n = ::write(ready[1], &report, 1);
+            ::pause();
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        char report = 0;
+        ASSERT_EQ(::read(ready[0], &report, 1), 1);
+        ::close(ready[0]);
+
+        const auto started = std::chrono::steady_clock::now();
+        const Status s = store.CreateProfile(otherUser ? "by-root" : "blocked", someValues(1));
+        const auto waited = std::chrono::steady_clock::now() - started;
+        ::kill(holder, SIGKILL);
+        ::waitpid(holder, nullptr, 0);
+
+        ASSERT_NE(report, 'f') << "the holder could not lock the folder";
+        if (otherUser) {
+            EXPECT_EQ(report, '-') << "another user could hold the lock";
+            EXPECT_TRUE(s.ok()) << s.message();
+            continue;
+        }
+        ASSERT_EQ(report, 'h');
+        EXPECT_EQ(s.code(), ErrorCode::Busy) << s.message();
+        EXPECT_NE(s.message().find("is busy"), std::string::npos) << s.message();
+        EXPECT_NE(s.message().find(m_cfg.string()), std::string::npos) << s.message();
+        EXPECT_LT(waited, std::chrono::seconds(30));
+        EXPECT_EQ(store.FindProfile("blocked"), -1);
+        EXPECT_EQ(readBytes(m_cfg).find("[profile-blocked]"), std::string::npos);
+    }
 }
 #endif
 
