@@ -73,7 +73,12 @@ CTavrelDlg::CTavrelDlg(Options options, QWidget* parent)
         m_options.volumes = CreateSystemVolumeSource();
 }
 
-CTavrelDlg::~CTavrelDlg() = default;
+CTavrelDlg::~CTavrelDlg() {
+    // A probe gives up on its drives in time, so this wait is short; its answer, posted to this
+    // window, goes with the window.
+    if (m_probeThread.joinable())
+        m_probeThread.join();
+}
 
 void CTavrelDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -338,27 +343,66 @@ void CTavrelDlg::InitDeviceList() {
 }
 
 void CTavrelDlg::ScanRemovableDrives() {
-    const Status status = m_deviceState.Rescan(*m_options.volumes);
+    auto listed = m_options.volumes->ListRemovableDrives();
     // A note about an earlier write or failed scan no longer describes the list.
-    SetStatus(status ? QString() : Q(status.message()));
+    SetStatus(listed ? QString() : Q(listed.message()));
+    if (!listed)
+        return;
+    m_deviceState.ApplyListing(*listed);
     m_drives = m_deviceState.roots();
     m_targetRoot = m_deviceState.targetRoot();
     FillDeviceList();
+    ProbeDrivesInBackground(std::move(*listed));
+}
+
+void CTavrelDlg::ProbeDrivesInBackground(std::vector<DriveInfo> drives) {
+    if (drives.empty())
+        return;
+    if (m_probeThread.joinable()) {
+        m_probeNext = std::move(drives);
+        return;
+    }
+    m_probeThread = std::thread([this, source = m_options.volumes, drives = std::move(drives)] {
+        std::vector<ProbedDrive> probed = ProbeDrives(source, drives);
+        QMetaObject::invokeMethod(
+            this, [this, probed = std::move(probed)] { OnDrivesProbed(probed); },
+            Qt::QueuedConnection);
+    });
+}
+
+void CTavrelDlg::OnDrivesProbed(const std::vector<ProbedDrive>& probed) {
+    m_probeThread.join();
+    m_deviceState.ApplyProbes(probed);
+    FillDeviceList();
+    if (m_probeNext) {
+        std::vector<DriveInfo> next = std::move(*m_probeNext);
+        m_probeNext.reset();
+        ProbeDrivesInBackground(std::move(next));
+    }
 }
 
 int CTavrelDlg::FillDeviceList() {
     m_filling = true;
-    m_deviceList.DeleteAllItems();
     const auto& rows = m_deviceState.rows();
+    // The same drives as shown: only their texts change, so the user's pointer and focus stay.
+    bool sameRows = m_deviceList.GetItemCount() == static_cast<int>(rows.size());
+    for (int i = 0; sameRows && i < static_cast<int>(rows.size()); ++i)
+        sameRows = m_deviceList.GetItemText(i, 0) == Q(rows[i].root);
+    if (!sameRows) {
+        m_deviceList.DeleteAllItems();
+        for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+            m_deviceList.InsertItem(i, Q(rows[i].root));
+            // Mount points can be longer than the column: keep both ends and show the whole on
+            // hover.
+            m_deviceList.listView()->item(i, 0)->setToolTip(Q(rows[i].root));
+        }
+    }
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        m_deviceList.InsertItem(i, Q(rows[i].root));
-        // Mount points can be longer than the column: keep both ends and show the whole on hover.
-        m_deviceList.listView()->item(i, 0)->setToolTip(Q(rows[i].root));
         m_deviceList.SetItemText(i, 1, Q(rows[i].label));
         m_deviceList.SetItemText(i, 2, Q(rows[i].space));
         m_deviceList.SetItemText(i, 3, Q(rows[i].version));
     }
-    if (m_deviceState.selectedRow() >= 0) {
+    if (!sameRows && m_deviceState.selectedRow() >= 0) {
         m_deviceList.SetItemState(m_deviceState.selectedRow(), LVIS_SELECTED | LVIS_FOCUSED,
                                   LVIS_SELECTED | LVIS_FOCUSED);
     }
@@ -392,6 +436,7 @@ void CTavrelDlg::OnSet() {
     UpdateData(true);
     SetStatus(QString());  // whatever happens now, an earlier "written" no longer holds
     std::filesystem::path root = PathFromUtf8(m_targetRoot);
+    const DeviceRow* card = m_deviceState.targetRow();
     if (m_targetRoot.empty()) {
         // Writing into the working directory unasked would look like success while no card got
         // anything; ask where to write instead.
@@ -400,6 +445,16 @@ void CTavrelDlg::OnSet() {
         if (!folder)
             return;
         root = *folder;
+        card = nullptr;
+    } else if (card && card->state == DriveState::NotAnswering) {
+        ShowError("The card " + m_targetRoot + " does not answer, so camera.conf was not " +
+                  "written: writing onto it could hang. Take it out and attach it again.");
+        return;
+    } else if (card && !m_options.volumes->StillMounted(card->drive)) {
+        // Unmounted a moment ago, before the list heard of it: its mount point is an empty
+        // folder on the computer's own disk now.
+        ReportCardGone(m_targetRoot);
+        return;
     }
     const ProfileSelections values = ReadPages();
     std::string clock;
@@ -411,13 +466,24 @@ void CTavrelDlg::OnSet() {
         }
         clock = *now;
     }
-    const Status status = WriteCameraConf(root, BuildCameraConf(values, clock));
+    const Status status = WriteCameraConf(root, BuildCameraConf(values, clock),
+                                          card ? card->drive.rootDevice : std::nullopt);
+    if (status.code() == ErrorCode::DriveGone) {
+        ReportCardGone(PathToUtf8(root));
+        return;
+    }
     if (!status) {
         ShowError(status.message());
         return;
     }
     SetStatus(QString("camera.conf written to %1 at %2")
                   .arg(Q(PathToUtf8(root)), QTime::currentTime().toString("HH:mm:ss")));
+}
+
+void CTavrelDlg::ReportCardGone(const std::string& root) {
+    ScanRemovableDrives();
+    ShowError("The card " + root + " is gone: it was taken out or unmounted. camera.conf was " +
+              "not written.\n\nAttach the card again and choose it in the device list.");
 }
 
 // ---- messages -----------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "devices/device_list.h"
@@ -36,7 +37,7 @@ public:
 
     struct Options {
         // Where the drives come from; the system's when empty.
-        std::unique_ptr<VolumeSource> volumes;
+        std::shared_ptr<VolumeSource> volumes;
         // Listen for mounts and udev block events (tests drive OnDeviceChange themselves).
         bool watchDevices = true;
     };
@@ -94,6 +95,8 @@ public:
     void WritePages(const ProfileSelections& values);
     // The one-line note under the device list ("camera.conf written to ...").
     QString StatusText() const;
+    // Whether drives are being asked for their size and version.txt right now.
+    bool DrivesBeingProbed() const { return m_probeThread.joinable(); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -104,6 +107,12 @@ private:
     void InitTabPages();
     void InitDeviceList();
     void ScanRemovableDrives();
+    // Asks the drives for what only they can tell, away from this thread; OnDrivesProbed takes
+    // the answers.
+    void ProbeDrivesInBackground(std::vector<DriveInfo> drives);
+    void OnDrivesProbed(const std::vector<ProbedDrive>& probed);
+    // The card chosen for Set is gone: the list is brought up to date and the user told.
+    void ReportCardGone(const std::string& root);
     int FillDeviceList();
     void FillProfileList();
     void SetFields(const ProfileSelections& values);
@@ -112,6 +121,9 @@ private:
 
     Options m_options;
     DeviceList m_deviceState;
+    std::thread m_probeThread;
+    // Drives listed while a probe was out; probed when it is back.
+    std::optional<std::vector<DriveInfo>> m_probeNext;
     QPointer<DeviceChangeWatcher> m_watcher;
 #ifdef _WIN32
     // The system menu's About entry and WM_DEVICECHANGE reach the window through these.

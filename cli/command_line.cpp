@@ -67,14 +67,19 @@ const std::array<CommandDef, 10> kCommands = {{
     {"write", "write NAME (--device ROOT | --output FILE) [--sync-clock | --no-sync-clock]",
      "Writes camera.conf for the profile, byte for byte as the window's \"Set\" does, into\n"
      "the root of a listed removable drive (--device; ROOT as typed or as devices prints\n"
-     "it) or into FILE (--output). The clock line follows the profile's sync_clock unless\n"
-     "a flag overrides it. auto_shoot and photo_burst are written as the profile holds them.\n",
+     "it) or into FILE (--output). A drive that does not answer is not written. FILE \"-\" is\n"
+     "standard output; a pipe, terminal or other character device (/dev/stdout) is written\n"
+     "straight into; a regular file, or a link to one, is replaced atomically; anything else,\n"
+     "and the profile file in use, is refused. The clock line follows the profile's\n"
+     "sync_clock unless a flag overrides it. auto_shoot and photo_burst are written as the\n"
+     "profile holds them.\n",
      1, 1, kWriteOptions, RunWrite},
     {"devices",
      "devices",
      "Lists the removable drives as the window does, one per line: root, label, space and\n"
      "version text, separated by tabs. In every field a backslash is shown as \\\\, line\n"
-     "breaks and tabs as \\r, \\n, \\t, other control characters as \\xNN.\n",
+     "breaks and tabs as \\r, \\n, \\t, other control characters as \\xNN. A drive that\n"
+     "does not answer within 2 seconds is listed with \"Not answering\" as its space.\n",
      0,
      0,
      {},
@@ -109,7 +114,8 @@ void printUsage(std::ostream& out) {
         << "\n"
         << "Options:\n"
         << "  --config FILE  the profile file (default: cfg.ini in the working directory;\n"
-        << "                 created with the profile \"default\" when missing)\n"
+        << "                 created with the profile \"default\" by the first command that\n"
+        << "                 changes it; profiles, show, diff and write never change it)\n"
         << "  --help         this text; COMMAND --help describes one command\n"
         << "\n"
         << "Commands:\n";

@@ -258,12 +258,17 @@ int RunWrite(Invocation& in) {
 
     // The card must be a listed drive before anything is built from the clock.
     std::filesystem::path target;
+    std::optional<DeviceRow> card;
     const bool toStandardOutput = in.has("--output") && in.option("--output") == "-";
     if (in.has("--device")) {
-        auto root = FindRemovableRoot(in.option("--device"));
-        if (!root)
-            return in.fail(root.status());
-        target = PathFromUtf8(*root) / std::string(kCameraConfName);
+        auto found = FindRemovableDrive(in.option("--device"));
+        if (!found)
+            return in.fail(found.status());
+        // Writing onto a card that does not answer would hang in the system, perhaps for good.
+        if (found->state != DriveState::Answered)
+            return in.fail(NotAnsweringMessage(found->root) + "; camera.conf was not written");
+        card = std::move(*found);
+        target = PathFromUtf8(card->root) / std::string(kCameraConfName);
     } else if (!toStandardOutput) {
         target = PathFromUtf8(in.option("--output"));
         // Replacing the profile file with a camera.conf would lose every profile in it.
@@ -285,7 +290,10 @@ int RunWrite(Invocation& in) {
         in.out << bytes;
         return kExitSuccess;
     }
-    if (const Status status = WriteCameraConfFile(target, bytes); !status)
+    const Status status =
+        card ? WriteCameraConf(PathFromUtf8(card->root), bytes, card->drive.rootDevice)
+             : WriteCameraConfFile(target, bytes);
+    if (!status)
         return in.fail(status);
     // A pipe or terminal written into shows the file itself; a note there would corrupt it.
     if (auto kind = ProbeFile(target); kind && *kind == FileKind::Regular)

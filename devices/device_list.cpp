@@ -1,5 +1,6 @@
 #include "devices/device_list.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace marlix {
@@ -22,12 +23,47 @@ void DeviceList::Apply(std::vector<DeviceRow> rows) {
     m_targetRoot = m_selectedRow < 0 ? std::string() : m_rows[m_selectedRow].root;
 }
 
-Status DeviceList::Rescan(VolumeSource& source) {
-    auto drives = source.ListRemovableDrives();
+namespace {
+
+// The same drive as listed before: same place, same device mounted there.
+bool sameListing(const DriveInfo& a, const DriveInfo& b) {
+    return a.root == b.root && a.listing == b.listing;
+}
+
+}  // namespace
+
+void DeviceList::ApplyListing(const std::vector<DriveInfo>& drives) {
+    std::vector<DeviceRow> rows;
+    rows.reserve(drives.size());
+    for (const DriveInfo& drive : drives) {
+        const auto shown = std::find_if(m_rows.begin(), m_rows.end(), [&](const DeviceRow& row) {
+            return row.state != DriveState::Probing && sameListing(row.drive, drive);
+        });
+        rows.push_back(shown != m_rows.end() ? *shown : DescribeListedDrive(drive));
+    }
+    Apply(std::move(rows));
+}
+
+void DeviceList::ApplyProbes(const std::vector<ProbedDrive>& probed) {
+    for (const ProbedDrive& drive : probed) {
+        for (DeviceRow& row : m_rows) {
+            if (sameListing(row.drive, drive.drive))
+                row = DescribeProbedDrive(drive);
+        }
+    }
+}
+
+Status DeviceList::Rescan(const std::shared_ptr<VolumeSource>& source,
+                          std::chrono::milliseconds deadline) {
+    auto drives = source->ListRemovableDrives();
     if (!drives)
         return drives.status();
-    Apply(DescribeDrives(*drives));
+    Apply(DescribeDrives(ProbeDrives(source, std::move(*drives), deadline)));
     return Status::success();
+}
+
+const DeviceRow* DeviceList::targetRow() const {
+    return m_selectedRow < 0 ? nullptr : &m_rows[static_cast<std::size_t>(m_selectedRow)];
 }
 
 bool DeviceList::Choose(int row) {

@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+#include <chrono>
+#include <memory>
+
 #include "devices/device_rows.h"
+#include "devices/drive_probe.h"
 #include "platform/result.h"
 #include "platform/volumes/volume_source.h"
 
@@ -18,9 +22,16 @@ public:
     // drives empties the list and clears the target, so a card that is gone is never written.
     void Apply(std::vector<DeviceRow> rows);
 
-    // Lists the drives and applies them. When the system's list cannot be read, nothing
-    // changes and the failure is returned.
-    Status Rescan(VolumeSource& source);
+    // A new listing, before the drives are probed: a row per drive, which keeps the texts of
+    // its last probe while the drive is listed as before, and reads "Reading..." otherwise.
+    void ApplyListing(const std::vector<DriveInfo>& drives);
+    // What the probes told, for the rows whose drive is still listed as it was probed.
+    void ApplyProbes(const std::vector<ProbedDrive>& probed);
+
+    // Lists the drives, probes them (waiting for them up to the deadline) and applies them.
+    // When the system's list cannot be read, nothing changes and the failure is returned.
+    Status Rescan(const std::shared_ptr<VolumeSource>& source,
+                  std::chrono::milliseconds deadline = kDriveProbeDeadline);
 
     // The user picked a row: it becomes the target and stays so across rescans while listed.
     // Out-of-range rows are ignored (false). Selecting selectedRow() after a fill is the
@@ -32,6 +43,8 @@ public:
     std::vector<std::string> roots() const;
     // Empty when there is no target.
     const std::string& targetRoot() const { return m_targetRoot; }
+    // The row of the target; nullptr when there is none.
+    const DeviceRow* targetRow() const;
     // The row to show selected and focused; -1 when the list is empty.
     int selectedRow() const { return m_selectedRow; }
 

@@ -83,13 +83,23 @@ VersionText ReadVersionText(const std::string& root) {
 #endif
 }
 
-std::vector<DeviceRow> DescribeDrives(const std::vector<DriveInfo>& drives) {
+DeviceRow DescribeListedDrive(const DriveInfo& drive) {
+    return DeviceRow{drive.root, drive.label, kProbingText, "", DriveState::Probing, drive};
+}
+
+DeviceRow DescribeProbedDrive(const ProbedDrive& probed) {
+    const DriveInfo& drive = probed.drive;
+    if (!probed.answered)
+        return DeviceRow{drive.root, drive.label, kNotAnsweringText, "", DriveState::NotAnswering,
+                         drive};
+    return DeviceRow{drive.root,     drive.label,          SpaceText(drive),
+                     probed.version, DriveState::Answered, drive};
+}
+
+std::vector<DeviceRow> DescribeDrives(const std::vector<ProbedDrive>& probed) {
     std::vector<DeviceRow> rows;
-    rows.reserve(drives.size());
-    for (const DriveInfo& drive : drives) {
-        rows.push_back(
-            DeviceRow{drive.root, drive.label, SpaceText(drive), ReadVersionText(drive.root).text});
-    }
+    rows.reserve(probed.size());
+    for (const ProbedDrive& drive : probed) rows.push_back(DescribeProbedDrive(drive));
     return rows;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "devices/drive_probe.h"
 #include "platform/volumes/volume_source.h"
 
 namespace marlix {
@@ -32,16 +33,29 @@ struct VersionText {
 // error) gives "No infomation" and never blocks.
 VersionText ReadVersionText(const std::string& root);
 
+// How far a drive's probe has come: a row is shown as soon as the drive is listed, and gets its
+// size and version text when the drive answers.
+enum class DriveState { Probing, Answered, NotAnswering };
+
+inline constexpr const char* kProbingText = "Reading...";
+inline constexpr const char* kNotAnsweringText = "Not answering";
+
 struct DeviceRow {
     std::string root;     // column 0, and the target when the row is chosen
     std::string label;    // column 1
     std::string space;    // column 2
     std::string version;  // column 3
+    DriveState state = DriveState::Answered;
+    DriveInfo drive = {};  // what the scan knows of the drive, for writing onto it
 
     friend bool operator==(const DeviceRow&, const DeviceRow&) = default;
 };
 
+// A drive that is listed and not probed yet: its root and what the system knows of its label.
+DeviceRow DescribeListedDrive(const DriveInfo& drive);
+// A drive as its probe left it: its texts when it answered, "Not answering" when it did not.
+DeviceRow DescribeProbedDrive(const ProbedDrive& probed);
 // One row per drive, in the drives' order.
-std::vector<DeviceRow> DescribeDrives(const std::vector<DriveInfo>& drives);
+std::vector<DeviceRow> DescribeDrives(const std::vector<ProbedDrive>& probed);
 
 }  // namespace marlix

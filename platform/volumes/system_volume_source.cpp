@@ -31,8 +31,10 @@ namespace {
 class UnsupportedVolumeSource final : public VolumeSource {
 public:
     Result<std::vector<DriveInfo> > ListRemovableDrives() override {
-        return Status::failure("Listing removable drives is not supported on this system");
+        return Status::failure("Listing removable drives is not supported on this system",
+                               ErrorCode::Unsupported);
     }
+    void ProbeDrive(DriveInfo&) override {}
 };
 
 }  // namespace

@@ -10,6 +10,9 @@
 #include <QtTest>
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "app/ctavrel_dlg.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
@@ -24,8 +27,25 @@ public:
         ++scans;
         return drives;
     }
+    // Runs in a child process: what it does is seen only through what it tells.
+    void ProbeDrive(DriveInfo& drive) override {
+        if (drive.root == hangs) {
+            for (;;) ::pause();  // a card whose file system stopped answering
+        }
+        drive.rootDevice = deviceOf(drive.root) + (drive.root == elsewhere ? 1 : 0);
+    }
+    bool StillMounted(const DriveInfo& drive) override { return drive.root != unmounted; }
+
+    static std::uint64_t deviceOf(const std::string& path) {
+        struct stat st;
+        return ::stat(path.c_str(), &st) == 0 ? st.st_dev : 0;
+    }
+
     std::vector<DriveInfo> drives;
     int scans = 0;
+    std::string hangs;      // the root whose probe never returns
+    std::string unmounted;  // the root that the mount table no longer has
+    std::string elsewhere;  // the root whose files are on another device than its folder
 };
 
 struct Message {
@@ -73,6 +93,15 @@ private:
         options.watchDevices = false;
         m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
         QVERIFY(m_dlg->Create(CTavrelDlg::IDD, nullptr));
+        waitForDrives();
+    }
+
+    // The drives answer in the background; the list has their texts once they have.
+    void waitForDrives() { QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->DrivesBeingProbed(), 10000); }
+
+    void deviceChange(unsigned code) {
+        QVERIFY(m_dlg->OnDeviceChange(code, nullptr));
+        waitForDrives();
     }
 
     QString cfgPath() const { return m_dir->filePath("cfg.ini"); }
@@ -270,7 +299,7 @@ private slots:
             DriveInfo{(second.path() + "/").toStdString(), "B", false, 0, 0});
         std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
                   [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
-        m_dlg->OnDeviceChange(0x8000, nullptr);
+        deviceChange(0x8000);
         m_dlg->show();
         ListViewWidget* view = m_dlg->m_deviceList.listView();
         QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[0].root);
@@ -515,6 +544,76 @@ private slots:
         QVERIFY(!m_dlg->StatusText().contains("written"));
     }
 
+    void aCardThatNeverAnswersHoldsNothingUpAndIsNotWritten() {
+        QTemporaryDir stuck;
+        const std::string stuckRoot = (stuck.path() + "/").toStdString();
+        auto volumes = std::make_unique<FakeVolumes>();
+        m_volumes = volumes.get();
+        m_volumes->drives = {
+            DriveInfo{(m_card->path() + "/").toStdString(), "CARD", true, 1ull << 30, 1ull << 29},
+            DriveInfo{stuckRoot, "STUCK", false, 0, 0}};
+        std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
+                  [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
+        m_volumes->hangs = stuckRoot;
+        CTavrelDlg::Options options;
+        options.volumes = std::move(volumes);
+        options.watchDevices = false;
+        m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
+        QElapsedTimer started;
+        started.start();
+        QVERIFY(m_dlg->Create(CTavrelDlg::IDD, nullptr));
+        // The window is up, both cards listed, while the stuck one is still being asked.
+        QVERIFY(started.elapsed() < 1500);
+        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
+        const int stuckRow = m_volumes->drives[0].root == stuckRoot ? 0 : 1;
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(stuckRow, 2), QString("Reading..."));
+        waitForDrives();
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(stuckRow, 1), QString("STUCK"));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(stuckRow, 2), QString("Not answering"));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(1 - stuckRow, 2),
+                 QString("512 MB/1024 MB(0 G/1 G)"));
+
+        m_dlg->m_deviceList.SetItemState(stuckRow, LVIS_SELECTED, LVIS_SELECTED);
+        NMLISTVIEW change{};
+        change.iItem = stuckRow;
+        change.uNewState = LVIS_SELECTED;
+        m_dlg->OnDeviceItemChanged(&change.hdr, nullptr);
+        QCOMPARE(m_dlg->m_targetRoot, stuckRoot);
+        m_dlg->OnSet();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].text.contains("does not answer"));
+        QVERIFY(!QFile::exists(stuck.filePath("camera.conf")));
+    }
+
+    void setOntoACardUnmountedAMomentAgoWritesNothing() {
+        // The card goes between the last scan and Set: first the mount table tells, then (the
+        // table not read yet) only the folder's device does.
+        for (const bool tableTells : {true, false}) {
+            start();
+            clearClockBox();
+            const std::string root = (m_card->path() + "/").toStdString();
+            if (tableTells) {
+                m_volumes->unmounted = root;
+                m_volumes->drives.clear();
+            } else {
+                // The card's files were on another device than the folder is now.
+                m_volumes->elsewhere = root;
+                deviceChange(0x8000);
+            }
+            m_messages.clear();
+            const int scans = m_volumes->scans;
+            m_dlg->OnSet();
+            QVERIFY(!QFile::exists(m_card->filePath("camera.conf")));
+            QCOMPARE(m_messages.size(), 1);
+            QVERIFY2(m_messages[0].text.contains("is gone"), qPrintable(m_messages[0].text));
+            QVERIFY(m_volumes->scans > scans);  // the list is brought up to date
+            waitForDrives();
+            if (tableTells)
+                QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 0);
+            m_dlg.reset();
+        }
+    }
+
     void deviceChangesRescanOnlyOnArrivalAndRemoval() {
         start();
         const int scans = m_volumes->scans;
@@ -529,7 +628,7 @@ private slots:
         m_volumes->drives.push_back(DriveInfo{other, "B", false, 0, 0});
         std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
                   [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
-        QVERIFY(m_dlg->OnDeviceChange(0x8000, nullptr));
+        deviceChange(0x8000);
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
         QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[0].root);
 
@@ -546,12 +645,12 @@ private slots:
         m_dlg->OnDeviceItemChanged(&change.hdr, &result);
         QCOMPARE(result, LRESULT(0));
         QCOMPARE(m_dlg->m_targetRoot, other);
-        m_dlg->OnDeviceChange(0x8000, nullptr);
+        deviceChange(0x8000);
         QCOMPARE(m_dlg->m_targetRoot, other);
 
         // Both cards removed: the list empties and nothing is the target any more.
         m_volumes->drives.clear();
-        m_dlg->OnDeviceChange(0x8004, nullptr);
+        deviceChange(0x8004);
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 0);
         QVERIFY(m_dlg->m_targetRoot.empty());
         Q_UNUSED(first);

@@ -23,13 +23,16 @@
 #include "platform/text.h"
 #else
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/inotify.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <functional>
 
 #include "tests/devices/sysfs_fixture.h"
@@ -892,6 +895,62 @@ TEST_F(Cli, DevicesNeverOpensAVersionTxtThatIsNoFile) {
     char event[sizeof(inotify_event) + NAME_MAX + 1];
     EXPECT_LT(::read(watch, event, sizeof event), 0) << "version.txt was opened";
     ::close(watch);
+}
+
+// A card whose file system never answers (here a FUSE mount whose server never replies): the
+// probe of that card is given up in time, `devices` lists every card and ends, and no write is
+// tried onto the silent one. Needs root, /dev/fuse and a mount namespace of its own.
+TEST_F(Cli, DevicesEndsInTimeBesideACardThatNeverAnswers) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a file system needs root";
+    const auto cards = attachCards({{"good", "GOOD", "FW 1"}, {"silent", "SILENT", ""}});
+    const fs::path result = m_dir / "result";
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        // Everything mounted here goes with this process's namespace.
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            ::_exit(77);
+        const int fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
+        const std::string options =
+            "fd=" + std::to_string(fuse) + ",rootmode=40000,user_id=0,group_id=0,allow_other";
+        if (fuse < 0 || ::mount("marlix-silent", cards[1].c_str(), "fuse.marlix-silent",
+                                MS_NOSUID | MS_NODEV, options.c_str()) != 0)
+            ::_exit(77);
+        const auto started = std::chrono::steady_clock::now();
+        const CliRun devices = run({"devices"});
+        const CliRun write = run({"write", "default", "--device", cards[1].string()});
+        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - started);
+        WriteTestFile(result, std::to_string(took.count()) + "\n" + std::to_string(devices.status) +
+                                  "\n" + devices.out + "--\n" + devices.err + "--\n" +
+                                  std::to_string(write.status) + "\n" + write.err);
+        // Closing the server's end ends every request that still waits for it.
+        ::close(fuse);
+        ::umount2(cards[1].c_str(), MNT_DETACH);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "no FUSE mount in a private namespace here";
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string report = ReadTestFile(result);
+    SCOPED_TRACE(report);
+    std::istringstream lines(report);
+    long long took = 0;
+    int devicesStatus = -1;
+    lines >> took >> devicesStatus;
+    // Two probe deadlines and the programs' start-up, with room for a slow machine.
+    EXPECT_LT(took, 15000);
+    EXPECT_EQ(devicesStatus, 0);
+    EXPECT_NE(report.find(cards[0].string() + "/\tGOOD\t"), std::string::npos);
+    EXPECT_NE(report.find("\tFW 1\n"), std::string::npos);
+    EXPECT_NE(report.find(cards[1].string() + "/\tSILENT\tNot answering\t\n"), std::string::npos);
+    EXPECT_NE(report.find("did not answer within 2 seconds"), std::string::npos);
+    EXPECT_NE(report.find("--\n1\n"), std::string::npos) << "write onto the silent card";
+    EXPECT_NE(report.find("camera.conf was not written"), std::string::npos);
 }
 
 // Everything printed from outside (here a profile name in a message) reaches the terminal as

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <libmount.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -163,11 +164,24 @@ private:
 
 // A mounted volume that may become a row.
 struct Candidate {
-    DevNum device;
+    DevNum device;  // the block device
+    DevNum mountDevice;
     Disk disk;
     std::string target;
     std::string source;
 };
+
+std::uint64_t packed(DevNum device) {
+    return ::makedev(device.major, device.minor);
+}
+
+DevNum unpacked(std::uint64_t device) {
+    return DevNum{::major(device), ::minor(device)};
+}
+
+std::string withoutTrailingSlash(const std::string& root) {
+    return root.size() > 1 && root.ends_with('/') ? root.substr(0, root.size() - 1) : root;
+}
 
 }  // namespace
 
@@ -275,10 +289,12 @@ Result<std::vector<DriveInfo>> LinuxVolumeSource::ListRemovableDrives() {
             continue;
         const auto [slot, isNew] = byDevice.emplace(*device, candidates.size());
         if (isNew) {
-            candidates.push_back(Candidate{*device, *disk, entry.target, entry.source});
+            candidates.push_back(
+                Candidate{*device, entry.device, *disk, entry.target, entry.source});
         } else if (Candidate& kept = candidates[slot->second];
                    !underMediaDirectory(kept.target) && underMediaDirectory(entry.target)) {
             kept.target = entry.target;
+            kept.mountDevice = entry.device;
         }
     }
 
@@ -310,6 +326,9 @@ Result<std::vector<DriveInfo>> LinuxVolumeSource::ListRemovableDrives() {
 
         DriveInfo drive;
         drive.root = candidate.target.ends_with('/') ? candidate.target : candidate.target + "/";
+        drive.listing.mountDevice = packed(candidate.mountDevice);
+        drive.listing.blockDevice = packed(candidate.device);
+        drive.listing.source = candidate.source;
         if (ownProperties) {
             const auto encoded = ownProperties->find("ID_FS_LABEL_ENC");
             const auto plain = ownProperties->find("ID_FS_LABEL");
@@ -318,20 +337,46 @@ Result<std::vector<DriveInfo>> LinuxVolumeSource::ListRemovableDrives() {
             } else if (plain != ownProperties->end()) {
                 drive.label = textFromBytes(plain->second);
             }
-        } else if (const auto probed =
-                       m_config.properties->ProbeLabel(candidate.device, candidate.source)) {
-            drive.label = textFromBytes(*probed);
-        }
-        if (const auto space = m_config.statVolume(candidate.target)) {
-            drive.spaceKnown = true;
-            drive.totalBytes = space->totalBytes;
-            drive.freeBytes = space->freeBytes;
+            drive.listing.labelKnown = true;
         }
         drives.push_back(std::move(drive));
     }
     std::sort(drives.begin(), drives.end(),
               [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
     return drives;
+}
+
+void LinuxVolumeSource::ProbeDrive(DriveInfo& drive) {
+    const std::string target = withoutTrailingSlash(drive.root);
+    if (!drive.listing.labelKnown) {
+        if (const auto probed = m_config.properties->ProbeLabel(unpacked(drive.listing.blockDevice),
+                                                                drive.listing.source)) {
+            drive.label = textFromBytes(*probed);
+        }
+    }
+    if (const auto space = m_config.statVolume(target)) {
+        drive.spaceKnown = true;
+        drive.totalBytes = space->totalBytes;
+        drive.freeBytes = space->freeBytes;
+    }
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0)
+        drive.rootDevice = st.st_dev;
+}
+
+bool LinuxVolumeSource::StillMounted(const DriveInfo& drive) {
+    auto table = ReadMountTable(m_config.mountInfoPath);
+    if (!table)
+        return false;
+    // The last entry at a place is the one that is reached there.
+    const std::string target = withoutTrailingSlash(drive.root);
+    for (auto entry = table->rbegin(); entry != table->rend(); ++entry) {
+        if (entry->target == target) {
+            return packed(entry->device) == drive.listing.mountDevice && entry->root == "/" &&
+                   entry->source == drive.listing.source;
+        }
+    }
+    return false;
 }
 
 }  // namespace marlix

@@ -52,6 +52,10 @@ class LinuxVolumeSource final : public VolumeSource {
 public:
     explicit LinuxVolumeSource(LinuxVolumeConfig config);
     Result<std::vector<DriveInfo>> ListRemovableDrives() override;
+    // statvfs and stat of the mount point, and libblkid's label where udev has none.
+    void ProbeDrive(DriveInfo& drive) override;
+    // The mount table still has the same device mounted at the drive's root, on top.
+    bool StillMounted(const DriveInfo& drive) override;
 
 private:
     LinuxVolumeConfig m_config;

@@ -85,13 +85,6 @@ Result<std::vector<DriveInfo>> WindowsVolumeSource::ListRemovableDrives() {
             continue;
         DriveInfo drive;
         drive.root = WideToUtf8(root);
-        // An empty card-reader slot is listed all the same, with no label and no size.
-        drive.label = WideToUtf8(m_api->VolumeLabel(root).value_or(L""));
-        if (const auto space = m_api->DiskSpace(root)) {
-            drive.spaceKnown = true;
-            drive.totalBytes = space->totalBytes;
-            drive.freeBytes = space->freeBytes;
-        }
         drives.push_back(std::move(drive));
     }
     // The system lists drive letters in ascending order; sorting keeps that promise whatever
@@ -99,6 +92,17 @@ Result<std::vector<DriveInfo>> WindowsVolumeSource::ListRemovableDrives() {
     std::stable_sort(drives.begin(), drives.end(),
                      [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
     return drives;
+}
+
+void WindowsVolumeSource::ProbeDrive(DriveInfo& drive) {
+    const std::wstring root = Utf8ToWide(drive.root);
+    // An empty card-reader slot is listed all the same, with no label and no size.
+    drive.label = WideToUtf8(m_api->VolumeLabel(root).value_or(L""));
+    if (const auto space = m_api->DiskSpace(root)) {
+        drive.spaceKnown = true;
+        drive.totalBytes = space->totalBytes;
+        drive.freeBytes = space->freeBytes;
+    }
 }
 
 std::unique_ptr<VolumeSource> CreateWindowsVolumeSource() {

@@ -30,13 +30,17 @@ public:
     virtual std::optional<Space> DiskSpace(const std::wstring& root) = 0;  // GetDiskFreeSpaceExW
 };
 
-// The real calls. Each call suppresses the system's critical-error box for its duration.
+// The real calls. Each call suppresses the system's critical-error box for its duration. The
+// calls hold no state, so probes on several threads may share one.
 std::unique_ptr<WindowsVolumeApi> CreateWin32VolumeApi();
 
 class WindowsVolumeSource final : public VolumeSource {
 public:
     explicit WindowsVolumeSource(std::unique_ptr<WindowsVolumeApi> api);
+    // The drive letters of the removable type; asking for the type does not wake the drive.
     Result<std::vector<DriveInfo>> ListRemovableDrives() override;
+    // Label and size, which the drive itself must answer.
+    void ProbeDrive(DriveInfo& drive) override;
 
 private:
     std::unique_ptr<WindowsVolumeApi> m_api;
