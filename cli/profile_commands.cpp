@@ -19,7 +19,6 @@ namespace {
 
 constexpr std::string_view kClockTrue = "TRUE";
 constexpr std::string_view kClockFalse = "FALSE";
-constexpr int kPhotoBurstKey = 3;
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -36,40 +35,24 @@ std::string inQuotes(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-// How many of a key's options its page lets the user choose: what the store reads back, except
-// burst, whose "20p" button is never shown.
-int offeredOptionCount(int section, int key) {
-    if (section == kSectionPhoto && key == kPhotoBurstKey)
-        return 4;
-    return ReadBackOptionCount(section, key);
-}
-
-std::string offeredTexts(int section, int key) {
+std::string offeredTexts(Setting setting) {
     std::string out;
-    for (int i = 0; i < offeredOptionCount(section, key); ++i) {
+    for (int i = 0; i < OptionCount(setting, OptionScope::Shown); ++i) {
         if (i)
             out += ", ";
-        out += inQuotes(OptionText(section, key, i));
+        out += inQuotes(OptionText(setting, i));
     }
     return out;
 }
 
 std::string keyList() {
     std::string out;
-    for (const SettingAddress& a : kProfileSaveOrder) {
+    for (const Setting setting : kProfileSaveOrder) {
         if (!out.empty())
             out += ", ";
-        out += KeyName(a.section, a.key);
+        out += RowOf(setting).name;
     }
     return out;
-}
-
-const SettingAddress* findKey(std::string_view name) {
-    for (const SettingAddress& a : kProfileSaveOrder) {
-        if (KeyName(a.section, a.key) == name)
-            return &a;
-    }
-    return nullptr;
 }
 
 enum class Access { ReadOnly, ReadWrite };
@@ -141,14 +124,12 @@ int RunShow(Invocation& in) {
     auto values = loadProfile(in, in.arguments[0]);
     if (!values)
         return in.fail(values.status());
-    for (const SettingAddress& a : kProfileSaveOrder) {
-        in.out << KeyName(a.section, a.key) << "=";
-        if (a.section == kSectionSystem && a.key == kSyncClockKey) {
+    for (const Setting setting : kProfileSaveOrder) {
+        in.out << RowOf(setting).name << "=";
+        if (setting == Setting::SyncClock) {
             in.out << (values->system.m_syncClock ? kClockTrue : kClockFalse) << "\n";
         } else {
-            in.out << CameraConfOptionText(a.section, a.key,
-                                           SelectionField(*values, a.section, a.key))
-                   << "\n";
+            in.out << CameraConfOptionText(setting, SelectionField(*values, setting)) << "\n";
         }
     }
     return kExitSuccess;
@@ -194,14 +175,14 @@ int RunSet(Invocation& in) {
             return in.usage(inQuotes(pair) + " is not KEY=TEXT");
         const std::string key = pair.substr(0, equals);
         const std::string text = pair.substr(equals + 1);
-        const SettingAddress* address = findKey(key);
-        if (address == nullptr) {
+        const auto setting = FindSetting(key);
+        if (!setting) {
             problems.push_back("unknown key " + inQuotes(key) + "; keys: " + keyList());
             continue;
         }
-        if (address->section == kSectionSystem && address->key == kSyncClockKey) {
+        if (*setting == Setting::SyncClock) {
             if (equalsIgnoringCase(text, kClockTrue) || equalsIgnoringCase(text, kClockFalse)) {
-                changes.push_back({*address, equalsIgnoringCase(text, kClockTrue) ? 1 : 0});
+                changes.push_back({*setting, equalsIgnoringCase(text, kClockTrue) ? 1 : 0});
             } else {
                 problems.push_back(
                     inQuotes(text) +
@@ -209,20 +190,13 @@ int RunSet(Invocation& in) {
             }
             continue;
         }
-        int found = -1;
-        for (int option = 0; option < offeredOptionCount(address->section, address->key);
-             ++option) {
-            if (OptionText(address->section, address->key, option) == text) {
-                found = option;
-                break;
-            }
-        }
-        if (found < 0) {
+        const auto found = FindOption(*setting, text, OptionScope::Shown);
+        if (!found) {
             problems.push_back(inQuotes(text) + " is not a text of " + key +
-                               "; valid texts: " + offeredTexts(address->section, address->key));
+                               "; valid texts: " + offeredTexts(*setting));
             continue;
         }
-        changes.push_back({*address, found});
+        changes.push_back({*setting, *found});
     }
     if (!problems.empty()) {
         for (const std::string& p : problems) in.fail(p);
@@ -311,13 +285,12 @@ int RunImport(Invocation& in) {
     // Texts the camera knows but no page offers read back from cfg.ini as the key's first
     // option; importing them would silently change the setting.
     for (std::size_t i = 0; i < kCameraConfOrder.size(); ++i) {
-        const SettingAddress a = kCameraConfOrder[i];
+        const Setting setting = kCameraConfOrder[i];
         const CameraConfSetting& s = *reading->settings[i];
-        if (s.index >= ReadBackOptionCount(a.section, a.key)) {
-            return in.fail(
-                file + ":" + std::to_string(s.line) + ": " + inQuotes(s.text) + " of " +
-                std::string(KeyName(a.section, a.key)) +
-                " cannot be kept in a profile; valid texts: " + offeredTexts(a.section, a.key));
+        if (s.index >= OptionCount(setting, OptionScope::Page)) {
+            return in.fail(file + ":" + std::to_string(s.line) + ": " + inQuotes(s.text) + " of " +
+                           std::string(RowOf(setting).name) +
+                           " cannot be kept in a profile; valid texts: " + offeredTexts(setting));
         }
     }
     OpenStore open(in, Access::ReadWrite);

@@ -1,8 +1,8 @@
 #include "export/camera_conf.h"
 
-#include <cassert>
 #include <cerrno>
 
+#include "pages/page_logic.h"
 #include "platform/files/file_io.h"
 #include "platform/text.h"
 
@@ -11,9 +11,6 @@ namespace marlix {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-// Photo keys that the interlock rule may write as "off" (option 0).
-constexpr int kAutoShootKey = 1;
-constexpr int kPhotoBurstKey = 3;
 
 void appendLine(std::string& text, std::string_view key, std::string_view value) {
     text.append(key);
@@ -24,35 +21,27 @@ void appendLine(std::string& text, std::string_view key, std::string_view value)
 
 }  // namespace
 
-std::string_view CameraConfOptionText(int section, int key, OptionIndex index) {
-    assert(section >= 0 && section < static_cast<int>(SettingsSchema.size()));
-    assert(key >= 0 && key < static_cast<int>(SettingsSchema[section].keys.size()));
-    if (index < 0 || index >= OptionCount(section, key))
-        index = DefaultOptionIndex(section, key);
-    return OptionText(section, key, index);
+std::string_view CameraConfOptionText(Setting setting, OptionIndex index) {
+    if (index < 0 || index >= OptionCount(setting, OptionScope::Camera))
+        index = DefaultOptionIndex(setting);
+    return OptionText(setting, index);
 }
 
-void AppendSettingLine(int section, int key, OptionIndex index, std::string& text) {
-    appendLine(text, KeyName(section, key), CameraConfOptionText(section, key, index));
+void AppendSettingLine(Setting setting, OptionIndex index, std::string& text) {
+    appendLine(text, RowOf(setting).name, CameraConfOptionText(setting, index));
 }
 
 std::string BuildCameraConf(const ProfileSelections& s, std::string_view clockText) {
-    const PhotoFields& photo = s.photo;
-    const bool burstWins = (photo.m_photoInterlock & kInterlockBurst) && photo.m_photoBurst != 0;
-    const bool autoShootWins =
-        (photo.m_photoInterlock & kInterlockAutoShoot) && photo.m_autoShoot != 0;
-
     std::string text;
     text.reserve(640);
     text.append(kCameraConfFirstLine);
     text.append(kLineEnd);
-    for (const SettingAddress& a : kCameraConfOrder) {
-        OptionIndex index = SelectionField(s, a.section, a.key);
-        if (a.section == kSectionPhoto && a.key == kAutoShootKey && burstWins)
-            index = 0;
-        if (a.section == kSectionPhoto && a.key == kPhotoBurstKey && autoShootWins)
-            index = 0;
-        AppendSettingLine(a.section, a.key, index, text);
+    for (const Setting setting : kCameraConfOrder) {
+        // Of burst and auto shoot, the one not chosen last is written as "off" when both are on.
+        const OptionIndex index = setting == Setting::AutoShoot    ? AutoShootForExport(s.photo)
+                                  : setting == Setting::PhotoBurst ? PhotoBurstForExport(s.photo)
+                                                                   : SelectionField(s, setting);
+        AppendSettingLine(setting, index, text);
     }
     if (s.system.m_syncClock != 0)
         appendLine(text, kCameraConfClockKey, clockText);

@@ -10,7 +10,7 @@
 
 #include "pages/page_fields.h"
 #include "platform/result.h"
-#include "schema/settings_schema.h"
+#include "schema/setting_rows.h"
 
 namespace marlix {
 
@@ -21,12 +21,12 @@ inline constexpr std::string_view kCameraConfClockKey = "sync_clock";
 inline constexpr std::size_t kClockTextLength = 19;
 
 // The option text written for an index: the key's default when the index lies outside its table.
-std::string_view CameraConfOptionText(int section, int key, OptionIndex index);
+std::string_view CameraConfOptionText(Setting setting, OptionIndex index);
 
 // Appends "key=option" and CR LF. An index outside the key's option table never comes from the
 // pages; should one arrive anyway, the key's default option is written, so the camera gets a
 // line it understands instead of whatever lies beyond the table.
-void AppendSettingLine(int section, int key, OptionIndex index, std::string& text);
+void AppendSettingLine(Setting setting, OptionIndex index, std::string& text);
 
 // The whole file: "enable_cfg=true", the 28 setting lines in camera order, and the clock line
 // when the clock flag is set. Of auto shoot and burst, the one not chosen last (per the Photo

@@ -40,12 +40,12 @@ std::string shown(std::string_view text) {
     return out + "\"";
 }
 
-std::string optionList(int section, int key) {
+std::string optionList(Setting setting) {
     std::string out;
-    for (int i = 0; i < OptionCount(section, key); ++i) {
+    for (int i = 0; i < OptionCount(setting, OptionScope::Camera); ++i) {
         if (i)
             out += ", ";
-        out += shown(OptionText(section, key, i));
+        out += shown(OptionText(setting, i));
     }
     return out;
 }
@@ -131,8 +131,7 @@ public:
         for (std::size_t i = 0; i < kCameraConfOrder.size(); ++i) {
             if (m_out.settings[i])
                 continue;
-            const SettingAddress a = kCameraConfOrder[i];
-            problem(0, "key " + shown(KeyName(a.section, a.key)) + " is missing");
+            problem(0, "key " + shown(RowOf(kCameraConfOrder[i]).name) + " is missing");
         }
     }
 
@@ -167,28 +166,23 @@ private:
     }
 
     void settingLine(std::size_t number, int position, std::string_view value) {
-        const SettingAddress a = kCameraConfOrder[position];
-        auto& slot = m_out.settings[position];
+        const Setting setting = kCameraConfOrder[static_cast<std::size_t>(position)];
+        const std::string_view name = RowOf(setting).name;
+        auto& slot = m_out.settings[static_cast<std::size_t>(position)];
         if (slot) {
-            return problem(number, "key " + shown(KeyName(a.section, a.key)) +
-                                       " appears again (first on line " +
+            return problem(number, "key " + shown(name) + " appears again (first on line " +
                                        std::to_string(slot->line) + ")");
         }
-        CameraConfSetting setting;
-        setting.line = number;
-        setting.text = std::string(value);
-        for (int i = 0; i < OptionCount(a.section, a.key); ++i) {
-            if (OptionText(a.section, a.key, i) == value) {
-                setting.index = i;
-                break;
-            }
+        CameraConfSetting read;
+        read.line = number;
+        read.text = std::string(value);
+        // The camera takes every option it knows, also those no page offers.
+        read.index = FindOption(setting, value, OptionScope::Camera).value_or(-1);
+        if (read.index < 0) {
+            problem(number, shown(value) + " is not an option of " + shown(name) +
+                                " (options: " + optionList(setting) + ")");
         }
-        if (setting.index < 0) {
-            problem(number, shown(value) + " is not an option of " +
-                                shown(KeyName(a.section, a.key)) +
-                                " (options: " + optionList(a.section, a.key) + ")");
-        }
-        slot = std::move(setting);
+        slot = std::move(read);
     }
 
     CameraConfReading& m_out;
@@ -200,8 +194,7 @@ private:
 ProfileSelections CameraConfReading::selections() const {
     ProfileSelections s;
     for (std::size_t i = 0; i < kCameraConfOrder.size(); ++i) {
-        const SettingAddress a = kCameraConfOrder[i];
-        SelectionField(s, a.section, a.key) =
+        SelectionField(s, kCameraConfOrder[i]) =
             settings[i] && settings[i]->index >= 0 ? settings[i]->index : 0;
     }
     s.system.m_syncClock = clockText ? 1 : 0;
@@ -252,24 +245,20 @@ bool IsWellFormedClockText(std::string_view text) {
 }
 
 int CameraConfSettingPosition(std::string_view keyName) {
-    for (std::size_t i = 0; i < kCameraConfOrder.size(); ++i) {
-        if (KeyName(kCameraConfOrder[i].section, kCameraConfOrder[i].key) == keyName) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    const auto setting = FindSetting(keyName);
+    return setting ? RowOf(*setting).cameraConfPosition : -1;
 }
 
 std::vector<CameraConfDifference> DiffCameraConf(const ProfileSelections& profile,
                                                  const CameraConfReading& file) {
     std::vector<CameraConfDifference> out;
     for (std::size_t i = 0; i < kCameraConfOrder.size(); ++i) {
-        const SettingAddress a = kCameraConfOrder[i];
+        const Setting setting = kCameraConfOrder[i];
         const std::string_view ours =
-            CameraConfOptionText(a.section, a.key, SelectionField(profile, a.section, a.key));
+            CameraConfOptionText(setting, SelectionField(profile, setting));
         const std::string theirs = file.settings[i] ? file.settings[i]->text : "(missing)";
         if (ours != theirs)
-            out.push_back({std::string(KeyName(a.section, a.key)), std::string(ours), theirs});
+            out.push_back({std::string(RowOf(setting).name), std::string(ours), theirs});
     }
     const bool ourClock = profile.system.m_syncClock != 0;
     const bool theirClock = file.clockText.has_value();

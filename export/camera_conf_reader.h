@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "pages/page_fields.h"
+#include "schema/setting_rows.h"
 
 namespace marlix {
 
@@ -28,7 +29,7 @@ struct CameraConfSetting {
 struct CameraConfReading {
     // Indexed like kCameraConfOrder; empty where the key never appears. Of a repeated key the
     // first line is kept.
-    std::array<std::optional<CameraConfSetting>, 28> settings;
+    std::array<std::optional<CameraConfSetting>, kCameraConfSettingCount> settings;
     std::optional<std::string> clockText;
     std::vector<CameraConfProblem> problems;  // in line order, whole-file problems last
 

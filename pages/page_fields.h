@@ -1,8 +1,8 @@
 // The selection fields of the five settings pages. They exist before any window does: the page
-// classes inherit them, and the profile store, the export and marlix-cli work on them directly.
+// classes inherit them, and the profile store, the export and marlix-cli work on them directly,
+// through the setting rows (schema/setting_rows.h) that say which field holds which setting.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 #include "schema/settings_schema.h"
@@ -73,21 +73,5 @@ struct ProfileSelections {
     SystemFields system;
     bool operator==(const ProfileSelections&) const = default;
 };
-
-// The field that holds the setting at (section, key); for (system, sync_clock) the flag.
-int& SelectionField(ProfileSelections& selections, int section, int key);
-int SelectionField(const ProfileSelections& selections, int section, int key);
-
-// Every key's default option, and the clock flag set: what a new cfg.ini starts with.
-ProfileSelections DefaultSelections();
-
-// The order in which a profile's keys are saved (and first appear in its section): 29 keys.
-extern const std::array<SettingAddress, 29> kProfileSaveOrder;
-// The order of the 28 setting lines of camera.conf.
-extern const std::array<SettingAddress, 28> kCameraConfOrder;
-
-// How many options the store compares when it reads a key back: fewer than the schema holds for
-// image_iso and auto_shutdown, whose pages offer fewer buttons.
-int ReadBackOptionCount(int section, int key);
 
 }  // namespace marlix

@@ -19,17 +19,8 @@ bool isProfileSection(std::string_view section) {
            IniNamesEqual(section.substr(0, prefix.size()), prefix);
 }
 
-bool isSyncClock(SettingAddress a) {
-    return a.section == kSectionSystem && a.key == kSyncClockKey;
-}
-
-bool isProfileKey(SettingAddress a) {
-    for (const SettingAddress& k : kProfileSaveOrder) {
-        if (k.section == a.section && k.key == a.key)
-            return true;
-    }
-    return false;
-}
+constexpr std::string_view kClockTrue = "TRUE";
+constexpr std::string_view kClockFalse = "FALSE";
 
 std::string sectionOf(std::string_view profileName) {
     return std::string(ProfileStore::kSectionPrefix) + std::string(profileName);
@@ -152,40 +143,39 @@ Status ProfileStore::checkIndex(int index) const {
 
 // ---- one key at a time ------------------------------------------------------------------------
 
-Status ProfileStore::WriteSetting(IniDocument& doc, std::string_view section, int schemaSection,
-                                  int key, OptionIndex index) {
-    if (index < 0 || index >= OptionCount(schemaSection, key)) {
+Status ProfileStore::WriteSetting(IniDocument& doc, std::string_view section, Setting setting,
+                                  OptionIndex index) {
+    if (index < 0 || index >= OptionCount(setting, OptionScope::Camera)) {
         return Status::failure("the value " + std::to_string(index) + " of " +
-                               std::string(KeyName(schemaSection, key)) +
-                               " is not one of its options");
+                                   std::string(RowOf(setting).name) + " is not one of its options",
+                               ErrorCode::InvalidValue);
     }
-    return doc.SetValue(section, KeyName(schemaSection, key),
-                        OptionText(schemaSection, key, index));
+    return doc.SetValue(section, RowOf(setting).name, OptionText(setting, index));
 }
 
 OptionIndex ProfileStore::ReadSetting(const IniDocument& doc, std::string_view section,
-                                      int schemaSection, int key, int count) {
-    const std::string value =
-        doc.GetValue(section, KeyName(schemaSection, key)).value_or("unknown");
-    return FindOptionIndex(schemaSection, key, value, count);
+                                      Setting setting) {
+    // A missing key or a text that none of the page's buttons shows loads as the first option.
+    const std::string value = doc.GetValue(section, RowOf(setting).name).value_or("unknown");
+    return FindOption(setting, value, OptionScope::Page).value_or(0);
 }
 
 Status ProfileStore::WriteSyncClock(IniDocument& doc, std::string_view section, int flag) {
-    return doc.SetValue(section, KeyName(kSectionSystem, kSyncClockKey),
-                        flag == 1 ? "TRUE" : "FALSE");
+    return doc.SetValue(section, RowOf(Setting::SyncClock).name,
+                        flag == 1 ? kClockTrue : kClockFalse);
 }
 
 int ProfileStore::ReadSyncClock(const IniDocument& doc, std::string_view section) {
     const std::string value =
-        doc.GetValue(section, KeyName(kSectionSystem, kSyncClockKey)).value_or("FALSE");
-    return IniNamesEqual(value, "TRUE") ? 1 : 0;
+        doc.GetValue(section, RowOf(Setting::SyncClock).name).value_or(std::string(kClockFalse));
+    return IniNamesEqual(value, kClockTrue) ? 1 : 0;
 }
 
-Status ProfileStore::writeField(IniDocument& doc, std::string_view section, SettingAddress address,
+Status ProfileStore::writeField(IniDocument& doc, std::string_view section, Setting setting,
                                 int value) {
-    if (isSyncClock(address))
+    if (setting == Setting::SyncClock)
         return WriteSyncClock(doc, section, value);
-    return WriteSetting(doc, section, address.section, address.key, value);
+    return WriteSetting(doc, section, setting, value);
 }
 
 void ProfileStore::DeleteProfileSection(IniDocument& doc, std::string_view section) {
@@ -194,8 +184,8 @@ void ProfileStore::DeleteProfileSection(IniDocument& doc, std::string_view secti
 
 Status ProfileStore::writeProfile(IniDocument& doc, std::string_view section,
                                   const ProfileSelections& values) {
-    for (const SettingAddress& a : kProfileSaveOrder) {
-        if (Status s = writeField(doc, section, a, SelectionField(values, a.section, a.key)); !s)
+    for (const Setting setting : kProfileSaveOrder) {
+        if (Status s = writeField(doc, section, setting, SelectionField(values, setting)); !s)
             return s;
     }
     return Status::success();
@@ -203,12 +193,10 @@ Status ProfileStore::writeProfile(IniDocument& doc, std::string_view section,
 
 void ProfileStore::readProfile(const IniDocument& doc, std::string_view section,
                                ProfileSelections& out) {
-    for (const SettingAddress& a : kProfileSaveOrder) {
-        SelectionField(out, a.section, a.key) =
-            (a.section == kSectionSystem && a.key == kSyncClockKey)
-                ? ReadSyncClock(doc, section)
-                : ReadSetting(doc, section, a.section, a.key,
-                              ReadBackOptionCount(a.section, a.key));
+    for (const Setting setting : kProfileSaveOrder) {
+        SelectionField(out, setting) = setting == Setting::SyncClock
+                                           ? ReadSyncClock(doc, section)
+                                           : ReadSetting(doc, section, setting);
     }
 }
 
@@ -348,16 +336,13 @@ Status ProfileStore::SaveSettingsAt(int index, std::span<const SettingChange> ch
         return s;
     if (Status s = checkIndex(index); !s)
         return s;
-    // Judged before the file is read: an address outside the profile keys names no option list.
+    // Judged before the file is read.
     for (const SettingChange& c : changes) {
-        if (!isProfileKey(c.address)) {
-            return Status::failure("There is no profile key " + std::to_string(c.address.section) +
-                                   "/" + std::to_string(c.address.key) + ".");
-        }
-        if (isSyncClock(c.address) && c.value != 0 && c.value != 1) {
+        if (c.setting == Setting::SyncClock && c.value != 0 && c.value != 1) {
             return Status::failure("the value " + std::to_string(c.value) + " of " +
-                                   std::string(KeyName(kSectionSystem, kSyncClockKey)) +
-                                   " is neither 0 nor 1");
+                                       std::string(RowOf(Setting::SyncClock).name) +
+                                       " is neither 0 nor 1",
+                                   ErrorCode::InvalidValue);
         }
     }
     auto lock = lockFile();
@@ -373,7 +358,7 @@ Status ProfileStore::SaveSettingsAt(int index, std::span<const SettingChange> ch
             Status::failure("the profile \"" + m_profileNames[index] + "\" is no longer in it"));
     }
     for (const SettingChange& c : changes) {
-        if (Status s = writeField(*doc, m_sectionNames[index], c.address, c.value); !s)
+        if (Status s = writeField(*doc, m_sectionNames[index], c.setting, c.value); !s)
             return writeFailure(s);
     }
     return writeDocument(*doc);

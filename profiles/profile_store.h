@@ -20,13 +20,14 @@
 #include "platform/files/file_lock.h"
 #include "platform/ini/ini_document.h"
 #include "platform/result.h"
+#include "schema/setting_rows.h"
 
 namespace marlix {
 
 // One key's new value for SaveSettingsAt: an option index, or for sync_clock 1 (TRUE) or 0
 // (FALSE).
 struct SettingChange {
-    SettingAddress address;
+    Setting setting;
     int value;
 };
 
@@ -99,12 +100,12 @@ private:
     Status checkIndex(int index) const;
     Status writeFailure(const Status& why) const;
 
-    static Status WriteSetting(IniDocument& doc, std::string_view section, int schemaSection,
-                               int key, OptionIndex index);
+    static Status WriteSetting(IniDocument& doc, std::string_view section, Setting setting,
+                               OptionIndex index);
     static OptionIndex ReadSetting(const IniDocument& doc, std::string_view section,
-                                   int schemaSection, int key, int count);
+                                   Setting setting);
     static Status WriteSyncClock(IniDocument& doc, std::string_view section, int flag);
-    static Status writeField(IniDocument& doc, std::string_view section, SettingAddress address,
+    static Status writeField(IniDocument& doc, std::string_view section, Setting setting,
                              int value);
     static int ReadSyncClock(const IniDocument& doc, std::string_view section);
     static void DeleteProfileSection(IniDocument& doc, std::string_view section);

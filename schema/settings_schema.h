@@ -1,9 +1,12 @@
-// The fixed vocabulary of camera settings: every key name and option text is spelled here and
-// nowhere else. A setting is addressed by (section index, key index); a choice is an OptionIndex.
+// The fixed vocabulary of camera settings as sections of keys of options, derived from the rows
+// of schema/setting_rows.h, where every key name and option text is spelled. A setting is
+// addressed by (section index, key index), as the pages address their fields; a choice is an
+// OptionIndex.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -34,17 +37,14 @@ enum SectionIndex : int {
     kSectionSystem = 4,
 };
 
-// Key indices of the system section that others refer to by name.
-inline constexpr int kSyncClockKey = 0;
-inline constexpr int kFormatKey = 8;
-
 extern const std::array<SettingSection, 5> SettingsSchema;
 
 std::string_view KeyName(int section, int key);
 std::string_view OptionText(int section, int key, OptionIndex index);
 OptionIndex DefaultOptionIndex(int section, int key);
-// First index among the first `count` options whose text equals `text` exactly; 0 when none does.
-OptionIndex FindOptionIndex(int section, int key, std::string_view text, int count);
+// First index among the first `count` options whose text equals `text` exactly; nullopt when
+// none does (callers that read an unknown text as the first option say so).
+std::optional<OptionIndex> FindOptionIndex(int section, int key, std::string_view text, int count);
 int OptionCount(int section, int key);
 
 // A (section, key) address, for tables that walk the schema in some order of their own.

@@ -622,7 +622,7 @@ TEST_F(ProfileStoreTest, FileWithoutWritePermissionIsRefusedEvenForRoot) {
     // On Windows this sets the read-only attribute.
     fs::permissions(m_cfg, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const std::string before = readBytes(m_cfg);
-    const SettingChange change{{kSectionMode, 0}, 3};
+    const SettingChange change{Setting::Mode1, 3};
     const std::vector<Status> results = {
         store.SaveProfile(someValues(1)),
         store.CreateProfile("new", DefaultSelections()),
@@ -859,9 +859,9 @@ TEST_F(ProfileStoreTest, SavingSettingsWritesOnlyTheNamedKeys) {
     ProfileStore store = start();
 
     const std::vector<SettingChange> changes = {
-        {{kSectionMode, 0}, 3},                // mode_1: replaced in place
-        {{kSectionSystem, kSyncClockKey}, 1},  // sync_clock=yes becomes TRUE
-        {{kSectionVideo, 1}, 2},               // fov is missing: added at the end of the section
+        {Setting::Mode1, 3},      // replaced in place
+        {Setting::SyncClock, 1},  // sync_clock=yes becomes TRUE
+        {Setting::Fov, 2},        // missing: added at the end of the section
     };
     ASSERT_TRUE(store.SaveSettingsAt(0, changes).ok());
     std::string expected = replaceAll(section, "mode_1=1920x1080p 60", "mode_1=1600x1200p 60");
@@ -875,15 +875,13 @@ TEST_F(ProfileStoreTest, SavingSettingsWritesOnlyTheNamedKeys) {
 
     // All or nothing: one change the store cannot write refuses the whole command.
     const std::vector<std::vector<SettingChange>> refused = {
-        {{{kSectionMode, 1}, 1}, {{kSectionMode, 0}, 5}},
-        {{{kSectionMode, 1}, 1}, {{kSectionMode, 0}, -1}},
-        {{{kSectionSystem, kSyncClockKey}, 2}},
-        {{{kSectionMode, 1}, 1}, {{kSectionSystem, 99}, 0}},
-        {{{kSectionMode, 1}, 1}, {{7, 0}, 0}},
+        {{Setting::Mode2, 1}, {Setting::Mode1, 5}},
+        {{Setting::Mode2, 1}, {Setting::Mode1, -1}},
+        {{Setting::SyncClock, 2}},
     };
     for (const auto& r : refused) {
-        EXPECT_FALSE(store.SaveSettingsAt(0, r).ok()) << r.back().address.section;
-        EXPECT_EQ(readBytes(m_cfg), expected + other) << r.back().address.section;
+        EXPECT_FALSE(store.SaveSettingsAt(0, r).ok()) << r.back().value;
+        EXPECT_EQ(readBytes(m_cfg), expected + other) << r.back().value;
     }
     EXPECT_FALSE(store.SaveSettingsAt(2, changes).ok());
     EXPECT_EQ(readBytes(m_cfg), expected + other);
