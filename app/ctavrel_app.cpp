@@ -3,6 +3,7 @@
 #include <QProxyStyle>
 
 #include "app/ctavrel_dlg.h"
+#include "app/start_options.h"
 #include "resources/resources.h"
 
 namespace marlix {
@@ -25,7 +26,7 @@ public:
 
 CTavrelApp::CTavrelApp(int& argc, char** argv) : m_qt(argc, argv) {
     QApplication::setApplicationName("marlix");
-    QApplication::setApplicationVersion("1.1");
+    QApplication::setApplicationVersion(QString::fromUtf8(MarlixVersion()));
     QApplication::setDesktopFileName("marlix");
     InitMarlixResources();
     QApplication::setStyle(new MarlixStyle);

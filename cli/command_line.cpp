@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/escaped_text.h"
+#include "marlix_version.h"
 #include "platform/text.h"
 
 namespace marlix {
@@ -117,6 +118,7 @@ void printUsage(std::ostream& out) {
         << "                 created with the profile \"default\" by the first command that\n"
         << "                 changes it; profiles, show, diff and write never change it)\n"
         << "  --help         this text; COMMAND --help describes one command\n"
+        << "  --version      the program's name and version\n"
         << "\n"
         << "Commands:\n";
     for (const CommandDef& c : kCommands) out << "  " << c.synopsis << "\n";
@@ -216,6 +218,10 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         const std::string& arg = args[i];
         if (isHelp(arg)) {
             printUsage(out);
+            return kExitSuccess;
+        }
+        if (arg == "--version") {
+            out << kProgramName << " " << kMarlixVersion << "\n";
             return kExitSuccess;
         }
         if (arg == "--config" || arg.starts_with("--config=")) {
