@@ -11,13 +11,9 @@
 #include <system_error>
 
 #include "app/about_dlg.h"
+#include "app/window_system_menu.h"
+#include "devices/device_change_source.h"
 #include "devices/device_events.h"
-#ifdef _WIN32
-#include "app/win/device_change_filter.h"
-#include "app/win/system_menu.h"
-#else
-#include "devices/device_watcher.h"
-#endif
 #include "export/camera_conf.h"
 #include "platform/dialog/dialog_font.h"
 #include "platform/text.h"
@@ -103,32 +99,20 @@ void CTavrelDlg::ConnectMessageMap() {
     MapCommand(BN_CLICKED, kIdcDelProfile, &CTavrelDlg::OnDelProfile);
     MapCommand(BN_CLICKED, kIdcSaveProfile, &CTavrelDlg::OnSaveProfile);
     MapCommand(LBN_SELCHANGE, kIdcProfileList, &CTavrelDlg::OnProfileSelChange);
-    // Device arrival and removal. The watcher starts listening here, before the first scan, so
-    // a card that arrives in between is not missed. (Windows sends WM_DEVICECHANGE to the window
-    // instead; see OnInitDialog.)
-#ifndef _WIN32
-    if (m_options.watchDevices) {
-        m_watcher = new DeviceChangeWatcher(this);
-        connect(m_watcher, &DeviceChangeWatcher::deviceChange, this,
-                [this](unsigned eventCode) { OnDeviceChange(eventCode, nullptr); });
-    }
-#endif
     MapNotify(LVN_ITEMCHANGED, kIdcDeviceList, &CTavrelDlg::OnDeviceItemChanged);
 }
 
 bool CTavrelDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-#ifdef _WIN32
     // The native window exists from here on with its final flags, so its handle stays valid.
-    const quintptr window = static_cast<quintptr>(winId());
-    AppendAboutToSystemMenu(window, "&About Marlix...");
-    m_nativeFilters.push_back(std::make_unique<SystemMenuFilter>(window, [this] { OnAbout(); }));
+    m_systemMenuEntry = AddAboutToSystemMenu(*this, "&About Marlix...", [this] { OnAbout(); });
+    // Device arrival and removal. The source listens from here on, before the first scan, so a
+    // card that arrives in between is not missed.
     if (m_options.watchDevices) {
-        m_nativeFilters.push_back(std::make_unique<DeviceChangeFilter>(
-            window, [this](unsigned eventCode) { return OnDeviceChange(eventCode, nullptr); }));
+        m_deviceChanges = CreateSystemDeviceChangeSource(*this);
+        connect(m_deviceChanges.get(), &DeviceChangeSource::deviceChange, this,
+                [this](unsigned eventCode) { OnDeviceChange(eventCode, nullptr); });
     }
-    for (const auto& filter : m_nativeFilters) qApp->installNativeEventFilter(filter.get());
-#endif
     setWindowIcon(m_appIcon);
 
     // The working directory at launch, whatever its length; cfg.ini lives there.
@@ -344,8 +328,14 @@ void CTavrelDlg::InitDeviceList() {
 
 void CTavrelDlg::ScanRemovableDrives() {
     auto listed = m_options.volumes->ListRemovableDrives();
-    // A note about an earlier write or failed scan no longer describes the list.
-    SetStatus(listed ? QString() : Q(listed.message()));
+    // A note about an earlier write or failed scan no longer describes the list; what keeps the
+    // list from following the cards still does.
+    QStringList note;
+    if (!listed)
+        note << Q(listed.message());
+    if (m_deviceChanges)
+        note << m_deviceChanges->problems();
+    SetStatus(note.join(' '));
     if (!listed)
         return;
     m_deviceState.ApplyListing(*listed);

@@ -23,12 +23,12 @@
 #include "platform/volumes/volume_source.h"
 #include "profiles/profile_store.h"
 
-class QAbstractNativeEventFilter;
 class QLabel;
 
 namespace marlix {
 
-class DeviceChangeWatcher;
+class DeviceChangeSource;
+class SystemMenuEntry;
 
 class CTavrelDlg : public CDialog {
     Q_OBJECT
@@ -124,11 +124,8 @@ private:
     std::thread m_probeThread;
     // Drives listed while a probe was out; probed when it is back.
     std::optional<std::vector<DriveInfo>> m_probeNext;
-    QPointer<DeviceChangeWatcher> m_watcher;
-#ifdef _WIN32
-    // The system menu's About entry and WM_DEVICECHANGE reach the window through these.
-    std::vector<std::unique_ptr<QAbstractNativeEventFilter>> m_nativeFilters;
-#endif
+    std::unique_ptr<DeviceChangeSource> m_deviceChanges;
+    std::unique_ptr<SystemMenuEntry> m_systemMenuEntry;
     QLabel* m_status = nullptr;
     bool m_filling = false;  // the list view's notifications come from our own fill
     bool m_startedUp = false;

@@ -26,7 +26,7 @@ DeviceChangeWatcher::DeviceChangeWatcher(QObject* parent)
     : DeviceChangeWatcher(Options(), parent) {}
 
 DeviceChangeWatcher::DeviceChangeWatcher(Options options, QObject* parent)
-    : QObject(parent), m_options(std::move(options)) {
+    : DeviceChangeSource(parent), m_options(std::move(options)) {
     m_quietTimer.setSingleShot(true);
     connect(&m_quietTimer, &QTimer::timeout, this,
             [this] { emit deviceChange(kDbtDeviceArrival); });

@@ -1,14 +1,16 @@
-// Turns the system's news about drives (the mount table changed, udev saw a block device come,
-// go or change) into the window's device-change notification, one per burst.
+// The device-change source of Linux: turns the system's news about drives (the mount table
+// changed, udev saw a block device come, go or change) into the window's device-change
+// notification, one per burst.
 #pragma once
 
 #include <QElapsedTimer>
-#include <QObject>
 #include <QStringList>
 #include <QTimer>
 #include <chrono>
 #include <memory>
 #include <string>
+
+#include "devices/device_change_source.h"
 
 class QSocketNotifier;
 struct udev;
@@ -16,7 +18,7 @@ struct udev_monitor;
 
 namespace marlix {
 
-class DeviceChangeWatcher : public QObject {
+class DeviceChangeWatcher : public DeviceChangeSource {
     Q_OBJECT
 
 public:
@@ -39,16 +41,13 @@ public:
     bool watchingUdev() const { return m_udevNotifier != nullptr; }
     // Why a source is not watched, one message naming the source and the system's reason each;
     // empty when both are.
-    const QStringList& problems() const { return m_problems; }
+    QStringList problems() const override { return m_problems; }
 
 public slots:
-    // Something changed; deviceChange follows when the burst is over.
+    // Something changed; deviceChange follows when the burst is over. It always carries
+    // kDbtDeviceArrival: the mount table does not say what came or went, and the window rescans
+    // for either.
     void noteChange();
-
-signals:
-    // Always kDbtDeviceArrival: the mount table does not say what came or went, and the window
-    // rescans for either.
-    void deviceChange(unsigned eventCode);
 
 private:
     void watchMountTable();

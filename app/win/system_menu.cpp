@@ -5,10 +5,40 @@
 #endif
 #include <windows.h>
 
+#include <QCoreApplication>
+#include <QWidget>
 #include <string>
 #include <utility>
 
+#include "app/window_system_menu.h"
+
 namespace marlix {
+
+namespace {
+
+// The entry's filter, installed while the entry lives.
+class InstalledSystemMenuEntry final : public SystemMenuEntry {
+public:
+    InstalledSystemMenuEntry(quintptr window, std::function<void()> onAbout)
+        : m_filter(window, std::move(onAbout)) {
+        QCoreApplication::instance()->installNativeEventFilter(&m_filter);
+    }
+    ~InstalledSystemMenuEntry() override {
+        QCoreApplication::instance()->removeNativeEventFilter(&m_filter);
+    }
+
+private:
+    SystemMenuFilter m_filter;
+};
+
+}  // namespace
+
+std::unique_ptr<SystemMenuEntry> AddAboutToSystemMenu(QWidget& window, const QString& text,
+                                                      std::function<void()> onAbout) {
+    const auto handle = static_cast<quintptr>(window.winId());
+    AppendAboutToSystemMenu(handle, text);
+    return std::make_unique<InstalledSystemMenuEntry>(handle, std::move(onAbout));
+}
 
 void AppendAboutToSystemMenu(quintptr window, const QString& text) {
     HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(window), FALSE);
