@@ -165,17 +165,15 @@ void CTavrelDlg::OnNewProfile() {
     if (dialog.DoModal() != IDOK)
         return;
     const std::string name = dialog.m_name.toStdString();
-    if (const auto problem = ProfileStore::NameProblem(name)) {
-        MessageBoxW(Q(*problem), "Notify");
-        return;
-    }
     const Status status = m_store.CreateProfile(name, ReadPages());
     if (!status) {
-        if (status.code() == ErrorCode::DuplicateName) {
+        // A name the user can mend is a notice; anything else is an error of the file.
+        const bool nameRefused = status.code() == ErrorCode::DuplicateName ||
+                                 status.code() == ErrorCode::InvalidName;
+        if (nameRefused)
             MessageBoxW(Q(status.message()), "Notify");
-        } else {
+        else
             ShowError(status.message());
-        }
         return;
     }
     // The new profile keeps what the pages show; only the list learns about it.
