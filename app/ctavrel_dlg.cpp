@@ -168,8 +168,8 @@ void CTavrelDlg::OnNewProfile() {
     const Status status = m_store.CreateProfile(name, ReadPages());
     if (!status) {
         // A name the user can mend is a notice; anything else is an error of the file.
-        const bool nameRefused = status.code() == ErrorCode::DuplicateName ||
-                                 status.code() == ErrorCode::InvalidName;
+        const bool nameRefused =
+            status.code() == ErrorCode::DuplicateName || status.code() == ErrorCode::InvalidName;
         if (nameRefused)
             MessageBoxW(Q(status.message()), "Notify");
         else

@@ -26,13 +26,16 @@ std::size_t decodeUtf8(std::string_view s, std::size_t i, char32_t& out) {
     } else {
         return 0;
     }
-    if (i + len > s.size()) return 0;
+    if (i + len > s.size())
+        return 0;
     for (std::size_t k = 1; k < len; ++k) {
         const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80) return 0;
+        if ((b & 0xC0) != 0x80)
+            return 0;
         cp = (cp << 6) | (b & 0x3F);
     }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
     out = cp;
     return len;
 }
@@ -76,7 +79,8 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
         }
         appendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? char32_t(0xFFFD) : char32_t(u));
     }
-    if (bytes.size() % 2) appendUtf8(out, 0xFFFD);
+    if (bytes.size() % 2)
+        appendUtf8(out, 0xFFFD);
     return out;
 }
 
@@ -118,7 +122,9 @@ std::filesystem::path PathFromUtf8(std::string_view utf8) {
     return std::filesystem::path(Utf8ToWide(utf8));
 }
 
-std::string PathToUtf8(const std::filesystem::path& path) { return WideToUtf8(path.native()); }
+std::string PathToUtf8(const std::filesystem::path& path) {
+    return WideToUtf8(path.native());
+}
 #else
 std::filesystem::path PathFromUtf8(std::string_view utf8) {
     std::u8string u8(utf8.begin(), utf8.end());
@@ -148,7 +154,8 @@ bool IsValidUtf8(std::string_view bytes) {
         }
         char32_t cp;
         const std::size_t len = decodeUtf8(bytes, i, cp);
-        if (len == 0) return false;
+        if (len == 0)
+            return false;
         i += len;
     }
     return true;
@@ -157,8 +164,10 @@ bool IsValidUtf8(std::string_view bytes) {
 std::size_t Utf16Length(std::string_view utf8) {
     std::size_t units = 0;
     for (unsigned char c : utf8) {
-        if ((c & 0xC0) != 0x80) ++units;           // one unit per lead byte
-        if ((c & 0xF8) == 0xF0) ++units;           // and a second for a 4-byte sequence
+        if ((c & 0xC0) != 0x80)
+            ++units;  // one unit per lead byte
+        if ((c & 0xF8) == 0xF0)
+            ++units;  // and a second for a 4-byte sequence
     }
     return units;
 }
@@ -169,7 +178,8 @@ std::string_view TruncateUtf16Units(std::string_view utf8, std::size_t maxUnits)
         const auto c = static_cast<unsigned char>(utf8[i]);
         std::size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
         const std::size_t need = len == 4 ? 2 : 1;
-        if (units + need > maxUnits) return utf8.substr(0, i);
+        if (units + need > maxUnits)
+            return utf8.substr(0, i);
         units += need;
         i += len;
     }
@@ -199,11 +209,21 @@ std::string Utf8ToLatin1(std::string_view utf8) {
     return out;
 }
 
-std::string Utf16LeToUtf8(std::string_view bytes) { return utf16ToUtf8(bytes, false); }
-std::string Utf16BeToUtf8(std::string_view bytes) { return utf16ToUtf8(bytes, true); }
-std::string Utf8ToUtf16Le(std::string_view utf8) { return utf8ToUtf16(utf8, false); }
-std::string Utf8ToUtf16Be(std::string_view utf8) { return utf8ToUtf16(utf8, true); }
+std::string Utf16LeToUtf8(std::string_view bytes) {
+    return utf16ToUtf8(bytes, false);
+}
+std::string Utf16BeToUtf8(std::string_view bytes) {
+    return utf16ToUtf8(bytes, true);
+}
+std::string Utf8ToUtf16Le(std::string_view utf8) {
+    return utf8ToUtf16(utf8, false);
+}
+std::string Utf8ToUtf16Be(std::string_view utf8) {
+    return utf8ToUtf16(utf8, true);
+}
 
-std::string ErrnoText(int error) { return std::strerror(error); }
+std::string ErrnoText(int error) {
+    return std::strerror(error);
+}
 
 }  // namespace marlix

@@ -18,6 +18,7 @@
 namespace marlix {
 
 // The settings in schema order: section by section, each section's keys in their order.
+// clang-format off
 enum class Setting : std::uint8_t {
     Mode1, Mode2, Mode3,
     VideoQuality, Fov, Timelapse, VideoStamp, MicVol, AutoRec, LoopRec, RecBeep,
@@ -25,6 +26,7 @@ enum class Setting : std::uint8_t {
     ImageMeter, ImageIso, ImageWb, ImageEv, ImageSharpness,
     SyncClock, ImageRotate, TvMode, LightFreq, AutoShutdown, DateFmt, Osd, OpBeep, Format,
 };
+// clang-format on
 inline constexpr std::size_t kSettingCount = 29;
 
 // The page field that holds a setting, as a member of the page's field struct.
@@ -54,36 +56,34 @@ struct SettingRow {
 
 // ---- the option texts, as the camera spells them ---------------------------------------------
 
-inline constexpr SettingOption kMode1Options[] = {{"2304x1296p 30", 0}, {"1920x1080p 60", 1},
-                                                  {"1920x1080p 30", 0}, {"1600x1200p 60", 0},
+inline constexpr SettingOption kMode1Options[] = {{"2304x1296p 30", 0},
+                                                  {"1920x1080p 60", 1},
+                                                  {"1920x1080p 30", 0},
+                                                  {"1600x1200p 60", 0},
                                                   {"1600x1200p 30", 0}};
 inline constexpr SettingOption kMode2Options[] = {
     {"1280x720p 120", 1}, {"1280x720p 60", 0}, {"1280x720p 30", 0}};
 inline constexpr SettingOption kMode3Options[] = {{"16M", 1}, {"12M", 0}, {"8M", 0}, {"5M", 0}};
 inline constexpr SettingOption kQualityOptions[] = {{"sfine", 1}, {"fine", 0}, {"normal", 0}};
 inline constexpr SettingOption kFovOptions[] = {{"wide", 1}, {"normal", 0}, {"narrow", 0}};
-inline constexpr SettingOption kTimelapseOptions[] = {{"off", 1}, {"1s", 0},  {"2s", 0},
-                                                      {"5s", 0},  {"10s", 0}, {"30s", 0},
-                                                      {"60s", 0}};
+inline constexpr SettingOption kTimelapseOptions[] = {{"off", 1}, {"1s", 0},  {"2s", 0}, {"5s", 0},
+                                                      {"10s", 0}, {"30s", 0}, {"60s", 0}};
 inline constexpr SettingOption kStampOptions[] = {
     {"off", 1}, {"time", 0}, {"date", 0}, {"Date&Time", 0}};
-inline constexpr SettingOption kMicVolOptions[] = {{"mute", 0}, {"50%", 0}, {"60%", 0},
-                                                   {"70%", 0},  {"80%", 1}, {"90%", 0},
-                                                   {"100%", 0}};
+inline constexpr SettingOption kMicVolOptions[] = {{"mute", 0}, {"50%", 0}, {"60%", 0}, {"70%", 0},
+                                                   {"80%", 1},  {"90%", 0}, {"100%", 0}};
 inline constexpr SettingOption kAutoRecOptions[] = {{"off", 1}, {"on", 0}};
 inline constexpr SettingOption kLoopRecOptions[] = {
     {"off", 0}, {"2min", 0}, {"3min", 0}, {"5min", 1}};
 inline constexpr SettingOption kRecBeepOptions[] = {
     {"off", 1}, {"5min", 0}, {"10min", 0}, {"15min", 0}};
-inline constexpr SettingOption kAutoShootOptions[] = {{"off", 0}, {"1s", 0},  {"2s", 0},
-                                                      {"3s", 1},  {"5s", 0},  {"10s", 0},
-                                                      {"30s", 0}, {"60s", 0}};
+inline constexpr SettingOption kAutoShootOptions[] = {
+    {"off", 0}, {"1s", 0}, {"2s", 0}, {"3s", 1}, {"5s", 0}, {"10s", 0}, {"30s", 0}, {"60s", 0}};
 inline constexpr SettingOption kBurstOptions[] = {
     {"off", 1}, {"3p", 0}, {"5p", 0}, {"10p", 0}, {"20p", 0}};
 inline constexpr SettingOption kMeterOptions[] = {{"spot", 0}, {"multi", 0}, {"center", 1}};
-inline constexpr SettingOption kIsoOptions[] = {{"auto", 1}, {"100", 0},  {"200", 0},
-                                                {"400", 0},  {"800", 0},  {"1600", 0},
-                                                {"3200", 0}};
+inline constexpr SettingOption kIsoOptions[] = {{"auto", 1}, {"100", 0},  {"200", 0}, {"400", 0},
+                                                {"800", 0},  {"1600", 0}, {"3200", 0}};
 inline constexpr SettingOption kWbOptions[] = {
     {"auto", 1}, {"sunny", 0}, {"cloudy", 0}, {"incandescent", 0}};
 inline constexpr SettingOption kEvOptions[] = {
@@ -94,9 +94,8 @@ inline constexpr SettingOption kSharpnessOptions[] = {
 inline constexpr SettingOption kRotateOptions[] = {{"normal", 1}, {"rotate", 0}};
 inline constexpr SettingOption kTvModeOptions[] = {{"ntsc", 1}, {"pal", 0}};
 inline constexpr SettingOption kLightFreqOptions[] = {{"50Hz", 0}, {"60Hz", 1}};
-inline constexpr SettingOption kAutoShutdownOptions[] = {{"off", 0},   {"3Min", 1},
-                                                         {"5Min", 0},  {"10Min", 0},
-                                                         {"30Min", 0}, {"60Min", 0}};
+inline constexpr SettingOption kAutoShutdownOptions[] = {{"off", 0},   {"3Min", 1},  {"5Min", 0},
+                                                         {"10Min", 0}, {"30Min", 0}, {"60Min", 0}};
 inline constexpr SettingOption kDateFmtOptions[] = {{"ymd", 1}, {"mdy", 0}, {"dmy", 0}};
 inline constexpr SettingOption kOffOnOptions[] = {{"off", 0}, {"on", 1}};
 inline constexpr SettingOption kFormatOptions[] = {{"false", 1}, {"true", 0}};
@@ -140,7 +139,8 @@ inline constexpr std::array<SettingRow, kSettingCount> kSettingRows = {{
 
 inline constexpr std::size_t kCameraConfSettingCount = kSettingCount - 1;  // all but the clock
 
-// ---- what is derived from the rows ---------------------------------------------------------------
+// ---- what is derived from the rows
+// ---------------------------------------------------------------
 
 constexpr const SettingRow& RowOf(Setting id) {
     return kSettingRows[static_cast<std::size_t>(id)];

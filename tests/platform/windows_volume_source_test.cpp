@@ -67,7 +67,13 @@ TEST(WindowsVolumeSource, KeepsRemovableDrivesInLetterOrderWithWhatCouldBeRead) 
     for (DriveInfo& drive : *drives) source.ProbeDrive(drive);
     const std::vector<DriveInfo> expected = {
         {"A:\\", "", true, 1474560, 0, std::nullopt, {}},
-        {"E:\\", "CAM \xC3\xBC\xE6\x97\xA5", true, 31914983424ull, 31902400512ull, std::nullopt, {}},
+        {"E:\\",
+         "CAM \xC3\xBC\xE6\x97\xA5",
+         true,
+         31914983424ull,
+         31902400512ull,
+         std::nullopt,
+         {}},
         {"G:\\", "", false, 0, 0, std::nullopt, {}},
     };
     EXPECT_EQ(*drives, expected);
