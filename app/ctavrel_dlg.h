@@ -54,7 +54,8 @@ public:
     // False when start-up could not even find the working directory.
     bool StartedUp() const { return m_startedUp; }
 
-    // Handlers of the dispatch table, public so that tests can drive them as the platform would.
+    // The handlers ConnectMessageMap connects, public so that tests can call them as a click
+    // or a system notification would.
     void OnTabSelChange(NMHDR* header, LRESULT* result);
     void OnSet();
     void OnNewProfile();

@@ -12,14 +12,15 @@
 namespace marlix {
 
 // "free MB/total MB(free G/total G)". MB = bytes >> 20 kept as a 32-bit signed number, G = MB >>
-// 10. The 32 bits hold any size below 2 PiB (2^31 MB); beyond that the figures wrap, as the
-// camera tool has always shown them.
+// 10. The 32 bits hold any size below 2 PiB (2^31 MB); beyond that the figures wrap. The text and
+// its arithmetic are kept as users know them.
 std::string SpaceText(std::uint64_t totalBytes, std::uint64_t freeBytes);
 
 // What a drive whose size could not be queried shows.
 std::string SpaceText(const DriveInfo& drive);
 
 inline constexpr std::size_t kVersionTextMaxBytes = 99;
+// Spelled as users know it; keep it so.
 inline constexpr const char* kNoVersionText = "No infomation";
 
 struct VersionText {

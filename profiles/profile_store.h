@@ -85,6 +85,7 @@ public:
 
     // Why `name` cannot be a profile name, or nullopt when it can. The texts are for users.
     static std::optional<std::string> NameProblem(std::string_view name);
+    // Worded as users know it; keep it so.
     static constexpr std::string_view kDuplicateNameText = "This name has be used !";
     static constexpr std::string_view kSectionPrefix = "profile-";
 

@@ -1,8 +1,8 @@
-// An INI file held in memory, with the observable behaviour of the Windows private-profile
-// functions that cfg.ini has always been read and written with: names match without regard to
-// ASCII case, the first matching section and key win, values lose surrounding blanks and one pair
-// of matching quotes. Everything an edit does not touch is written back byte for byte, in the
-// file's own encoding and line ends, so hand edits, comments and unknown sections survive.
+// An INI file held in memory, read and written as the Windows private-profile functions do, so
+// that a cfg.ini edited by hand or by other Windows programs reads the same: names match without
+// regard to ASCII case, the first matching section and key win, values lose surrounding blanks and
+// one pair of matching quotes. Everything an edit does not touch is written back byte for byte, in
+// the file's own encoding and line ends, so hand edits, comments and unknown sections survive.
 #pragma once
 
 #include <cstddef>

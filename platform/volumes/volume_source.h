@@ -1,5 +1,5 @@
 // The operating system's view of removable drives, behind one small interface so that the device
-// list (and its tests) never call the platform directly.
+// list (and its tests) never call the system directly.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +13,7 @@
 namespace marlix {
 
 struct DriveInfo {
-    // Where the drive's files are, ending in the platform's separator ("E:\", "/media/u/CARD/"),
+    // Where the drive's files are, ending in the system's separator ("E:\", "/media/u/CARD/"),
     // so that the root followed by a file name is that file's path.
     std::string root;
     // Volume label as UTF-8; empty when the volume has none or it cannot be found out.
@@ -59,7 +59,7 @@ public:
     virtual bool StillMounted(const DriveInfo& /*drive*/) { return true; }
 };
 
-// The backend of the platform this program was built for.
+// The backend of the system this program was built for.
 std::unique_ptr<VolumeSource> CreateSystemVolumeSource();
 
 }  // namespace marlix
