@@ -60,6 +60,10 @@ struct ControlTemplate {
     int resource = 0;  // icon or bitmap number of StaticIcon / StaticBitmap
 };
 
+inline bool IsRadioButton(const ControlTemplate& control) {
+    return control.kind == ControlKind::RadioButton;
+}
+
 struct DialogTemplate {
     int id;
     std::string_view caption;

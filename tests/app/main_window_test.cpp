@@ -112,7 +112,7 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir->path()));
         m_messages.clear();
         m_cancelNew = false;
-        CDialog::SetMessageBoxHook([this](const QString& text, const QString& caption, unsigned) {
+        CDialog::SetMessageBoxHook([this](const QString& text, const QString& caption) {
             m_messages.append({text, caption});
             return IDOK;
         });
