@@ -21,6 +21,7 @@
 #include "platform/dialog/dialog.h"
 #include "platform/volumes/volume_source.h"
 #include "profiles/profile_store.h"
+#include "resources/resource_ids.h"
 
 class QAbstractNativeEventFilter;
 class QLabel;
@@ -32,7 +33,7 @@ class DeviceChangeWatcher;
 class CTavrelDlg : public CDialog {
     Q_OBJECT
 public:
-    static constexpr int IDD = 102;
+    static constexpr int IDD = kIddMain;
 
     struct Options {
         // Where the drives come from; the system's when empty.

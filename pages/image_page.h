@@ -13,10 +13,6 @@ namespace marlix {
 class CDlgTab3 : public CDialog, public ImageFields {
 public:
     static constexpr int IDD = kIddImagePage;
-    static constexpr int kIdEvSlider = 1058;
-    static constexpr int kIdEvText = 1059;
-    static constexpr int kIdSharpnessSlider = 1109;
-    static constexpr int kIdSharpnessText = 1111;
 
     explicit CDlgTab3(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 

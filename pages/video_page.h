@@ -12,8 +12,6 @@ namespace marlix {
 class CDlgTab2 : public CDialog, public VideoFields {
 public:
     static constexpr int IDD = kIddVideoPage;
-    static constexpr int kIdMicVolSlider = 1079;
-    static constexpr int kIdMicVolText = 1084;
 
     explicit CDlgTab2(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 

@@ -95,9 +95,9 @@ private slots:
     void iconGroupHasItsImages_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<QList<int>>("sizes");
-        QTest::newRow("application") << kAppIconResource << QList<int>{16, 32, 48, 64, 128};
-        QTest::newRow("about") << kAboutIconResource << QList<int>{16, 24, 32, 48, 256};
-        QTest::newRow("device") << kDeviceIconResource << QList<int>{16, 32};
+        QTest::newRow("application") << kIdrMainIcon << QList<int>{16, 32, 48, 64, 128};
+        QTest::newRow("about") << kIdiAboutIcon << QList<int>{16, 24, 32, 48, 256};
+        QTest::newRow("device") << kIdiDeviceIcon << QList<int>{16, 32};
     }
 
     void iconGroupHasItsImages() {
@@ -121,16 +121,16 @@ private slots:
     void bannerKeepsItsLayoutSizeOnEveryScreen() {
         QFETCH(qreal, ratio);
         QFETCH(QSize, pixels);
-        const QPixmap banner = BitmapResource(kBannerBitmapResource, ratio);
+        const QPixmap banner = BitmapResource(kIdbBanner, ratio);
         QCOMPARE(banner.size(), pixels);
         QCOMPARE(banner.deviceIndependentSize().toSize(), QSize(403, 44));
         QVERIFY(banner.hasAlphaChannel());
     }
 
     void otherNumbersGiveNothing() {
-        QVERIFY(IconResource(kBannerBitmapResource).isNull());
+        QVERIFY(IconResource(kIdbBanner).isNull());
         QVERIFY(IconResource(0).isNull());
-        QVERIFY(BitmapResource(kAppIconResource).isNull());
+        QVERIFY(BitmapResource(kIdrMainIcon).isNull());
         QVERIFY(BitmapResource(-1).isNull());
     }
 };
