@@ -3,6 +3,7 @@
 #pragma once
 
 #include "pages/page_fields.h"
+#include "pages/tab_place.h"
 #include "platform/dialog/dialog.h"
 #include "resources/resource_ids.h"
 
@@ -11,6 +12,7 @@ namespace marlix {
 class CDlgTab4 : public CDialog, public PhotoFields {
 public:
     static constexpr int IDD = kIddPhotoPage;
+    static constexpr TabPlace kTab{2, "Photo Setting"};
 
     explicit CDlgTab4(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 
