@@ -290,6 +290,10 @@ constexpr std::array kTemplates = {
 
 }  // namespace
 
+std::span<const DialogTemplate> DialogTemplates() {
+    return kTemplates;
+}
+
 const DialogTemplate* FindDialogTemplate(int id) {
     for (const DialogTemplate& dialogTemplate : kTemplates) {
         if (dialogTemplate.id == id) {

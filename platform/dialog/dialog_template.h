@@ -75,6 +75,8 @@ struct DialogTemplate {
     std::span<const ControlTemplate> controls;
 };
 
+// Every template of the program.
+std::span<const DialogTemplate> DialogTemplates();
 // The template with that number, or nullptr when the program has none.
 const DialogTemplate* FindDialogTemplate(int id);
 // The template with that number; asking for one that does not exist is a programming error and
