@@ -10,15 +10,15 @@
 //       CDlgTab4() : CDialog(IDD) {}
 //   protected:
 //       void DoDataExchange(CDataExchange* pDX) override {
-//           DDX_Radio(pDX, kIdcPhotoQuality[0], m_photoQuality);  // a group by its first button
+//           DDX_Radio(pDX, kIdcPhotoQualityButtons[0], m_photoQuality);  // by its first button
 //       }
 //       void ConnectMessageMap() override {  // one call per handled notification
-//           MapCommand(BN_CLICKED, kIdcBurst[0], &CDlgTab4::OnBurstClicked);
+//           MapCommand(BN_CLICKED, kIdcPhotoBurstButtons[0], &CDlgTab4::OnBurstClicked);
 //       }
 //   };
 //
 //   page.Create(CDlgTab4::IDD, tab.GetSafeHwnd());  // modeless child: hidden, OnInitDialog run
-//   page.MoveWindow(1, 26, w - 5, h - 30);
+//   page.MoveWindow(x, y, width, height);
 //   page.ShowWindow(SW_SHOW);
 //   page.UpdateData(true);    // controls -> fields      page.UpdateData(false): fields -> controls
 //   if (dlg.DoModal() == IDOK) { ... }               // Enter: default button, Escape: Cancel

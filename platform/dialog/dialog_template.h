@@ -1,6 +1,7 @@
-// Dialog templates as plain data: what a resource script would hold for each dialog. The dialog
-// framework (dialog.h) creates the controls of a template in the order they stand here, which is
-// also the keyboard order and the order that radio groups are walked in.
+// Dialog templates as plain data: each dialog's caption, size, font and controls, so that a layout
+// is changed in one table (resources/dialog_templates.cpp) rather than in code. CDialog
+// (dialog.h) creates the controls of a template in the order they stand there, which is also the
+// keyboard order and the order that radio groups are walked in.
 #pragma once
 
 #include <cstdint>

@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 1);
         QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 1), QString("CARD"));
         QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 2), QString("512 MB/1024 MB(0 G/1 G)"));
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 3), QString("No infomation"));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 3), QString("No infomation"));  // as shipped
         QCOMPARE(m_dlg->m_targetRoot, (m_card->path() + "/").toStdString());
         QVERIFY(m_messages.isEmpty());
     }
@@ -323,7 +323,7 @@ private slots:
             QString message;  // a part of what the user is told
         };
         const QList<Refused> refused = {
-            {"Night", "This name has be used !"},
+            {"Night", "This name has be used !"},  // as shipped
             {"NIGHT", "This name has be used !"},
             {"", "name"},
             {"   ", "name"},
