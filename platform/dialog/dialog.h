@@ -164,6 +164,7 @@ private:
     void nameRadioGroups();
     QString headingFor(std::size_t index) const;
     // message_map.cpp: handlers connected to the controls' signals.
+    QWidget* controlToMap(int code, int id, const char* fault);
     void bindCommand(int code, int id, std::function<void()> handler);
     void bindNotify(int code, int id, std::function<void(NMHDR*, LRESULT*)> handler);
     void connectStandardButtons();

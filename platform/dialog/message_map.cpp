@@ -5,28 +5,46 @@
 
 namespace marlix {
 
-void CDialog::bindCommand(int code, int id, std::function<void()> handler) {
+namespace {
+
+// The control as the kind of widget a handler needs; a DialogFault for another kind.
+template <class Widget>
+Widget* ControlAs(QWidget* control, int templateId, int id, const char* fault) {
+    auto* widget = qobject_cast<Widget*>(control);
+    if (widget == nullptr) {
+        DialogFault(templateId, fault, id);
+    }
+    return widget;
+}
+
+}  // namespace
+
+QWidget* CDialog::controlToMap(int code, int id, const char* fault) {
     // The first handler named for a notification is the one that runs.
     if (!m_mapped.insert({code, id}).second) {
-        return;
+        return nullptr;
     }
     QWidget* control = GetDlgItem(id);
     if (control == nullptr) {
-        DialogFault(m_templateId, "command entry for a control the template does not have", id);
+        DialogFault(m_templateId, fault, id);
+    }
+    return control;
+}
+
+void CDialog::bindCommand(int code, int id, std::function<void()> handler) {
+    QWidget* control =
+        controlToMap(code, id, "command entry for a control the template does not have");
+    if (control == nullptr) {
+        return;
     }
     if (code == BN_CLICKED) {
-        auto* button = qobject_cast<QAbstractButton*>(control);
-        if (button == nullptr) {
-            DialogFault(m_templateId, "BN_CLICKED entry for a control that is not a button", id);
-        }
+        auto* button = ControlAs<QAbstractButton>(
+            control, m_templateId, id, "BN_CLICKED entry for a control that is not a button");
         m_clickHandlers.emplace(id, std::move(handler));
         connect(button, &QAbstractButton::clicked, this, [this, id] { dispatchCommand(id); });
     } else if (code == LBN_SELCHANGE) {
-        auto* list = qobject_cast<ListBoxWidget*>(control);
-        if (list == nullptr) {
-            DialogFault(m_templateId, "LBN_SELCHANGE entry for a control that is not a list box",
-                        id);
-        }
+        auto* list = ControlAs<ListBoxWidget>(
+            control, m_templateId, id, "LBN_SELCHANGE entry for a control that is not a list box");
         connect(list, &ListBoxWidget::selChange, this, std::move(handler));
     } else {
         DialogFault(m_templateId, "command entry with a notification no control sends", id);
@@ -34,45 +52,35 @@ void CDialog::bindCommand(int code, int id, std::function<void()> handler) {
 }
 
 void CDialog::bindNotify(int code, int id, std::function<void(NMHDR*, LRESULT*)> handler) {
-    if (!m_mapped.insert({code, id}).second) {
+    QWidget* control =
+        controlToMap(code, id, "notify entry for a control the template does not have");
+    if (control == nullptr) {
         return;
     }
-    QWidget* control = GetDlgItem(id);
-    if (control == nullptr) {
-        DialogFault(m_templateId, "notify entry for a control the template does not have", id);
-    }
+    // A notification whose record is its header alone.
+    const auto headerOnly = [control, id, code, handler] {
+        NMHDR header{control, id, code};
+        LRESULT result = 0;
+        handler(&header, &result);
+    };
     if (code == NM_CUSTOMDRAW) {
-        auto* slider = qobject_cast<SliderWidget*>(control);
-        if (slider == nullptr) {
-            DialogFault(m_templateId, "NM_CUSTOMDRAW entry for a control that is not a slider", id);
-        }
-        connect(slider, &SliderWidget::customDraw, this, [slider, id, code, handler] {
-            NMHDR header{slider, id, code};
-            LRESULT result = 0;
-            handler(&header, &result);
-        });
+        auto* slider = ControlAs<SliderWidget>(
+            control, m_templateId, id, "NM_CUSTOMDRAW entry for a control that is not a slider");
+        connect(slider, &SliderWidget::customDraw, this, headerOnly);
     } else if (code == TCN_SELCHANGE) {
-        auto* tabs = qobject_cast<TabControlWidget*>(control);
-        if (tabs == nullptr) {
-            DialogFault(m_templateId, "TCN_SELCHANGE entry for a control that is not a tab control",
-                        id);
-        }
-        connect(tabs, &TabControlWidget::selChange, this, [tabs, id, code, handler] {
-            NMHDR header{tabs, id, code};
-            LRESULT result = 0;
-            handler(&header, &result);
-        });
+        auto* tabs = ControlAs<TabControlWidget>(
+            control, m_templateId, id,
+            "TCN_SELCHANGE entry for a control that is not a tab control");
+        connect(tabs, &TabControlWidget::selChange, this, headerOnly);
     } else if (code == LVN_ITEMCHANGED) {
-        auto* list = qobject_cast<ListViewWidget*>(control);
-        if (list == nullptr) {
-            DialogFault(m_templateId, "LVN_ITEMCHANGED entry for a control that is not a list view",
-                        id);
-        }
+        auto* list = ControlAs<ListViewWidget>(
+            control, m_templateId, id,
+            "LVN_ITEMCHANGED entry for a control that is not a list view");
         connect(list, &ListViewWidget::itemChanged, this,
-                [list, id, code, handler](int item, unsigned newState, unsigned oldState,
-                                          unsigned changed) {
+                [control, id, code, handler](int item, unsigned newState, unsigned oldState,
+                                             unsigned changed) {
                     NMLISTVIEW record;
-                    record.hdr = NMHDR{list, id, code};
+                    record.hdr = NMHDR{control, id, code};
                     record.iItem = item;
                     record.uNewState = newState;
                     record.uOldState = oldState;
