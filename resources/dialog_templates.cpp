@@ -6,8 +6,6 @@
 // Captions are kept letter for letter as users know them from the camera's manual and earlier
 // versions; those that look like typos are marked "as shipped" so that nobody corrects them.
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 
 #include "platform/dialog/dialog_template.h"
 #include "resources/resource_ids.h"
@@ -301,15 +299,6 @@ const DialogTemplate* FindDialogTemplate(int id) {
         }
     }
     return nullptr;
-}
-
-const DialogTemplate& GetDialogTemplate(int id) {
-    const DialogTemplate* dialogTemplate = FindDialogTemplate(id);
-    if (dialogTemplate == nullptr) {
-        std::fprintf(stderr, "marlix: no dialog template %d\n", id);
-        std::abort();
-    }
-    return *dialogTemplate;
 }
 
 }  // namespace marlix

@@ -13,7 +13,7 @@
 
 namespace marlix {
 
-// ---- dialog templates ------------------------------------------------------------------------
+// ---- dialog templates --------------------------------------------------------------------------
 
 inline constexpr int kIddAboutBox = 100;
 inline constexpr int kIddMain = 102;
@@ -24,7 +24,7 @@ inline constexpr int kIddNewProfile = 132;
 inline constexpr int kIddPhotoPage = 133;
 inline constexpr int kIddSystemPage = 134;
 
-// ---- main window -----------------------------------------------------------------------------
+// ---- main window -------------------------------------------------------------------------------
 
 inline constexpr int kIdcDeviceList = 1000;
 inline constexpr int kIdcProfileList = 1001;
@@ -34,11 +34,11 @@ inline constexpr int kIdcDelProfile = 1004;
 inline constexpr int kIdcSet = 1006;
 inline constexpr int kIdcSaveProfile = 1062;
 
-// ---- New Profile dialog ----------------------------------------------------------------------
+// ---- New Profile dialog ------------------------------------------------------------------------
 
 inline constexpr int kIdcProfileName = 1063;
 
-// ---- Mode page -------------------------------------------------------------------------------
+// ---- Mode page ---------------------------------------------------------------------------------
 
 inline constexpr std::array kIdcMode1Buttons{1007, 1008, 1009, 1042, 1043};
 inline constexpr std::array kIdcMode2Buttons{1010, 1013, 1014};
@@ -47,7 +47,7 @@ inline constexpr int kIdcMode1Heading = 1011;
 inline constexpr int kIdcMode2Heading = 1012;
 inline constexpr int kIdcMode3Heading = 1015;
 
-// ---- Video page ------------------------------------------------------------------------------
+// ---- Video page --------------------------------------------------------------------------------
 
 inline constexpr std::array kIdcVideoQualityButtons{1012, 1013, 1014};
 inline constexpr std::array kIdcFovButtons{1015, 1016, 1017};
@@ -69,7 +69,7 @@ inline constexpr int kIdcLoopRecHeading = 1087;
 inline constexpr int kIdcMicVolHeading = 1080;
 inline constexpr std::array kIdcVideoLines{1025, 1026, 1030, 1035, 1037, 1036};
 
-// ---- Image page ------------------------------------------------------------------------------
+// ---- Image page --------------------------------------------------------------------------------
 
 inline constexpr std::array kIdcMeterButtons{1042, 1043, 1044};
 inline constexpr std::array kIdcIsoButtons{1047, 1048, 1049, 1050, 1051, 1052};
@@ -84,7 +84,7 @@ inline constexpr int kIdcWbHeading = 1053;
 inline constexpr int kIdcEvHeading = 1060;
 inline constexpr int kIdcSharpnessHeading = 1110;
 
-// ---- Photo page ------------------------------------------------------------------------------
+// ---- Photo page --------------------------------------------------------------------------------
 
 inline constexpr std::array kIdcPhotoQualityButtons{1036, 1037, 1038};
 inline constexpr std::array kIdcAutoShootButtons{1043, 1107, 1108, 1044, 1045, 1046, 1047, 1048};
@@ -96,7 +96,7 @@ inline constexpr int kIdcPhotoStampHeading = 1051;
 inline constexpr int kIdcPhotoBurstHeading = 1094;
 inline constexpr std::array kIdcPhotoLines{1039, 1050, 1056};
 
-// ---- System page -----------------------------------------------------------------------------
+// ---- System page -------------------------------------------------------------------------------
 
 inline constexpr int kIdcSyncClock = 1061;
 inline constexpr int kIdcFormat = 1099;
@@ -116,12 +116,11 @@ inline constexpr int kIdcOsdHeading = 1098;
 inline constexpr int kIdcOpBeepHeading = 1102;
 inline constexpr std::array kIdcSystemLines{1051, 1050, 1053, 1054, 1052, 1055, 1056};
 
-// ---- pictures and strings --------------------------------------------------------------------
+// ---- pictures ----------------------------------------------------------------------------------
 
 inline constexpr int kIdrMainIcon = 127;    // window icon: 16, 32, 48, 64, 128 px
 inline constexpr int kIdiAboutIcon = 128;   // About box: 16, 24, 32, 48, 256 px
 inline constexpr int kIdiDeviceIcon = 140;  // device list: 16, 32 px
 inline constexpr int kIdbBanner = 145;      // banner, 403 by 44 px with alpha
-inline constexpr int kIdsAboutBox = 101;    // "&About Marlix..." in the Windows string table
 
 }  // namespace marlix

@@ -80,8 +80,5 @@ struct DialogTemplate {
 std::span<const DialogTemplate> DialogTemplates();
 // The template with that number, or nullptr when the program has none.
 const DialogTemplate* FindDialogTemplate(int id);
-// The template with that number; asking for one that does not exist is a programming error and
-// ends the program.
-const DialogTemplate& GetDialogTemplate(int id);
 
 }  // namespace marlix
