@@ -276,9 +276,9 @@ private slots:
     void radioPositionsFollowTemplateOrder_data() {
         QTest::addColumn<int>("checkId");
         QTest::addColumn<int>("position");
-        QTest::newRow("first") << 101 << 0;
-        QTest::newRow("after a static text") << 103 << 1;
-        QTest::newRow("after a check box") << 105 << 2;
+        QTest::newRow("first") << kA0 << 0;
+        QTest::newRow("after a static text") << kA1 << 1;
+        QTest::newRow("after a check box") << kA2 << 2;
     }
     void radioPositionsFollowTemplateOrder() {
         QFETCH(int, checkId);

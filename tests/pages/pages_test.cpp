@@ -42,8 +42,8 @@ void MoveSlider(CSliderCtrl& slider, int position) {
 }
 
 // Clicking the button at index i of a group reads back as i, and writing i checks that button
-// alone: the template's order, not the IDs' (Mode 1 runs 1007, 1008, 1009, 1042, 1043), gives
-// each button its option.
+// alone: the template's order, not the order of the IDs (Mode 1's last two are out of order),
+// gives each button its option.
 template <class Page, class Fields, std::size_t N>
 void CheckGroup(const std::array<int, N>& buttons, int Fields::*field) {
     Page page;
@@ -360,8 +360,8 @@ private slots:
         QTest::keyClick(Button(page, shoot[1]), Qt::Key_Left);
         QCOMPARE(CheckedIds(page, shoot), QList<int>{shoot[0]});
         QVERIFY(AllEnabled(page, kIdcPhotoBurstButtons, true));
-        // In the Mode page the out-of-order IDs follow 1009 as they stand in the template, and
-        // the walk wraps to the first button.
+        // In the Mode page the two out-of-order IDs follow the third button as they stand in
+        // the template, and the walk wraps to the first button.
         Shown<CDlgTab1> mode;
         const auto& mode1 = kIdcMode1Buttons;
         Button(mode.page, mode1[2])->setFocus();
