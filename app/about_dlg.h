@@ -2,12 +2,13 @@
 #pragma once
 
 #include "platform/dialog/dialog.h"
+#include "resources/resource_ids.h"
 
 namespace marlix {
 
 class CAboutDlg : public CDialog {
 public:
-    static constexpr int IDD = 100;
+    static constexpr int IDD = kIddAboutBox;
     explicit CAboutDlg(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 };
 

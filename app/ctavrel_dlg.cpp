@@ -50,9 +50,15 @@ QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-// Tab captions and the page of each tab, in tab order.
-constexpr const char* kTabCaptions[5] = {"Mode Setting", "Video Setting", "Photo Setting",
-                                         "System Setting", "Image Setting"};
+// A page's fields, as the part of ProfileSelections they fill.
+template <class Page, class Fields>
+Fields& FieldsOf(Page& page, Fields ProfileSelections::*) {
+    return page;
+}
+template <class Page, class Fields>
+const Fields& FieldsOf(const Page& page, Fields ProfileSelections::*) {
+    return page;
+}
 
 }  // namespace
 
@@ -230,19 +236,23 @@ void CTavrelDlg::InitTabPages() {
     m_profileList.SetFont(m_uiFont);
     m_tabCtrl.SetFont(m_uiFont);
 
-    for (int i = 0; i < 5; ++i) m_tabCtrl.InsertItem(i, kTabCaptions[i]);
+    std::array<const char*, std::tuple_size_v<decltype(m_pages)>> captions{};
+    ForEachPage(*this, [&](auto& page, auto) {
+        Q_ASSERT(m_pages[page.kTab.index] == nullptr);  // one page a tab
+        m_pages[page.kTab.index] = &page;
+        captions[page.kTab.index] = page.kTab.caption;
+    });
+    for (int i = 0; i < static_cast<int>(captions.size()); ++i)
+        m_tabCtrl.InsertItem(i, captions[i]);
 
-    QWidget* host = m_tabCtrl.GetSafeHwnd();
-    m_modePage.Create(CDlgTab1::IDD, host);
-    m_videoPage.Create(CDlgTab2::IDD, host);
-    m_photoPage.Create(CDlgTab4::IDD, host);
-    m_systemPage.Create(CDlgTab5::IDD, host);
-    m_imagePage.Create(CDlgTab3::IDD, host);
+    // Created from left to right.
+    for (CDialog* page : m_pages) page->Create(page->GetTemplateId(), m_tabCtrl.GetSafeHwnd());
 
     QRect client;
     m_tabCtrl.GetClientRect(&client);
-    m_pages = {&m_modePage, &m_videoPage, &m_photoPage, &m_systemPage, &m_imagePage};
-    for (CDialog* page : m_pages) page->MoveWindow(1, 26, client.width() - 5, client.height() - 30);
+    const QRect place = TabPageRect(client);
+    for (CDialog* page : m_pages)
+        page->MoveWindow(place.x(), place.y(), place.width(), place.height());
     m_currentPage = 0;
     m_pages[m_currentPage]->ShowWindow(SW_SHOW);
 }
@@ -257,40 +267,30 @@ void CTavrelDlg::OnTabSelChange(NMHDR*, LRESULT* result) {
 
 ProfileSelections CTavrelDlg::PageFields() const {
     ProfileSelections s;
-    s.mode = m_modePage;
-    s.video = m_videoPage;
-    s.image = m_imagePage;
-    s.photo = m_photoPage;
-    s.system = m_systemPage;
+    ForEachPage(*this, [&s](const auto& page, auto fields) { s.*fields = FieldsOf(page, fields); });
     return s;
 }
 
 void CTavrelDlg::SetFields(const ProfileSelections& values) {
-    static_cast<ModeFields&>(m_modePage) = values.mode;
-    static_cast<VideoFields&>(m_videoPage) = values.video;
-    static_cast<ImageFields&>(m_imagePage) = values.image;
+    // The interlock flags record the user's last clicks on this page, not a profile.
     const std::uint8_t interlock = m_photoPage.m_photoInterlock;
-    static_cast<PhotoFields&>(m_photoPage) = values.photo;
+    ForEachPage(*this,
+                [&values](auto& page, auto fields) { FieldsOf(page, fields) = values.*fields; });
     m_photoPage.m_photoInterlock = interlock;
-    static_cast<SystemFields&>(m_systemPage) = values.system;
 }
 
 ProfileSelections CTavrelDlg::ReadPages() {
-    m_modePage.UpdateData(true);
-    m_videoPage.UpdateData(true);
-    m_imagePage.UpdateData(true);
-    m_photoPage.UpdateData(true);
-    m_systemPage.UpdateData(true);
+    ForEachPage(*this, [](auto& page, auto) { page.UpdateData(true); });
     return PageFields();
 }
 
 void CTavrelDlg::WritePages(const ProfileSelections& values) {
     SetFields(values);
-    m_modePage.UpdateData(false);
-    m_videoPage.UpdateData(false);
-    m_imagePage.UpdateData(false);
-    m_photoPage.UpdateData(false);
-    m_systemPage.UpdateData(false);
+    ForEachPage(*this, [](auto& page, auto) { page.UpdateData(false); });
+}
+
+QRect TabPageRect(const QRect& tabClient) {
+    return QRect(1, 26, tabClient.width() - 5, tabClient.height() - 30);
 }
 
 // ---- devices ------------------------------------------------------------------------------

@@ -22,6 +22,7 @@
 #include "platform/dialog/dialog.h"
 #include "platform/volumes/volume_source.h"
 #include "profiles/profile_store.h"
+#include "resources/resource_ids.h"
 
 class QLabel;
 
@@ -30,10 +31,13 @@ namespace marlix {
 class DeviceChangeSource;
 class SystemMenuEntry;
 
+// Where a page sits in the tab control of the main window: below the tabs, inside the frame.
+QRect TabPageRect(const QRect& tabClient);
+
 class CTavrelDlg : public CDialog {
     Q_OBJECT
 public:
-    static constexpr int IDD = 102;
+    static constexpr int IDD = kIddMain;
 
     struct Options {
         // Where the drives come from; the system's when empty.
@@ -54,8 +58,8 @@ public:
     // False when start-up could not even find the working directory.
     bool StartedUp() const { return m_startedUp; }
 
-    // The handlers ConnectMessageMap connects, public so that tests can call them as a click
-    // or a system notification would.
+    // The handlers ConnectMessageMap connects, public so that tests can call them as a click, a
+    // tab change or a device change would.
     void OnTabSelChange(NMHDR* header, LRESULT* result);
     void OnSet();
     void OnNewProfile();
@@ -75,7 +79,7 @@ public:
     ProfileStore m_store{std::filesystem::path()};
     std::string m_targetRoot;
     QFont m_uiFont;
-    std::array<CDialog*, 5> m_pages{};
+    std::array<CDialog*, 5> m_pages{};  // by tab
     int m_currentPage = 0;
     CTabCtrl m_tabCtrl;
     CDlgTab1 m_modePage;
@@ -117,6 +121,17 @@ private:
     int FillDeviceList();
     void FillProfileList();
     void SetFields(const ProfileSelections& values);
+    // The one list of the five pages, in the order of their fields in ProfileSelections, which is
+    // also the order in which they are read and written. f(page, member of ProfileSelections)
+    // runs for each; which tab a page sits on is its class's kTab.
+    template <class Self, class F>
+    static void ForEachPage(Self& self, F&& f) {
+        f(self.m_modePage, &ProfileSelections::mode);
+        f(self.m_videoPage, &ProfileSelections::video);
+        f(self.m_imagePage, &ProfileSelections::image);
+        f(self.m_photoPage, &ProfileSelections::photo);
+        f(self.m_systemPage, &ProfileSelections::system);
+    }
     void ShowError(const std::string& message);
     void SetStatus(const QString& text);
 

@@ -6,20 +6,20 @@ namespace marlix {
 
 void CDlgTab3::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Radio(pDX, 1042, m_meter);
-    DDX_Radio(pDX, 1047, m_iso);
-    DDX_Radio(pDX, 1054, m_wb);
-    DDX_Control(pDX, kIdEvSlider, m_evSlider);
-    DDX_Text(pDX, kIdEvText, m_evText);
-    DDX_Slider(pDX, kIdEvSlider, m_ev);
-    DDX_Slider(pDX, kIdSharpnessSlider, m_sharpness);
-    DDX_Control(pDX, kIdSharpnessSlider, m_sharpnessSlider);
-    DDX_Text(pDX, kIdSharpnessText, m_sharpnessText);
+    DDX_Radio(pDX, kIdcMeterButtons[0], m_meter);
+    DDX_Radio(pDX, kIdcIsoButtons[0], m_iso);
+    DDX_Radio(pDX, kIdcWbButtons[0], m_wb);
+    DDX_Control(pDX, kIdcEvSlider, m_evSlider);
+    DDX_Text(pDX, kIdcEvText, m_evText);
+    DDX_Slider(pDX, kIdcEvSlider, m_ev);
+    DDX_Slider(pDX, kIdcSharpnessSlider, m_sharpness);
+    DDX_Control(pDX, kIdcSharpnessSlider, m_sharpnessSlider);
+    DDX_Text(pDX, kIdcSharpnessText, m_sharpnessText);
 }
 
 void CDlgTab3::ConnectMessageMap() {
-    MapNotify(NM_CUSTOMDRAW, kIdEvSlider, &CDlgTab3::OnCustomDrawEv);
-    MapNotify(NM_CUSTOMDRAW, kIdSharpnessSlider, &CDlgTab3::OnCustomDrawSharpness);
+    MapNotify(NM_CUSTOMDRAW, kIdcEvSlider, &CDlgTab3::OnCustomDrawEv);
+    MapNotify(NM_CUSTOMDRAW, kIdcSharpnessSlider, &CDlgTab3::OnCustomDrawSharpness);
 }
 
 bool CDlgTab3::OnInitDialog() {

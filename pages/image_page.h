@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "pages/page_fields.h"
+#include "pages/tab_place.h"
 #include "platform/dialog/dialog.h"
 #include "resources/resource_ids.h"
 
@@ -13,10 +14,7 @@ namespace marlix {
 class CDlgTab3 : public CDialog, public ImageFields {
 public:
     static constexpr int IDD = kIddImagePage;
-    static constexpr int kIdEvSlider = 1058;
-    static constexpr int kIdEvText = 1059;
-    static constexpr int kIdSharpnessSlider = 1109;
-    static constexpr int kIdSharpnessText = 1111;
+    static constexpr TabPlace kTab{4, "Image Setting"};
 
     explicit CDlgTab3(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 

@@ -6,17 +6,17 @@ namespace marlix {
 
 void CDlgTab4::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Radio(pDX, 1036, m_photoQuality);
-    DDX_Radio(pDX, 1043, m_autoShoot);
-    DDX_Radio(pDX, 1052, m_photoStamp);
-    DDX_Radio(pDX, 1090, m_photoBurst);
+    DDX_Radio(pDX, kIdcPhotoQualityButtons[0], m_photoQuality);
+    DDX_Radio(pDX, kIdcAutoShootButtons[0], m_autoShoot);
+    DDX_Radio(pDX, kIdcPhotoStampButtons[0], m_photoStamp);
+    DDX_Radio(pDX, kIdcPhotoBurstButtons[0], m_photoBurst);
 }
 
 void CDlgTab4::ConnectMessageMap() {
-    for (int id : kBurstButtons) {
+    for (int id : kIdcPhotoBurstButtons) {
         MapCommand(BN_CLICKED, id, &CDlgTab4::OnBurstClicked);
     }
-    for (int id : kAutoShootButtons) {
+    for (int id : kIdcAutoShootButtons) {
         MapCommand(BN_CLICKED, id, &CDlgTab4::OnAutoShootClicked);
     }
 }
@@ -26,7 +26,7 @@ void CDlgTab4::ConnectMessageMap() {
 void CDlgTab4::OnBurstClicked() {
     UpdateData(true);
     const bool enable = ApplyBurstClick(*this) == GroupState::Enabled;
-    for (int id : kAutoShootButtons) {
+    for (int id : kIdcAutoShootButtons) {
         EnableWindow(GetDlgItem(id), enable);
     }
 }
@@ -34,7 +34,7 @@ void CDlgTab4::OnBurstClicked() {
 void CDlgTab4::OnAutoShootClicked() {
     UpdateData(true);
     const bool enable = ApplyAutoShootClick(*this) == GroupState::Enabled;
-    for (int id : kBurstButtons) {
+    for (int id : kIdcPhotoBurstButtons) {
         EnableWindow(GetDlgItem(id), enable);  // the hidden "20 P" stays hidden
     }
 }

@@ -4,15 +4,15 @@ namespace marlix {
 
 void CDlgTab5::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, 1061, m_syncClock);
-    DDX_Radio(pDX, 1042, m_imageRotate);
-    DDX_Radio(pDX, 1069, m_tvMode);
-    DDX_Radio(pDX, 1072, m_lightFreq);
-    DDX_Radio(pDX, 1044, m_autoShutdown);
-    DDX_Radio(pDX, 1076, m_dateFmt);
-    DDX_Radio(pDX, 1096, m_osd);
-    DDX_Check(pDX, 1099, m_format);
-    DDX_Radio(pDX, 1100, m_opBeep);
+    DDX_Check(pDX, kIdcSyncClock, m_syncClock);
+    DDX_Radio(pDX, kIdcImageRotateButtons[0], m_imageRotate);
+    DDX_Radio(pDX, kIdcTvModeButtons[0], m_tvMode);
+    DDX_Radio(pDX, kIdcLightFreqButtons[0], m_lightFreq);
+    DDX_Radio(pDX, kIdcAutoShutdownButtons[0], m_autoShutdown);
+    DDX_Radio(pDX, kIdcDateFmtButtons[0], m_dateFmt);
+    DDX_Radio(pDX, kIdcOsdButtons[0], m_osd);
+    DDX_Check(pDX, kIdcFormat, m_format);
+    DDX_Radio(pDX, kIdcOpBeepButtons[0], m_opBeep);
 }
 
 }  // namespace marlix

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "pages/page_fields.h"
+#include "pages/tab_place.h"
 #include "platform/dialog/dialog.h"
 #include "resources/resource_ids.h"
 
@@ -10,6 +11,7 @@ namespace marlix {
 class CDlgTab5 : public CDialog, public SystemFields {
 public:
     static constexpr int IDD = kIddSystemPage;
+    static constexpr TabPlace kTab{3, "System Setting"};
 
     explicit CDlgTab5(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 

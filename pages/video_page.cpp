@@ -6,20 +6,20 @@ namespace marlix {
 
 void CDlgTab2::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Radio(pDX, 1012, m_videoQuality);
-    DDX_Radio(pDX, 1015, m_fov);
-    DDX_Radio(pDX, 1018, m_timelapse);
-    DDX_Radio(pDX, 1027, m_videoStamp);
-    DDX_Slider(pDX, kIdMicVolSlider, m_micVol);
-    DDX_Control(pDX, kIdMicVolSlider, m_micVolSlider);
-    DDX_Text(pDX, kIdMicVolText, m_micVolText);
-    DDX_Radio(pDX, 1042, m_autoRec);
-    DDX_Radio(pDX, 1044, m_loopRec);
-    DDX_Radio(pDX, 1103, m_recBeep);
+    DDX_Radio(pDX, kIdcVideoQualityButtons[0], m_videoQuality);
+    DDX_Radio(pDX, kIdcFovButtons[0], m_fov);
+    DDX_Radio(pDX, kIdcTimelapseButtons[0], m_timelapse);
+    DDX_Radio(pDX, kIdcVideoStampButtons[0], m_videoStamp);
+    DDX_Slider(pDX, kIdcMicVolSlider, m_micVol);
+    DDX_Control(pDX, kIdcMicVolSlider, m_micVolSlider);
+    DDX_Text(pDX, kIdcMicVolText, m_micVolText);
+    DDX_Radio(pDX, kIdcAutoRecButtons[0], m_autoRec);
+    DDX_Radio(pDX, kIdcLoopRecButtons[0], m_loopRec);
+    DDX_Radio(pDX, kIdcRecBeepButtons[0], m_recBeep);
 }
 
 void CDlgTab2::ConnectMessageMap() {
-    MapNotify(NM_CUSTOMDRAW, kIdMicVolSlider, &CDlgTab2::OnCustomDrawMicVol);
+    MapNotify(NM_CUSTOMDRAW, kIdcMicVolSlider, &CDlgTab2::OnCustomDrawMicVol);
 }
 
 bool CDlgTab2::OnInitDialog() {

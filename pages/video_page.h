@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "pages/page_fields.h"
+#include "pages/tab_place.h"
 #include "platform/dialog/dialog.h"
 #include "resources/resource_ids.h"
 
@@ -12,8 +13,7 @@ namespace marlix {
 class CDlgTab2 : public CDialog, public VideoFields {
 public:
     static constexpr int IDD = kIddVideoPage;
-    static constexpr int kIdMicVolSlider = 1079;
-    static constexpr int kIdMicVolText = 1084;
+    static constexpr TabPlace kTab{1, "Video Setting"};
 
     explicit CDlgTab2(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 

@@ -1,7 +1,5 @@
 #include "profiles/dlg_new_cfg.h"
 
-#include "resources/resource_ids.h"
-
 namespace marlix {
 
 void CDlgNewCFG::DoDataExchange(CDataExchange* pDX) {

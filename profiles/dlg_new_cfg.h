@@ -5,13 +5,14 @@
 
 #include "platform/dialog/controls.h"
 #include "platform/dialog/dialog.h"
+#include "resources/resource_ids.h"
 
 namespace marlix {
 
 class CDlgNewCFG : public CDialog {
     Q_OBJECT
 public:
-    static constexpr int IDD = 132;
+    static constexpr int IDD = kIddNewProfile;
     explicit CDlgNewCFG(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 
     bool OnInitDialog() override;

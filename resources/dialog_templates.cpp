@@ -2,9 +2,10 @@
 // and which radio buttons form a group, so it is kept exactly as the layouts were drawn, IDs out
 // of order included. Where a layout gave only a control's corner, its size is chosen to fit the
 // caption at the template's font without reaching the next control.
+//
+// Captions are kept letter for letter as users know them from the camera's manual and earlier
+// versions; those that look like typos are marked "as shipped" so that nobody corrects them.
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 
 #include "platform/dialog/dialog_template.h"
 #include "resources/resource_ids.h"
@@ -44,7 +45,7 @@ constexpr ControlTemplate Check(int id, std::string_view caption, DlgRect rect,
 constexpr unsigned kPageStyle = kDsChild;
 constexpr unsigned kPopupStyle = kDsCaption | kDsSysMenu | kDsModalFrame;
 
-// ---- About box (100) ---------------------------------------------------------------------------
+// ---- About box ---------------------------------------------------------------------------------
 
 constexpr std::array kAboutControls = {
     ControlTemplate{
@@ -62,7 +63,7 @@ constexpr std::array kAboutControls = {
     ControlTemplate{ControlKind::DefPushButton, kIdOk, "OK", {113, 41, 50, 14}, kGroup | kTab},
 };
 
-// ---- Main window (102) ----------------------------------------------------------------------
+// ---- Main window -------------------------------------------------------------------------------
 
 constexpr std::array kMainControls = {
     ControlTemplate{ControlKind::DefPushButton, kIdOk, "OK", {209, 429, 50, 14}, kTabStop},
@@ -80,114 +81,115 @@ constexpr std::array kMainControls = {
         ControlKind::StaticBitmap, kIdStatic, {}, {382, 81, 269, 27}, kVisible, kIdbBanner},
 };
 
-// ---- Mode page (129) ------------------------------------------------------------------------
+// ---- Mode page ---------------------------------------------------------------------------------
 
 constexpr std::array kModeControls = {
-    FirstRadio(1007, "2304x1296P 30", {15, 31, 95, 10}),
-    Radio(1008, "1920x1080P 60", {15, 47, 95, 10}),
-    Radio(1009, "1920x1080P 30", {15, 63, 95, 10}),
-    Radio(1042, "1600x1200P 60", {15, 79, 95, 10}),
-    Radio(1043, "1600x1200P 30", {15, 94, 95, 10}),
-    FirstRadio(1010, "1280x720 120", {117, 31, 88, 10}),
-    Radio(1013, "1280x720P 60", {117, 47, 88, 10}),
-    Radio(1014, "1280x720P 30", {117, 63, 88, 10}),
-    FirstRadio(1016, "16M（4608x3456  4：3）", {211, 31, 150, 10}),
-    Radio(1017, "12M（4000x3000  4：3）", {211, 47, 150, 10}),
-    Radio(1018, "8M（3264x2448  4：3）", {211, 63, 150, 10}),
-    Radio(1019, "5M（2560x1920  4：3）", {211, 79, 150, 10}),
-    Heading(1011, "Mode 1", {15, 15, 60, 8}),
-    Heading(1012, "Mode 2", {117, 15, 60, 8}),
-    Heading(1015, "Mode 3", {211, 15, 60, 8}),
+    FirstRadio(kIdcMode1Buttons[0], "2304x1296P 30", {15, 31, 95, 10}),
+    Radio(kIdcMode1Buttons[1], "1920x1080P 60", {15, 47, 95, 10}),
+    Radio(kIdcMode1Buttons[2], "1920x1080P 30", {15, 63, 95, 10}),
+    Radio(kIdcMode1Buttons[3], "1600x1200P 60", {15, 79, 95, 10}),
+    Radio(kIdcMode1Buttons[4], "1600x1200P 30", {15, 94, 95, 10}),
+    FirstRadio(kIdcMode2Buttons[0], "1280x720 120", {117, 31, 88, 10}),  // no "P", as shipped
+    Radio(kIdcMode2Buttons[1], "1280x720P 60", {117, 47, 88, 10}),
+    Radio(kIdcMode2Buttons[2], "1280x720P 30", {117, 63, 88, 10}),
+    // Full-width brackets and colon, two spaces: as shipped.
+    FirstRadio(kIdcMode3Buttons[0], "16M（4608x3456  4：3）", {211, 31, 150, 10}),
+    Radio(kIdcMode3Buttons[1], "12M（4000x3000  4：3）", {211, 47, 150, 10}),
+    Radio(kIdcMode3Buttons[2], "8M（3264x2448  4：3）", {211, 63, 150, 10}),
+    Radio(kIdcMode3Buttons[3], "5M（2560x1920  4：3）", {211, 79, 150, 10}),
+    Heading(kIdcMode1Heading, "Mode 1", {15, 15, 60, 8}),
+    Heading(kIdcMode2Heading, "Mode 2", {117, 15, 60, 8}),
+    Heading(kIdcMode3Heading, "Mode 3", {211, 15, 60, 8}),
 };
 
-// ---- Video page (130) -----------------------------------------------------------------------
+// ---- Video page --------------------------------------------------------------------------------
 
 constexpr std::array kVideoControls = {
-    FirstRadio(1012, "SFine", {22, 33, 50, 10}),
-    Radio(1013, "Fine", {77, 33, 50, 10}),
-    Radio(1014, "Normal", {133, 33, 50, 10}),
-    FirstRadio(1015, "Wide", {21, 72, 50, 10}),
-    Radio(1016, "Normal", {77, 72, 50, 10}),
-    Radio(1017, "Narrow", {133, 72, 50, 10}),
-    FirstRadio(1018, "OFF", {21, 111, 50, 10}),
-    Radio(1019, "1 Seconds", {77, 111, 54, 10}),
-    Radio(1020, "2 Seconds", {133, 111, 52, 10}),
-    Radio(1021, "5 Seconds", {186, 111, 56, 10}),
-    Radio(1022, "10 Seconds", {21, 128, 56, 10}),
-    Radio(1023, "30 Seconds", {77, 128, 56, 10}),
-    Radio(1024, "60 Seconds", {133, 128, 56, 10}),
-    FirstRadio(1027, "OFF", {20, 172, 50, 10}),
-    Radio(1028, "Time", {77, 172, 50, 10}),
-    Radio(1029, "Date", {131, 172, 48, 10}),
-    Radio(1031, "Date& and Time", {182, 172, 72, 10}),
-    Heading(1041, "Video Quality", {23, 18, 70, 8}),
-    Heading(1034, "Fov", {23, 56, 40, 8}),
-    Heading(1033, "Timelapse", {21, 95, 60, 8}),
-    Heading(1032, "Video Stamp", {21, 156, 60, 8}),
-    Line(1025, {21, 50, 277, 1}),
-    Line(1026, {21, 88, 277, 1}),
-    Line(1030, {19, 150, 277, 1}),
-    Line(1035, {20, 188, 277, 1}),
-    Line(1037, {21, 225, 277, 1}),
-    Line(1036, {354, 49, 275, 2}),
-    Heading(1085, "Auto Record", {22, 194, 60, 8}),
-    FirstRadio(1042, "OFF", {20, 209, 50, 10}),
-    Radio(1043, "ON", {77, 209, 50, 10}),
-    Heading(1087, "Loop Record", {22, 233, 60, 8}),
-    FirstRadio(1044, "OFF", {20, 249, 50, 10}),
-    Radio(1086, "2 Min", {77, 249, 48, 10}),
-    Radio(1088, "3 Min", {128, 249, 50, 10}),
-    Radio(1089, "5 Min", {183, 249, 50, 10}),
+    FirstRadio(kIdcVideoQualityButtons[0], "SFine", {22, 33, 50, 10}),
+    Radio(kIdcVideoQualityButtons[1], "Fine", {77, 33, 50, 10}),
+    Radio(kIdcVideoQualityButtons[2], "Normal", {133, 33, 50, 10}),
+    FirstRadio(kIdcFovButtons[0], "Wide", {21, 72, 50, 10}),
+    Radio(kIdcFovButtons[1], "Normal", {77, 72, 50, 10}),
+    Radio(kIdcFovButtons[2], "Narrow", {133, 72, 50, 10}),
+    FirstRadio(kIdcTimelapseButtons[0], "OFF", {21, 111, 50, 10}),
+    Radio(kIdcTimelapseButtons[1], "1 Seconds", {77, 111, 54, 10}),  // as shipped
+    Radio(kIdcTimelapseButtons[2], "2 Seconds", {133, 111, 52, 10}),
+    Radio(kIdcTimelapseButtons[3], "5 Seconds", {186, 111, 56, 10}),
+    Radio(kIdcTimelapseButtons[4], "10 Seconds", {21, 128, 56, 10}),
+    Radio(kIdcTimelapseButtons[5], "30 Seconds", {77, 128, 56, 10}),
+    Radio(kIdcTimelapseButtons[6], "60 Seconds", {133, 128, 56, 10}),
+    FirstRadio(kIdcVideoStampButtons[0], "OFF", {20, 172, 50, 10}),
+    Radio(kIdcVideoStampButtons[1], "Time", {77, 172, 50, 10}),
+    Radio(kIdcVideoStampButtons[2], "Date", {131, 172, 48, 10}),
+    Radio(kIdcVideoStampButtons[3], "Date& and Time", {182, 172, 72, 10}),  // as shipped
+    Heading(kIdcVideoQualityHeading, "Video Quality", {23, 18, 70, 8}),
+    Heading(kIdcFovHeading, "Fov", {23, 56, 40, 8}),  // as shipped
+    Heading(kIdcTimelapseHeading, "Timelapse", {21, 95, 60, 8}),
+    Heading(kIdcVideoStampHeading, "Video Stamp", {21, 156, 60, 8}),
+    Line(kIdcVideoLines[0], {21, 50, 277, 1}),
+    Line(kIdcVideoLines[1], {21, 88, 277, 1}),
+    Line(kIdcVideoLines[2], {19, 150, 277, 1}),
+    Line(kIdcVideoLines[3], {20, 188, 277, 1}),
+    Line(kIdcVideoLines[4], {21, 225, 277, 1}),
+    Line(kIdcVideoLines[5], {354, 49, 275, 2}),
+    Heading(kIdcAutoRecHeading, "Auto Record", {22, 194, 60, 8}),
+    FirstRadio(kIdcAutoRecButtons[0], "OFF", {20, 209, 50, 10}),
+    Radio(kIdcAutoRecButtons[1], "ON", {77, 209, 50, 10}),
+    Heading(kIdcLoopRecHeading, "Loop Record", {22, 233, 60, 8}),
+    FirstRadio(kIdcLoopRecButtons[0], "OFF", {20, 249, 50, 10}),
+    Radio(kIdcLoopRecButtons[1], "2 Min", {77, 249, 48, 10}),
+    Radio(kIdcLoopRecButtons[2], "3 Min", {128, 249, 50, 10}),
+    Radio(kIdcLoopRecButtons[3], "5 Min", {183, 249, 50, 10}),
     Heading(kIdStatic, "Record Beep", {355, 18, 60, 8}),
-    FirstRadio(1103, "OFF", {355, 33, 50, 10}),
-    Radio(1104, "5 Min", {410, 33, 50, 10}),
-    Radio(1105, "10 Min", {474, 33, 50, 10}),
-    Radio(1106, "15 Min", {540, 33, 50, 10}),
-    Heading(1080, "Microphone Volume", {355, 56, 80, 8}),
-    Slider(1079, {388, 69, 221, 28}),
-    Label(1081, "Mute", {364, 77, 22, 8}),
-    Label(1082, "100%", {607, 77, 26, 8}),
-    Label(1084, "volume", {485, 100, 30, 16}),
+    FirstRadio(kIdcRecBeepButtons[0], "OFF", {355, 33, 50, 10}),
+    Radio(kIdcRecBeepButtons[1], "5 Min", {410, 33, 50, 10}),
+    Radio(kIdcRecBeepButtons[2], "10 Min", {474, 33, 50, 10}),
+    Radio(kIdcRecBeepButtons[3], "15 Min", {540, 33, 50, 10}),
+    Heading(kIdcMicVolHeading, "Microphone Volume", {355, 56, 80, 8}),
+    Slider(kIdcMicVolSlider, {388, 69, 221, 28}),
+    Label(kIdcMicVolMinLabel, "Mute", {364, 77, 22, 8}),
+    Label(kIdcMicVolMaxLabel, "100%", {607, 77, 26, 8}),
+    Label(kIdcMicVolText, "volume", {485, 100, 30, 16}),  // replaced by the value when drawn
 };
 
-// ---- Image page (131) -----------------------------------------------------------------------
+// ---- Image page --------------------------------------------------------------------------------
 
 constexpr std::array kImageControls = {
-    Heading(1045, "Meter", {15, 18, 50, 8}),
-    FirstRadio(1042, "Spot", {15, 33, 50, 10}),
-    Radio(1043, "Multi", {70, 33, 50, 10}),
-    Radio(1044, "Center", {126, 33, 50, 10}),
-    Heading(1046, "ISO", {15, 52, 40, 8}),
-    FirstRadio(1047, "Auto", {15, 68, 50, 10}),
-    Radio(1048, "100", {70, 68, 50, 10}),
-    Radio(1049, "200", {126, 68, 50, 10}),
-    Radio(1050, "400", {181, 68, 48, 10}),
-    Radio(1051, "800", {233, 68, 48, 10}),
-    Radio(1052, "1600", {284, 68, 50, 10}),
-    Heading(1053, "White Balance", {15, 87, 70, 8}),
-    FirstRadio(1054, "Auto", {15, 103, 50, 10}),
-    Radio(1056, "Sunny", {69, 103, 60, 10}),
-    Radio(1055, "Cloudy", {135, 103, 45, 10}),
-    Radio(1057, "Incandescent", {182, 103, 70, 10}),
-    Heading(1060, "EV", {15, 125, 30, 8}),
-    Slider(1058, {24, 135, 323, 39}),
+    Heading(kIdcMeterHeading, "Meter", {15, 18, 50, 8}),
+    FirstRadio(kIdcMeterButtons[0], "Spot", {15, 33, 50, 10}),
+    Radio(kIdcMeterButtons[1], "Multi", {70, 33, 50, 10}),
+    Radio(kIdcMeterButtons[2], "Center", {126, 33, 50, 10}),
+    Heading(kIdcIsoHeading, "ISO", {15, 52, 40, 8}),
+    FirstRadio(kIdcIsoButtons[0], "Auto", {15, 68, 50, 10}),
+    Radio(kIdcIsoButtons[1], "100", {70, 68, 50, 10}),
+    Radio(kIdcIsoButtons[2], "200", {126, 68, 50, 10}),
+    Radio(kIdcIsoButtons[3], "400", {181, 68, 48, 10}),
+    Radio(kIdcIsoButtons[4], "800", {233, 68, 48, 10}),
+    Radio(kIdcIsoButtons[5], "1600", {284, 68, 50, 10}),
+    Heading(kIdcWbHeading, "White Balance", {15, 87, 70, 8}),
+    FirstRadio(kIdcWbButtons[0], "Auto", {15, 103, 50, 10}),
+    Radio(kIdcWbButtons[1], "Sunny", {69, 103, 60, 10}),
+    Radio(kIdcWbButtons[2], "Cloudy", {135, 103, 45, 10}),
+    Radio(kIdcWbButtons[3], "Incandescent", {182, 103, 70, 10}),
+    Heading(kIdcEvHeading, "EV", {15, 125, 30, 8}),
+    Slider(kIdcEvSlider, {24, 135, 323, 39}),
     Label(kIdStatic, "-", {19, 142, 5, 8}),
     Label(kIdStatic, "+", {352, 142, 8, 8}),
     Label(kIdStatic, "-2.0", {13, 165, 15, 8}),
     Label(kIdStatic, "+2.0", {347, 165, 20, 8}),
-    Label(1059, "ev", {182, 178, 22, 8}),
+    Label(kIdcEvText, "ev", {182, 178, 22, 8}),
     Line(kIdStatic, {7, 46, 370, 1}),
     Line(kIdStatic, {7, 81, 370, 1}),
     Line(kIdStatic, {7, 116, 370, 1}),
     Line(kIdStatic, {7, 199, 370, 1}),
-    Heading(1110, "Sharpness", {15, 205, 50, 8}),
-    Slider(1109, {24, 223, 323, 24}),
+    Heading(kIdcSharpnessHeading, "Sharpness", {15, 205, 50, 8}),
+    Slider(kIdcSharpnessSlider, {24, 223, 323, 24}),
     Label(kIdStatic, "Soft", {13, 231, 15, 8}),
     Label(kIdStatic, "Hard", {348, 231, 20, 8}),
-    Label(1111, "sharpness", {183, 250, 34, 8}),
+    Label(kIdcSharpnessText, "sharpness", {183, 250, 34, 8}),
 };
 
-// ---- New Profile dialog (132) ---------------------------------------------------------------
+// ---- New Profile dialog ------------------------------------------------------------------------
 
 constexpr std::array kNewProfileControls = {
     ControlTemplate{ControlKind::DefPushButton, kIdOk, "确定", {28, 51, 50, 14}, kGroup | kTab},
@@ -195,79 +197,79 @@ constexpr std::array kNewProfileControls = {
     ControlTemplate{ControlKind::Edit, kIdcProfileName, {}, {15, 25, 162, 14}, kTab},
 };
 
-// ---- Photo page (133) -----------------------------------------------------------------------
+// ---- Photo page --------------------------------------------------------------------------------
 
 constexpr std::array kPhotoControls = {
-    FirstRadio(1036, "SFine", {20, 32, 42, 10}),
-    Radio(1037, "Fine", {65, 32, 44, 10}),
-    Radio(1038, "Normal", {112, 32, 50, 10}),
-    FirstRadio(1043, "OFF", {19, 73, 44, 10}),
+    FirstRadio(kIdcPhotoQualityButtons[0], "SFine", {20, 32, 42, 10}),
+    Radio(kIdcPhotoQualityButtons[1], "Fine", {65, 32, 44, 10}),
+    Radio(kIdcPhotoQualityButtons[2], "Normal", {112, 32, 50, 10}),
+    FirstRadio(kIdcAutoShootButtons[0], "OFF", {19, 73, 44, 10}),
     // No tab stop and no group start on these two: they still belong to the group above.
-    Radio(1107, "1 Second", {65, 73, 54, 10}, kVisible),
-    Radio(1108, "2 Seconds", {121, 73, 60, 10}, kVisible),
-    Radio(1044, "3 Seconds", {185, 73, 60, 10}),
-    Radio(1045, "5 Seconds", {19, 90, 60, 10}),
-    Radio(1046, "10 Seconds", {81, 90, 64, 10}),
-    Radio(1047, "30 Seconds", {150, 90, 66, 10}),
-    Radio(1048, "60 Seconds", {222, 90, 66, 10}),
-    FirstRadio(1052, "OFF", {17, 133, 50, 10}),
-    Radio(1053, "Time", {73, 133, 50, 10}),
-    Radio(1054, "Date", {129, 133, 48, 10}),
-    Radio(1055, "Date& and Time", {179, 133, 75, 10}),
-    FirstRadio(1090, "OFF", {17, 183, 50, 10}),
-    Radio(1091, "3 P", {73, 183, 50, 10}),
-    Radio(1089, "5 P", {129, 183, 48, 10}),
-    Radio(1092, "10 P", {179, 183, 50, 10}),
-    Radio(1093, "20 P", {237, 183, 50, 10}, kTabStop),  // never shown
-    Heading(1094, "Burst", {19, 160, 40, 8}),
-    Heading(1040, "Photo Quality", {21, 17, 60, 8}),
-    Heading(1042, "Auto Shoot", {21, 57, 60, 8}),
-    Heading(1051, "Photo Stamp", {19, 117, 60, 8}),
-    Line(1039, {19, 49, 425, 1}),
-    Line(1050, {19, 109, 423, 1}),
-    Line(1056, {19, 151, 423, 1}),
+    Radio(kIdcAutoShootButtons[1], "1 Second", {65, 73, 54, 10}, kVisible),
+    Radio(kIdcAutoShootButtons[2], "2 Seconds", {121, 73, 60, 10}, kVisible),
+    Radio(kIdcAutoShootButtons[3], "3 Seconds", {185, 73, 60, 10}),
+    Radio(kIdcAutoShootButtons[4], "5 Seconds", {19, 90, 60, 10}),
+    Radio(kIdcAutoShootButtons[5], "10 Seconds", {81, 90, 64, 10}),
+    Radio(kIdcAutoShootButtons[6], "30 Seconds", {150, 90, 66, 10}),
+    Radio(kIdcAutoShootButtons[7], "60 Seconds", {222, 90, 66, 10}),
+    FirstRadio(kIdcPhotoStampButtons[0], "OFF", {17, 133, 50, 10}),
+    Radio(kIdcPhotoStampButtons[1], "Time", {73, 133, 50, 10}),
+    Radio(kIdcPhotoStampButtons[2], "Date", {129, 133, 48, 10}),
+    Radio(kIdcPhotoStampButtons[3], "Date& and Time", {179, 133, 75, 10}),  // as shipped
+    FirstRadio(kIdcPhotoBurstButtons[0], "OFF", {17, 183, 50, 10}),
+    Radio(kIdcPhotoBurstButtons[1], "3 P", {73, 183, 50, 10}),
+    Radio(kIdcPhotoBurstButtons[2], "5 P", {129, 183, 48, 10}),
+    Radio(kIdcPhotoBurstButtons[3], "10 P", {179, 183, 50, 10}),
+    Radio(kIdcPhotoBurstButtons[4], "20 P", {237, 183, 50, 10}, kTabStop),  // never shown
+    Heading(kIdcPhotoBurstHeading, "Burst", {19, 160, 40, 8}),
+    Heading(kIdcPhotoQualityHeading, "Photo Quality", {21, 17, 60, 8}),
+    Heading(kIdcAutoShootHeading, "Auto Shoot", {21, 57, 60, 8}),
+    Heading(kIdcPhotoStampHeading, "Photo Stamp", {19, 117, 60, 8}),
+    Line(kIdcPhotoLines[0], {19, 49, 425, 1}),
+    Line(kIdcPhotoLines[1], {19, 109, 423, 1}),
+    Line(kIdcPhotoLines[2], {19, 151, 423, 1}),
 };
 
-// ---- System page (134) ----------------------------------------------------------------------
+// ---- System page -------------------------------------------------------------------------------
 
 constexpr std::array kSystemControls = {
-    // The two check boxes are a few units wider than drawn originally (77 and 65): at our
+    // The two check boxes are a few units wider than first drawn (77 and 65): at our
     // metric-compatible fonts their captions would otherwise be clipped by a character.
-    Check(1061, "sync time and date", {27, 18, 80, 10}, kGroup | kTab),
-    Heading(1064, "Image Rotate", {15, 42, 60, 8}),
-    FirstRadio(1042, "Normal", {27, 57, 42, 10}),
-    Radio(1043, "Rotate 180°", {70, 57, 60, 10}),
-    Heading(1075, "TV Mode", {18, 79, 50, 8}),
-    FirstRadio(1069, "NTSC", {27, 94, 42, 10}),
-    Radio(1070, "PAL", {70, 94, 42, 10}),
-    Heading(1074, "Ligh Frequence", {19, 115, 70, 8}),
-    FirstRadio(1072, "50Hz", {27, 131, 42, 10}),
-    Radio(1073, "60Hz", {70, 131, 42, 10}),
-    Heading(1068, "Auto Shutdown", {17, 153, 70, 8}),
-    FirstRadio(1044, "OFF", {27, 168, 42, 10}),
-    Radio(1065, "3 Min", {70, 168, 50, 10}),
-    Radio(1066, "5 Min", {122, 168, 50, 10}),
-    Radio(1067, "10 Min", {178, 168, 50, 10}),
-    Heading(1083, "Date Format", {16, 196, 60, 8}),
-    FirstRadio(1076, "yyyy-MM-dd HH:mm:ss", {27, 212, 100, 10}),
+    Check(kIdcSyncClock, "sync time and date", {27, 18, 80, 10}, kGroup | kTab),
+    Heading(kIdcImageRotateHeading, "Image Rotate", {15, 42, 60, 8}),
+    FirstRadio(kIdcImageRotateButtons[0], "Normal", {27, 57, 42, 10}),
+    Radio(kIdcImageRotateButtons[1], "Rotate 180°", {70, 57, 60, 10}),
+    Heading(kIdcTvModeHeading, "TV Mode", {18, 79, 50, 8}),
+    FirstRadio(kIdcTvModeButtons[0], "NTSC", {27, 94, 42, 10}),
+    Radio(kIdcTvModeButtons[1], "PAL", {70, 94, 42, 10}),
+    Heading(kIdcLightFreqHeading, "Ligh Frequence", {19, 115, 70, 8}),  // as shipped
+    FirstRadio(kIdcLightFreqButtons[0], "50Hz", {27, 131, 42, 10}),
+    Radio(kIdcLightFreqButtons[1], "60Hz", {70, 131, 42, 10}),
+    Heading(kIdcAutoShutdownHeading, "Auto Shutdown", {17, 153, 70, 8}),
+    FirstRadio(kIdcAutoShutdownButtons[0], "OFF", {27, 168, 42, 10}),
+    Radio(kIdcAutoShutdownButtons[1], "3 Min", {70, 168, 50, 10}),
+    Radio(kIdcAutoShutdownButtons[2], "5 Min", {122, 168, 50, 10}),
+    Radio(kIdcAutoShutdownButtons[3], "10 Min", {178, 168, 50, 10}),
+    Heading(kIdcDateFmtHeading, "Date Format", {16, 196, 60, 8}),
+    FirstRadio(kIdcDateFmtButtons[0], "yyyy-MM-dd HH:mm:ss", {27, 212, 100, 10}),
     // Each caption names the order of the option at its position ("mdy", then "dmy").
-    Radio(1077, "MM-dd-yyyy HH:mm:ss", {129, 212, 120, 10}),
-    Radio(1078, "dd-MM-yyyy HH:mm:ss", {256, 213, 120, 10}),
-    Heading(1098, "OSD", {16, 240, 30, 8}),
-    FirstRadio(1096, "OFF", {27, 255, 42, 10}),
-    Radio(1097, "ON", {70, 255, 42, 10}),
+    Radio(kIdcDateFmtButtons[1], "MM-dd-yyyy HH:mm:ss", {129, 212, 120, 10}),
+    Radio(kIdcDateFmtButtons[2], "dd-MM-yyyy HH:mm:ss", {256, 213, 120, 10}),
+    Heading(kIdcOsdHeading, "OSD", {16, 240, 30, 8}),
+    FirstRadio(kIdcOsdButtons[0], "OFF", {27, 255, 42, 10}),
+    Radio(kIdcOsdButtons[1], "ON", {70, 255, 42, 10}),
     // Inside the OSD run, but not a radio button: it takes no position there.
-    Check(1099, "Format SD card", {266, 18, 70, 10}),
-    Heading(1102, "Beep", {17, 276, 30, 8}),
-    FirstRadio(1100, "OFF", {27, 291, 42, 10}),
-    Radio(1101, "ON", {70, 291, 42, 10}),
-    Line(1051, {15, 35, 423, 1}),
-    Line(1050, {15, 72, 423, 1}),
-    Line(1053, {15, 108, 423, 1}),
-    Line(1054, {15, 145, 423, 1}),
-    Line(1052, {15, 187, 423, 1}),
-    Line(1055, {15, 230, 423, 1}),
-    Line(1056, {15, 271, 423, 1}),
+    Check(kIdcFormat, "Format SD card", {266, 18, 70, 10}),
+    Heading(kIdcOpBeepHeading, "Beep", {17, 276, 30, 8}),
+    FirstRadio(kIdcOpBeepButtons[0], "OFF", {27, 291, 42, 10}),
+    Radio(kIdcOpBeepButtons[1], "ON", {70, 291, 42, 10}),
+    Line(kIdcSystemLines[0], {15, 35, 423, 1}),
+    Line(kIdcSystemLines[1], {15, 72, 423, 1}),
+    Line(kIdcSystemLines[2], {15, 108, 423, 1}),
+    Line(kIdcSystemLines[3], {15, 145, 423, 1}),
+    Line(kIdcSystemLines[4], {15, 187, 423, 1}),
+    Line(kIdcSystemLines[5], {15, 230, 423, 1}),
+    Line(kIdcSystemLines[6], {15, 271, 423, 1}),
 };
 
 constexpr std::array kTemplates = {
@@ -286,6 +288,10 @@ constexpr std::array kTemplates = {
 
 }  // namespace
 
+std::span<const DialogTemplate> DialogTemplates() {
+    return kTemplates;
+}
+
 const DialogTemplate* FindDialogTemplate(int id) {
     for (const DialogTemplate& dialogTemplate : kTemplates) {
         if (dialogTemplate.id == id) {
@@ -293,15 +299,6 @@ const DialogTemplate* FindDialogTemplate(int id) {
         }
     }
     return nullptr;
-}
-
-const DialogTemplate& GetDialogTemplate(int id) {
-    const DialogTemplate* dialogTemplate = FindDialogTemplate(id);
-    if (dialogTemplate == nullptr) {
-        std::fprintf(stderr, "marlix: no dialog template %d\n", id);
-        std::abort();
-    }
-    return *dialogTemplate;
 }
 
 }  // namespace marlix

@@ -34,11 +34,11 @@ struct IconGroup {
 
 std::optional<IconGroup> findIconGroup(int id) {
     switch (id) {
-        case kAppIconResource:
+        case kIdrMainIcon:
             return IconGroup{"app", kAppIconSizes};
-        case kAboutIconResource:
+        case kIdiAboutIcon:
             return IconGroup{"about", kAboutIconSizes};
-        case kDeviceIconResource:
+        case kIdiDeviceIcon:
             return IconGroup{"device", kDeviceIconSizes};
         default:
             return std::nullopt;
@@ -96,7 +96,7 @@ QIcon IconResource(int id) {
 }
 
 QPixmap BitmapResource(int id, qreal devicePixelRatio) {
-    if (id != kBannerBitmapResource) {
+    if (id != kIdbBanner) {
         return {};
     }
     InitMarlixResources();

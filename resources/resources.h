@@ -7,12 +7,6 @@
 
 namespace marlix {
 
-// Numbers of the program's own pictures, as the dialog templates refer to them.
-inline constexpr int kAppIconResource = kIdrMainIcon;       // window icon: 16, 32, 48, 64, 128 px
-inline constexpr int kAboutIconResource = kIdiAboutIcon;    // About box: 16, 24, 32, 48, 256 px
-inline constexpr int kDeviceIconResource = kIdiDeviceIcon;  // device list: 16, 32 px
-inline constexpr int kBannerBitmapResource = kIdbBanner;    // banner, 403 by 44 px with alpha
-
 // Registers the compiled-in pictures (":/icons/...", ":/images/..."). They live in a static
 // library, whose resource object the linker would drop unless something refers to it, so the
 // program calls this once at start. Calling it again does no harm.

@@ -1,23 +1,24 @@
-// Dialogs built from templates, with the data exchange and notification rules of the Windows
-// dialog framework, on Qt Widgets.
+// Dialogs built from templates, on Qt Widgets. The pages, the main window and the two small
+// dialogs are written in terms of this class: a template number, DoDataExchange for the fields,
+// ConnectMessageMap for the handlers.
 //
 // Usage:
 //
 //   class CDlgTab4 : public CDialog, public PhotoFields {
 //   public:
-//       static constexpr int IDD = 133;
+//       static constexpr int IDD = kIddPhotoPage;
 //       CDlgTab4() : CDialog(IDD) {}
 //   protected:
 //       void DoDataExchange(CDataExchange* pDX) override {
-//           DDX_Radio(pDX, 1036, m_photoQuality);      // group named by its first button
+//           DDX_Radio(pDX, kIdcPhotoQualityButtons[0], m_photoQuality);  // by its first button
 //       }
-//       void ConnectMessageMap() override {            // the dispatch table, in its order
-//           MapCommand(BN_CLICKED, 1090, &CDlgTab4::OnBurstClicked);
+//       void ConnectMessageMap() override {  // one call per handled notification
+//           MapCommand(BN_CLICKED, kIdcPhotoBurstButtons[0], &CDlgTab4::OnBurstClicked);
 //       }
 //   };
 //
 //   page.Create(CDlgTab4::IDD, tab.GetSafeHwnd());  // modeless child: hidden, OnInitDialog run
-//   page.MoveWindow(1, 26, w - 5, h - 30);
+//   page.MoveWindow(x, y, width, height);
 //   page.ShowWindow(SW_SHOW);
 //   page.UpdateData(true);    // controls -> fields      page.UpdateData(false): fields -> controls
 //   if (dlg.DoModal() == IDOK) { ... }               // Enter: default button, Escape: Cancel
@@ -38,14 +39,16 @@
 #include <functional>
 #include <map>
 #include <set>
-#include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "platform/dialog/control_factory.h"
 #include "platform/dialog/controls.h"
+#include "platform/dialog/data_exchange.h"
 #include "platform/dialog/dialog_font.h"
 #include "platform/dialog/dialog_template.h"
+#include "platform/dialog/notifications.h"
 
 class QButtonGroup;
 
@@ -57,47 +60,15 @@ inline constexpr int IDOK = kIdOk;
 #ifndef IDCANCEL
 inline constexpr int IDCANCEL = kIdCancel;
 #endif
-#ifndef MB_OK
-inline constexpr unsigned MB_OK = 0;
-#endif
-
-class CDialog;
-
-class CDataExchange {
-public:
-    CDataExchange(CDialog* dialog, bool saveAndValidate)
-        : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
-
-    // The control with that ID. A binding to a control that the template lacks is a programming
-    // error and ends the program with a message naming the dialog and the ID.
-    QWidget* PrepareCtrl(int id);
-
-    bool m_bSaveAndValidate;  // true: controls -> fields
-    CDialog* m_pDlgWnd;
-};
-
-// A radio group runs from its first button (which must start a group) through the following
-// controls in template order, up to the next control that starts a group. Only radio buttons
-// count: reading gives the position of the checked one or -1; writing checks the button at the
-// position and clears every other, and a value with no button clears them all.
-void DDX_Radio(CDataExchange* pDX, int firstId, int& value);
-void DDX_Check(CDataExchange* pDX, int id, int& value);   // 0 or 1
-void DDX_Slider(CDataExchange* pDX, int id, int& value);  // writing limits to the range
-void DDX_Text(CDataExchange* pDX, int id, QString& value);
-void DDX_Text(CDataExchange* pDX, int id, std::string& utf8);
-// Attaches the wrapper to the control once; later exchanges leave it alone.
-void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 
 class CDialog : public QDialog {
     Q_OBJECT
 public:
     using ModalHook = std::function<int(CDialog& dialog)>;
-    using MessageBoxHook =
-        std::function<int(const QString& text, const QString& caption, unsigned type)>;
-    using ImageLoader = std::function<QPixmap(int resource)>;
+    using MessageBoxHook = std::function<int(const QString& text, const QString& caption)>;
 
     explicit CDialog(int templateId, QWidget* parent = nullptr);
-    // A dialog on a template that is not in the program's table (tests, tools).
+    // A dialog on a template that is not in the program's table (tests).
     explicit CDialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
     ~CDialog() override;
 
@@ -116,32 +87,15 @@ public:
     virtual void OnOK();      // UpdateData(true), then EndDialog(IDOK)
     virtual void OnCancel();  // EndDialog(IDCANCEL)
 
-    // Window operations on the dialog itself, and (static) on any of its controls.
     bool ShowWindow(int cmdShow);
-    static bool ShowWindow(QWidget* window, int cmdShow) {
-        return marlix::ShowWindow(window, cmdShow);
-    }
-    bool EnableWindow(bool enable = true);
-    static bool EnableWindow(QWidget* window, bool enable) {
-        return marlix::EnableWindow(window, enable);
-    }
     void MoveWindow(int x, int y, int width, int height, bool repaint = true);
-    static void MoveWindow(QWidget* window, int x, int y, int width, int height,
-                           bool repaint = true) {
-        marlix::MoveWindow(window, x, y, width, height, repaint);
+    static bool EnableWindow(QWidget* control, bool enable) {
+        return marlix::EnableWindow(control, enable);
     }
-    void GetClientRect(QRect* rect) const;
-    void CheckDlgButton(int id, int check);
-    int IsDlgButtonChecked(int id) const;
-    void SetDlgItemText(int id, const QString& text);
-    QString GetDlgItemText(int id) const;
     // A message box owned by this dialog: OK button only, no icon. Returns IDOK.
-    int MessageBoxW(const QString& text, const QString& caption = QString(), unsigned type = MB_OK);
+    int MessageBoxW(const QString& text, const QString& caption = QString());
 
-    bool IsCreated() const { return m_built; }
     int GetTemplateId() const { return m_templateId; }
-    const DialogTemplate* GetTemplate() const { return m_template; }
-    DialogBaseUnits GetBaseUnits() const { return m_units; }
     QRect MapDialogRect(const DlgRect& rect) const { return DluToPixels(rect, m_units); }
     // The radio buttons DDX_Radio walks for the group starting at firstId, in position order;
     // empty when firstId is not a radio button that starts a group.
@@ -161,18 +115,19 @@ public:
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
-    // The dispatch table: call MapCommand / MapNotify once per entry, in the table's order.
+    // Connects the handlers: one MapCommand or MapNotify per handled notification. Where two
+    // name the same notification of the same control, the first one counts.
     virtual void ConnectMessageMap();
 
-    // WM_COMMAND entries: BN_CLICKED (buttons), LBN_SELCHANGE (list boxes).
+    // Command notifications: BN_CLICKED (buttons), LBN_SELCHANGE (list boxes).
     template <class D>
     void MapCommand(int code, int id, void (D::*handler)()) {
         static_assert(std::is_base_of_v<CDialog, D>);
         D* self = static_cast<D*>(this);
         bindCommand(code, id, [self, handler] { (self->*handler)(); });
     }
-    // WM_NOTIFY entries: NM_CUSTOMDRAW (sliders), TCN_SELCHANGE (tab controls), LVN_ITEMCHANGED
-    // (list views; the record is an NMLISTVIEW), NM_CUSTOMDRAW's an NMCUSTOMDRAW.
+    // Notifications with a record: NM_CUSTOMDRAW (sliders), TCN_SELCHANGE (tab controls),
+    // LVN_ITEMCHANGED (list views; the record is an NMLISTVIEW).
     template <class D>
     void MapNotify(int code, int id, void (D::*handler)(NMHDR*, LRESULT*)) {
         static_assert(std::is_base_of_v<CDialog, D>);
@@ -199,22 +154,26 @@ private:
         int run;  // index of the group run the control belongs to
     };
 
+    // dialog.cpp: building and ending.
     bool build(const DialogTemplate& dialogTemplate, QWidget* parent);
     void destroyControls();
-    QWidget* createControl(const ControlTemplate& control);
+    void finishInit(bool defaultFocus);
+    int indexOf(const QWidget* control) const;
+    // radio_groups.cpp: one exclusive group per run of radio buttons, and their spoken names.
     void buildRadioGroups();
     void nameRadioGroups();
     QString headingFor(std::size_t index) const;
+    // message_map.cpp: handlers connected to the controls' signals.
+    QWidget* controlToMap(int code, int id, const char* fault);
     void bindCommand(int code, int id, std::function<void()> handler);
     void bindNotify(int code, int id, std::function<void(NMHDR*, LRESULT*)> handler);
     void connectStandardButtons();
     void dispatchCommand(int id);
+    // keyboard.cpp: Enter, Escape, arrow keys and Tab.
     void pressEnter();
     bool moveInGroup(QWidget* from, bool forward);
     void collectTabTargets(QList<QWidget*>& targets) const;
     CDialog* navigationRoot();
-    int indexOf(const QWidget* control) const;
-    void finishInit(bool defaultFocus);
 
     int m_templateId;
     const DialogTemplate* m_template = nullptr;

@@ -20,8 +20,8 @@ int MulDiv(int a, int b, int c) {
 }
 
 QStringList FontFamiliesFor(std::string_view face) {
-    // Liberation Sans has the metrics of Arial, which is what these faces resolve to on the
-    // Windows versions the layouts were drawn for.
+    // Liberation Sans has the metrics of Arial, which is what these faces resolved to where the
+    // layouts were drawn.
     static constexpr std::string_view kSansFaces[] = {
         "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif", "MS Sans Serif", "Tahoma",
         "Arial",        "System",

@@ -1,6 +1,6 @@
-// Fonts and dialog units. Templates name Windows fonts and measure in dialog units; both are
-// translated here the way the Windows dialog manager does it, so that a layout drawn for Windows
-// keeps its proportions.
+// Fonts and dialog units. The layouts were drawn on Windows, so the templates name Windows fonts
+// and measure in dialog units, which scale with the font. Both are turned into installed fonts
+// and pixels here by Windows' own rules, so that every layout keeps its proportions.
 #pragma once
 
 #include <QFont>
@@ -12,7 +12,7 @@
 
 namespace marlix {
 
-// a * b / c rounded half away from zero, as the Windows MulDiv does; -1 when c is 0.
+// a * b / c rounded half away from zero (dialog units are rounded that way); -1 when c is 0.
 int MulDiv(int a, int b, int c);
 
 // The installed families that stand in for a Windows face: a metric-compatible Latin font first,
@@ -20,11 +20,11 @@ int MulDiv(int a, int b, int c);
 QStringList FontFamiliesFor(std::string_view face);
 
 // The font of a template: face mapped as above, point size at 96 DPI (an em of
-// MulDiv(points, 96, 72) pixels, what Windows makes of a negative height).
+// MulDiv(points, 96, 72) pixels, as the templates' point sizes were meant).
 QFont MakeDialogFont(std::string_view face, int pointSize);
 
-// A font whose cell (ascent plus descent) is at most cellHeight pixels, as a font created with a
-// positive height is on the platform.
+// A font whose cell (ascent plus descent) is at most cellHeight pixels: the profile list and the
+// tab headers are laid out for a cell of a given height rather than for a point size.
 QFont MakeCellHeightFont(std::string_view face, int cellHeight);
 
 // Pixels per 4 horizontal and per 8 vertical dialog units.

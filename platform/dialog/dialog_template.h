@@ -1,6 +1,7 @@
-// Dialog templates as plain data: what a resource script would hold for each dialog. The dialog
-// framework (dialog.h) creates the controls of a template in the order they stand here, which is
-// also the keyboard order and the order that radio groups are walked in.
+// Dialog templates as plain data: each dialog's caption, size, font and controls, so that a layout
+// is changed in one table (resources/dialog_templates.cpp) rather than in code. CDialog
+// (dialog.h) creates the controls of a template in the order they stand there, which is also the
+// keyboard order and the order that radio groups are walked in.
 #pragma once
 
 #include <cstdint>
@@ -60,6 +61,10 @@ struct ControlTemplate {
     int resource = 0;  // icon or bitmap number of StaticIcon / StaticBitmap
 };
 
+inline bool IsRadioButton(const ControlTemplate& control) {
+    return control.kind == ControlKind::RadioButton;
+}
+
 struct DialogTemplate {
     int id;
     std::string_view caption;
@@ -71,10 +76,9 @@ struct DialogTemplate {
     std::span<const ControlTemplate> controls;
 };
 
+// Every template of the program.
+std::span<const DialogTemplate> DialogTemplates();
 // The template with that number, or nullptr when the program has none.
 const DialogTemplate* FindDialogTemplate(int id);
-// The template with that number; asking for one that does not exist is a programming error and
-// ends the program.
-const DialogTemplate& GetDialogTemplate(int id);
 
 }  // namespace marlix

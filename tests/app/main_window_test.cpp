@@ -16,8 +16,10 @@
 #include "app/ctavrel_dlg.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
+#include "tests/support/dialog_probe.h"
 
 using namespace marlix;
+using marlix::test_support::Button;
 
 namespace {
 
@@ -58,10 +60,6 @@ QByteArray readFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
-}
-
-QAbstractButton* button(CDialog& page, int id) {
-    return qobject_cast<QAbstractButton*>(page.GetDlgItem(id));
 }
 
 }  // namespace
@@ -126,7 +124,7 @@ private:
     }
 
     void clearClockBox() {
-        auto* clock = button(m_dlg->m_systemPage, 1061);
+        auto* clock = Button(m_dlg->m_systemPage, kIdcSyncClock);
         QVERIFY(clock);
         if (clock->isChecked())
             clock->click();
@@ -141,20 +139,20 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir->path()));
         m_messages.clear();
         m_cancelNew = false;
-        CDialog::SetMessageBoxHook([this](const QString& text, const QString& caption, unsigned) {
+        CDialog::SetMessageBoxHook([this](const QString& text, const QString& caption) {
             m_messages.append({text, caption});
             return IDOK;
         });
         m_modalTemplates.clear();
         CDialog::SetModalHook([this](CDialog& dialog) {
             m_modalTemplates.append(dialog.GetTemplateId());
-            if (dialog.GetTemplateId() != 132)
+            if (dialog.GetTemplateId() != kIddNewProfile)
                 return IDCANCEL;
             if (m_cancelNew) {
                 dialog.OnCancel();
                 return IDCANCEL;
             }
-            auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(1063));
+            auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(kIdcProfileName));
             m_nameFieldFocused = edit != nullptr && dialog.focusWidget() == edit;
             if (edit)
                 edit->setText(m_typedName);
@@ -180,14 +178,14 @@ private slots:
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), 0);
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
         // The pages show the defaults: Mode 1 "1920x1080P 60" is position 1.
-        QVERIFY(button(m_dlg->m_modePage, 1008)->isChecked());
-        QVERIFY(button(m_dlg->m_systemPage, 1061)->isChecked());
+        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->isChecked());
+        QVERIFY(Button(m_dlg->m_systemPage, kIdcSyncClock)->isChecked());
         QCOMPARE(m_dlg->ReadPages(), DefaultSelections());
         // The device row of the card is listed and is the target.
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 1);
         QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 1), QString("CARD"));
         QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 2), QString("512 MB/1024 MB(0 G/1 G)"));
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 3), QString("No infomation"));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 3), QString("No infomation"));  // as shipped
         QCOMPARE(m_dlg->m_targetRoot, (m_card->path() + "/").toStdString());
         QVERIFY(m_messages.isEmpty());
     }
@@ -226,7 +224,7 @@ private slots:
     void escapeAndEnterEndTheWindowWithoutWriting() {
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
             start();
-            button(m_dlg->m_modePage, 1043)->click();  // an unsaved change
+            Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();  // an unsaved change
             const QByteArray file = readFile(cfgPath());
             m_dlg->show();
             m_dlg->m_profileList.SetFocus();
@@ -256,7 +254,7 @@ private slots:
         click(kIdcNewProfile);
         QCOMPARE(listItems(), (QStringList{"default", "Clicked"}));
 
-        button(m_dlg->m_modePage, 1042)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[3])->click();
         click(kIdcSaveProfile);
         QVERIFY(readFile(cfgPath()).contains("[profile-Clicked]\nmode_1=1600x1200p 60\n"));
 
@@ -289,7 +287,7 @@ private slots:
         QVERIFY(about);
         QCOMPARE(about->shortcut(), QKeySequence(Qt::Key_F1));
         about->trigger();
-        QCOMPARE(m_modalTemplates.count(100), 1);
+        QCOMPARE(m_modalTemplates.count(kIddAboutBox), 1);
     }
 
     void theChosenCardStaysChosen() {
@@ -327,22 +325,26 @@ private slots:
             }
         }
         QCOMPARE(m_dlg->ReadPages(), before);
+        // Every page lies inside the tab control, below its tabs.
         QRect client;
         m_dlg->m_tabCtrl.GetClientRect(&client);
+        const int tabsBottom = m_dlg->m_tabCtrl.tabControl()->tabBar()->geometry().bottom();
         for (CDialog* page : order) {
-            QCOMPARE(page->geometry(), QRect(1, 26, client.width() - 5, client.height() - 30));
+            QVERIFY(client.contains(page->geometry()));
+            QVERIFY(page->geometry().top() > tabsBottom);
         }
     }
 
     void newProfileTakesThePagesAndRefusesBadNames() {
         start();
-        button(m_dlg->m_modePage, 1043)->click();  // Mode 1 "1600x1200P 30", position 4
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[4])
+            ->click();  // Mode 1 "1600x1200P 30", position 4
         newProfile("Night");
         QCOMPARE(listItems(), (QStringList{"default", "Night"}));
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), 1);
         QVERIFY(m_nameFieldFocused);
         QVERIFY(readFile(cfgPath()).contains("[profile-Night]\nmode_1=1600x1200p 30\n"));
-        QVERIFY(button(m_dlg->m_modePage, 1043)->isChecked());  // pages unchanged
+        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->isChecked());  // pages unchanged
 
         const QByteArray file = readFile(cfgPath());
         struct Refused {
@@ -350,7 +352,7 @@ private slots:
             QString message;  // a part of what the user is told
         };
         const QList<Refused> refused = {
-            {"Night", "This name has be used !"},
+            {"Night", "This name has be used !"},  // as shipped
             {"NIGHT", "This name has be used !"},
             {"", "name"},
             {"   ", "name"},
@@ -377,13 +379,13 @@ private slots:
 
     void selectionLoadsTheProfileIntoThePages() {
         start();
-        button(m_dlg->m_modePage, 1043)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();
         newProfile("Night");
         selectProfile(0);
-        QVERIFY(button(m_dlg->m_modePage, 1008)->isChecked());
+        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->isChecked());
         QCOMPARE(m_dlg->m_modePage.m_mode1, 1);
         // Unsaved changes are dropped by a selection change; saved ones come back.
-        button(m_dlg->m_modePage, 1009)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[2])->click();
         selectProfile(1);
         QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
         selectProfile(0);
@@ -392,7 +394,7 @@ private slots:
 
     void saveWritesThePagesAndTwiceChangesNothing() {
         start();
-        button(m_dlg->m_modePage, 1009)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[2])->click();
         m_dlg->OnSaveProfile();
         const QByteArray once = readFile(cfgPath());
         QVERIFY(once.contains("mode_1=1920x1080p 30\n"));
@@ -402,11 +404,11 @@ private slots:
 
     void deleteMovesToTheNeighbourAndLoadsIt() {
         start();
-        button(m_dlg->m_modePage, 1007)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[0])->click();
         newProfile("A");
-        button(m_dlg->m_modePage, 1009)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[2])->click();
         newProfile("B");
-        button(m_dlg->m_modePage, 1042)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[3])->click();
         newProfile("C");
 
         selectProfile(2);  // B, in the middle
@@ -423,7 +425,7 @@ private slots:
         QCOMPARE(m_dlg->m_modePage.m_mode1, 0);
 
         // Saving now writes A, the profile shown.
-        button(m_dlg->m_modePage, 1008)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->click();
         m_dlg->OnSaveProfile();
         QVERIFY(readFile(cfgPath()).contains("[profile-A]\nmode_1=1920x1080p 60\n"));
     }
@@ -491,7 +493,7 @@ private slots:
         clearClockBox();
         CDlgTab4& photo = m_dlg->m_photoPage;
         // The default profile holds auto shoot "3s"; choosing burst "5 P" last wins.
-        button(photo, 1089)->click();
+        Button(photo, kIdcPhotoBurstButtons[2])->click();
         m_dlg->OnSet();
         QByteArray written = readFile(m_card->filePath("camera.conf"));
         QVERIFY(written.contains("auto_shoot=off\r\nphoto_burst=5p\r\n"));
@@ -499,12 +501,12 @@ private slots:
         m_dlg->OnSaveProfile();
         QVERIFY(readFile(cfgPath()).contains("auto_shoot=3s\nphoto_stamp=off\nphoto_burst=5p\n"));
         // Burst back off: auto shoot is written again.
-        button(photo, 1090)->click();
+        Button(photo, kIdcPhotoBurstButtons[0])->click();
         m_dlg->OnSet();
         written = readFile(m_card->filePath("camera.conf"));
         QVERIFY(written.contains("auto_shoot=3s\r\nphoto_burst=off\r\n"));
         // Auto shoot "10 Seconds" chosen last while burst holds "3p" (loaded, not clicked).
-        button(photo, 1046)->click();
+        Button(photo, kIdcAutoShootButtons[5])->click();
         photo.m_photoBurst = 1;
         photo.UpdateData(false);
         m_dlg->OnSet();
