@@ -1,18 +1,15 @@
 #include "pages/image_page.h"
 
 #include "pages/page_logic.h"
+#include "pages/setting_exchange.h"
 
 namespace marlix {
 
 void CDlgTab3::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Radio(pDX, kIdcMeterButtons[0], m_meter);
-    DDX_Radio(pDX, kIdcIsoButtons[0], m_iso);
-    DDX_Radio(pDX, kIdcWbButtons[0], m_wb);
+    DDX_Settings(pDX, static_cast<ImageFields&>(*this));
     DDX_Control(pDX, kIdcEvSlider, m_evSlider);
     DDX_Text(pDX, kIdcEvText, m_evText);
-    DDX_Slider(pDX, kIdcEvSlider, m_ev);
-    DDX_Slider(pDX, kIdcSharpnessSlider, m_sharpness);
     DDX_Control(pDX, kIdcSharpnessSlider, m_sharpnessSlider);
     DDX_Text(pDX, kIdcSharpnessText, m_sharpnessText);
 }

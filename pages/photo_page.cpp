@@ -1,15 +1,13 @@
 #include "pages/photo_page.h"
 
 #include "pages/page_logic.h"
+#include "pages/setting_exchange.h"
 
 namespace marlix {
 
 void CDlgTab4::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Radio(pDX, kIdcPhotoQualityButtons[0], m_photoQuality);
-    DDX_Radio(pDX, kIdcAutoShootButtons[0], m_autoShoot);
-    DDX_Radio(pDX, kIdcPhotoStampButtons[0], m_photoStamp);
-    DDX_Radio(pDX, kIdcPhotoBurstButtons[0], m_photoBurst);
+    DDX_Settings(pDX, static_cast<PhotoFields&>(*this));
 }
 
 void CDlgTab4::ConnectMessageMap() {

@@ -1,21 +1,15 @@
 #include "pages/video_page.h"
 
 #include "pages/page_logic.h"
+#include "pages/setting_exchange.h"
 
 namespace marlix {
 
 void CDlgTab2::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Radio(pDX, kIdcVideoQualityButtons[0], m_videoQuality);
-    DDX_Radio(pDX, kIdcFovButtons[0], m_fov);
-    DDX_Radio(pDX, kIdcTimelapseButtons[0], m_timelapse);
-    DDX_Radio(pDX, kIdcVideoStampButtons[0], m_videoStamp);
-    DDX_Slider(pDX, kIdcMicVolSlider, m_micVol);
+    DDX_Settings(pDX, static_cast<VideoFields&>(*this));
     DDX_Control(pDX, kIdcMicVolSlider, m_micVolSlider);
     DDX_Text(pDX, kIdcMicVolText, m_micVolText);
-    DDX_Radio(pDX, kIdcAutoRecButtons[0], m_autoRec);
-    DDX_Radio(pDX, kIdcLoopRecButtons[0], m_loopRec);
-    DDX_Radio(pDX, kIdcRecBeepButtons[0], m_recBeep);
 }
 
 void CDlgTab2::ConnectMessageMap() {

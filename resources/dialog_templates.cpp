@@ -3,12 +3,16 @@
 // of order included. Where a layout gave only a control's corner, its size is chosen to fit the
 // caption at the template's font without reaching the next control.
 //
-// Captions are kept letter for letter as users know them from the camera's manual and earlier
-// versions; those that look like typos are marked "as shipped" so that nobody corrects them.
+// Captions are kept letter for letter as users know them; those that look like typos are marked
+// "as shipped" so that nobody corrects them.
+//
+// A control that shows a setting names it (the first button of its group, its check box or
+// slider): that is all a page needs to exchange the setting with its field.
 #include <array>
 
 #include "platform/dialog/dialog_template.h"
 #include "resources/resource_ids.h"
+#include "schema/setting_rows.h"
 
 namespace marlix {
 
@@ -20,9 +24,14 @@ constexpr ControlTemplate Radio(int id, std::string_view caption, DlgRect rect,
                                 unsigned style = kTab) {
     return ControlTemplate{ControlKind::RadioButton, id, caption, rect, style};
 }
-// First button of a radio group.
-constexpr ControlTemplate FirstRadio(int id, std::string_view caption, DlgRect rect) {
-    return Radio(id, caption, rect, kGroup | kTab);
+constexpr int Shows(Setting setting) {
+    return static_cast<int>(setting);
+}
+// First button of the radio group of a setting.
+constexpr ControlTemplate FirstRadio(int id, std::string_view caption, DlgRect rect,
+                                     Setting setting) {
+    return ControlTemplate{
+        ControlKind::RadioButton, id, caption, rect, kGroup | kTab, 0, Shows(setting)};
 }
 // Group heading: a static text that also closes the group before it.
 constexpr ControlTemplate Heading(int id, std::string_view caption, DlgRect rect) {
@@ -34,12 +43,12 @@ constexpr ControlTemplate Label(int id, std::string_view caption, DlgRect rect) 
 constexpr ControlTemplate Line(int id, DlgRect rect) {
     return ControlTemplate{ControlKind::EtchedHorz, id, {}, rect, kVisible};
 }
-constexpr ControlTemplate Slider(int id, DlgRect rect) {
-    return ControlTemplate{ControlKind::Slider, id, {}, rect, kTab};
+constexpr ControlTemplate Slider(int id, DlgRect rect, Setting setting) {
+    return ControlTemplate{ControlKind::Slider, id, {}, rect, kTab, 0, Shows(setting)};
 }
-constexpr ControlTemplate Check(int id, std::string_view caption, DlgRect rect,
+constexpr ControlTemplate Check(int id, std::string_view caption, DlgRect rect, Setting setting,
                                 unsigned style = kTab) {
-    return ControlTemplate{ControlKind::CheckBox, id, caption, rect, style};
+    return ControlTemplate{ControlKind::CheckBox, id, caption, rect, style, 0, Shows(setting)};
 }
 
 constexpr unsigned kPageStyle = kDsChild;
@@ -84,16 +93,17 @@ constexpr std::array kMainControls = {
 // ---- Mode page ---------------------------------------------------------------------------------
 
 constexpr std::array kModeControls = {
-    FirstRadio(kIdcMode1Buttons[0], "2304x1296P 30", {15, 31, 95, 10}),
+    FirstRadio(kIdcMode1Buttons[0], "2304x1296P 30", {15, 31, 95, 10}, Setting::Mode1),
     Radio(kIdcMode1Buttons[1], "1920x1080P 60", {15, 47, 95, 10}),
     Radio(kIdcMode1Buttons[2], "1920x1080P 30", {15, 63, 95, 10}),
     Radio(kIdcMode1Buttons[3], "1600x1200P 60", {15, 79, 95, 10}),
     Radio(kIdcMode1Buttons[4], "1600x1200P 30", {15, 94, 95, 10}),
-    FirstRadio(kIdcMode2Buttons[0], "1280x720 120", {117, 31, 88, 10}),  // no "P", as shipped
+    FirstRadio(kIdcMode2Buttons[0], "1280x720 120", {117, 31, 88, 10},
+               Setting::Mode2),  // no "P", as shipped
     Radio(kIdcMode2Buttons[1], "1280x720P 60", {117, 47, 88, 10}),
     Radio(kIdcMode2Buttons[2], "1280x720P 30", {117, 63, 88, 10}),
     // Full-width brackets and colon, two spaces: as shipped.
-    FirstRadio(kIdcMode3Buttons[0], "16M（4608x3456  4：3）", {211, 31, 150, 10}),
+    FirstRadio(kIdcMode3Buttons[0], "16M（4608x3456  4：3）", {211, 31, 150, 10}, Setting::Mode3),
     Radio(kIdcMode3Buttons[1], "12M（4000x3000  4：3）", {211, 47, 150, 10}),
     Radio(kIdcMode3Buttons[2], "8M（3264x2448  4：3）", {211, 63, 150, 10}),
     Radio(kIdcMode3Buttons[3], "5M（2560x1920  4：3）", {211, 79, 150, 10}),
@@ -105,20 +115,20 @@ constexpr std::array kModeControls = {
 // ---- Video page --------------------------------------------------------------------------------
 
 constexpr std::array kVideoControls = {
-    FirstRadio(kIdcVideoQualityButtons[0], "SFine", {22, 33, 50, 10}),
+    FirstRadio(kIdcVideoQualityButtons[0], "SFine", {22, 33, 50, 10}, Setting::VideoQuality),
     Radio(kIdcVideoQualityButtons[1], "Fine", {77, 33, 50, 10}),
     Radio(kIdcVideoQualityButtons[2], "Normal", {133, 33, 50, 10}),
-    FirstRadio(kIdcFovButtons[0], "Wide", {21, 72, 50, 10}),
+    FirstRadio(kIdcFovButtons[0], "Wide", {21, 72, 50, 10}, Setting::Fov),
     Radio(kIdcFovButtons[1], "Normal", {77, 72, 50, 10}),
     Radio(kIdcFovButtons[2], "Narrow", {133, 72, 50, 10}),
-    FirstRadio(kIdcTimelapseButtons[0], "OFF", {21, 111, 50, 10}),
+    FirstRadio(kIdcTimelapseButtons[0], "OFF", {21, 111, 50, 10}, Setting::Timelapse),
     Radio(kIdcTimelapseButtons[1], "1 Seconds", {77, 111, 54, 10}),  // as shipped
     Radio(kIdcTimelapseButtons[2], "2 Seconds", {133, 111, 52, 10}),
     Radio(kIdcTimelapseButtons[3], "5 Seconds", {186, 111, 56, 10}),
     Radio(kIdcTimelapseButtons[4], "10 Seconds", {21, 128, 56, 10}),
     Radio(kIdcTimelapseButtons[5], "30 Seconds", {77, 128, 56, 10}),
     Radio(kIdcTimelapseButtons[6], "60 Seconds", {133, 128, 56, 10}),
-    FirstRadio(kIdcVideoStampButtons[0], "OFF", {20, 172, 50, 10}),
+    FirstRadio(kIdcVideoStampButtons[0], "OFF", {20, 172, 50, 10}, Setting::VideoStamp),
     Radio(kIdcVideoStampButtons[1], "Time", {77, 172, 50, 10}),
     Radio(kIdcVideoStampButtons[2], "Date", {131, 172, 48, 10}),
     Radio(kIdcVideoStampButtons[3], "Date& and Time", {182, 172, 72, 10}),  // as shipped
@@ -133,20 +143,20 @@ constexpr std::array kVideoControls = {
     Line(kIdcVideoLines[4], {21, 225, 277, 1}),
     Line(kIdcVideoLines[5], {354, 49, 275, 2}),
     Heading(kIdcAutoRecHeading, "Auto Record", {22, 194, 60, 8}),
-    FirstRadio(kIdcAutoRecButtons[0], "OFF", {20, 209, 50, 10}),
+    FirstRadio(kIdcAutoRecButtons[0], "OFF", {20, 209, 50, 10}, Setting::AutoRec),
     Radio(kIdcAutoRecButtons[1], "ON", {77, 209, 50, 10}),
     Heading(kIdcLoopRecHeading, "Loop Record", {22, 233, 60, 8}),
-    FirstRadio(kIdcLoopRecButtons[0], "OFF", {20, 249, 50, 10}),
+    FirstRadio(kIdcLoopRecButtons[0], "OFF", {20, 249, 50, 10}, Setting::LoopRec),
     Radio(kIdcLoopRecButtons[1], "2 Min", {77, 249, 48, 10}),
     Radio(kIdcLoopRecButtons[2], "3 Min", {128, 249, 50, 10}),
     Radio(kIdcLoopRecButtons[3], "5 Min", {183, 249, 50, 10}),
     Heading(kIdStatic, "Record Beep", {355, 18, 60, 8}),
-    FirstRadio(kIdcRecBeepButtons[0], "OFF", {355, 33, 50, 10}),
+    FirstRadio(kIdcRecBeepButtons[0], "OFF", {355, 33, 50, 10}, Setting::RecBeep),
     Radio(kIdcRecBeepButtons[1], "5 Min", {410, 33, 50, 10}),
     Radio(kIdcRecBeepButtons[2], "10 Min", {474, 33, 50, 10}),
     Radio(kIdcRecBeepButtons[3], "15 Min", {540, 33, 50, 10}),
     Heading(kIdcMicVolHeading, "Microphone Volume", {355, 56, 80, 8}),
-    Slider(kIdcMicVolSlider, {388, 69, 221, 28}),
+    Slider(kIdcMicVolSlider, {388, 69, 221, 28}, Setting::MicVol),
     Label(kIdcMicVolMinLabel, "Mute", {364, 77, 22, 8}),
     Label(kIdcMicVolMaxLabel, "100%", {607, 77, 26, 8}),
     Label(kIdcMicVolText, "volume", {485, 100, 30, 16}),  // replaced by the value when drawn
@@ -156,23 +166,23 @@ constexpr std::array kVideoControls = {
 
 constexpr std::array kImageControls = {
     Heading(kIdcMeterHeading, "Meter", {15, 18, 50, 8}),
-    FirstRadio(kIdcMeterButtons[0], "Spot", {15, 33, 50, 10}),
+    FirstRadio(kIdcMeterButtons[0], "Spot", {15, 33, 50, 10}, Setting::ImageMeter),
     Radio(kIdcMeterButtons[1], "Multi", {70, 33, 50, 10}),
     Radio(kIdcMeterButtons[2], "Center", {126, 33, 50, 10}),
     Heading(kIdcIsoHeading, "ISO", {15, 52, 40, 8}),
-    FirstRadio(kIdcIsoButtons[0], "Auto", {15, 68, 50, 10}),
+    FirstRadio(kIdcIsoButtons[0], "Auto", {15, 68, 50, 10}, Setting::ImageIso),
     Radio(kIdcIsoButtons[1], "100", {70, 68, 50, 10}),
     Radio(kIdcIsoButtons[2], "200", {126, 68, 50, 10}),
     Radio(kIdcIsoButtons[3], "400", {181, 68, 48, 10}),
     Radio(kIdcIsoButtons[4], "800", {233, 68, 48, 10}),
     Radio(kIdcIsoButtons[5], "1600", {284, 68, 50, 10}),
     Heading(kIdcWbHeading, "White Balance", {15, 87, 70, 8}),
-    FirstRadio(kIdcWbButtons[0], "Auto", {15, 103, 50, 10}),
+    FirstRadio(kIdcWbButtons[0], "Auto", {15, 103, 50, 10}, Setting::ImageWb),
     Radio(kIdcWbButtons[1], "Sunny", {69, 103, 60, 10}),
     Radio(kIdcWbButtons[2], "Cloudy", {135, 103, 45, 10}),
     Radio(kIdcWbButtons[3], "Incandescent", {182, 103, 70, 10}),
     Heading(kIdcEvHeading, "EV", {15, 125, 30, 8}),
-    Slider(kIdcEvSlider, {24, 135, 323, 39}),
+    Slider(kIdcEvSlider, {24, 135, 323, 39}, Setting::ImageEv),
     Label(kIdStatic, "-", {19, 142, 5, 8}),
     Label(kIdStatic, "+", {352, 142, 8, 8}),
     Label(kIdStatic, "-2.0", {13, 165, 15, 8}),
@@ -183,7 +193,7 @@ constexpr std::array kImageControls = {
     Line(kIdStatic, {7, 116, 370, 1}),
     Line(kIdStatic, {7, 199, 370, 1}),
     Heading(kIdcSharpnessHeading, "Sharpness", {15, 205, 50, 8}),
-    Slider(kIdcSharpnessSlider, {24, 223, 323, 24}),
+    Slider(kIdcSharpnessSlider, {24, 223, 323, 24}, Setting::ImageSharpness),
     Label(kIdStatic, "Soft", {13, 231, 15, 8}),
     Label(kIdStatic, "Hard", {348, 231, 20, 8}),
     Label(kIdcSharpnessText, "sharpness", {183, 250, 34, 8}),
@@ -200,10 +210,10 @@ constexpr std::array kNewProfileControls = {
 // ---- Photo page --------------------------------------------------------------------------------
 
 constexpr std::array kPhotoControls = {
-    FirstRadio(kIdcPhotoQualityButtons[0], "SFine", {20, 32, 42, 10}),
+    FirstRadio(kIdcPhotoQualityButtons[0], "SFine", {20, 32, 42, 10}, Setting::PhotoQuality),
     Radio(kIdcPhotoQualityButtons[1], "Fine", {65, 32, 44, 10}),
     Radio(kIdcPhotoQualityButtons[2], "Normal", {112, 32, 50, 10}),
-    FirstRadio(kIdcAutoShootButtons[0], "OFF", {19, 73, 44, 10}),
+    FirstRadio(kIdcAutoShootButtons[0], "OFF", {19, 73, 44, 10}, Setting::AutoShoot),
     // No tab stop and no group start on these two: they still belong to the group above.
     Radio(kIdcAutoShootButtons[1], "1 Second", {65, 73, 54, 10}, kVisible),
     Radio(kIdcAutoShootButtons[2], "2 Seconds", {121, 73, 60, 10}, kVisible),
@@ -212,11 +222,11 @@ constexpr std::array kPhotoControls = {
     Radio(kIdcAutoShootButtons[5], "10 Seconds", {81, 90, 64, 10}),
     Radio(kIdcAutoShootButtons[6], "30 Seconds", {150, 90, 66, 10}),
     Radio(kIdcAutoShootButtons[7], "60 Seconds", {222, 90, 66, 10}),
-    FirstRadio(kIdcPhotoStampButtons[0], "OFF", {17, 133, 50, 10}),
+    FirstRadio(kIdcPhotoStampButtons[0], "OFF", {17, 133, 50, 10}, Setting::PhotoStamp),
     Radio(kIdcPhotoStampButtons[1], "Time", {73, 133, 50, 10}),
     Radio(kIdcPhotoStampButtons[2], "Date", {129, 133, 48, 10}),
     Radio(kIdcPhotoStampButtons[3], "Date& and Time", {179, 133, 75, 10}),  // as shipped
-    FirstRadio(kIdcPhotoBurstButtons[0], "OFF", {17, 183, 50, 10}),
+    FirstRadio(kIdcPhotoBurstButtons[0], "OFF", {17, 183, 50, 10}, Setting::PhotoBurst),
     Radio(kIdcPhotoBurstButtons[1], "3 P", {73, 183, 50, 10}),
     Radio(kIdcPhotoBurstButtons[2], "5 P", {129, 183, 48, 10}),
     Radio(kIdcPhotoBurstButtons[3], "10 P", {179, 183, 50, 10}),
@@ -235,33 +245,33 @@ constexpr std::array kPhotoControls = {
 constexpr std::array kSystemControls = {
     // The two check boxes are a few units wider than first drawn (77 and 65): at our
     // metric-compatible fonts their captions would otherwise be clipped by a character.
-    Check(kIdcSyncClock, "sync time and date", {27, 18, 80, 10}, kGroup | kTab),
+    Check(kIdcSyncClock, "sync time and date", {27, 18, 80, 10}, Setting::SyncClock, kGroup | kTab),
     Heading(kIdcImageRotateHeading, "Image Rotate", {15, 42, 60, 8}),
-    FirstRadio(kIdcImageRotateButtons[0], "Normal", {27, 57, 42, 10}),
+    FirstRadio(kIdcImageRotateButtons[0], "Normal", {27, 57, 42, 10}, Setting::ImageRotate),
     Radio(kIdcImageRotateButtons[1], "Rotate 180°", {70, 57, 60, 10}),
     Heading(kIdcTvModeHeading, "TV Mode", {18, 79, 50, 8}),
-    FirstRadio(kIdcTvModeButtons[0], "NTSC", {27, 94, 42, 10}),
+    FirstRadio(kIdcTvModeButtons[0], "NTSC", {27, 94, 42, 10}, Setting::TvMode),
     Radio(kIdcTvModeButtons[1], "PAL", {70, 94, 42, 10}),
     Heading(kIdcLightFreqHeading, "Ligh Frequence", {19, 115, 70, 8}),  // as shipped
-    FirstRadio(kIdcLightFreqButtons[0], "50Hz", {27, 131, 42, 10}),
+    FirstRadio(kIdcLightFreqButtons[0], "50Hz", {27, 131, 42, 10}, Setting::LightFreq),
     Radio(kIdcLightFreqButtons[1], "60Hz", {70, 131, 42, 10}),
     Heading(kIdcAutoShutdownHeading, "Auto Shutdown", {17, 153, 70, 8}),
-    FirstRadio(kIdcAutoShutdownButtons[0], "OFF", {27, 168, 42, 10}),
+    FirstRadio(kIdcAutoShutdownButtons[0], "OFF", {27, 168, 42, 10}, Setting::AutoShutdown),
     Radio(kIdcAutoShutdownButtons[1], "3 Min", {70, 168, 50, 10}),
     Radio(kIdcAutoShutdownButtons[2], "5 Min", {122, 168, 50, 10}),
     Radio(kIdcAutoShutdownButtons[3], "10 Min", {178, 168, 50, 10}),
     Heading(kIdcDateFmtHeading, "Date Format", {16, 196, 60, 8}),
-    FirstRadio(kIdcDateFmtButtons[0], "yyyy-MM-dd HH:mm:ss", {27, 212, 100, 10}),
+    FirstRadio(kIdcDateFmtButtons[0], "yyyy-MM-dd HH:mm:ss", {27, 212, 100, 10}, Setting::DateFmt),
     // Each caption names the order of the option at its position ("mdy", then "dmy").
     Radio(kIdcDateFmtButtons[1], "MM-dd-yyyy HH:mm:ss", {129, 212, 120, 10}),
     Radio(kIdcDateFmtButtons[2], "dd-MM-yyyy HH:mm:ss", {256, 213, 120, 10}),
     Heading(kIdcOsdHeading, "OSD", {16, 240, 30, 8}),
-    FirstRadio(kIdcOsdButtons[0], "OFF", {27, 255, 42, 10}),
+    FirstRadio(kIdcOsdButtons[0], "OFF", {27, 255, 42, 10}, Setting::Osd),
     Radio(kIdcOsdButtons[1], "ON", {70, 255, 42, 10}),
     // Inside the OSD run, but not a radio button: it takes no position there.
-    Check(kIdcFormat, "Format SD card", {266, 18, 70, 10}),
+    Check(kIdcFormat, "Format SD card", {266, 18, 70, 10}, Setting::Format),
     Heading(kIdcOpBeepHeading, "Beep", {17, 276, 30, 8}),
-    FirstRadio(kIdcOpBeepButtons[0], "OFF", {27, 291, 42, 10}),
+    FirstRadio(kIdcOpBeepButtons[0], "OFF", {27, 291, 42, 10}, Setting::OpBeep),
     Radio(kIdcOpBeepButtons[1], "ON", {70, 291, 42, 10}),
     Line(kIdcSystemLines[0], {15, 35, 423, 1}),
     Line(kIdcSystemLines[1], {15, 72, 423, 1}),

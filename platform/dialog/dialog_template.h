@@ -52,6 +52,9 @@ struct DlgRect {
     int cy = 0;
 };
 
+// What a control that shows no setting binds to.
+inline constexpr int kNoSetting = -1;
+
 struct ControlTemplate {
     ControlKind kind;
     int id;                    // kIdStatic (or 0) for none
@@ -59,6 +62,10 @@ struct ControlTemplate {
     DlgRect rect;
     unsigned style;    // kGroup | kTabStop | kVisible | kDisabled | kNoPrefix
     int resource = 0;  // icon or bitmap number of StaticIcon / StaticBitmap
+    // The setting the control shows, as the number of its row (schema/setting_rows.h): on the
+    // first button of a radio group, a check box or a slider. The page exchanges it with the
+    // setting's field, so that a setting is shown by giving its control this number.
+    int setting = kNoSetting;
 };
 
 inline bool IsRadioButton(const ControlTemplate& control) {

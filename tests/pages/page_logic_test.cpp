@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "schema/settings_schema.h"
+#include "schema/setting_rows.h"
 
 namespace marlix {
 namespace {
@@ -25,17 +25,17 @@ TEST(SliderLabels, MatchTheStoredOptionsExceptTheEvMiddle) {
     // mic_vol "mute" is shown capitalised; EV 6 is shown as "0" but stored as "0.0".
     EXPECT_EQ(MicVolumeText(0), "Mute");
     for (int i = 1; i <= 6; ++i) {
-        EXPECT_EQ(MicVolumeText(i), OptionText(kSectionVideo, 4, i));
+        EXPECT_EQ(MicVolumeText(i), OptionText(Setting::MicVol, i));
     }
     for (int i = 0; i <= 12; ++i) {
         if (i != 6) {
-            EXPECT_EQ(EvText(i), OptionText(kSectionImage, 3, i)) << i;
+            EXPECT_EQ(EvText(i), OptionText(Setting::ImageEv, i)) << i;
         }
     }
     EXPECT_EQ(EvText(6), "0");
-    EXPECT_EQ(OptionText(kSectionImage, 3, 6), "0.0");
+    EXPECT_EQ(OptionText(Setting::ImageEv, 6), "0.0");
     for (int i = 0; i <= 4; ++i) {
-        EXPECT_EQ(SharpnessText(i), OptionText(kSectionImage, 4, i));
+        EXPECT_EQ(SharpnessText(i), OptionText(Setting::ImageSharpness, i));
     }
 }
 

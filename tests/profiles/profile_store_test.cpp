@@ -296,8 +296,8 @@ TEST_F(ProfileStoreTest, ManyProfilesWithLongNamesAreAllListedAndLoadable) {
     std::vector<std::string> names;
     for (int i = 0; i < 300; ++i) {
         names.push_back("profile number " + std::to_string(i) + " with a name well past sixteen");
-        file +=
-            "[profile-" + names.back() + "]\nmode_1=" + std::string(OptionText(0, 0, i % 5)) + "\n";
+        file += "[profile-" + names.back() +
+                "]\nmode_1=" + std::string(OptionText(Setting::Mode1, i % 5)) + "\n";
     }
     names.push_back(std::string(400, 'n'));
     file += "[profile-" + names.back() + "]\nmode_1=1600x1200p 30\n";
