@@ -7,8 +7,8 @@
 
 #include "cli/commands.h"
 #include "cli/escaped_text.h"
+#include "core/platform/text.h"
 #include "marlix_version.h"
-#include "platform/text.h"
 
 namespace marlix {
 

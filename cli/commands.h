@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "export/camera_conf_reader.h"
-#include "platform/result.h"
+#include "core/export/camera_conf_reader.h"
+#include "core/platform/result.h"
 
 namespace marlix {
 

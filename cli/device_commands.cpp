@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 #include "cli/drive_roots.h"
 #include "cli/escaped_text.h"
-#include "devices/device_list.h"
+#include "core/devices/device_list.h"
 
 namespace marlix {
 

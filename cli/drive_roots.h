@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "devices/device_rows.h"
-#include "platform/result.h"
-#include "platform/volumes/volume_source.h"
+#include "core/devices/device_rows.h"
+#include "core/platform/result.h"
+#include "core/platform/volumes/volume_source.h"
 
 namespace marlix {
 

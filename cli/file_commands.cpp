@@ -4,9 +4,9 @@
 
 #include "cli/commands.h"
 #include "cli/escaped_text.h"
-#include "export/camera_conf_reader.h"
-#include "platform/files/file_io.h"
-#include "platform/text.h"
+#include "core/export/camera_conf_reader.h"
+#include "core/platform/files/file_io.h"
+#include "core/platform/text.h"
 
 namespace marlix {
 

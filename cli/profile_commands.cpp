@@ -7,11 +7,11 @@
 #include "cli/commands.h"
 #include "cli/drive_roots.h"
 #include "cli/escaped_text.h"
-#include "export/camera_conf.h"
-#include "pages/page_fields.h"
-#include "platform/files/file_io.h"
-#include "platform/text.h"
-#include "profiles/profile_store.h"
+#include "core/export/camera_conf.h"
+#include "core/pages/page_fields.h"
+#include "core/platform/files/file_io.h"
+#include "core/platform/text.h"
+#include "core/profiles/profile_store.h"
 
 namespace marlix {
 

@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/about_dlg.h"
-#include "app/ctavrel_app.h"
-#include "app/ctavrel_dlg.h"
-#include "profiles/dlg_new_cfg.h"
+#include "gui/app/about_dlg.h"
+#include "gui/app/ctavrel_app.h"
+#include "gui/app/ctavrel_dlg.h"
+#include "gui/profiles/dlg_new_cfg.h"
 
 using namespace marlix;
 

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "profiles/profile_store.h"
+#include "core/profiles/profile_store.h"
 
 namespace marlix {
 namespace {

@@ -13,9 +13,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/ctavrel_dlg.h"
-#include "resources/resource_ids.h"
-#include "resources/resources.h"
+#include "gui/app/ctavrel_dlg.h"
+#include "gui/resources/resource_ids.h"
+#include "gui/resources/resources.h"
 #include "tests/support/dialog_probe.h"
 
 using namespace marlix;

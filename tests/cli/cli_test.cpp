@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "export/camera_conf.h"
-#include "pages/page_fields.h"
+#include "core/export/camera_conf.h"
+#include "core/pages/page_fields.h"
 #include "tests/support/scratch_dir.h"
 
 #ifdef _WIN32
@@ -20,7 +20,7 @@
 #endif
 #include <windows.h>
 
-#include "platform/text.h"
+#include "core/platform/text.h"
 #else
 #include <fcntl.h>
 #include <sched.h>

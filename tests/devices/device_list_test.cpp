@@ -1,6 +1,6 @@
-#include "devices/device_list.h"
+#include "core/devices/device_list.h"
 
-#include "devices/device_events.h"
+#include "core/devices/device_events.h"
 
 #include <gtest/gtest.h>
 

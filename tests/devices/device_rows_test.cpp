@@ -1,4 +1,4 @@
-#include "devices/device_rows.h"
+#include "core/devices/device_rows.h"
 
 #include <gtest/gtest.h>
 

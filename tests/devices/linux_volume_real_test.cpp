@@ -19,8 +19,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "devices/device_rows.h"
-#include "platform/volumes/volume_source.h"
+#include "core/devices/device_rows.h"
+#include "core/platform/volumes/volume_source.h"
 
 namespace marlix {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/volumes/linux/linux_volume_source.h"
+#include "core/platform/volumes/linux/linux_volume_source.h"
 
 #include <gtest/gtest.h>
 

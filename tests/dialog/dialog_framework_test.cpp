@@ -12,7 +12,7 @@
 #include <QTest>
 #include <array>
 
-#include "platform/dialog/dialog.h"
+#include "gui/dialog/dialog.h"
 #include "tests/support/dialog_probe.h"
 
 using namespace marlix;

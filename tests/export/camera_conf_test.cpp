@@ -1,4 +1,4 @@
-#include "export/camera_conf.h"
+#include "core/export/camera_conf.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <optional>
 
-#include "platform/files/file_io.h"
+#include "core/platform/files/file_io.h"
 #include "tests/support/scratch_dir.h"
 
 #ifndef _WIN32

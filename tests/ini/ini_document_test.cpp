@@ -1,4 +1,4 @@
-#include "platform/ini/ini_document.h"
+#include "core/platform/ini/ini_document.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text.h"
+#include "core/platform/text.h"
 
 namespace marlix {
 namespace {

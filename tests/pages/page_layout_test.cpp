@@ -11,10 +11,10 @@
 #include <QTest>
 #include <memory>
 
-#include "app/ctavrel_dlg.h"
-#include "pages/page_logic.h"
-#include "pages/settings_pages.h"
-#include "platform/dialog/captions.h"
+#include "core/pages/page_logic.h"
+#include "gui/app/ctavrel_dlg.h"
+#include "gui/dialog/captions.h"
+#include "gui/pages/settings_pages.h"
 
 using namespace marlix;
 

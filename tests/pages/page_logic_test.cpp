@@ -1,10 +1,10 @@
-#include "pages/page_logic.h"
+#include "core/pages/page_logic.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "schema/setting_rows.h"
+#include "core/schema/setting_rows.h"
 
 namespace marlix {
 namespace {

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QTest>
 
-#include "export/camera_conf.h"
-#include "pages/settings_pages.h"
+#include "core/export/camera_conf.h"
+#include "gui/pages/settings_pages.h"
 #include "tests/support/dialog_probe.h"
 
 using namespace marlix;

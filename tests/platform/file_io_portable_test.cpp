@@ -1,5 +1,5 @@
 // The same cases run against the POSIX and the Windows implementation (the latter under Wine).
-#include "platform/files/file_io.h"
+#include "core/platform/files/file_io.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text.h"
+#include "core/platform/text.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX

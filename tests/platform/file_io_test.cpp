@@ -1,4 +1,4 @@
-#include "platform/files/file_io.h"
+#include "core/platform/files/file_io.h"
 
 #include <gtest/gtest.h>
 #include <limits.h>

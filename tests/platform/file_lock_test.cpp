@@ -1,4 +1,4 @@
-#include "platform/files/file_lock.h"
+#include "core/platform/files/file_lock.h"
 
 #include <gtest/gtest.h>
 

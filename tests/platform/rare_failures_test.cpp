@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/files/file_io.h"
+#include "core/platform/files/file_io.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {

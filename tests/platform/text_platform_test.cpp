@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/text.h"
+#include "core/platform/text.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX

@@ -1,4 +1,4 @@
-#include "platform/volumes/windows/windows_volume_source.h"
+#include "core/platform/volumes/windows/windows_volume_source.h"
 
 #include <gtest/gtest.h>
 

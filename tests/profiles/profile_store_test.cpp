@@ -1,4 +1,4 @@
-#include "profiles/profile_store.h"
+#include "core/profiles/profile_store.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/text.h"
+#include "core/platform/text.h"
 #include "tests/support/scratch_dir.h"
 
 #ifdef _WIN32

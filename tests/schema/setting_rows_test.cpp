@@ -1,6 +1,6 @@
 // The rows are data; what is tested is what is derived from them and the searches over them.
 // The orders and defaults themselves are checked byte for byte by the golden files.
-#include "schema/setting_rows.h"
+#include "core/schema/setting_rows.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/start_options.h"
+#include "gui/app/start_options.h"
 #include "tests/support/scratch_dir.h"
 
 namespace marlix {

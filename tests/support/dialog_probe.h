@@ -5,7 +5,7 @@
 #include <QList>
 #include <span>
 
-#include "platform/dialog/dialog.h"
+#include "gui/dialog/dialog.h"
 
 namespace marlix::test_support {
 

@@ -1,0 +1,62 @@
+// The texts of the device list: one row per removable drive with its root, label, space and the
+// card's version.txt.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/devices/drive_probe.h"
+#include "core/platform/volumes/volume_source.h"
+
+namespace marlix {
+
+// "free MB/total MB(free G/total G)". MB = bytes >> 20 kept as a 32-bit signed number, G = MB >>
+// 10. The 32 bits hold any size below 2 PiB (2^31 MB); beyond that the figures wrap. The text and
+// its arithmetic are kept as users know them.
+std::string SpaceText(std::uint64_t totalBytes, std::uint64_t freeBytes);
+
+// What a drive whose size could not be queried shows.
+std::string SpaceText(const DriveInfo& drive);
+
+inline constexpr std::size_t kVersionTextMaxBytes = 99;
+// Spelled as users know it; keep it so.
+inline constexpr const char* kNoVersionText = "No infomation";
+
+struct VersionText {
+    std::string text;  // UTF-8
+    int result = -1;   // 0 when version.txt was read, -1 when it was not
+};
+
+// The first 99 bytes of root + "version.txt" up to the first NUL, as text: UTF-8 when they are
+// UTF-8 (a character cut in two by the limit is dropped), otherwise Latin-1. Line breaks stay.
+// Anything but a readable regular file (missing, a folder, a FIFO, a device, a link, a read
+// error) gives "No infomation" and never blocks.
+VersionText ReadVersionText(const std::string& root);
+
+// How far a drive's probe has come: a row is shown as soon as the drive is listed, and gets its
+// size and version text when the drive answers.
+enum class DriveState { Probing, Answered, NotAnswering };
+
+inline constexpr const char* kProbingText = "Reading...";
+inline constexpr const char* kNotAnsweringText = "Not answering";
+
+struct DeviceRow {
+    std::string root;     // column 0, and the target when the row is chosen
+    std::string label;    // column 1
+    std::string space;    // column 2
+    std::string version;  // column 3
+    DriveState state = DriveState::Answered;
+    DriveInfo drive = {};  // what the scan knows of the drive, for writing onto it
+
+    friend bool operator==(const DeviceRow&, const DeviceRow&) = default;
+};
+
+// A drive that is listed and not probed yet: its root and what the system knows of its label.
+DeviceRow DescribeListedDrive(const DriveInfo& drive);
+// A drive as its probe left it: its texts when it answered, "Not answering" when it did not.
+DeviceRow DescribeProbedDrive(const ProbedDrive& probed);
+// One row per drive, in the drives' order.
+std::vector<DeviceRow> DescribeDrives(const std::vector<ProbedDrive>& probed);
+
+}  // namespace marlix
