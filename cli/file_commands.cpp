@@ -23,10 +23,8 @@ void reportProblems(const Invocation& in, const std::string& file,
     }
 }
 
-// A camera.conf is a few hundred bytes; anything far larger, or anything that is not a regular
-// file (a FIFO would block, a device would never end), is refused.
-constexpr std::size_t kCameraConfReadLimit = 1 << 20;
-
+// Anything far larger than a camera.conf, or anything that is not a regular file (a FIFO would
+// block, a device would never end), is refused.
 Result<std::string> readCameraConfBytes(const std::string& file) {
     auto bytes = ReadWholeFile(PathFromUtf8(file), kCameraConfReadLimit);
     if (!bytes && bytes.code() == ErrorCode::TooLarge) {

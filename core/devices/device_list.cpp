@@ -7,9 +7,19 @@ namespace marlix {
 
 void DeviceList::Apply(std::vector<DeviceRow> rows) {
     m_rows = std::move(rows);
+    m_mountedRows = m_rows.size();
+    for (const UnmountedCard& card : m_unmounted) {
+        const bool mounted =
+            std::any_of(m_rows.begin(), m_rows.begin() + static_cast<std::ptrdiff_t>(m_mountedRows),
+                        [&](const DeviceRow& row) {
+                            return row.drive.listing.blockDevice == card.blockDevice;
+                        });
+        if (!mounted)
+            m_rows.push_back(DescribeUnmountedCard(card));
+    }
     m_selectedRow = -1;
     if (!m_chosenRoot.empty()) {
-        for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        for (std::size_t i = 0; i < m_mountedRows; ++i) {
             if (m_rows[i].root == m_chosenRoot) {
                 m_selectedRow = static_cast<int>(i);
                 break;
@@ -18,7 +28,7 @@ void DeviceList::Apply(std::vector<DeviceRow> rows) {
         if (m_selectedRow < 0)
             m_chosenRoot.clear();
     }
-    if (m_selectedRow < 0 && !m_rows.empty())
+    if (m_selectedRow < 0 && m_mountedRows > 0)
         m_selectedRow = 0;
     m_targetRoot = m_selectedRow < 0 ? std::string() : m_rows[m_selectedRow].root;
 }
@@ -31,6 +41,19 @@ bool sameListing(const DriveInfo& a, const DriveInfo& b) {
 }
 
 }  // namespace
+
+void DeviceList::ApplyUnmounted(std::vector<UnmountedCard> cards) {
+    m_unmounted = std::move(cards);
+    m_rows.resize(m_mountedRows);
+    Apply(std::move(m_rows));
+}
+
+void DeviceList::NoteWritten(const std::string& root, std::string bytes) {
+    for (std::size_t i = 0; i < m_mountedRows; ++i) {
+        if (m_rows[i].root == root && m_rows[i].state == DriveState::Answered)
+            m_rows[i].conf = CardConf{CardConfKind::Read, bytes};
+    }
+}
 
 void DeviceList::ApplyListing(const std::vector<DriveInfo>& drives) {
     std::vector<DeviceRow> rows;
@@ -67,7 +90,7 @@ const DeviceRow* DeviceList::targetRow() const {
 }
 
 bool DeviceList::Choose(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= m_mountedRows)
         return false;
     m_selectedRow = row;
     m_targetRoot = m_rows[row].root;
@@ -77,8 +100,8 @@ bool DeviceList::Choose(int row) {
 
 std::vector<std::string> DeviceList::roots() const {
     std::vector<std::string> out;
-    out.reserve(m_rows.size());
-    for (const DeviceRow& row : m_rows) out.push_back(row.root);
+    out.reserve(m_mountedRows);
+    for (std::size_t i = 0; i < m_mountedRows; ++i) out.push_back(m_rows[i].root);
     return out;
 }
 

@@ -20,7 +20,15 @@ public:
     // Takes the rows of a new scan. A drive the user chose stays the target, on whatever row it
     // now is, for as long as it is listed; otherwise row 0 becomes the target. A scan without
     // drives empties the list and clears the target, so a card that is gone is never written.
+    // The rows of unmounted cards follow the scan's rows.
     void Apply(std::vector<DeviceRow> rows);
+
+    // The cards that are present but not mounted, shown after the mounted drives in the order
+    // given; never a target. One whose device the scan lists as mounted is left out.
+    void ApplyUnmounted(std::vector<UnmountedCard> cards);
+    // camera.conf was written onto the drive at root and read back: its row holds those bytes
+    // until the drive's next probe tells.
+    void NoteWritten(const std::string& root, std::string bytes);
 
     // A new listing, before the drives are probed: a row per drive, which keeps the texts of
     // its last probe while the drive is listed as before, and reads "Reading..." otherwise.
@@ -34,12 +42,12 @@ public:
                   std::chrono::milliseconds deadline = kDriveProbeDeadline);
 
     // The user picked a row: it becomes the target and stays so across rescans while listed.
-    // Out-of-range rows are ignored (false). Selecting selectedRow() after a fill is the
-    // program's doing, not the user's, and should not be reported here.
+    // Out-of-range rows and those of unmounted cards are ignored (false). Selecting selectedRow()
+    // after a fill is the program's doing, not the user's, and should not be reported here.
     bool Choose(int row);
 
     const std::vector<DeviceRow>& rows() const { return m_rows; }
-    // The roots of the rows, in row order.
+    // The roots of the mounted drives' rows, in row order.
     std::vector<std::string> roots() const;
     // Empty when there is no target.
     const std::string& targetRoot() const { return m_targetRoot; }
@@ -49,7 +57,9 @@ public:
     int selectedRow() const { return m_selectedRow; }
 
 private:
-    std::vector<DeviceRow> m_rows;
+    std::vector<DeviceRow> m_rows;  // the mounted drives', then the unmounted cards'
+    std::size_t m_mountedRows = 0;
+    std::vector<UnmountedCard> m_unmounted;
     std::string m_targetRoot;
     std::string m_chosenRoot;  // what the user picked; empty while the target is the default
     int m_selectedRow = -1;

@@ -92,8 +92,15 @@ DeviceRow DescribeProbedDrive(const ProbedDrive& probed) {
     if (!probed.answered)
         return DeviceRow{drive.root, drive.label, kNotAnsweringText, "", DriveState::NotAnswering,
                          drive};
-    return DeviceRow{drive.root,     drive.label,          SpaceText(drive),
-                     probed.version, DriveState::Answered, drive};
+    return DeviceRow{drive.root,           drive.label, SpaceText(drive), probed.version,
+                     DriveState::Answered, drive,       probed.conf};
+}
+
+DeviceRow DescribeUnmountedCard(const UnmountedCard& card) {
+    DeviceRow row{card.device, card.label, kNotMountedText, "", DriveState::Unmounted};
+    row.drive.listing.blockDevice = card.blockDevice;
+    row.drive.listing.source = card.device;
+    return row;
 }
 
 std::vector<DeviceRow> DescribeDrives(const std::vector<ProbedDrive>& probed) {

@@ -35,27 +35,43 @@ struct VersionText {
 VersionText ReadVersionText(const std::string& root);
 
 // How far a drive's probe has come: a row is shown as soon as the drive is listed, and gets its
-// size and version text when the drive answers.
-enum class DriveState { Probing, Answered, NotAnswering };
+// size and version text when the drive answers. Unmounted: a card that is present but not
+// mounted; its row can be mounted, never written.
+enum class DriveState { Probing, Answered, NotAnswering, Unmounted };
 
 inline constexpr const char* kProbingText = "Reading...";
 inline constexpr const char* kNotAnsweringText = "Not answering";
+inline constexpr const char* kNotMountedText = "Not mounted";
 
 struct DeviceRow {
-    std::string root;     // column 0, and the target when the row is chosen
+    // Column 0, and the target when the row is chosen; for an unmounted card, the device it is on
+    // ("/dev/sdb1"), which is never a target.
+    std::string root;
     std::string label;    // column 1
     std::string space;    // column 2
     std::string version;  // column 3
     DriveState state = DriveState::Answered;
     DriveInfo drive = {};  // what the scan knows of the drive, for writing onto it
+    CardConf conf = {};    // its camera.conf, once it answered
 
     friend bool operator==(const DeviceRow&, const DeviceRow&) = default;
+};
+
+// A card the system knows of but has not mounted (a desktop without automount, a card unmounted
+// earlier): the device its file system is on and what the system knows of its label.
+struct UnmountedCard {
+    std::string device;             // "/dev/sdb1"
+    std::string label;              // UTF-8
+    std::uint64_t blockDevice = 0;  // the system's number of that device
+    friend bool operator==(const UnmountedCard&, const UnmountedCard&) = default;
 };
 
 // A drive that is listed and not probed yet: its root and what the system knows of its label.
 DeviceRow DescribeListedDrive(const DriveInfo& drive);
 // A drive as its probe left it: its texts when it answered, "Not answering" when it did not.
 DeviceRow DescribeProbedDrive(const ProbedDrive& probed);
+// An unmounted card's row: its device, its label and "Not mounted".
+DeviceRow DescribeUnmountedCard(const UnmountedCard& card);
 // One row per drive, in the drives' order.
 std::vector<DeviceRow> DescribeDrives(const std::vector<ProbedDrive>& probed);
 

@@ -7,7 +7,8 @@ namespace marlix {
 ProbedDrive ProbeOneDrive(VolumeSource& source, DriveInfo drive) {
     source.ProbeDrive(drive);
     std::string version = ReadVersionText(drive.root).text;
-    return ProbedDrive{std::move(drive), std::move(version), true};
+    CardConf conf = ReadCardConf(drive.root);
+    return ProbedDrive{std::move(drive), std::move(version), true, std::move(conf)};
 }
 
 }  // namespace marlix

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/devices/card_conf.h"
 #include "core/platform/volumes/volume_source.h"
 
 namespace marlix {
@@ -19,9 +20,11 @@ struct ProbedDrive {
     DriveInfo drive;      // with what the drive told, or what the listing knew
     std::string version;  // the text of its version.txt, as the row shows it
     bool answered = false;
+    CardConf conf = {};  // its camera.conf
 };
 
-// What one drive tells: VolumeSource::ProbeDrive and its version.txt. May block.
+// What one drive tells: VolumeSource::ProbeDrive, its version.txt and its camera.conf. May
+// block.
 ProbedDrive ProbeOneDrive(VolumeSource& source, DriveInfo drive);
 
 // Probes every drive at once, each away from the caller: in a child process on POSIX systems

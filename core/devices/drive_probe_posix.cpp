@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "core/devices/drive_probe.h"
+#include "core/export/camera_conf_reader.h"
 
 namespace marlix {
 
@@ -65,12 +66,14 @@ std::string encode(const ProbedDrive& probed) {
     putField(out, std::to_string(d.freeBytes));
     putField(out, d.rootDevice ? std::to_string(*d.rootDevice) : std::string());
     putField(out, probed.version);
+    putField(out, std::to_string(static_cast<int>(probed.conf.kind)));
+    putField(out, probed.conf.bytes);
     return out;
 }
 
 // The drive as the child told it; nullopt for anything but a whole report.
 std::optional<ProbedDrive> decode(std::string_view in, DriveInfo drive) {
-    std::optional<std::string> fields[6];
+    std::optional<std::string> fields[8];
     for (auto& field : fields) {
         field = takeField(in);
         if (!field)
@@ -78,14 +81,18 @@ std::optional<ProbedDrive> decode(std::string_view in, DriveInfo drive) {
     }
     const auto total = number(*fields[2]);
     const auto free = number(*fields[3]);
-    if (!in.empty() || !total || !free)
+    const auto confKind = number(*fields[6]);
+    if (!in.empty() || !total || !free || !confKind ||
+        *confKind > static_cast<std::uint64_t>(CardConfKind::Unreadable)) {
         return std::nullopt;
+    }
     drive.label = *fields[0];
     drive.spaceKnown = *fields[1] == "1";
     drive.totalBytes = *total;
     drive.freeBytes = *free;
     drive.rootDevice = number(*fields[4]);
-    return ProbedDrive{std::move(drive), *fields[5], true};
+    return ProbedDrive{std::move(drive), *fields[5], true,
+                       CardConf{static_cast<CardConfKind>(*confKind), std::move(*fields[7])}};
 }
 
 [[noreturn]] void runChild(int report, VolumeSource& source, const DriveInfo& drive) {
@@ -125,6 +132,9 @@ void reapLeftBehind() {
     const std::lock_guard lock(g_leftMutex);
     std::erase_if(g_left, [](pid_t pid) { return ::waitpid(pid, nullptr, WNOHANG) != 0; });
 }
+
+// A report holds the card's camera.conf (up to its limit) and a few short texts.
+constexpr std::size_t kReportLimit = kCameraConfReadLimit + 65536;
 
 struct Child {
     pid_t pid = -1;
@@ -178,7 +188,7 @@ std::vector<ProbedDrive> ProbeDrives(const std::shared_ptr<VolumeSource>& source
             Child& child = children[which[k]];
             char buffer[4096];
             const ssize_t n = ::read(child.fd, buffer, sizeof buffer);
-            if (n > 0 && child.report.size() < 65536)
+            if (n > 0 && child.report.size() < kReportLimit)
                 child.report.append(buffer, static_cast<std::size_t>(n));
             else if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN))
                 child.ended = true;

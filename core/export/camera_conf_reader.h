@@ -14,6 +14,10 @@
 
 namespace marlix {
 
+// A camera.conf is a few hundred bytes; a file far larger is refused unread rather than checked
+// line by line.
+inline constexpr std::size_t kCameraConfReadLimit = 1 << 20;
+
 struct CameraConfProblem {
     std::size_t line;  // 1-based; 0 for the file as a whole (a key that never appears)
     std::string message;

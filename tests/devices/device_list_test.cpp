@@ -1,6 +1,7 @@
 #include "core/devices/device_list.h"
 
 #include "core/devices/device_events.h"
+#include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -149,6 +150,41 @@ TEST(DeviceList, ADriveThatNeverAnswersIsMarkedAndTheOthersListedInTime) {
     list.ApplyListing({{"/nonexistent/D/", "D", false, 0, 0}});
     EXPECT_EQ(list.rows()[0].state, DriveState::Probing);
     EXPECT_EQ(list.rows()[0].space, "Reading...");
+}
+
+TEST(DeviceList, UnmountedCardsFollowTheDrivesAndAreNeverTheTarget) {
+    DeviceList list;
+    list.ApplyUnmounted({{"/dev/sdc1", "CAM", 0x821}, {"/dev/sdd1", "", 0x831}});
+    ExpectTarget(list, "", -1);
+    ASSERT_EQ(list.rows().size(), 2u);
+    EXPECT_EQ(list.rows()[0], DescribeUnmountedCard({"/dev/sdc1", "CAM", 0x821}));
+    EXPECT_EQ(list.rows()[0].space, "Not mounted");
+    EXPECT_FALSE(list.Choose(0));
+
+    // Mounted meanwhile: its drive's row stands for it, once.
+    std::vector<DeviceRow> mounted = Rows({"/media/CAM/"});
+    mounted[0].drive.listing.blockDevice = 0x821;
+    list.Apply(mounted);
+    ExpectTarget(list, "/media/CAM/", 0);
+    ASSERT_EQ(list.rows().size(), 2u);
+    EXPECT_EQ(list.rows()[1].root, "/dev/sdd1");
+    EXPECT_EQ(list.roots(), std::vector<std::string>{"/media/CAM/"});
+    EXPECT_FALSE(list.Choose(1));
+    list.ApplyUnmounted({});
+    EXPECT_EQ(list.rows(), mounted);
+}
+
+TEST(DeviceList, TheProbeReadsTheCardsCameraConfAndAWriteReplacesIt) {
+    test_support::ScratchDir card;
+    const std::string root = card.path().string() + "/";
+    test_support::WriteTestFile(card.path() / "camera.conf", "enable_cfg=true\r\n");
+    auto source = std::make_shared<ScriptedSource>();
+    source->next = std::vector<DriveInfo>{{root, "CAM", false, 0, 0}};
+    DeviceList list;
+    ASSERT_TRUE(list.Rescan(source).ok());
+    EXPECT_EQ(list.rows()[0].conf, (CardConf{CardConfKind::Read, "enable_cfg=true\r\n"}));
+    list.NoteWritten(root, "new");
+    EXPECT_EQ(list.rows()[0].conf, (CardConf{CardConfKind::Read, "new"}));
 }
 
 TEST(DeviceEvents, OnlyArrivalAndCompletedRemovalRescan) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include "tests/support/scratch_dir.h"
 
@@ -137,6 +138,28 @@ TEST_F(SampleMachine, EachVolumeIsJudgedOnItsOwnDisk) {
     for (const auto& c : cases) {
         const bool listed = std::find(roots.begin(), roots.end(), c.root) != roots.end();
         EXPECT_EQ(listed, c.listed) << c.root << ": " << c.why;
+    }
+}
+
+// A device that is not mounted is offered for mounting by the rules of the listing.
+TEST_F(SampleMachine, AnUnmountedDeviceIsJudgedAsTheListingWouldJudgeIt) {
+    LinuxVolumeSource source({kData / "machine.mountinfo", m_sysfs.root(), m_properties, {}});
+    const struct {
+        DevNum device;
+        bool removable;
+        const char* why;
+    } cases[] = {
+        {{8, 17}, true, "USB stick"},
+        {{179, 1}, true, "SD card"},
+        {{8, 34}, false, "partition of the disk that holds /home"},
+        {{8, 49}, false, "UDISKS_IGNORE"},
+        {{179, 9}, false, "eMMC"},
+        {{8, 113}, false, "fixed SATA disk"},
+        {{8, 250}, false, "no such device"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(source.IsRemovableDevice(::makedev(c.device.major, c.device.minor)), c.removable)
+            << c.why;
     }
 }
 

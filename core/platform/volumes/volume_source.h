@@ -57,6 +57,10 @@ public:
     virtual void ProbeDrive(DriveInfo& drive) = 0;
     // Whether the drive's root is still where the drive was listed, without asking the drive.
     virtual bool StillMounted(const DriveInfo& /*drive*/) { return true; }
+    // Whether a block device (by the system's number) that is not mounted would be listed once it
+    // is: a card to offer "Mount" for. Asks the system's tables only. False where the system
+    // mounts cards itself.
+    virtual bool IsRemovableDevice(std::uint64_t /*blockDevice*/) { return false; }
 };
 
 // The backend of the system this program was built for.

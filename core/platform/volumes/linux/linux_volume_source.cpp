@@ -183,6 +183,50 @@ std::string withoutTrailingSlash(const std::string& root) {
     return root.size() > 1 && root.ends_with('/') ? root.substr(0, root.size() - 1) : root;
 }
 
+std::optional<DevNum> blockDeviceOf(const MountEntry& entry, SysfsView& sysfs) {
+    if (entry.device.major != 0)
+        return entry.device;
+    return sysfs.deviceNamed(entry.source);
+}
+
+// The disks (with those beneath them) that hold what the system runs from.
+std::set<fs::path> systemDisksOf(const std::vector<MountEntry>& table, SysfsView& sysfs) {
+    std::set<fs::path> systemDisks;
+    for (const MountEntry& entry : table) {
+        if (!contains(kSystemMountPoints, entry.target))
+            continue;
+        if (const auto device = blockDeviceOf(entry, sysfs)) {
+            if (const auto& disk = sysfs.diskOf(*device))
+                sysfs.addWithLowerDisks(*disk, systemDisks);
+        }
+    }
+    return systemDisks;
+}
+
+// Whether the block device's disk is a camera card's kind of drive: removable, on a USB bus or
+// an SD card, and none that the system runs from or that udev marks as the system's.
+bool isRemovableCard(BlockDeviceProperties& properties, SysfsView& sysfs,
+                     const std::set<fs::path>& systemDisks, DevNum device, const Disk& disk,
+                     const std::optional<DeviceProperties>& ownProperties) {
+    if (systemDisks.contains(disk.dir))
+        return false;
+    const auto diskProperties =
+        disk.device == device ? ownProperties : properties.Properties(disk.device);
+    const auto flagged = [&](std::string_view key) {
+        return flagSet(ownProperties, key) || flagSet(diskProperties, key);
+    };
+    if (flagged("UDISKS_SYSTEM") || flagged("UDISKS_IGNORE"))
+        return false;
+
+    // MMC cards say what they are ("SD", "SDcombo", "MMC" for soldered eMMC); SCSI devices give
+    // a number, 5 being an optical drive.
+    const std::string deviceType = readAttribute(disk.dir / "device" / "type").value_or("");
+    if (deviceType == "MMC" || deviceType == "5" || flagged("ID_CDROM"))
+        return false;
+    return readAttribute(disk.dir / "removable") == "1" || deviceType == "SD" ||
+           deviceType == "SDcombo" || flagged("ID_DRIVE_FLASH_SD") || sysfs.onUsbBus(disk);
+}
+
 }  // namespace
 
 Result<std::vector<MountEntry>> ReadMountTable(const fs::path& mountInfoPath) {
@@ -249,21 +293,9 @@ Result<std::vector<DriveInfo>> LinuxVolumeSource::ListRemovableDrives() {
         return table.status();
 
     SysfsView sysfs(m_config.sysfsRoot);
-    const auto blockDevice = [&](const MountEntry& entry) -> std::optional<DevNum> {
-        if (entry.device.major != 0)
-            return entry.device;
-        return sysfs.deviceNamed(entry.source);
-    };
+    const auto blockDevice = [&](const MountEntry& entry) { return blockDeviceOf(entry, sysfs); };
 
-    std::set<fs::path> systemDisks;
-    for (const MountEntry& entry : *table) {
-        if (!contains(kSystemMountPoints, entry.target))
-            continue;
-        if (const auto device = blockDevice(entry)) {
-            if (const auto& disk = sysfs.diskOf(*device))
-                sysfs.addWithLowerDisks(*disk, systemDisks);
-        }
-    }
+    const std::set<fs::path> systemDisks = systemDisksOf(*table, sysfs);
 
     // A volume mounted over by a later entry at the same place cannot be reached there.
     std::map<std::string_view, std::size_t> topmost;
@@ -300,29 +332,11 @@ Result<std::vector<DriveInfo>> LinuxVolumeSource::ListRemovableDrives() {
 
     std::vector<DriveInfo> drives;
     for (const Candidate& candidate : candidates) {
-        if (systemDisks.contains(candidate.disk.dir))
-            continue;
         const auto ownProperties = m_config.properties->Properties(candidate.device);
-        const auto diskProperties = candidate.disk.device == candidate.device
-                                        ? ownProperties
-                                        : m_config.properties->Properties(candidate.disk.device);
-        const auto flagged = [&](std::string_view key) {
-            return flagSet(ownProperties, key) || flagSet(diskProperties, key);
-        };
-        if (flagged("UDISKS_SYSTEM") || flagged("UDISKS_IGNORE"))
+        if (!isRemovableCard(*m_config.properties, sysfs, systemDisks, candidate.device,
+                             candidate.disk, ownProperties)) {
             continue;
-
-        // MMC cards say what they are ("SD", "SDcombo", "MMC" for soldered eMMC); SCSI devices
-        // give a number, 5 being an optical drive.
-        const std::string deviceType =
-            readAttribute(candidate.disk.dir / "device" / "type").value_or("");
-        if (deviceType == "MMC" || deviceType == "5" || flagged("ID_CDROM"))
-            continue;
-        const bool removable = readAttribute(candidate.disk.dir / "removable") == "1" ||
-                               deviceType == "SD" || deviceType == "SDcombo" ||
-                               flagged("ID_DRIVE_FLASH_SD") || sysfs.onUsbBus(candidate.disk);
-        if (!removable)
-            continue;
+        }
 
         DriveInfo drive;
         drive.root = candidate.target.ends_with('/') ? candidate.target : candidate.target + "/";
@@ -362,6 +376,19 @@ void LinuxVolumeSource::ProbeDrive(DriveInfo& drive) {
     struct stat st;
     if (::stat(target.c_str(), &st) == 0)
         drive.rootDevice = st.st_dev;
+}
+
+bool LinuxVolumeSource::IsRemovableDevice(std::uint64_t blockDevice) {
+    auto table = ReadMountTable(m_config.mountInfoPath);
+    if (!table)
+        return false;
+    SysfsView sysfs(m_config.sysfsRoot);
+    const DevNum device = unpacked(blockDevice);
+    const auto& disk = sysfs.diskOf(device);
+    if (!disk)
+        return false;
+    return isRemovableCard(*m_config.properties, sysfs, systemDisksOf(*table, sysfs), device, *disk,
+                           m_config.properties->Properties(device));
 }
 
 bool LinuxVolumeSource::StillMounted(const DriveInfo& drive) {

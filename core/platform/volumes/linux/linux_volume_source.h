@@ -56,6 +56,8 @@ public:
     void ProbeDrive(DriveInfo& drive) override;
     // The mount table still has the same device mounted at the drive's root, on top.
     bool StillMounted(const DriveInfo& drive) override;
+    // By the same rules as the listing, without a mount.
+    bool IsRemovableDevice(std::uint64_t blockDevice) override;
 
 private:
     LinuxVolumeConfig m_config;
