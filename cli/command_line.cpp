@@ -36,7 +36,7 @@ constexpr OptionDef kWriteOptions[] = {
     {"--device", true}, {"--output", true}, {"--sync-clock", false}, {"--no-sync-clock", false}};
 constexpr OptionDef kImportOptions[] = {{"--name", true}};
 
-const std::array<CommandDef, 10> kCommands = {{
+const std::array<CommandDef, 12> kCommands = {{
     {"profiles",
      "profiles",
      "Lists the profile names in file order, one per line, escaped as devices does.\n",
@@ -106,6 +106,27 @@ const std::array<CommandDef, 10> kCommands = {{
      2,
      {},
      RunDiff},
+    {"mount",
+     "mount ROOT-OR-DEVICE",
+     "Mounts a card that is present but not mounted (a desktop without automount, a card\n"
+     "unmounted earlier) through UDisks2, as file managers do, and prints its root. DEVICE is\n"
+     "the device of the card's file system (/dev/sdc1, or a link to it such as\n"
+     "/dev/disk/by-label/CAM); only a removable drive's is mounted. A ROOT that devices lists\n"
+     "is mounted already and printed as it is. Needs UDisks2 (Linux).\n",
+     1,
+     1,
+     {},
+     RunMount},
+    {"eject",
+     "eject ROOT",
+     "Ejects a listed removable drive (ROOT as for write): unmounts it through UDisks2 and\n"
+     "then powers the drive off where UDisks2 allows it; on Windows, asks the system to\n"
+     "remove it safely. A card in use, or an action not authorised, is reported with the\n"
+     "system's reason and the card stays as it was.\n",
+     1,
+     1,
+     {},
+     RunEject},
 }};
 
 void printUsage(std::ostream& out) {

@@ -52,5 +52,7 @@ int RunDevices(Invocation& in);
 int RunCheck(Invocation& in);
 int RunImport(Invocation& in);
 int RunDiff(Invocation& in);
+int RunMount(Invocation& in);
+int RunEject(Invocation& in);
 
 }  // namespace marlix

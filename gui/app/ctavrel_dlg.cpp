@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTime>
+#include <algorithm>
 #include <ctime>
 #include <system_error>
 
@@ -16,6 +17,7 @@
 #include "gui/app/about_dlg.h"
 #include "gui/app/window_system_menu.h"
 #include "gui/devices/device_change_source.h"
+#include "gui/devices/media_actions.h"
 #include "gui/dialog/dialog_font.h"
 #include "gui/profiles/dlg_new_cfg.h"
 #include "gui/resources/resource_ids.h"
@@ -73,6 +75,9 @@ CTavrelDlg::CTavrelDlg(Options options, QWidget* parent)
     m_appIcon = IconResource(kIdrMainIcon);
     if (!m_options.volumes)
         m_options.volumes = CreateSystemVolumeSource();
+    if (!m_options.media)
+        m_options.media = CreateSystemMediaActions();
+    m_media = m_options.media;
 }
 
 CTavrelDlg::~CTavrelDlg() {
@@ -136,6 +141,7 @@ bool CTavrelDlg::OnInitDialog() {
     InitProfileStore();
     InitTabPages();
     InitDeviceList();
+    InitCardActions();
     FillProfileList();
     m_startedUp = true;
     return true;
@@ -333,7 +339,9 @@ void CTavrelDlg::ScanRemovableDrives() {
         note << Q(listed.message());
     if (m_deviceChanges)
         note << m_deviceChanges->problems();
-    SetStatus(note.join(' '));
+    // The outcome of a mount or an eject still holds after the rescan that follows from it.
+    if (!note.isEmpty() || !m_noteLasts)
+        SetStatus(note.join(' '));
     if (!listed)
         return;
     m_deviceState.ApplyListing(*listed);
@@ -347,7 +355,14 @@ void CTavrelDlg::ProbeDrivesInBackground(std::vector<DriveInfo> drives) {
     if (drives.empty())
         return;
     if (m_probeThread.joinable()) {
-        m_probeNext = std::move(drives);
+        // A later listing replaces an earlier one; a drive asked for on its own (after Set) is
+        // added to it.
+        if (!m_probeNext || drives.size() != 1) {
+            m_probeNext = std::move(drives);
+        } else if (std::none_of(m_probeNext->begin(), m_probeNext->end(),
+                                [&](const DriveInfo& d) { return d.root == drives[0].root; })) {
+            m_probeNext->push_back(std::move(drives[0]));
+        }
         return;
     }
     m_probeThread = std::thread([this, source = m_options.volumes, drives = std::move(drives)] {
@@ -394,6 +409,7 @@ int CTavrelDlg::FillDeviceList() {
         m_deviceList.SetItemState(m_deviceState.selectedRow(), LVIS_SELECTED | LVIS_FOCUSED,
                                   LVIS_SELECTED | LVIS_FOCUSED);
     }
+    ShowCardRows();
     m_filling = false;
     return rows.empty() ? -1 : 0;
 }
@@ -408,8 +424,10 @@ void CTavrelDlg::OnDeviceItemChanged(NMHDR* header, LRESULT* result) {
     // same click reports too, and must not win.
     if (!(change->uNewState & LVIS_SELECTED))
         return;
-    if (m_deviceState.Choose(change->iItem))
+    if (m_deviceState.Choose(change->iItem)) {
         m_targetRoot = m_deviceState.targetRoot();
+        UpdateCardNote();
+    }
 }
 
 bool CTavrelDlg::OnDeviceChange(unsigned eventCode, void*) {
@@ -454,8 +472,9 @@ void CTavrelDlg::OnSet() {
         }
         clock = *now;
     }
-    const Status status = WriteCameraConf(root, BuildCameraConf(values, clock),
-                                          card ? card->drive.rootDevice : std::nullopt);
+    const std::string bytes = BuildCameraConf(values, clock);
+    const Status status =
+        WriteCameraConf(root, bytes, card ? card->drive.rootDevice : std::nullopt);
     if (status.code() == ErrorCode::DriveGone) {
         ReportCardGone(PathToUtf8(root));
         return;
@@ -466,6 +485,8 @@ void CTavrelDlg::OnSet() {
     }
     SetStatus(QString("camera.conf written to %1 at %2")
                   .arg(Q(PathToUtf8(root)), QTime::currentTime().toString("HH:mm:ss")));
+    if (card)
+        OnCardWritten(card->root, bytes);
 }
 
 void CTavrelDlg::ReportCardGone(const std::string& root) {
@@ -481,12 +502,15 @@ void CTavrelDlg::ShowError(const std::string& message) {
 }
 
 void CTavrelDlg::SetStatus(const QString& text) {
-    if (m_status)
-        m_status->setText(text);
+    m_noteLasts = false;
+    m_eventNote = text;
+    m_notePages = PageFields();
+    m_ejectOffer.clear();
+    ShowNote();
 }
 
 QString CTavrelDlg::StatusText() const {
-    return m_status ? m_status->text() : QString();
+    return m_shownNote;
 }
 
 }  // namespace marlix

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/devices/card_state.h"
 #include "core/devices/device_list.h"
 #include "core/pages/page_fields.h"
 #include "core/platform/volumes/volume_source.h"
@@ -25,10 +26,13 @@
 #include "gui/resources/resource_ids.h"
 
 class QLabel;
+class QMenu;
+class QPushButton;
 
 namespace marlix {
 
 class DeviceChangeSource;
+class MediaActions;
 class SystemMenuEntry;
 
 // Where a page sits in the tab control of the main window: below the tabs, inside the frame.
@@ -44,6 +48,8 @@ public:
         std::shared_ptr<VolumeSource> volumes;
         // Listen for mounts and udev block events (tests drive OnDeviceChange themselves).
         bool watchDevices = true;
+        // How cards are mounted and ejected; the system's when empty.
+        std::shared_ptr<MediaActions> media;
     };
     // Answers "no camera is selected": the folder to write camera.conf into, or nothing for
     // Cancel. Tests replace it; the default asks the user.
@@ -103,6 +109,19 @@ public:
     // Whether drives are being asked for their size and version.txt right now.
     bool DrivesBeingProbed() const { return m_probeThread.joinable(); }
 
+    // ---- the card in view (card_actions.cpp) ----
+    // How the chosen card's camera.conf compares with the pages, as the note says it.
+    const CardComparison& CardLine() const { return m_card; }
+    // The device row's context menu: Load from Card, Show Differences, Eject; Mount for a card
+    // that is not mounted. Public so that tests can see and trigger what a right click offers.
+    void FillDeviceMenu(QMenu& menu, int row);
+    void OnLoadFromCard();
+    void OnShowCardDifferences();
+    void OnMountCard(int row);
+    void OnEjectCard(int row);
+    // A mount or an eject is under way.
+    bool MediaBusy() const { return m_mediaBusy; }
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void ConnectMessageMap() override;
@@ -135,6 +154,20 @@ private:
     void ShowError(const std::string& message);
     void SetStatus(const QString& text);
 
+    // ---- the card in view (card_actions.cpp) ----
+    void InitCardActions();
+    // The card's line, recomputed from what its probe read and what the pages show now.
+    void UpdateCardNote();
+    // The note: the latest event, or else the card's line; elided to its place, whole on hover.
+    void ShowNote();
+    // Greys the rows of unmounted cards and brings the card's line up to date; after each fill.
+    void ShowCardRows();
+    void OnPagesChanged();
+    void OnMediaChanged();
+    void OnDeviceContextMenu(const QPoint& position);
+    void ChooseRoot(const std::string& root);
+    void OnCardWritten(const std::string& root, const std::string& bytes);
+
     Options m_options;
     DeviceList m_deviceState;
     std::thread m_probeThread;
@@ -144,6 +177,18 @@ private:
     std::unique_ptr<SystemMenuEntry> m_systemMenuEntry;
     QLabel* m_status = nullptr;
     bool m_filling = false;  // the list view's notifications come from our own fill
+
+    std::shared_ptr<MediaActions> m_media;
+    CardComparison m_card;
+    QString m_eventNote;            // what the last action said; empty: the card's line shows
+    ProfileSelections m_notePages;  // the pages when it was said: a change makes it stale
+    QString m_shownNote;            // the note in full
+    std::string m_ejectOffer;       // the card just written, offered for ejecting
+    QPushButton* m_ejectButton = nullptr;
+    QRect m_noteLine;          // where the note goes
+    bool m_noteLasts = false;  // a mount's or eject's outcome outlives the rescan it causes
+    bool m_pagesCheckQueued = false;
+    bool m_mediaBusy = false;
     bool m_startedUp = false;
 };
 
