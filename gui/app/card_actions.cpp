@@ -152,6 +152,7 @@ void CTavrelDlg::OnLoadFromCard() {
     }
     const std::string root = card->root;
     WritePages(loaded->values);
+    UpdateCardNote();
     SetStatus(Q("Loaded the settings of the card " + root +
                 " into the pages; New Profile or Save Profile keeps them."));
     if (!loaded->kept.empty()) {

@@ -3,7 +3,10 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -13,7 +16,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/export/camera_conf.h"
 #include "gui/app/ctavrel_dlg.h"
+#include "gui/devices/media_actions.h"
 #include "gui/resources/resource_ids.h"
 #include "gui/resources/resources.h"
 #include "tests/support/dialog_probe.h"
@@ -37,6 +42,7 @@ public:
         drive.rootDevice = deviceOf(drive.root) + (drive.root == elsewhere ? 1 : 0);
     }
     bool StillMounted(const DriveInfo& drive) override { return drive.root != unmounted; }
+    bool IsRemovableDevice(std::uint64_t device) override { return device != 0; }
 
     static std::uint64_t deviceOf(const std::string& path) {
         struct stat st;
@@ -48,6 +54,35 @@ public:
     std::string hangs;      // the root whose probe never returns
     std::string unmounted;  // the root that the mount table no longer has
     std::string elsewhere;  // the root whose files are on another device than its folder
+};
+
+// The system's mount and eject, answered as the test says, a moment later as the system would.
+class FakeMedia : public MediaActions {
+public:
+    bool CanMount() const override { return available; }
+    bool CanEject() const override { return available; }
+    std::vector<UnmountedCard> Unmounted() const override { return unmounted; }
+    void Mount(const UnmountedCard& card, Done done) override {
+        calls << QString::fromStdString("mount " + card.device);
+        answerLater(std::move(done));
+    }
+    void Eject(const DriveInfo& drive, Done done) override {
+        calls << QString::fromStdString("eject " + drive.root);
+        answerLater(std::move(done));
+    }
+    void answerLater(Done done) {
+        QTimer::singleShot(0, this, [this, done = std::move(done)] {
+            if (beforeAnswer)
+                beforeAnswer();
+            done(answer);
+        });
+    }
+
+    bool available = true;
+    std::vector<UnmountedCard> unmounted;
+    Result<std::string> answer = std::string();
+    std::function<void()> beforeAnswer;  // what the system did meanwhile
+    QStringList calls;
 };
 
 struct Message {
@@ -72,6 +107,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_card;
     std::unique_ptr<CTavrelDlg> m_dlg;
     FakeVolumes* m_volumes = nullptr;
+    std::shared_ptr<FakeMedia> m_media;
     QList<Message> m_messages;
     QString m_typedName;
     bool m_cancelNew = false;
@@ -89,9 +125,40 @@ private:
         CTavrelDlg::Options options;
         options.volumes = std::move(volumes);
         options.watchDevices = false;
+        m_media = std::make_shared<FakeMedia>();
+        options.media = m_media;
         m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
         QVERIFY(m_dlg->Create(CTavrelDlg::IDD, nullptr));
         waitForDrives();
+    }
+
+    // What a right click on the row offers, and the action by its text.
+    QStringList menuOf(int row, QMenu& menu) {
+        m_dlg->FillDeviceMenu(menu, row);
+        QStringList texts;
+        for (QAction* action : menu.actions()) {
+            if (!action->isSeparator())
+                texts << action->text().remove('&');
+        }
+        return texts;
+    }
+    void trigger(int row, const QString& text) {
+        QMenu menu;
+        menuOf(row, menu);
+        for (QAction* action : menu.actions()) {
+            if (action->text().remove('&') == text) {
+                QVERIFY(action->isEnabled());
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL(qPrintable("no " + text + " for row " + QString::number(row)));
+    }
+    QString noteTip() const { return m_dlg->findChild<QLabel*>("statusNote")->toolTip(); }
+    void writeCard(const QByteArray& bytes) {
+        QFile file(m_card->filePath("camera.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
     }
 
     // The drives answer in the background; the list has their texts once they have.
@@ -212,6 +279,7 @@ private slots:
         CTavrelDlg::Options options;
         options.volumes = std::move(volumes);
         options.watchDevices = false;
+        options.media = std::make_shared<FakeMedia>();
         CTavrelDlg dialog(std::move(options));
         QCOMPARE(dialog.DoModal(), IDCANCEL);  // ends before any window is shown
         QVERIFY(!dialog.StartedUp());
@@ -560,6 +628,8 @@ private slots:
         CTavrelDlg::Options options;
         options.volumes = std::move(volumes);
         options.watchDevices = false;
+        m_media = std::make_shared<FakeMedia>();
+        options.media = m_media;
         m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
         QElapsedTimer started;
         started.start();
@@ -581,10 +651,145 @@ private slots:
         change.uNewState = LVIS_SELECTED;
         m_dlg->OnDeviceItemChanged(&change.hdr, nullptr);
         QCOMPARE(m_dlg->m_targetRoot, stuckRoot);
+        QCOMPARE(m_dlg->CardLine().state, CardState::NotAnswering);
+        QVERIFY(m_dlg->StatusText().contains("does not answer"));
         m_dlg->OnSet();
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("does not answer"));
         QVERIFY(!QFile::exists(stuck.filePath("camera.conf")));
+        m_dlg->OnLoadFromCard();
+        QCOMPARE(m_messages.size(), 2);
+        QVERIFY(m_messages[1].text.contains("does not answer"));
+    }
+
+    void theCardLineSetsTheCardAgainstThePages() {
+        ProfileSelections other = DefaultSelections();
+        other.mode.m_mode1 = 4;
+        const std::string clock = "2026-01-02 03:04:05";
+        const struct {
+            const char* name;
+            std::string file;
+            CardState state;
+            QString said;
+        } cards[] = {
+            {"matching", BuildCameraConf(DefaultSelections(), clock), CardState::Matches,
+             "camera.conf matches the pages"},
+            {"differing", BuildCameraConf(other, clock), CardState::Differs,
+             "camera.conf differs in 1 setting."},
+            {"broken", "enable_cfg=true\r\nmode_1=8K\r\n", CardState::Problems,
+             "camera.conf has problems (line 2: \"8K\" is not an option"},
+            {"none", "", CardState::NoFile, "The card has no camera.conf."},
+        };
+        for (const auto& c : cards) {
+            QFile::remove(m_card->filePath("camera.conf"));
+            if (!c.file.empty())
+                writeCard(QByteArray::fromStdString(c.file));
+            start();
+            QCOMPARE(m_dlg->CardLine().state, c.state);
+            QVERIFY2(m_dlg->StatusText().contains(c.said), qPrintable(m_dlg->StatusText()));
+            if (c.state == CardState::Differs) {
+                QVERIFY2(noteTip().contains("mode_1: 1600x1200p 30 -> 1920x1080p 60"),
+                         qPrintable(noteTip()));
+            }
+            m_dlg.reset();
+        }
+
+        // The matching card: a click on a page makes it differ, Set makes it match again and
+        // offers to eject it; ejecting takes its row away.
+        writeCard(QByteArray::fromStdString(BuildCameraConf(DefaultSelections(), clock)));
+        start();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();
+        QTRY_COMPARE(m_dlg->CardLine().state, CardState::Differs);
+        QVERIFY(noteTip().contains("mode_1: 1920x1080p 60 -> 1600x1200p 30"));
+        auto* eject = m_dlg->findChild<QPushButton*>("ejectOffer");
+        QVERIFY(eject && eject->isHidden());
+        m_dlg->OnSet();
+        QCOMPARE(m_dlg->CardLine().state, CardState::Matches);
+        QVERIFY(m_dlg->StatusText().contains("camera.conf written"));
+        QVERIFY(!eject->isHidden());
+        m_media->beforeAnswer = [this] { m_volumes->drives.clear(); };
+        eject->click();
+        QTRY_VERIFY(!m_dlg->MediaBusy());
+        waitForDrives();
+        QCOMPARE(m_media->calls, QStringList{"eject " + m_card->path() + "/"});
+        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 0);
+        QVERIFY2(m_dlg->StatusText().contains("can be taken out"), qPrintable(m_dlg->StatusText()));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void loadFromCardPutsTheCardsSettingsIntoThePages() {
+        ProfileSelections card = DefaultSelections();
+        card.mode.m_mode1 = 4;
+        card.image.m_iso = *FindOption(Setting::ImageIso, "3200", OptionScope::Camera);
+        card.system.m_syncClock = 0;
+        writeCard(QByteArray::fromStdString(BuildCameraConf(card, "")));
+        start();
+        const QByteArray profiles = readFile(cfgPath());
+        trigger(0, "Load from Card");
+        QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
+        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->isChecked());
+        QVERIFY(!Button(m_dlg->m_systemPage, kIdcSyncClock)->isChecked());
+        QCOMPARE(m_dlg->m_imagePage.m_iso, 0);  // no page shows 3200: the page keeps its own
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].text.contains("\nimage_iso=3200"), qPrintable(m_messages[0].text));
+        QCOMPARE(readFile(cfgPath()), profiles);  // no profile made or saved
+        QCOMPARE(listItems(), QStringList{"default"});
+        QVERIFY(m_dlg->StatusText().contains("Loaded the settings"));
+        QCOMPARE(m_dlg->CardLine().details, std::vector<std::string>{"image_iso: 3200 -> auto"});
+
+        // A card whose file has problems loads nothing.
+        m_dlg.reset();
+        m_messages.clear();
+        writeCard("enable_cfg=true\r\n");
+        start();
+        const ProfileSelections before = m_dlg->ReadPages();
+        m_dlg->OnLoadFromCard();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].text.contains("nothing was loaded"));
+        QCOMPARE(m_dlg->ReadPages(), before);
+    }
+
+    void unmountedCardsAreGreyedAndMountedOnRequest() {
+        start();
+        QMenu menu;
+        QCOMPARE(menuOf(0, menu), (QStringList{"Load from Card", "Eject"}));
+        m_media->unmounted = {{"/dev/sdz1", "CAM", 42}, {"/dev/sdy1", "SYSTEM", 0}};
+        emit m_media->changed();
+        // The system disk's file system (not a card, by the volume source) is not offered.
+        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(1, 0), QString("/dev/sdz1"));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(1, 2), QString("Not mounted"));
+        QCOMPARE(m_dlg->m_deviceList.listView()->item(1, 0)->flags(), Qt::NoItemFlags);
+        QMenu unmountedMenu;
+        QCOMPARE(menuOf(1, unmountedMenu), QStringList{"Mount"});
+
+        // Refused: UDisks2's reason; then mounted: a row of its own, and the target.
+        m_media->answer = Status::failure("Not authorized to perform operation");
+        trigger(1, "Mount");
+        QTRY_VERIFY(!m_dlg->MediaBusy());
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].text,
+                 QString("Cannot mount /dev/sdz1: Not authorized to perform operation"));
+        QTemporaryDir mountPoint;
+        const std::string root = (mountPoint.path() + "/").toStdString();
+        m_media->answer = mountPoint.path().toStdString();
+        m_media->beforeAnswer = [&] {
+            m_media->unmounted.clear();
+            m_volumes->drives.push_back(DriveInfo{root, "CAM", false, 0, 0});
+        };
+        trigger(1, "Mount");
+        QTRY_VERIFY(!m_dlg->MediaBusy());
+        waitForDrives();
+        QCOMPARE(m_media->calls, (QStringList{"mount /dev/sdz1", "mount /dev/sdz1"}));
+        QCOMPARE(m_dlg->m_targetRoot, root);
+        QVERIFY(
+            m_dlg->StatusText().contains("Mounted /dev/sdz1 at " + QString::fromStdString(root)));
+
+        // Without the service, neither action is offered.
+        m_media->available = false;
+        emit m_media->changed();
+        QMenu bare;
+        QCOMPARE(menuOf(0, bare), QStringList{"Load from Card"});
     }
 
     void setOntoACardUnmountedAMomentAgoWritesNothing() {
