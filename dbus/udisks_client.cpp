@@ -88,7 +88,7 @@ Status failureOf(const QDBusError& error) {
     const ErrorCode code = name == QStringLiteral("org.freedesktop.UDisks2.Error.DeviceBusy")
                                ? ErrorCode::Busy
                                : ErrorCode::Io;
-    QString message = error.message();
+    QString message = error.message().trimmed();
     if (message.isEmpty())
         message = name;
     return Status::failure(message.toStdString(), code);
@@ -272,8 +272,11 @@ Status unknownDevice() {
 
 void UDisksClient::mount(std::uint64_t deviceNumber, Done done) {
     const UDisksFilesystem* fs = findByDeviceNumber(deviceNumber);
-    if (fs == nullptr) {
-        QTimer::singleShot(0, this, [done = std::move(done)] { done(unknownDevice()); });
+    if (fs == nullptr || !fs->mountPoints.empty()) {
+        // Mounted already: where it is, as a mount would have said.
+        Result<std::string> answer = fs ? Result<std::string>(fs->mountPoints.front())
+                                        : Result<std::string>(unknownDevice());
+        QTimer::singleShot(0, this, [answer, done = std::move(done)] { done(answer); });
         return;
     }
     callAsync(this, actionCall(fs->object, kFilesystem, QStringLiteral("Mount")),
