@@ -281,6 +281,8 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndHelpWithZero) {
         {"check"},
         {"import", "camera.conf"},
         {"diff", "default"},
+        {"mount"},
+        {"eject", "a", "b"},
     };
     for (const auto& args : usage) {
         const CliRun r = run(args);
@@ -293,7 +295,7 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndHelpWithZero) {
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* command : {"profiles", "show", "new", "delete", "set", "write", "devices",
-                                "check", "import", "diff"}) {
+                                "check", "import", "diff", "mount", "eject"}) {
         EXPECT_NE(help.out.find(std::string("  ") + command), std::string::npos) << command;
         const CliRun one = run({command, "--help"});
         EXPECT_EQ(one.status, 0) << one;
@@ -478,9 +480,15 @@ TEST_F(Cli, DevicesListsTheCardAndWriteDeviceTakesOnlyListedRoots) {
 
     fs::create_directories(m_dir / "notacard");
     for (const std::string& root : {(m_dir / "notacard").string(), std::string("/")}) {
-        const CliRun refused = run({"write", "default", "--device", root});
-        EXPECT_EQ(refused.status, 1) << refused;
-        EXPECT_NE(refused.err.find(card.string() + "/"), std::string::npos) << refused;
+        for (const std::string& command : {"write", "eject", "mount"}) {
+            const CliRun refused = command == "write" ? run({"write", "default", "--device", root})
+                                                      : run({command, root});
+            EXPECT_EQ(refused.status, 1) << refused;
+            // The message names the drive asked for and, where a drive was wanted, the listed ones.
+            EXPECT_NE(refused.err.find(command == "mount" ? root : card.string() + "/"),
+                      std::string::npos)
+                << refused;
+        }
         EXPECT_FALSE(fs::exists(m_dir / "notacard" / "camera.conf"));
     }
 }

@@ -79,7 +79,7 @@ check() {
     fi
 }
 
-commands="check|delete|devices|diff|import|new|profiles|set|show|write"
+commands="check|delete|devices|diff|eject|import|mount|new|profiles|set|show|write"
 check profiles 'marlix-cli ' "$commands"
 check profiles 'marlix-cli --config other.ini ' "$commands"
 check profiles 'marlix-cli --v' '--version'
