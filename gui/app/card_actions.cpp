@@ -41,12 +41,15 @@ void CTavrelDlg::InitCardActions() {
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this, &CTavrelDlg::OnDeviceContextMenu);
 
-    m_noteLine = m_status->geometry();
     // "Eject" at the end of the note after Set, for the card just written.
-    m_ejectButton = new QPushButton("Eject", this);
+    m_ejectButton = new QPushButton("Eject the card", this);
     m_ejectButton->setObjectName("ejectOffer");
     m_ejectButton->setFlat(true);
     m_ejectButton->setCursor(Qt::PointingHandCursor);
+    // A link in the sentence, not a button among the window's buttons.
+    m_ejectButton->setStyleSheet(
+        "QPushButton { border: none; padding: 0 2px; color: palette(link); "
+        "text-decoration: underline; }");
     m_ejectButton->setToolTip("Unmount the card and power it off, so that it can be taken out");
     m_ejectButton->hide();
     connect(m_ejectButton, &QPushButton::clicked, this, [this] {
@@ -81,20 +84,25 @@ void CTavrelDlg::ShowNote() {
         tip += m_card.state == CardState::Differs ? "\n\nOn the card -> on the pages:" : "\n";
         for (const std::string& line : m_card.details) tip += "\n" + Q(line);
     }
-    // The eject offer takes the end of the note's line while it stands.
+    // The eject offer follows the note's text on its line while it stands.
     const bool offer = !m_ejectOffer.empty() && m_media->CanEject() && m_ejectButton != nullptr;
+    // Where InitDeviceList put it.
+    if (m_noteLine.isNull())
+        m_noteLine = m_status->geometry();
     const QRect line = m_noteLine;
     QRect text = line;
-    if (offer) {
-        const int width = m_ejectButton->sizeHint().width();
-        m_ejectButton->setGeometry(line.right() - width, line.top() - 3, width, line.height() + 6);
-        text.setRight(line.right() - width - 4);
-    }
-    if (m_ejectButton)
-        m_ejectButton->setVisible(offer);
+    const int offerWidth = offer ? m_ejectButton->sizeHint().width() : 0;
+    if (offer)
+        text.setRight(line.right() - offerWidth - 6);
     m_status->setGeometry(text);
     m_status->setText(
         m_status->fontMetrics().elidedText(m_shownNote, Qt::ElideMiddle, text.width()));
+    if (offer) {
+        const int after = line.left() + m_status->fontMetrics().horizontalAdvance(m_status->text());
+        m_ejectButton->setGeometry(after + 6, line.top(), offerWidth, line.height());
+    }
+    if (m_ejectButton)
+        m_ejectButton->setVisible(offer);
     m_status->setToolTip(tip == m_status->text() ? QString() : tip);
 }
 
