@@ -311,7 +311,7 @@ void CTavrelDlg::OnCardWritten(const std::string& root, const std::string& bytes
     // again for the new free space, will say so too.
     m_deviceState.NoteWritten(root, bytes);
     if (const DeviceRow* card = m_deviceState.targetRow(); card && card->root == root)
-        ProbeDrivesInBackground({card->drive});
+        ProbeDrivesInBackground({card->drive}, true);
     m_ejectOffer = root;
     UpdateCardNote();
 }

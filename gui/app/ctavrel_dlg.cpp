@@ -351,17 +351,19 @@ void CTavrelDlg::ScanRemovableDrives() {
     ProbeDrivesInBackground(std::move(*listed));
 }
 
-void CTavrelDlg::ProbeDrivesInBackground(std::vector<DriveInfo> drives) {
+void CTavrelDlg::ProbeDrivesInBackground(std::vector<DriveInfo> drives, bool again) {
     if (drives.empty())
         return;
     if (m_probeThread.joinable()) {
-        // A later listing replaces an earlier one; a drive asked for on its own (after Set) is
-        // added to it.
-        if (!m_probeNext || drives.size() != 1) {
+        // A later listing replaces an earlier one; drives asked for again (after Set) join it.
+        if (!again || !m_probeNext) {
             m_probeNext = std::move(drives);
-        } else if (std::none_of(m_probeNext->begin(), m_probeNext->end(),
-                                [&](const DriveInfo& d) { return d.root == drives[0].root; })) {
-            m_probeNext->push_back(std::move(drives[0]));
+            return;
+        }
+        for (DriveInfo& drive : drives) {
+            if (std::none_of(m_probeNext->begin(), m_probeNext->end(),
+                             [&](const DriveInfo& d) { return d.root == drive.root; }))
+                m_probeNext->push_back(std::move(drive));
         }
         return;
     }

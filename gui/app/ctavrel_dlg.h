@@ -132,8 +132,8 @@ private:
     void InitDeviceList();
     void ScanRemovableDrives();
     // Asks the drives for what only they can tell, away from this thread; OnDrivesProbed takes
-    // the answers.
-    void ProbeDrivesInBackground(std::vector<DriveInfo> drives);
+    // the answers. `again`: drives of the current listing asked once more, not a new listing.
+    void ProbeDrivesInBackground(std::vector<DriveInfo> drives, bool again = false);
     void OnDrivesProbed(const std::vector<ProbedDrive>& probed);
     // The card chosen for Set is gone: the list is brought up to date and the user told.
     void ReportCardGone(const std::string& root);
