@@ -480,7 +480,7 @@ TEST_F(Cli, DevicesListsTheCardAndWriteDeviceTakesOnlyListedRoots) {
 
     fs::create_directories(m_dir / "notacard");
     for (const std::string& root : {(m_dir / "notacard").string(), std::string("/")}) {
-        for (const std::string& command : {"write", "eject", "mount"}) {
+        for (const std::string command : {"write", "eject", "mount"}) {
             const CliRun refused = command == "write" ? run({"write", "default", "--device", root})
                                                       : run({command, root});
             EXPECT_EQ(refused.status, 1) << refused;
