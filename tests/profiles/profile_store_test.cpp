@@ -51,7 +51,7 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
-// LF-only text with the line ends the platform gives new files.
+// LF-only text with the line ends the system gives new files.
 std::string platformLineEnds(std::string text) {
 #ifdef _WIN32
     text = replaceAll(text, "\n", "\r\n");
@@ -59,7 +59,7 @@ std::string platformLineEnds(std::string text) {
     return text;
 }
 
-// The first-run file, with the platform's line ends.
+// The first-run file, with the system's line ends.
 std::string golden() {
     return platformLineEnds(
         ReadTestFile(fs::path(MARLIX_TEST_DATA) / "profiles" / "first_run_cfg.ini"));
