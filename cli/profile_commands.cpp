@@ -69,8 +69,11 @@ public:
     const Status& status() const { return m_status; }
     ProfileStore& store() { return m_store; }
 
-    // The index of the named profile, or a failure naming the file.
+    // The index of the named profile, or a failure naming the file (also when the store could
+    // not be opened).
     Result<int> find(std::string_view name) const {
+        if (!m_status)
+            return m_status;
         const int index = m_store.FindProfile(name);
         if (index < 0) {
             return Status::failure(
@@ -94,10 +97,7 @@ private:
 
 // The profile called `name`, read through a freshly opened store.
 Result<ProfileSelections> loadProfile(const Invocation& in, std::string_view name) {
-    OpenStore open(in, Access::ReadOnly);
-    if (!open.status())
-        return open.status();
-    return open.load(name);
+    return OpenStore(in, Access::ReadOnly).load(name);
 }
 
 // The store judges the name; its refusals are put in context, its file failures name the file.
@@ -153,8 +153,6 @@ int RunNew(Invocation& in) {
 
 int RunDelete(Invocation& in) {
     OpenStore open(in, Access::ReadWrite);
-    if (!open.status())
-        return in.fail(open.status());
     auto index = open.find(in.arguments[0]);
     if (!index)
         return in.fail(index.status());
@@ -204,8 +202,6 @@ int RunSet(Invocation& in) {
     }
 
     OpenStore open(in, Access::ReadWrite);
-    if (!open.status())
-        return in.fail(open.status());
     auto index = open.find(in.arguments[0]);
     if (!index)
         return in.fail(index.status());

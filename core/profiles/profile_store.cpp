@@ -112,6 +112,22 @@ Result<FileLock> ProfileStore::lockFile() const {
     return lock;
 }
 
+Result<ProfileStore::Change> ProfileStore::beginChange(std::optional<int> index) const {
+    if (Status s = refuseIfUnreadable(); !s)
+        return s;
+    if (index) {
+        if (Status s = checkIndex(*index); !s)
+            return s;
+    }
+    auto lock = lockFile();
+    if (!lock)
+        return lock.status();
+    auto doc = readDocument();
+    if (!doc)
+        return doc.status();
+    return Change{std::move(*lock), std::move(*doc)};
+}
+
 Status ProfileStore::writeDocument(const IniDocument& doc) const {
     // Nothing to do when every value was already stored: the file keeps its bytes and its time.
     if (!doc.modified())
@@ -316,26 +332,16 @@ Status ProfileStore::SaveProfile(const ProfileSelections& values) {
 }
 
 Status ProfileStore::SaveProfileAt(int index, const ProfileSelections& values) {
-    if (Status s = refuseIfUnreadable(); !s)
-        return s;
-    if (Status s = checkIndex(index); !s)
-        return s;
-    auto lock = lockFile();
-    if (!lock)
-        return lock.status();
-    auto doc = readDocument();
-    if (!doc)
-        return doc.status();
-    if (Status s = writeProfile(*doc, m_sectionNames[index], values); !s)
+    auto change = beginChange(index);
+    if (!change)
+        return change.status();
+    IniDocument& doc = change->doc;
+    if (Status s = writeProfile(doc, m_sectionNames[index], values); !s)
         return writeFailure(s);
-    return writeDocument(*doc);
+    return writeDocument(doc);
 }
 
 Status ProfileStore::SaveSettingsAt(int index, std::span<const SettingChange> changes) {
-    if (Status s = refuseIfUnreadable(); !s)
-        return s;
-    if (Status s = checkIndex(index); !s)
-        return s;
     // Judged before the file is read.
     for (const SettingChange& c : changes) {
         if (c.setting == Setting::SyncClock && c.value != 0 && c.value != 1) {
@@ -345,23 +351,21 @@ Status ProfileStore::SaveSettingsAt(int index, std::span<const SettingChange> ch
                                    ErrorCode::InvalidValue);
         }
     }
-    auto lock = lockFile();
-    if (!lock)
-        return lock.status();
-    auto doc = readDocument();
-    if (!doc)
-        return doc.status();
+    auto change = beginChange(index);
+    if (!change)
+        return change.status();
+    IniDocument& doc = change->doc;
     // Removed since start-up (by hand, by another process): writing a few keys would bring it
     // back as a profile whose other keys all read as their first option.
-    if (!doc->HasSection(m_sectionNames[index])) {
+    if (!doc.HasSection(m_sectionNames[index])) {
         return writeFailure(
             Status::failure("the profile \"" + m_profileNames[index] + "\" is no longer in it"));
     }
     for (const SettingChange& c : changes) {
-        if (Status s = writeField(*doc, m_sectionNames[index], c.setting, c.value); !s)
+        if (Status s = writeField(doc, m_sectionNames[index], c.setting, c.value); !s)
             return writeFailure(s);
     }
-    return writeDocument(*doc);
+    return writeDocument(doc);
 }
 
 Status ProfileStore::CreateProfile(const std::string& name, const ProfileSelections& values) {
@@ -372,19 +376,17 @@ Status ProfileStore::CreateProfile(const std::string& name, const ProfileSelecti
     if (FindProfile(name) >= 0)
         return Status::failure(std::string(kDuplicateNameText), ErrorCode::DuplicateName);
     const std::string section = sectionOf(name);
-    auto lock = lockFile();
-    if (!lock)
-        return lock.status();
-    auto doc = readDocument();
-    if (!doc)
-        return doc.status();
+    auto change = beginChange(std::nullopt);
+    if (!change)
+        return change.status();
+    IniDocument& doc = change->doc;
     // A section added to the file by hand since start-up holds the name too: writing into it
     // would mix two profiles.
-    if (doc->HasSection(section))
+    if (doc.HasSection(section))
         return Status::failure(std::string(kDuplicateNameText), ErrorCode::DuplicateName);
-    if (Status s = writeProfile(*doc, section, values); !s)
+    if (Status s = writeProfile(doc, section, values); !s)
         return writeFailure(s);
-    if (Status s = writeDocument(*doc); !s)
+    if (Status s = writeDocument(doc); !s)
         return s;
 
     m_sectionNames.push_back(section);
@@ -395,24 +397,18 @@ Status ProfileStore::CreateProfile(const std::string& name, const ProfileSelecti
 }
 
 Status ProfileStore::DeleteProfile(int index, ProfileSelections& out) {
-    if (Status s = refuseIfUnreadable(); !s)
-        return s;
-    if (Status s = checkIndex(index); !s)
-        return s;
-    auto lock = lockFile();
-    if (!lock)
-        return lock.status();
-    auto doc = readDocument();
-    if (!doc)
-        return doc.status();
-    DeleteProfileSection(*doc, m_sectionNames[index]);
+    auto change = beginChange(index);
+    if (!change)
+        return change.status();
+    IniDocument& doc = change->doc;
+    DeleteProfileSection(doc, m_sectionNames[index]);
 
     const int count = static_cast<int>(m_sectionNames.size());
     const int neighbour = count == 1 ? -1 : index < count - 1 ? index + 1 : index - 1;
     ProfileSelections loaded = out;
     if (neighbour >= 0)
-        readProfile(*doc, m_sectionNames[neighbour], loaded);
-    if (Status s = writeDocument(*doc); !s)
+        readProfile(doc, m_sectionNames[neighbour], loaded);
+    if (Status s = writeDocument(doc); !s)
         return s;
 
     m_sectionNames.erase(m_sectionNames.begin() + index);

@@ -96,6 +96,15 @@ private:
     Status open(ProfileSelections& out, bool readOnly);
     Result<IniDocument> readDocument() const;
     Result<FileLock> lockFile() const;
+    // What a command that changes the file holds from its read to its write: the lock, and the
+    // file as it is under the lock.
+    struct Change {
+        FileLock lock;
+        IniDocument doc;
+    };
+    // Refuses a store that must not write and an index that names no profile (when given), then
+    // takes the lock and reads the file.
+    Result<Change> beginChange(std::optional<int> index) const;
     Status writeDocument(const IniDocument& doc) const;
     Status refuseIfUnreadable() const;
     Status checkIndex(int index) const;

@@ -46,7 +46,7 @@ namespace fs = std::filesystem;
 using test_support::ReadTestFile;
 using test_support::WriteTestFile;
 
-// A relative path as the messages show it: with the platform's separator, which on Windows is a
+// A relative path as the messages show it: with the system's separator, which on Windows is a
 // backslash and so shown escaped like every backslash in a message.
 std::string shownPath(const fs::path& relative) {
     std::string shown;

@@ -24,13 +24,13 @@ std::string IniNameKey(std::string_view name);
 
 class IniDocument {
 public:
-    // A file that does not exist yet: UTF-8 without a byte-order mark, the platform's line ends.
+    // A file that does not exist yet: UTF-8 without a byte-order mark, the system's line ends.
     IniDocument();
 
     // Takes the file's bytes. Never fails: a byte-order mark selects UTF-8 or UTF-16 (LE/BE);
     // without one, text that is not valid UTF-8 is taken byte for byte as Latin-1.
     static IniDocument Parse(std::string fileBytes);
-    // The bytes to store: the original bytes wherever nothing changed.
+    // The bytes to store: the file's own bytes wherever nothing changed.
     std::string Serialize() const;
     // Whether any edit changed the document since it was parsed.
     bool modified() const { return m_modified; }
@@ -57,7 +57,7 @@ private:
 
     struct Line {
         std::string text;  // UTF-8, without the line end
-        std::string raw;   // the original bytes without the line end; used while !changed
+        std::string raw;   // the file's bytes without the line end; used while !changed
         Eol eol = Eol::None;
         bool changed = false;
     };
