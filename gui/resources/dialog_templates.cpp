@@ -53,6 +53,8 @@ constexpr ControlTemplate Check(int id, std::string_view caption, DlgRect rect, 
 
 constexpr unsigned kPageStyle = kDsChild;
 constexpr unsigned kPopupStyle = kDsCaption | kDsSysMenu | kDsModalFrame;
+// Shown in the task bar.
+constexpr unsigned kMainWindowStyle = kPopupStyle | kDsAppWindow;
 
 // ---- About box ---------------------------------------------------------------------------------
 
@@ -285,7 +287,8 @@ constexpr std::array kSystemControls = {
 constexpr std::array kTemplates = {
     DialogTemplate{kIddAboutBox, "About Marlix", 170, 62, "MS Shell Dlg", 8, kPopupStyle,
                    kAboutControls},
-    DialogTemplate{kIddMain, "MARLIX", 661, 450, "MS Shell Dlg", 8, kPopupStyle, kMainControls},
+    DialogTemplate{kIddMain, "MARLIX", 661, 450, "MS Shell Dlg", 8, kMainWindowStyle,
+                   kMainControls},
     DialogTemplate{kIddModePage, "", 561, 251, "Microsoft Sans Serif", 10, kPageStyle,
                    kModeControls},
     DialogTemplate{kIddVideoPage, "", 652, 356, "MS Shell Dlg", 8, kPageStyle, kVideoControls},
