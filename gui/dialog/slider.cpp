@@ -9,9 +9,15 @@ namespace marlix {
 SliderWidget::SliderWidget(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
     setRange(0, 100);
     setSingleStep(1);
-    setPageStep(20);
     setTickPosition(QSlider::TicksBothSides);
     setTickInterval(1);
+}
+
+void SliderWidget::sliderChange(SliderChange change) {
+    if (change == SliderRangeChange) {
+        setPageStep(std::max(1, (maximum() - minimum() + 2) / 5));
+    }
+    QSlider::sliderChange(change);
 }
 
 void SliderWidget::initStyleOption(QStyleOptionSlider* option) const {

@@ -24,6 +24,9 @@ signals:
     void customDraw();
 
 protected:
+    // A click on the track moves the thumb by about a fifth of the range, whatever the range:
+    // the page step follows every change of the range.
+    void sliderChange(SliderChange change) override;
     void initStyleOption(QStyleOptionSlider* option) const override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
