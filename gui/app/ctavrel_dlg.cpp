@@ -6,11 +6,15 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidgetItem>
+#include <QTextDocument>
 #include <QTime>
 #include <ctime>
 #include <system_error>
 
 #include "core/devices/device_events.h"
+#include "core/devices/device_rows.h"
 #include "core/export/camera_conf.h"
 #include "core/platform/text.h"
 #include "gui/app/about_dlg.h"
@@ -48,6 +52,18 @@ std::optional<std::filesystem::path> askForFolder(QWidget* parent) {
 
 QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
+}
+
+// One of a row's texts in its cell: on one line, and whole in the tooltip. A tooltip that looks
+// like markup is taken for markup, and a card's version.txt must never be.
+void ShowCellText(CListCtrl& list, int row, int column, const std::string& text) {
+    const CellText cell = MakeCellText(text);
+    list.SetItemText(row, column, Q(cell.display));
+    if (QTableWidgetItem* item = list.listView()->item(row, column)) {
+        const QString tooltip = Q(cell.tooltip);
+        item->setToolTip(Qt::mightBeRichText(tooltip) ? Qt::convertFromPlainText(tooltip)
+                                                      : tooltip);
+    }
 }
 
 // A page's fields, as the part of ProfileSelections they fill.
@@ -305,15 +321,18 @@ void CTavrelDlg::InitDeviceList() {
     m_deviceList.listView()->setTextElideMode(Qt::ElideMiddle);
 
     // Roots here are mount points rather than drive letters, so the first column is wider than
-    // a drive letter needs; the last column takes the rest of the list's width.
+    // a drive letter needs; the last column takes the rest of the list's width, less the vertical
+    // scroll bar that a third card brings, so that the columns never need a horizontal one.
     QRect client;
     m_deviceList.GetClientRect(&client);
+    const int scrollBar = m_deviceList.listView()->verticalScrollBar()->sizeHint().width();
     constexpr int kDeviceWidth = 150, kLabelWidth = 100, kDescriptionWidth = 200;
     m_deviceList.InsertColumn(0, "Device", LVCFMT_LEFT, kDeviceWidth);
     m_deviceList.InsertColumn(1, "Label", LVCFMT_LEFT, kLabelWidth);
     m_deviceList.InsertColumn(2, "Description", LVCFMT_LEFT, kDescriptionWidth);
-    m_deviceList.InsertColumn(3, "Version", LVCFMT_LEFT,
-                              client.width() - kDeviceWidth - kLabelWidth - kDescriptionWidth);
+    m_deviceList.InsertColumn(
+        3, "Version", LVCFMT_LEFT,
+        client.width() - kDeviceWidth - kLabelWidth - kDescriptionWidth - scrollBar);
 
     // A one-line note for what "Set" did, between the device list and the tab control.
     m_status = new QLabel(this);
@@ -375,20 +394,20 @@ int CTavrelDlg::FillDeviceList() {
     // The same drives as shown: only their texts change, so the user's pointer and focus stay.
     bool sameRows = m_deviceList.GetItemCount() == static_cast<int>(rows.size());
     for (int i = 0; sameRows && i < static_cast<int>(rows.size()); ++i)
-        sameRows = m_deviceList.GetItemText(i, 0) == Q(rows[i].root);
+        sameRows = m_deviceList.GetItemText(i, 0) == Q(MakeCellText(rows[i].root).display);
     if (!sameRows) {
         m_deviceList.DeleteAllItems();
         for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-            m_deviceList.InsertItem(i, Q(rows[i].root));
+            m_deviceList.InsertItem(i, Q(MakeCellText(rows[i].root).display));
             // Mount points can be longer than the column: keep both ends and show the whole on
             // hover.
-            m_deviceList.listView()->item(i, 0)->setToolTip(Q(rows[i].root));
+            ShowCellText(m_deviceList, i, 0, rows[i].root);
         }
     }
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        m_deviceList.SetItemText(i, 1, Q(rows[i].label));
-        m_deviceList.SetItemText(i, 2, Q(rows[i].space));
-        m_deviceList.SetItemText(i, 3, Q(rows[i].version));
+        ShowCellText(m_deviceList, i, 1, rows[i].label);
+        ShowCellText(m_deviceList, i, 2, rows[i].space);
+        ShowCellText(m_deviceList, i, 3, rows[i].version);
     }
     if (!sameRows && m_deviceState.selectedRow() >= 0) {
         m_deviceList.SetItemState(m_deviceState.selectedRow(), LVIS_SELECTED | LVIS_FOCUSED,

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -310,6 +311,41 @@ private slots:
         QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[1].root);
         QCOMPARE(m_dlg->m_deviceList.listView()->item(1, 0)->toolTip(),
                  QString::fromStdString(m_volumes->drives[1].root));
+    }
+
+    // Three cards bring the vertical scroll bar; the columns still fit beside it, and each row
+    // keeps to one line however its card's texts break.
+    void threeCardsFitTheListOneLineEach() {
+        QTemporaryDir second, third;
+        QFile version(third.filePath("version.txt"));
+        QVERIFY(version.open(QIODevice::WriteOnly));
+        version.write("<b>FW</b> 2.0\r\nmodel\n");
+        version.close();
+        start();
+        for (const QTemporaryDir* card : {&second, &third}) {
+            m_volumes->drives.push_back(
+                DriveInfo{(card->path() + "/").toStdString(), "LINE\nBREAK", false, 0, 0});
+        }
+        std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
+                  [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
+        deviceChange(0x8000);
+        m_dlg->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
+        ListViewWidget* view = m_dlg->m_deviceList.listView();
+        QCOMPARE(view->rowCount(), 3);
+        QVERIFY(view->verticalScrollBar()->isVisible());
+        QVERIFY(!view->horizontalScrollBar()->isVisible());
+        const auto row =
+            static_cast<int>(std::find_if(m_volumes->drives.begin(), m_volumes->drives.end(),
+                                          [&](const DriveInfo& d) {
+                                              return d.root == third.path().toStdString() + "/";
+                                          }) -
+                             m_volumes->drives.begin());
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(row, 1), QString("LINE BREAK"));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(row, 3), QString("<b>FW</b> 2.0  model "));
+        QCOMPARE(view->item(row, 1)->toolTip(), QString("LINE\nBREAK"));
+        // Shown as the card holds it, not as markup.
+        QVERIFY(view->item(row, 3)->toolTip().contains("&lt;b&gt;FW&lt;/b&gt;"));
     }
 
     void tabsShowOnePageAndKeepTheFields() {
