@@ -261,8 +261,11 @@ void CTavrelDlg::InitTabPages() {
     for (int i = 0; i < static_cast<int>(captions.size()); ++i)
         m_tabCtrl.InsertItem(i, captions[i]);
 
-    // Created from left to right.
-    for (CDialog* page : m_pages) page->Create(page->GetTemplateId(), m_tabCtrl.GetSafeHwnd());
+    // Created from left to right; a screen reader calls each page by its tab.
+    for (std::size_t i = 0; i < m_pages.size(); ++i) {
+        m_pages[i]->Create(m_pages[i]->GetTemplateId(), m_tabCtrl.GetSafeHwnd());
+        m_pages[i]->setAccessibleName(QString::fromUtf8(captions[i]));
+    }
 
     QRect client;
     m_tabCtrl.GetClientRect(&client);

@@ -60,8 +60,10 @@ inline constexpr int kNoSetting = -1;
 
 struct ControlTemplate {
     ControlKind kind;
-    int id;                    // kIdStatic (or 0) for none
-    std::string_view caption;  // UTF-8; '&' marks a mnemonic unless kNoPrefix
+    int id;  // kIdStatic (or 0) for none
+    // UTF-8; '&' marks a mnemonic unless kNoPrefix. Kinds that show no caption (lists, sliders,
+    // pictures, edit fields, the tab control) are called by it for screen readers.
+    std::string_view caption;
     DlgRect rect;
     unsigned style;    // kGroup | kTabStop | kVisible | kDisabled | kNoPrefix
     int resource = 0;  // icon or bitmap number of StaticIcon / StaticBitmap

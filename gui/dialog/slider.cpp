@@ -57,6 +57,17 @@ bool CSliderCtrl::Attach(QWidget* window) {
     return qobject_cast<SliderWidget*>(window) != nullptr && CWnd::Attach(window);
 }
 
+void CSliderCtrl::SetValueText(std::function<std::string(int)> text) {
+    SliderWidget* s = slider();
+    if (s == nullptr || !text)
+        return;
+    const auto describe = [s, text = std::move(text)](int position) {
+        s->setAccessibleDescription(QString::fromStdString(text(position)));
+    };
+    describe(s->value());
+    QObject::connect(s, &QSlider::valueChanged, s, describe);
+}
+
 SliderWidget* CSliderCtrl::slider() const {
     return qobject_cast<SliderWidget*>(m_hWnd.data());
 }

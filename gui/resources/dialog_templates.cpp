@@ -60,7 +60,7 @@ constexpr unsigned kMainWindowStyle = kPopupStyle | kDsAppWindow;
 
 constexpr std::array kAboutControls = {
     ControlTemplate{
-        ControlKind::StaticIcon, kIdStatic, {}, {14, 14, 20, 20}, kVisible, kIdiAboutIcon},
+        ControlKind::StaticIcon, kIdStatic, "marlix", {14, 14, 20, 20}, kVisible, kIdiAboutIcon},
     ControlTemplate{ControlKind::StaticText,
                     kIdStatic,
                     "Marlix, Version 1.1",
@@ -79,9 +79,10 @@ constexpr std::array kAboutControls = {
 constexpr std::array kMainControls = {
     ControlTemplate{ControlKind::DefPushButton, kIdOk, "OK", {209, 429, 50, 14}, kTabStop},
     ControlTemplate{ControlKind::PushButton, kIdCancel, "Cancel", {604, 429, 50, 14}, kTabStop},
-    ControlTemplate{ControlKind::ListView, kIdcDeviceList, {}, {7, 7, 436, 74}, kTab},
-    ControlTemplate{ControlKind::ListBox, kIdcProfileList, {}, {452, 7, 136, 74}, kTab},
-    ControlTemplate{ControlKind::TabControl, kIdcTab, {}, {8, 97, 640, 329}, kTab},
+    ControlTemplate{
+        ControlKind::ListView, kIdcDeviceList, "Removable drives", {7, 7, 436, 74}, kTab},
+    ControlTemplate{ControlKind::ListBox, kIdcProfileList, "Profiles", {452, 7, 136, 74}, kTab},
+    ControlTemplate{ControlKind::TabControl, kIdcTab, "Settings", {8, 97, 640, 329}, kTab},
     ControlTemplate{ControlKind::PushButton, kIdcNewProfile, "New Profile", {596, 7, 50, 14}, kTab},
     ControlTemplate{
         ControlKind::PushButton, kIdcDelProfile, "Del Profile", {596, 27, 50, 14}, kTab},
@@ -89,7 +90,7 @@ constexpr std::array kMainControls = {
     ControlTemplate{
         ControlKind::PushButton, kIdcSaveProfile, "Save Profile", {596, 46, 50, 14}, kTab},
     ControlTemplate{
-        ControlKind::StaticBitmap, kIdStatic, {}, {382, 81, 269, 27}, kVisible, kIdbBanner},
+        ControlKind::StaticBitmap, kIdStatic, "marlix", {382, 81, 269, 27}, kVisible, kIdbBanner},
 };
 
 // ---- Mode page ---------------------------------------------------------------------------------
@@ -206,7 +207,7 @@ constexpr std::array kImageControls = {
 constexpr std::array kNewProfileControls = {
     ControlTemplate{ControlKind::DefPushButton, kIdOk, "确定", {28, 51, 50, 14}, kGroup | kTab},
     ControlTemplate{ControlKind::PushButton, kIdCancel, "取消", {106, 51, 50, 14}, kTab},
-    ControlTemplate{ControlKind::Edit, kIdcProfileName, {}, {15, 25, 162, 14}, kTab},
+    ControlTemplate{ControlKind::Edit, kIdcProfileName, "Profile name", {15, 25, 162, 14}, kTab},
 };
 
 // ---- Photo page --------------------------------------------------------------------------------
