@@ -1,11 +1,14 @@
 // The main window driven as the user drives it, on the offscreen platform, each case in a fresh
 // working directory with a fake drive standing in for the camera's card.
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -76,6 +79,7 @@ private:
     QList<Message> m_messages;
     QString m_typedName;
     bool m_cancelNew = false;
+    bool m_typeByKeys = false;  // New Profile gets its name and its OK from the keyboard
     bool m_nameFieldFocused = false;
     QList<int> m_modalTemplates;  // every modal dialog run, by template
     QString m_savedCwd;
@@ -140,6 +144,7 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir->path()));
         m_messages.clear();
         m_cancelNew = false;
+        m_typeByKeys = false;
         CDialog::SetMessageBoxHook([this](const QString& text, const QString& caption) {
             m_messages.append({text, caption});
             return IDOK;
@@ -155,6 +160,11 @@ private slots:
             }
             auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(kIdcProfileName));
             m_nameFieldFocused = edit != nullptr && dialog.focusWidget() == edit;
+            if (m_typeByKeys && edit) {
+                QTest::keyClicks(edit, m_typedName);
+                QTest::keyClick(edit, Qt::Key_Return);  // the default button
+                return dialog.result();
+            }
             if (edit)
                 edit->setText(m_typedName);
             dialog.OnOK();
@@ -289,6 +299,123 @@ private slots:
         QCOMPARE(about->shortcut(), QKeySequence(Qt::Key_F1));
         about->trigger();
         QCOMPARE(m_modalTemplates.count(kIddAboutBox), 1);
+    }
+
+    // Every command without a mouse: Tab reaches each control, and the keys a user would press
+    // there do the work; every radio group, slider and check box of every page takes its keys.
+    void everyCommandWorksFromTheKeyboard() {
+        QTemporaryDir second;
+        start();
+        m_volumes->drives.push_back(
+            DriveInfo{(second.path() + "/").toStdString(), "B", true, 1ull << 30, 1ull << 29});
+        std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
+                  [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
+        deviceChange(0x8000);
+        m_dlg->show();
+        QApplication::setActiveWindow(m_dlg.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
+        auto press = [](int key, Qt::KeyboardModifiers modifiers = {}) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
+        };
+        // Tab until the control has the focus; each control is one of the stops.
+        auto reach = [&](QWidget* control) {
+            for (int i = 0; i < 300 && !control->hasFocus(); ++i) press(Qt::Key_Tab);
+            QVERIFY2(control->hasFocus(), qPrintable(control->accessibleName()));
+        };
+
+        // A card: the other one.
+        reach(m_dlg->m_deviceList.GetSafeHwnd());
+        press(Qt::Key_Down);
+        QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[1].root);
+
+        // New Profile, named and confirmed with keys.
+        m_typeByKeys = true;
+        m_typedName = "Keys";
+        reach(m_dlg->GetDlgItem(kIdcNewProfile));
+        press(Qt::Key_Space);
+        QCOMPARE(listItems(), (QStringList{"default", "Keys"}));
+
+        // A profile: back to "default", then to "Keys" again.
+        reach(m_dlg->m_profileList.GetSafeHwnd());
+        press(Qt::Key_Up);
+        QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
+        press(Qt::Key_Down);
+        QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-Keys"));
+
+        // Each tab in turn, and on its page every stop: a radio group moves on with an arrow,
+        // a slider with an arrow, a check box with Space.
+        const ProfileSelections before = m_dlg->ReadPages();
+        int groups = 0, sliders = 0, boxes = 0;
+        for (int tab = 0; tab < 5; ++tab) {
+            reach(m_dlg->m_tabCtrl.GetSafeHwnd());
+            if (tab > 0)
+                press(Qt::Key_Right);
+            QCOMPARE(m_dlg->m_tabCtrl.GetCurSel(), tab);
+            CDialog* page = m_dlg->m_pages[static_cast<std::size_t>(tab)];
+            QVERIFY(page->isVisible());
+            press(Qt::Key_Tab);
+            for (QWidget* focus = QApplication::focusWidget(); page->isAncestorOf(focus);
+                 focus = QApplication::focusWidget()) {
+                if (auto* slider = qobject_cast<QSlider*>(focus)) {
+                    const int was = slider->value();
+                    press(was < slider->maximum() ? Qt::Key_Right : Qt::Key_Left);
+                    QVERIFY(slider->value() != was);
+                    ++sliders;
+                } else if (auto* box = qobject_cast<QCheckBox*>(focus)) {
+                    const bool was = box->isChecked();
+                    press(Qt::Key_Space);
+                    QCOMPARE(box->isChecked(), !was);
+                    ++boxes;
+                } else if (auto* radio = qobject_cast<QRadioButton*>(focus)) {
+                    // The arrows walk every button of the group's run, a check box in it too.
+                    press(Qt::Key_Down);
+                    if (!qobject_cast<QRadioButton*>(QApplication::focusWidget()))
+                        press(Qt::Key_Down);
+                    auto* moved = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+                    QVERIFY2(moved && moved != radio && moved->isChecked(),
+                             qPrintable(radio->accessibleName()));
+                    ++groups;
+                    if (radio->accessibleName().startsWith("Auto Shoot")) {
+                        // Off again, or it would grey out the Burst group that follows.
+                        for (int i = 0;
+                             i < 8 &&
+                             !Button(m_dlg->m_photoPage, kIdcAutoShootButtons[0])->isChecked();
+                             ++i) {
+                            press(Qt::Key_Up);
+                        }
+                    }
+                }
+                press(Qt::Key_Tab);
+            }
+        }
+        QCOMPARE(groups, 24);
+        QCOMPARE(sliders, 3);
+        QCOMPARE(boxes, 2);
+        QVERIFY(m_dlg->ReadPages() != before);
+
+        reach(m_dlg->GetDlgItem(kIdcSaveProfile));
+        press(Qt::Key_Space);
+        ProfileStore stored(cfgPath().toStdString());
+        ProfileSelections saved;
+        QVERIFY(stored.OpenReadOnly(saved).ok());
+        ProfileSelections shown = m_dlg->PageFields();
+        shown.photo.m_photoInterlock = 0;  // the last clicks, not a setting
+        QCOMPARE(stored.LoadProfileAt(1).value(), shown);
+
+        reach(m_dlg->GetDlgItem(kIdcSet));
+        press(Qt::Key_Return);
+        QVERIFY(QFile::exists(second.filePath("camera.conf")));
+
+        reach(m_dlg->GetDlgItem(kIdcDelProfile));
+        press(Qt::Key_Space);
+        QCOMPARE(listItems(), QStringList{"default"});
+
+        press(Qt::Key_F1);
+        QCOMPARE(m_modalTemplates.count(kIddAboutBox), 1);
+        press(Qt::Key_Escape);
+        QVERIFY(!m_dlg->isVisible());
     }
 
     void theChosenCardStaysChosen() {
