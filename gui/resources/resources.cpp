@@ -16,6 +16,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <span>
@@ -161,6 +162,17 @@ QIcon IconResource(int id) {
         return {};
     }
     InitMarlixResources();
+    // One icon a group for the whole program, so that a picture is decoded once however many
+    // windows show it.
+    static std::map<int, QIcon> made;
+    // The pictures go with the application, not after it.
+    static const bool cleared = [] {
+        qAddPostRoutine([] { made.clear(); });
+        return true;
+    }();
+    (void)cleared;
+    if (const auto found = made.find(id); found != made.end())
+        return found->second;
     auto engine = std::make_unique<PngIconEngine>();
     for (int size : group->sizes) {
         const QString path =
@@ -172,7 +184,9 @@ QIcon IconResource(int id) {
         }
         engine->addPicture(size, path);
     }
-    return engine->isEmpty() ? QIcon() : QIcon(engine.release());
+    const QIcon icon = engine->isEmpty() ? QIcon() : QIcon(engine.release());
+    made.emplace(id, icon);
+    return icon;
 }
 
 QPixmap BitmapResource(int id, qreal devicePixelRatio) {

@@ -406,7 +406,7 @@ private slots:
 
         reach(m_dlg->GetDlgItem(kIdcSet));
         press(Qt::Key_Return);
-        QVERIFY(QFile::exists(second.filePath("camera.conf")));
+        QVERIFY(QFile::exists(QString::fromStdString(m_volumes->drives[1].root + "camera.conf")));
 
         reach(m_dlg->GetDlgItem(kIdcDelProfile));
         press(Qt::Key_Space);
