@@ -261,25 +261,33 @@ void CTavrelDlg::InitTabPages() {
     for (int i = 0; i < static_cast<int>(captions.size()); ++i)
         m_tabCtrl.InsertItem(i, captions[i]);
 
-    // Created from left to right; a screen reader calls each page by its tab.
-    for (std::size_t i = 0; i < m_pages.size(); ++i) {
-        m_pages[i]->Create(m_pages[i]->GetTemplateId(), m_tabCtrl.GetSafeHwnd());
-        m_pages[i]->setAccessibleName(QString::fromUtf8(captions[i]));
-    }
+    m_pageCaptions = captions;
 
-    QRect client;
-    m_tabCtrl.GetClientRect(&client);
-    const QRect place = TabPageRect(client);
-    for (CDialog* page : m_pages)
-        page->MoveWindow(place.x(), place.y(), place.width(), place.height());
+    // Only the page that is shown is made now; each of the others when its tab is first chosen,
+    // which spares the start the controls and fonts of four pages nobody has looked at yet. The
+    // fields of a page not made yet are what reading and writing the pages use meanwhile.
     m_currentPage = 0;
-    m_pages[m_currentPage]->ShowWindow(SW_SHOW);
+    EnsurePage(m_currentPage).ShowWindow(SW_SHOW);
+}
+
+CDialog& CTavrelDlg::EnsurePage(int tab) {
+    CDialog& page = *m_pages.at(static_cast<std::size_t>(tab));
+    if (!page.IsCreated()) {
+        page.Create(page.GetTemplateId(), m_tabCtrl.GetSafeHwnd());
+        // A screen reader calls the page by its tab.
+        page.setAccessibleName(QString::fromUtf8(m_pageCaptions[static_cast<std::size_t>(tab)]));
+        QRect client;
+        m_tabCtrl.GetClientRect(&client);
+        const QRect place = TabPageRect(client);
+        page.MoveWindow(place.x(), place.y(), place.width(), place.height());
+    }
+    return page;
 }
 
 void CTavrelDlg::OnTabSelChange(NMHDR*, LRESULT* result) {
     m_pages[m_currentPage]->ShowWindow(SW_HIDE);
     m_currentPage = m_tabCtrl.GetCurSel();
-    m_pages[m_currentPage]->ShowWindow(SW_SHOW);
+    EnsurePage(m_currentPage).ShowWindow(SW_SHOW);
     if (result)
         *result = 0;
 }

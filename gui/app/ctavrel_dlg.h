@@ -79,7 +79,7 @@ public:
     ProfileStore m_store{std::filesystem::path()};
     std::string m_targetRoot;
     QFont m_uiFont;
-    std::array<CDialog*, 5> m_pages{};  // by tab
+    std::array<CDialog*, 5> m_pages{};  // by tab; a page's window is made when first shown
     int m_currentPage = 0;
     CTabCtrl m_tabCtrl;
     CDlgTab1 m_modePage;
@@ -100,6 +100,9 @@ public:
     void WritePages(const ProfileSelections& values);
     // The one-line note under the device list ("camera.conf written to ...").
     QString StatusText() const;
+    // The page of a tab, its window made on first use: only the page shown at start is made at
+    // start.
+    CDialog& EnsurePage(int tab);
     // Whether drives are being asked for their size and version.txt right now.
     bool DrivesBeingProbed() const { return m_probeThread.joinable(); }
 
@@ -136,6 +139,7 @@ private:
     void SetStatus(const QString& text);
 
     Options m_options;
+    std::array<const char*, 5> m_pageCaptions{};  // by tab
     DeviceList m_deviceState;
     std::thread m_probeThread;
     // Drives listed while a probe was out; probed when it is back.

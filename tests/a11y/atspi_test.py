@@ -2,8 +2,8 @@
 """The window as a screen reader sees it, through AT-SPI over D-Bus (run under dbus-run-session).
 
 Starts an X server and the window with one stand-in card, then, as an assistive client:
-1. walks the whole tree of the window (every page, shown or hidden) and fails on any object that
-   can take the focus or shows data (lists, sliders, buttons, pictures, pages...) and has no name;
+1. chooses each tab by name, then walks the whole tree of the window (every page, shown or hidden)
+   and fails on any object that can take the focus or shows data (lists, sliders, buttons, pictures, pages...) and has no name;
 2. drives one task by accessible names alone: choose the profile "rally", choose "Fine" on the
    Video page and +1.0 on the Image page's EV slider, Save Profile, Set; and checks what reached
    cfg.ini and the card's camera.conf.
@@ -147,6 +147,11 @@ def run(program, golden, work):
 
         app = wait_for("the window on the accessibility bus", the_app)
 
+        # A page is made when its tab is first chosen: choose each, then walk the whole tree.
+        for tab in ("Video Setting", "Photo Setting", "System Setting", "Image Setting",
+                    "Mode Setting"):
+            act(find(app, "page tab", tab), "Press", "Switch")
+            wait_for(f"the page {tab}", lambda: find(app, "dialog", tab))
         problems = unnamed(app)
         assert not problems, "objects without a name:\n  " + "\n  ".join(problems)
 

@@ -129,7 +129,7 @@ private:
     }
 
     void clearClockBox() {
-        auto* clock = Button(m_dlg->m_systemPage, kIdcSyncClock);
+        auto* clock = Button(m_dlg->EnsurePage(CDlgTab5::kTab.index), kIdcSyncClock);
         QVERIFY(clock);
         if (clock->isChecked())
             clock->click();
@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
         // The pages show the defaults: Mode 1 "1920x1080P 60" is position 1.
         QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->isChecked());
-        QVERIFY(Button(m_dlg->m_systemPage, kIdcSyncClock)->isChecked());
+        QVERIFY(Button(m_dlg->EnsurePage(CDlgTab5::kTab.index), kIdcSyncClock)->isChecked());
         QCOMPARE(m_dlg->ReadPages(), DefaultSelections());
         // The device row of the card is listed and is the target.
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 1);
@@ -480,6 +480,13 @@ private slots:
         const ProfileSelections before = m_dlg->ReadPages();
         const QList<CDialog*> order = {&m_dlg->m_modePage, &m_dlg->m_videoPage, &m_dlg->m_photoPage,
                                        &m_dlg->m_systemPage, &m_dlg->m_imagePage};
+        // Only the page shown is made at start; the others when their tab is first chosen, and
+        // they show what the fields hold by then.
+        for (CDialog* page : order) QCOMPARE(page->IsCreated(), page == &m_dlg->m_modePage);
+        ProfileSelections changed = before;
+        changed.video.m_videoQuality = 2;
+        m_dlg->WritePages(changed);
+        QCOMPARE(m_dlg->ReadPages(), changed);
         for (int tab : {2, 4, 1, 3, 0}) {
             m_dlg->m_tabCtrl.SetCurSel(tab);
             m_dlg->OnTabSelChange(nullptr, nullptr);
@@ -487,7 +494,8 @@ private slots:
                 QCOMPARE(order[i]->isVisibleTo(m_dlg.get()), i == tab);
             }
         }
-        QCOMPARE(m_dlg->ReadPages(), before);
+        QVERIFY(Button(m_dlg->m_videoPage, kIdcVideoQualityButtons[2])->isChecked());
+        QCOMPARE(m_dlg->ReadPages(), changed);
         // Every page lies inside the tab control, below its tabs.
         QRect client;
         m_dlg->m_tabCtrl.GetClientRect(&client);
@@ -654,6 +662,7 @@ private slots:
     void setResolvesBurstAndAutoShootByTheLastChoice() {
         start();
         clearClockBox();
+        m_dlg->EnsurePage(CDlgTab4::kTab.index);
         CDlgTab4& photo = m_dlg->m_photoPage;
         // The default profile holds auto shoot "3s"; choosing burst "5 P" last wins.
         Button(photo, kIdcPhotoBurstButtons[2])->click();
