@@ -10,7 +10,9 @@
 #include <QTableWidgetItem>
 #include <QTextDocument>
 #include <QTime>
+#include <QTimer>
 #include <ctime>
+#include <filesystem>
 #include <system_error>
 
 #include "core/devices/device_events.h"
@@ -135,7 +137,6 @@ bool CTavrelDlg::OnInitDialog() {
         connect(m_deviceChanges.get(), &DeviceChangeSource::deviceChange, this,
                 [this](unsigned eventCode) { OnDeviceChange(eventCode, nullptr); });
     }
-    setWindowIcon(m_appIcon);
 
     // The working directory at launch, whatever its length; cfg.ini lives there.
     std::error_code error;
@@ -157,6 +158,20 @@ bool CTavrelDlg::OnInitDialog() {
     return true;
 }
 
+void CTavrelDlg::showEvent(QShowEvent* event) {
+    CDialog::showEvent(event);
+    if (m_iconsSet || !isWindow())
+        return;
+    m_iconsSet = true;
+    // The icon (of this window and of every other of the program: the About box, New Profile,
+    // message boxes) right after the window is up: decoding its pictures would hold it up, and
+    // window managers take a new icon as it comes.
+    QTimer::singleShot(0, this, [this] {
+        QApplication::setWindowIcon(m_appIcon);
+        setWindowIcon(m_appIcon);
+    });
+}
+
 void CTavrelDlg::OnAbout() {
     CAboutDlg about(this);
     about.DoModal();
@@ -167,6 +182,17 @@ void CTavrelDlg::OnAbout() {
 void CTavrelDlg::InitProfileStore() {
     m_store = ProfileStore(m_cfgPath);
     ProfileSelections values = PageFields();
+    // A first run creates cfg.ini, and syncing a new file to the disk can take longer than all
+    // the rest of the start. The window shows what the file will hold (a missing file reads as a
+    // first run leaves it) and makes it as soon as it is up (FinishProfileStore).
+    std::error_code error;
+    if (std::filesystem::symlink_status(m_cfgPath, error).type() ==
+            std::filesystem::file_type::not_found &&
+        m_store.OpenReadOnly(values)) {
+        m_storePending = true;
+        SetFields(values);
+        return;
+    }
     const Status status = m_store.InitProfileStore(values);
     if (!status) {
         ShowError(status.message());
@@ -176,6 +202,33 @@ void CTavrelDlg::InitProfileStore() {
     SetFields(values);
 }
 
+void CTavrelDlg::FinishProfileStore() {
+    if (!m_storePending)
+        return;
+    m_storePending = false;
+    const std::vector<std::string> shown = m_store.profileNames();
+    ProfileStore store(m_cfgPath);
+    ProfileSelections values = PageFields();
+    const Status status = store.InitProfileStore(values);
+    m_store = std::move(store);
+    if (!status)
+        ShowError(status.message());
+    // Another program made the file meanwhile, or it could not be made: show what there is.
+    if (m_store.profileNames() != shown) {
+        while (m_profileList.GetCount() > 0) m_profileList.DeleteString(0);
+        FillProfileList();
+        if (m_store.currentIndex() >= 0)
+            WritePages(values);
+    }
+}
+
+void CTavrelDlg::paintEvent(QPaintEvent* event) {
+    CDialog::paintEvent(event);
+    // The first picture is on its way to the screen: now the profile file can be made.
+    if (m_storePending)
+        QTimer::singleShot(0, this, &CTavrelDlg::FinishProfileStore);
+}
+
 void CTavrelDlg::FillProfileList() {
     for (const std::string& name : m_store.profileNames()) m_profileList.AddString(Q(name));
     if (m_profileList.GetCount() > 0)
@@ -183,6 +236,7 @@ void CTavrelDlg::FillProfileList() {
 }
 
 void CTavrelDlg::OnNewProfile() {
+    FinishProfileStore();
     CDlgNewCFG dialog(this);
     if (dialog.DoModal() != IDOK)
         return;
@@ -205,6 +259,7 @@ void CTavrelDlg::OnNewProfile() {
 }
 
 void CTavrelDlg::OnDelProfile() {
+    FinishProfileStore();
     const int selected = m_profileList.GetCurSel();
     if (selected < 0)
         return;  // nothing shown as chosen: nothing to delete
@@ -222,6 +277,7 @@ void CTavrelDlg::OnDelProfile() {
 }
 
 void CTavrelDlg::OnSaveProfile() {
+    FinishProfileStore();
     if (m_profileList.GetCurSel() < 0)
         return;
     const Status status = m_store.SaveProfile(ReadPages());
@@ -230,6 +286,7 @@ void CTavrelDlg::OnSaveProfile() {
 }
 
 void CTavrelDlg::OnProfileSelChange() {
+    FinishProfileStore();
     const int selected = m_profileList.GetCurSel();
     if (selected < 0)
         return;

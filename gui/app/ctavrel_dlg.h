@@ -103,15 +103,22 @@ public:
     // The page of a tab, its window made on first use: only the page shown at start is made at
     // start.
     CDialog& EnsurePage(int tab);
+    // Whether the first run's cfg.ini is still to be made (right after the first paint).
+    bool ProfileFilePending() const { return m_storePending; }
     // Whether drives are being asked for their size and version.txt right now.
     bool DrivesBeingProbed() const { return m_probeThread.joinable(); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void ConnectMessageMap() override;
 
 private:
     void InitProfileStore();
+    // Makes the profile file of a first run, which start-up left for after the first paint; the
+    // profile commands make it first should they come earlier.
+    void FinishProfileStore();
     void InitTabPages();
     void InitDeviceList();
     void ScanRemovableDrives();
@@ -149,6 +156,8 @@ private:
     QLabel* m_status = nullptr;
     bool m_filling = false;  // the list view's notifications come from our own fill
     bool m_startedUp = false;
+    bool m_iconsSet = false;
+    bool m_storePending = false;  // the first run's cfg.ini is still to be made
 };
 
 }  // namespace marlix

@@ -1,6 +1,7 @@
 #include "gui/dialog/dialog_font.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -66,21 +67,14 @@ QFont MakeCellHeightFont(std::string_view face, int cellHeight) {
     QFont font = DialogFace(face);
     const int wanted = std::max(1, cellHeight);
     font.setPixelSize(wanted);
-    // The cell grows with the pixel size almost in proportion: start from that estimate rather
-    // than loading the face at every size on the way down.
-    const int full = QFontMetrics(font).height();
-    int pixels = full > wanted ? std::max(1, wanted * wanted / full) : wanted;
+    // The cell grows with the pixel size in proportion, give or take the rounding: start from
+    // that estimate rather than loading the face at every size on the way down (each size is a
+    // font engine of its own, and costs the start a fontconfig match).
+    const qreal full = QFontMetricsF(font).height();
+    int pixels = full > wanted ? std::max(1, static_cast<int>(wanted * wanted / full)) : wanted;
     font.setPixelSize(pixels);
     while (pixels > 1 && QFontMetrics(font).height() > wanted) {
         font.setPixelSize(--pixels);
-    }
-    // The estimate may fall short of the largest size that fits.
-    for (QFont larger = font; pixels < wanted;) {
-        larger.setPixelSize(pixels + 1);
-        if (QFontMetrics(larger).height() > wanted)
-            break;
-        font = larger;
-        ++pixels;
     }
     return font;
 }

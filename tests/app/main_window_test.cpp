@@ -96,6 +96,9 @@ private:
         options.watchDevices = false;
         m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
         QVERIFY(m_dlg->Create(CTavrelDlg::IDD, nullptr));
+        // A first run makes cfg.ini once the window is up.
+        m_dlg->show();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->ProfileFilePending(), 10000);
         waitForDrives();
     }
 
@@ -199,6 +202,38 @@ private slots:
         QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 3), QString("No infomation"));  // as shipped
         QCOMPARE(m_dlg->m_targetRoot, (m_card->path() + "/").toStdString());
         QVERIFY(m_messages.isEmpty());
+    }
+
+    // A first run shows the defaults at once and makes cfg.ini once the window is up, or first
+    // thing when a profile command comes earlier; a file another program made meanwhile wins.
+    void firstRunMakesCfgIniOnceTheWindowIsUp() {
+        for (bool commandFirst : {false, true}) {
+            QFile::remove(cfgPath());
+            CTavrelDlg::Options options;
+            options.volumes = std::make_shared<FakeVolumes>();
+            options.watchDevices = false;
+            m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
+            QVERIFY(m_dlg->Create(CTavrelDlg::IDD, nullptr));
+            QVERIFY(m_dlg->ProfileFilePending());
+            QVERIFY(!QFile::exists(cfgPath()));
+            QCOMPARE(listItems(), QStringList{"default"});
+            QCOMPARE(m_dlg->ReadPages(), DefaultSelections());
+            if (commandFirst) {
+                m_dlg->OnSaveProfile();
+                QCOMPARE(readFile(cfgPath()),
+                         readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+            } else {
+                QFile other(cfgPath());
+                QVERIFY(other.open(QIODevice::WriteOnly));
+                other.write("[profile-other]\nmode_1=1600x1200p 30\n");
+                other.close();
+                m_dlg->show();
+                QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->ProfileFilePending(), 10000);
+                QCOMPARE(listItems(), QStringList{"other"});
+                QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
+            }
+            QVERIFY(!m_dlg->ProfileFilePending());
+        }
     }
 
     void aLongWorkingDirectoryHoldsCfgIni() {
