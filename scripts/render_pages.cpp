@@ -1,9 +1,11 @@
 // Draws the main window on each of its tabs, the About box and the New Profile dialog into PNG
 // files, to look at the pages after a change to a template, a font or a control. The window is
-// the real one, set up as at start, in an empty working folder with one card attached.
+// the real one, set up as at start, in an empty working folder with three cards attached: enough
+// for the device list's scroll bar, with long labels and version texts that hold line breaks.
 // usage: marlix-render-pages OUTPUT_FOLDER (scripts/render-pages builds and runs it)
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
@@ -17,16 +19,37 @@ using namespace marlix;
 
 namespace {
 
-class OneCard : public VolumeSource {
+struct Card {
+    const char* folder;
+    const char* label;
+    const char* version;  // what its version.txt holds
+};
+constexpr Card kCards[] = {
+    {"card", "CAMERA", "V1.2\r\n"},
+    {"a card with a rather long mount point", "HOLIDAY PHOTOS SUMMER",
+     "FW 2.0.17 build 2024-05-30\r\nmodel HD action camera\r\n"},
+    {"reader", "", "line one\nline two\tand a tab"},
+};
+
+class Cards : public VolumeSource {
 public:
-    explicit OneCard(std::string root) : m_root(std::move(root)) {}
-    Result<std::vector<DriveInfo>> ListRemovableDrives() override {
-        return std::vector<DriveInfo>{{m_root, "CAMERA", true, 31914983424ull, 31902400512ull}};
+    explicit Cards(const QString& folder) {
+        for (const Card& card : kCards) {
+            const QString root = folder + "/" + card.folder + "/";
+            QFile version(root + "version.txt");
+            if (!QDir().mkpath(root) || !version.open(QIODevice::WriteOnly) ||
+                version.write(card.version) < 0) {
+                std::fprintf(stderr, "marlix-render-pages: cannot prepare %s\n", qPrintable(root));
+            }
+            m_drives.push_back(
+                {root.toStdString(), card.label, true, 31914983424ull, 31902400512ull});
+        }
     }
+    Result<std::vector<DriveInfo>> ListRemovableDrives() override { return m_drives; }
     void ProbeDrive(DriveInfo&) override {}
 
 private:
-    std::string m_root;
+    std::vector<DriveInfo> m_drives;
 };
 
 bool Save(QWidget& window, const QString& path) {
@@ -50,8 +73,7 @@ int main(int argc, char** argv) {
     }
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QTemporaryDir work;
-    if (!work.isValid() || !QDir().mkpath(out) || !QDir().mkpath(work.filePath("card")) ||
-        !QDir::setCurrent(work.path())) {
+    if (!work.isValid() || !QDir().mkpath(out) || !QDir::setCurrent(work.path())) {
         std::fprintf(stderr, "marlix-render-pages: cannot prepare %s\n", qPrintable(out));
         return 1;
     }
@@ -63,7 +85,7 @@ int main(int argc, char** argv) {
     });
 
     CTavrelDlg::Options options;
-    options.volumes = std::make_unique<OneCard>((work.filePath("card") + "/").toStdString());
+    options.volumes = std::make_unique<Cards>(work.path());
     options.watchDevices = false;
     CTavrelDlg window(std::move(options));
     if (!window.Create(CTavrelDlg::IDD, nullptr)) {

@@ -74,7 +74,7 @@ public:
     }
     LinuxVolumeConfig config() const {
         return {m_dir / "mountinfo", m_dir / "sys",
-                std::make_shared<UdevBlockDeviceProperties>(m_dir / "udev", "/nonexistent"),
+                std::make_shared<fixture::FixtureUdevProperties>(m_dir / "udev"),
                 [](const std::string&) {
                     return std::optional<VolumeSpace>({1ull << 35, 1u << 30});
                 }};
@@ -102,7 +102,7 @@ void BM_ScanBusyMountTable(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanBusyMountTable)->Unit(benchmark::kMillisecond);
 
-// This machine's own mount table, sysfs and udev database.
+// This machine's own mount table, sysfs and udev's properties.
 void BM_ScanThisMachine(benchmark::State& state) {
     const auto source = CreateSystemVolumeSource();
     for (auto _ : state) {

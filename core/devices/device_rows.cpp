@@ -110,4 +110,27 @@ std::vector<DeviceRow> DescribeDrives(const std::vector<ProbedDrive>& probed) {
     return rows;
 }
 
+CellText MakeCellText(std::string_view text) {
+    CellText cell;
+    cell.tooltip = std::string(text);
+    cell.display.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        const auto third = i + 2 < text.size() ? static_cast<unsigned char>(text[i + 2]) : 0;
+        if (byte < 0x20 || byte == 0x7F) {
+            cell.display += ' ';
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {  // C1: U+0080..U+009F
+            cell.display += ' ';
+            i += 1;
+        } else if (byte == 0xE2 && next == 0x80 && (third == 0xA8 || third == 0xA9)) {
+            cell.display += ' ';  // U+2028, U+2029
+            i += 2;
+        } else {
+            cell.display += static_cast<char>(byte);
+        }
+    }
+    return cell;
+}
+
 }  // namespace marlix

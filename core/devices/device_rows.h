@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/devices/drive_probe.h"
@@ -65,6 +66,15 @@ struct UnmountedCard {
     std::uint64_t blockDevice = 0;  // the system's number of that device
     friend bool operator==(const UnmountedCard&, const UnmountedCard&) = default;
 };
+
+// What a cell of the list shows for one of a row's texts, and its tooltip. A cell holds one line:
+// line breaks, tabs and every other control character (C0, DEL, C1, and the Unicode line and
+// paragraph separators) are shown as one space each; the tooltip holds the text as it is.
+struct CellText {
+    std::string display;  // UTF-8, one line
+    std::string tooltip;  // UTF-8, the whole text; empty for an empty text
+};
+CellText MakeCellText(std::string_view text);
 
 // A drive that is listed and not probed yet: its root and what the system knows of its label.
 DeviceRow DescribeListedDrive(const DriveInfo& drive);

@@ -27,16 +27,17 @@ constexpr const char* kEject = "&Eject";
 
 }  // namespace
 
-void CTavrelDlg::InitCardActions() {
-    // Every control of every page: a click, a slider step or a profile written into the pages
-    // changes what Set would write. The check runs once the burst is over.
-    ForEachPage(*this, [this](auto& page, auto) {
-        for (auto* button : page.template findChildren<QAbstractButton*>())
-            connect(button, &QAbstractButton::toggled, this, &CTavrelDlg::OnPagesChanged);
-        for (auto* slider : page.template findChildren<QAbstractSlider*>())
-            connect(slider, &QAbstractSlider::valueChanged, this, &CTavrelDlg::OnPagesChanged);
-    });
+// Every control of a page: a click, a slider step or a profile written into the pages changes
+// what Set would write. The check runs once the burst is over. Pages are made when first shown,
+// so each is watched from then on.
+void CTavrelDlg::WatchPageChanges(CDialog& page) {
+    for (auto* button : page.findChildren<QAbstractButton*>())
+        connect(button, &QAbstractButton::toggled, this, &CTavrelDlg::OnPagesChanged);
+    for (auto* slider : page.findChildren<QAbstractSlider*>())
+        connect(slider, &QAbstractSlider::valueChanged, this, &CTavrelDlg::OnPagesChanged);
+}
 
+void CTavrelDlg::InitCardActions() {
     ListViewWidget* view = m_deviceList.listView();
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this, &CTavrelDlg::OnDeviceContextMenu);

@@ -30,8 +30,8 @@ CTavrelApp::CTavrelApp(int& argc, char** argv) : m_qt(argc, argv) {
     QApplication::setDesktopFileName("marlix");
     InitMarlixResources();
     QApplication::setStyle(new MarlixStyle);
-    // Every window of the program (the About box, New Profile, message boxes) shows our icon.
-    QApplication::setWindowIcon(IconResource(kIdrMainIcon));
+    // The program's icon is given to every window once the main window is shown
+    // (CTavrelDlg::showEvent): decoding its pictures would hold up the first window.
 }
 
 bool CTavrelApp::InitInstance() {

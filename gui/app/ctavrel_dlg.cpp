@@ -6,12 +6,18 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidgetItem>
+#include <QTextDocument>
 #include <QTime>
+#include <QTimer>
 #include <algorithm>
 #include <ctime>
+#include <filesystem>
 #include <system_error>
 
 #include "core/devices/device_events.h"
+#include "core/devices/device_rows.h"
 #include "core/export/camera_conf.h"
 #include "core/platform/text.h"
 #include "gui/app/about_dlg.h"
@@ -50,6 +56,18 @@ std::optional<std::filesystem::path> askForFolder(QWidget* parent) {
 
 QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
+}
+
+// One of a row's texts in its cell: on one line, and whole in the tooltip. A tooltip that looks
+// like markup is taken for markup, and a card's version.txt must never be.
+void ShowCellText(CListCtrl& list, int row, int column, const std::string& text) {
+    const CellText cell = MakeCellText(text);
+    list.SetItemText(row, column, Q(cell.display));
+    if (QTableWidgetItem* item = list.listView()->item(row, column)) {
+        const QString tooltip = Q(cell.tooltip);
+        item->setToolTip(Qt::mightBeRichText(tooltip) ? Qt::convertFromPlainText(tooltip)
+                                                      : tooltip);
+    }
 }
 
 // A page's fields, as the part of ProfileSelections they fill.
@@ -124,7 +142,6 @@ bool CTavrelDlg::OnInitDialog() {
         connect(m_deviceChanges.get(), &DeviceChangeSource::deviceChange, this,
                 [this](unsigned eventCode) { OnDeviceChange(eventCode, nullptr); });
     }
-    setWindowIcon(m_appIcon);
 
     // The working directory at launch, whatever its length; cfg.ini lives there.
     std::error_code error;
@@ -147,6 +164,20 @@ bool CTavrelDlg::OnInitDialog() {
     return true;
 }
 
+void CTavrelDlg::showEvent(QShowEvent* event) {
+    CDialog::showEvent(event);
+    if (m_iconsSet || !isWindow())
+        return;
+    m_iconsSet = true;
+    // The icon (of this window and of every other of the program: the About box, New Profile,
+    // message boxes) right after the window is up: decoding its pictures would hold it up, and
+    // window managers take a new icon as it comes.
+    QTimer::singleShot(0, this, [this] {
+        QApplication::setWindowIcon(m_appIcon);
+        setWindowIcon(m_appIcon);
+    });
+}
+
 void CTavrelDlg::OnAbout() {
     CAboutDlg about(this);
     about.DoModal();
@@ -157,6 +188,17 @@ void CTavrelDlg::OnAbout() {
 void CTavrelDlg::InitProfileStore() {
     m_store = ProfileStore(m_cfgPath);
     ProfileSelections values = PageFields();
+    // A first run creates cfg.ini, and syncing a new file to the disk can take longer than all
+    // the rest of the start. The window shows what the file will hold (a missing file reads as a
+    // first run leaves it) and makes it as soon as it is up (FinishProfileStore).
+    std::error_code error;
+    if (std::filesystem::symlink_status(m_cfgPath, error).type() ==
+            std::filesystem::file_type::not_found &&
+        m_store.OpenReadOnly(values)) {
+        m_storePending = true;
+        SetFields(values);
+        return;
+    }
     const Status status = m_store.InitProfileStore(values);
     if (!status) {
         ShowError(status.message());
@@ -166,6 +208,33 @@ void CTavrelDlg::InitProfileStore() {
     SetFields(values);
 }
 
+void CTavrelDlg::FinishProfileStore() {
+    if (!m_storePending)
+        return;
+    m_storePending = false;
+    const std::vector<std::string> shown = m_store.profileNames();
+    ProfileStore store(m_cfgPath);
+    ProfileSelections values = PageFields();
+    const Status status = store.InitProfileStore(values);
+    m_store = std::move(store);
+    if (!status)
+        ShowError(status.message());
+    // Another program made the file meanwhile, or it could not be made: show what there is.
+    if (m_store.profileNames() != shown) {
+        while (m_profileList.GetCount() > 0) m_profileList.DeleteString(0);
+        FillProfileList();
+        if (m_store.currentIndex() >= 0)
+            WritePages(values);
+    }
+}
+
+void CTavrelDlg::paintEvent(QPaintEvent* event) {
+    CDialog::paintEvent(event);
+    // The first picture is on its way to the screen: now the profile file can be made.
+    if (m_storePending)
+        QTimer::singleShot(0, this, &CTavrelDlg::FinishProfileStore);
+}
+
 void CTavrelDlg::FillProfileList() {
     for (const std::string& name : m_store.profileNames()) m_profileList.AddString(Q(name));
     if (m_profileList.GetCount() > 0)
@@ -173,6 +242,7 @@ void CTavrelDlg::FillProfileList() {
 }
 
 void CTavrelDlg::OnNewProfile() {
+    FinishProfileStore();
     CDlgNewCFG dialog(this);
     if (dialog.DoModal() != IDOK)
         return;
@@ -195,6 +265,7 @@ void CTavrelDlg::OnNewProfile() {
 }
 
 void CTavrelDlg::OnDelProfile() {
+    FinishProfileStore();
     const int selected = m_profileList.GetCurSel();
     if (selected < 0)
         return;  // nothing shown as chosen: nothing to delete
@@ -212,6 +283,7 @@ void CTavrelDlg::OnDelProfile() {
 }
 
 void CTavrelDlg::OnSaveProfile() {
+    FinishProfileStore();
     if (m_profileList.GetCurSel() < 0)
         return;
     const Status status = m_store.SaveProfile(ReadPages());
@@ -220,6 +292,7 @@ void CTavrelDlg::OnSaveProfile() {
 }
 
 void CTavrelDlg::OnProfileSelChange() {
+    FinishProfileStore();
     const int selected = m_profileList.GetCurSel();
     if (selected < 0)
         return;
@@ -251,22 +324,34 @@ void CTavrelDlg::InitTabPages() {
     for (int i = 0; i < static_cast<int>(captions.size()); ++i)
         m_tabCtrl.InsertItem(i, captions[i]);
 
-    // Created from left to right.
-    for (CDialog* page : m_pages) page->Create(page->GetTemplateId(), m_tabCtrl.GetSafeHwnd());
+    m_pageCaptions = captions;
 
-    QRect client;
-    m_tabCtrl.GetClientRect(&client);
-    const QRect place = TabPageRect(client);
-    for (CDialog* page : m_pages)
-        page->MoveWindow(place.x(), place.y(), place.width(), place.height());
+    // Only the page that is shown is made now; each of the others when its tab is first chosen,
+    // which spares the start the controls and fonts of four pages nobody has looked at yet. The
+    // fields of a page not made yet are what reading and writing the pages use meanwhile.
     m_currentPage = 0;
-    m_pages[m_currentPage]->ShowWindow(SW_SHOW);
+    EnsurePage(m_currentPage).ShowWindow(SW_SHOW);
+}
+
+CDialog& CTavrelDlg::EnsurePage(int tab) {
+    CDialog& page = *m_pages.at(static_cast<std::size_t>(tab));
+    if (!page.IsCreated()) {
+        page.Create(page.GetTemplateId(), m_tabCtrl.GetSafeHwnd());
+        // A screen reader calls the page by its tab.
+        page.setAccessibleName(QString::fromUtf8(m_pageCaptions[static_cast<std::size_t>(tab)]));
+        QRect client;
+        m_tabCtrl.GetClientRect(&client);
+        const QRect place = TabPageRect(client);
+        page.MoveWindow(place.x(), place.y(), place.width(), place.height());
+        WatchPageChanges(page);
+    }
+    return page;
 }
 
 void CTavrelDlg::OnTabSelChange(NMHDR*, LRESULT* result) {
     m_pages[m_currentPage]->ShowWindow(SW_HIDE);
     m_currentPage = m_tabCtrl.GetCurSel();
-    m_pages[m_currentPage]->ShowWindow(SW_SHOW);
+    EnsurePage(m_currentPage).ShowWindow(SW_SHOW);
     if (result)
         *result = 0;
 }
@@ -311,15 +396,18 @@ void CTavrelDlg::InitDeviceList() {
     m_deviceList.listView()->setTextElideMode(Qt::ElideMiddle);
 
     // Roots here are mount points rather than drive letters, so the first column is wider than
-    // a drive letter needs; the last column takes the rest of the list's width.
+    // a drive letter needs; the last column takes the rest of the list's width, less the vertical
+    // scroll bar that a third card brings, so that the columns never need a horizontal one.
     QRect client;
     m_deviceList.GetClientRect(&client);
+    const int scrollBar = m_deviceList.listView()->verticalScrollBar()->sizeHint().width();
     constexpr int kDeviceWidth = 150, kLabelWidth = 100, kDescriptionWidth = 200;
     m_deviceList.InsertColumn(0, "Device", LVCFMT_LEFT, kDeviceWidth);
     m_deviceList.InsertColumn(1, "Label", LVCFMT_LEFT, kLabelWidth);
     m_deviceList.InsertColumn(2, "Description", LVCFMT_LEFT, kDescriptionWidth);
-    m_deviceList.InsertColumn(3, "Version", LVCFMT_LEFT,
-                              client.width() - kDeviceWidth - kLabelWidth - kDescriptionWidth);
+    m_deviceList.InsertColumn(
+        3, "Version", LVCFMT_LEFT,
+        client.width() - kDeviceWidth - kLabelWidth - kDescriptionWidth - scrollBar);
 
     // A one-line note for what "Set" did, between the device list and the tab control.
     m_status = new QLabel(this);
@@ -392,20 +480,20 @@ int CTavrelDlg::FillDeviceList() {
     // The same drives as shown: only their texts change, so the user's pointer and focus stay.
     bool sameRows = m_deviceList.GetItemCount() == static_cast<int>(rows.size());
     for (int i = 0; sameRows && i < static_cast<int>(rows.size()); ++i)
-        sameRows = m_deviceList.GetItemText(i, 0) == Q(rows[i].root);
+        sameRows = m_deviceList.GetItemText(i, 0) == Q(MakeCellText(rows[i].root).display);
     if (!sameRows) {
         m_deviceList.DeleteAllItems();
         for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-            m_deviceList.InsertItem(i, Q(rows[i].root));
+            m_deviceList.InsertItem(i, Q(MakeCellText(rows[i].root).display));
             // Mount points can be longer than the column: keep both ends and show the whole on
             // hover.
-            m_deviceList.listView()->item(i, 0)->setToolTip(Q(rows[i].root));
+            ShowCellText(m_deviceList, i, 0, rows[i].root);
         }
     }
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        m_deviceList.SetItemText(i, 1, Q(rows[i].label));
-        m_deviceList.SetItemText(i, 2, Q(rows[i].space));
-        m_deviceList.SetItemText(i, 3, Q(rows[i].version));
+        ShowCellText(m_deviceList, i, 1, rows[i].label);
+        ShowCellText(m_deviceList, i, 2, rows[i].space);
+        ShowCellText(m_deviceList, i, 3, rows[i].version);
     }
     if (!sameRows && m_deviceState.selectedRow() >= 0) {
         m_deviceList.SetItemState(m_deviceState.selectedRow(), LVIS_SELECTED | LVIS_FOCUSED,

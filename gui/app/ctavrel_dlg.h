@@ -85,7 +85,7 @@ public:
     ProfileStore m_store{std::filesystem::path()};
     std::string m_targetRoot;
     QFont m_uiFont;
-    std::array<CDialog*, 5> m_pages{};  // by tab
+    std::array<CDialog*, 5> m_pages{};  // by tab; a page's window is made when first shown
     int m_currentPage = 0;
     CTabCtrl m_tabCtrl;
     CDlgTab1 m_modePage;
@@ -106,6 +106,11 @@ public:
     void WritePages(const ProfileSelections& values);
     // The one-line note under the device list ("camera.conf written to ...").
     QString StatusText() const;
+    // The page of a tab, its window made on first use: only the page shown at start is made at
+    // start.
+    CDialog& EnsurePage(int tab);
+    // Whether the first run's cfg.ini is still to be made (right after the first paint).
+    bool ProfileFilePending() const { return m_storePending; }
     // Whether drives are being asked for their size and version.txt right now.
     bool DrivesBeingProbed() const { return m_probeThread.joinable(); }
 
@@ -124,10 +129,15 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void ConnectMessageMap() override;
 
 private:
     void InitProfileStore();
+    // Makes the profile file of a first run, which start-up left for after the first paint; the
+    // profile commands make it first should they come earlier.
+    void FinishProfileStore();
     void InitTabPages();
     void InitDeviceList();
     void ScanRemovableDrives();
@@ -156,6 +166,7 @@ private:
 
     // ---- the card in view (card_actions.cpp) ----
     void InitCardActions();
+    void WatchPageChanges(CDialog& page);
     // The card's line, recomputed from what its probe read and what the pages show now.
     void UpdateCardNote();
     // The note: the latest event, or else the card's line; elided to its place, whole on hover.
@@ -169,6 +180,7 @@ private:
     void OnCardWritten(const std::string& root, const std::string& bytes);
 
     Options m_options;
+    std::array<const char*, 5> m_pageCaptions{};  // by tab
     DeviceList m_deviceState;
     std::thread m_probeThread;
     // Drives listed while a probe was out; probed when it is back.
@@ -190,6 +202,8 @@ private:
     bool m_pagesCheckQueued = false;
     bool m_mediaBusy = false;
     bool m_startedUp = false;
+    bool m_iconsSet = false;
+    bool m_storePending = false;  // the first run's cfg.ini is still to be made
 };
 
 }  // namespace marlix

@@ -17,6 +17,23 @@ QPixmap PictureOf(const ControlTemplate& control, const ImageLoader& loadImage) 
     return loadImage ? loadImage(control.resource) : QPixmap();
 }
 
+// Kinds that show no caption: the template's caption is what a screen reader calls them.
+bool ShowsNoCaption(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::EtchedHorz:
+        case ControlKind::StaticIcon:
+        case ControlKind::StaticBitmap:
+        case ControlKind::Edit:
+        case ControlKind::ListBox:
+        case ControlKind::ListView:
+        case ControlKind::TabControl:
+        case ControlKind::Slider:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool IsStatic(ControlKind kind) {
     return kind == ControlKind::StaticText || kind == ControlKind::EtchedHorz ||
            kind == ControlKind::StaticIcon || kind == ControlKind::StaticBitmap;
@@ -116,6 +133,9 @@ QWidget* CreateControl(const ControlTemplate& control, const DialogBaseUnits& un
         widget->setAttribute(Qt::WA_TransparentForMouseEvents);
     } else {
         widget->setFocusPolicy(Qt::StrongFocus);
+    }
+    if (ShowsNoCaption(control.kind) && !caption.isEmpty()) {
+        widget->setAccessibleName(StripMnemonics(caption));
     }
     widget->setGeometry(geometry);
     widget->setEnabled((control.style & kDisabled) == 0);

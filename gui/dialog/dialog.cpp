@@ -1,6 +1,7 @@
 #include "gui/dialog/dialog.h"
 
 #include <QButtonGroup>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <cstdlib>
 
@@ -95,6 +96,15 @@ int CDialog::DoModal() {
         }
         return m_ended ? m_endResult : answer;
     }
+    if ((dialogTemplate->style & kDsAppWindow) != 0) {
+        // QDialog::exec would make the window modal, and window managers take a modal window
+        // for a dialog of some other one. Nothing else is open, so a plain loop does the same.
+        QEventLoop loop;
+        connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+        show();
+        loop.exec(QEventLoop::DialogExec);
+        return m_ended ? m_endResult : result();
+    }
     const int result = exec();
     return m_ended ? m_endResult : result;
 }
@@ -121,7 +131,10 @@ bool CDialog::build(const DialogTemplate& dialogTemplate, QWidget* parent) {
     if (child) {
         setParent(parent, Qt::Widget);
     } else {
-        Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+        // A dialog is transient for its owner (or, without one, for the whole program), which
+        // keeps it out of the task bar; the main window must be a window of its own.
+        const bool appWindow = (dialogTemplate.style & kDsAppWindow) != 0;
+        Qt::WindowFlags flags = (appWindow ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint;
         if ((dialogTemplate.style & kDsCaption) != 0) {
             flags |= Qt::WindowTitleHint;
         }

@@ -96,6 +96,8 @@ public:
     int MessageBoxW(const QString& text, const QString& caption = QString());
 
     int GetTemplateId() const { return m_templateId; }
+    // Whether the window and its controls exist (Create or DoModal has built them).
+    bool IsCreated() const { return m_built; }
     QRect MapDialogRect(const DlgRect& rect) const { return DluToPixels(rect, m_units); }
     // The radio buttons DDX_Radio walks for the group starting at firstId, in position order;
     // empty when firstId is not a radio button that starts a group.

@@ -1,6 +1,7 @@
 #include "gui/dialog/dialog_font.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -40,23 +41,39 @@ QStringList FontFamiliesFor(std::string_view face) {
     return families;
 }
 
-QFont MakeDialogFont(std::string_view face, int pointSize) {
+namespace {
+
+QFont DialogFace(std::string_view face) {
     QFont font;
     font.setFamilies(FontFamiliesFor(face));
-    font.setPixelSize(MulDiv(pointSize, 96, 72));
-    font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    // The faces' own hints, as the layouts were drawn with. The light hinting that desktops
+    // default to runs FreeType's auto-hinter instead, which surveys a CJK face (the fall-back
+    // face of the captions with full-width forms) glyph by glyph before it draws a single one.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+}  // namespace
+
+QFont MakeDialogFont(std::string_view face, int pointSize) {
+    QFont font = DialogFace(face);
+    font.setPixelSize(MulDiv(pointSize, 96, 72));
     return font;
 }
 
 QFont MakeCellHeightFont(std::string_view face, int cellHeight) {
-    QFont font;
-    font.setFamilies(FontFamiliesFor(face));
-    font.setStyleHint(QFont::SansSerif);
-    font.setWeight(QFont::Normal);
-    int pixels = std::max(1, cellHeight);
+    QFont font = DialogFace(face);
+    const int wanted = std::max(1, cellHeight);
+    font.setPixelSize(wanted);
+    // The cell grows with the pixel size in proportion, give or take the rounding: start from
+    // that estimate rather than loading the face at every size on the way down (each size is a
+    // font engine of its own, and costs the start a fontconfig match).
+    const qreal full = QFontMetricsF(font).height();
+    int pixels = full > wanted ? std::max(1, static_cast<int>(wanted * wanted / full)) : wanted;
     font.setPixelSize(pixels);
-    while (pixels > 1 && QFontMetrics(font).height() > cellHeight) {
+    while (pixels > 1 && QFontMetrics(font).height() > wanted) {
         font.setPixelSize(--pixels);
     }
     return font;

@@ -38,6 +38,9 @@ inline constexpr unsigned kDsChild = 1u << 0;  // a child window (a page), else 
 inline constexpr unsigned kDsCaption = 1u << 1;
 inline constexpr unsigned kDsSysMenu = 1u << 2;
 inline constexpr unsigned kDsModalFrame = 1u << 3;
+// The program's main window: a normal top-level window that window managers list in the task bar
+// and the window switcher, rather than a dialog that belongs to another window.
+inline constexpr unsigned kDsAppWindow = 1u << 4;
 
 // Control IDs of the standard buttons, and "no ID".
 inline constexpr int kIdOk = 1;
@@ -57,8 +60,10 @@ inline constexpr int kNoSetting = -1;
 
 struct ControlTemplate {
     ControlKind kind;
-    int id;                    // kIdStatic (or 0) for none
-    std::string_view caption;  // UTF-8; '&' marks a mnemonic unless kNoPrefix
+    int id;  // kIdStatic (or 0) for none
+    // UTF-8; '&' marks a mnemonic unless kNoPrefix. Kinds that show no caption (lists, sliders,
+    // pictures, edit fields, the tab control) are called by it for screen readers.
+    std::string_view caption;
     DlgRect rect;
     unsigned style;    // kGroup | kTabStop | kVisible | kDisabled | kNoPrefix
     int resource = 0;  // icon or bitmap number of StaticIcon / StaticBitmap
@@ -79,7 +84,7 @@ struct DialogTemplate {
     int cy;
     std::string_view fontFace;
     int pointSize;
-    unsigned style;  // kDsChild | kDsCaption | kDsSysMenu | kDsModalFrame
+    unsigned style;  // kDsChild | kDsCaption | kDsSysMenu | kDsModalFrame | kDsAppWindow
     std::span<const ControlTemplate> controls;
 };
 

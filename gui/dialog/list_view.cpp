@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QStyleOptionHeader>
 #include <algorithm>
 
 #include "gui/dialog/quiet_scope.h"
@@ -9,7 +10,31 @@
 
 namespace marlix {
 
+namespace {
+
+// Qt sizes header sections for a bold caption, in case a section is ever drawn highlighted; ours
+// never are, and measuring would load the bold face at start for nothing.
+class PlainHeader final : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override {
+        if (model() == nullptr)
+            return {};
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.section = logicalIndex;
+        option.text = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+        option.fontMetrics = fontMetrics();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
+};
+
+}  // namespace
+
 ListViewWidget::ListViewWidget(QWidget* parent) : QTableWidget(parent) {
+    setHorizontalHeader(new PlainHeader(Qt::Horizontal, this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -9,9 +9,15 @@ namespace marlix {
 SliderWidget::SliderWidget(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
     setRange(0, 100);
     setSingleStep(1);
-    setPageStep(20);
     setTickPosition(QSlider::TicksBothSides);
     setTickInterval(1);
+}
+
+void SliderWidget::sliderChange(SliderChange change) {
+    if (change == SliderRangeChange) {
+        setPageStep(std::max(1, (maximum() - minimum() + 2) / 5));
+    }
+    QSlider::sliderChange(change);
 }
 
 void SliderWidget::initStyleOption(QStyleOptionSlider* option) const {
@@ -49,6 +55,17 @@ void SliderWidget::keyPressEvent(QKeyEvent* event) {
 
 bool CSliderCtrl::Attach(QWidget* window) {
     return qobject_cast<SliderWidget*>(window) != nullptr && CWnd::Attach(window);
+}
+
+void CSliderCtrl::SetValueText(std::function<std::string(int)> text) {
+    SliderWidget* s = slider();
+    if (s == nullptr || !text)
+        return;
+    const auto describe = [s, text = std::move(text)](int position) {
+        s->setAccessibleDescription(QString::fromStdString(text(position)));
+    };
+    describe(s->value());
+    QObject::connect(s, &QSlider::valueChanged, s, describe);
 }
 
 SliderWidget* CSliderCtrl::slider() const {

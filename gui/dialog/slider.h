@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QSlider>
+#include <functional>
+#include <string>
 
 #include "gui/dialog/window.h"
 
@@ -24,6 +26,9 @@ signals:
     void customDraw();
 
 protected:
+    // A click on the track moves the thumb by about a fifth of the range, whatever the range:
+    // the page step follows every change of the range.
+    void sliderChange(SliderChange change) override;
     void initStyleOption(QStyleOptionSlider* option) const override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -40,6 +45,8 @@ public:
     // Every position of our sliders already has a tick (their frequency is 1), so an extra tick
     // adds nothing to draw; false for a position outside the range.
     bool SetTic(int position);
+    // What a screen reader says with the slider's position: the text the page shows for it.
+    void SetValueText(std::function<std::string(int)> text);
 
 private:
     SliderWidget* slider() const;

@@ -27,6 +27,8 @@ bool CDlgTab3::OnInitDialog() {
     m_sharpnessSlider.SetRange(0, 4, false);
     m_sharpnessSlider.SetTic(1);
     m_sharpnessSlider.SetTicFreq(1);
+    m_evSlider.SetValueText(EvText);
+    m_sharpnessSlider.SetValueText(SharpnessText);
     return true;
 }
 

@@ -20,6 +20,7 @@ bool CDlgTab2::OnInitDialog() {
     CDialog::OnInitDialog();
     m_micVolSlider.SetRange(0, 6, false);
     m_micVolSlider.SetTicFreq(1);
+    m_micVolSlider.SetValueText(MicVolumeText);
     return true;
 }
 

@@ -53,12 +53,14 @@ constexpr ControlTemplate Check(int id, std::string_view caption, DlgRect rect, 
 
 constexpr unsigned kPageStyle = kDsChild;
 constexpr unsigned kPopupStyle = kDsCaption | kDsSysMenu | kDsModalFrame;
+// Shown in the task bar.
+constexpr unsigned kMainWindowStyle = kPopupStyle | kDsAppWindow;
 
 // ---- About box ---------------------------------------------------------------------------------
 
 constexpr std::array kAboutControls = {
     ControlTemplate{
-        ControlKind::StaticIcon, kIdStatic, {}, {14, 14, 20, 20}, kVisible, kIdiAboutIcon},
+        ControlKind::StaticIcon, kIdStatic, "marlix", {14, 14, 20, 20}, kVisible, kIdiAboutIcon},
     ControlTemplate{ControlKind::StaticText,
                     kIdStatic,
                     "Marlix, Version 1.1",
@@ -77,9 +79,10 @@ constexpr std::array kAboutControls = {
 constexpr std::array kMainControls = {
     ControlTemplate{ControlKind::DefPushButton, kIdOk, "OK", {209, 429, 50, 14}, kTabStop},
     ControlTemplate{ControlKind::PushButton, kIdCancel, "Cancel", {604, 429, 50, 14}, kTabStop},
-    ControlTemplate{ControlKind::ListView, kIdcDeviceList, {}, {7, 7, 436, 74}, kTab},
-    ControlTemplate{ControlKind::ListBox, kIdcProfileList, {}, {452, 7, 136, 74}, kTab},
-    ControlTemplate{ControlKind::TabControl, kIdcTab, {}, {8, 97, 640, 329}, kTab},
+    ControlTemplate{
+        ControlKind::ListView, kIdcDeviceList, "Removable drives", {7, 7, 436, 74}, kTab},
+    ControlTemplate{ControlKind::ListBox, kIdcProfileList, "Profiles", {452, 7, 136, 74}, kTab},
+    ControlTemplate{ControlKind::TabControl, kIdcTab, "Settings", {8, 97, 640, 329}, kTab},
     ControlTemplate{ControlKind::PushButton, kIdcNewProfile, "New Profile", {596, 7, 50, 14}, kTab},
     ControlTemplate{
         ControlKind::PushButton, kIdcDelProfile, "Del Profile", {596, 27, 50, 14}, kTab},
@@ -87,7 +90,7 @@ constexpr std::array kMainControls = {
     ControlTemplate{
         ControlKind::PushButton, kIdcSaveProfile, "Save Profile", {596, 46, 50, 14}, kTab},
     ControlTemplate{
-        ControlKind::StaticBitmap, kIdStatic, {}, {382, 81, 269, 27}, kVisible, kIdbBanner},
+        ControlKind::StaticBitmap, kIdStatic, "marlix", {382, 81, 269, 27}, kVisible, kIdbBanner},
 };
 
 // ---- Mode page ---------------------------------------------------------------------------------
@@ -204,7 +207,7 @@ constexpr std::array kImageControls = {
 constexpr std::array kNewProfileControls = {
     ControlTemplate{ControlKind::DefPushButton, kIdOk, "确定", {28, 51, 50, 14}, kGroup | kTab},
     ControlTemplate{ControlKind::PushButton, kIdCancel, "取消", {106, 51, 50, 14}, kTab},
-    ControlTemplate{ControlKind::Edit, kIdcProfileName, {}, {15, 25, 162, 14}, kTab},
+    ControlTemplate{ControlKind::Edit, kIdcProfileName, "Profile name", {15, 25, 162, 14}, kTab},
 };
 
 // ---- Photo page --------------------------------------------------------------------------------
@@ -285,7 +288,8 @@ constexpr std::array kSystemControls = {
 constexpr std::array kTemplates = {
     DialogTemplate{kIddAboutBox, "About Marlix", 170, 62, "MS Shell Dlg", 8, kPopupStyle,
                    kAboutControls},
-    DialogTemplate{kIddMain, "MARLIX", 661, 450, "MS Shell Dlg", 8, kPopupStyle, kMainControls},
+    DialogTemplate{kIddMain, "MARLIX", 661, 450, "MS Shell Dlg", 8, kMainWindowStyle,
+                   kMainControls},
     DialogTemplate{kIddModePage, "", 561, 251, "Microsoft Sans Serif", 10, kPageStyle,
                    kModeControls},
     DialogTemplate{kIddVideoPage, "", 652, 356, "MS Shell Dlg", 8, kPageStyle, kVideoControls},

@@ -5,13 +5,22 @@
 #include "gui/dialog/dialog.h"
 #include "gui/resources/resource_ids.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPainter>
 #include <QString>
+#include <QStyle>
+#include <QStyleOption>
 #include <QtGlobal>
 
 #include <array>
+#include <map>
+#include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 // Q_INIT_RESOURCE declares the initialiser of the resource file as a global function, so it
 // must be expanded outside any namespace.
@@ -45,10 +54,84 @@ std::optional<IconGroup> findIconGroup(int id) {
     }
 }
 
+// Our pictures are PNGs, which Qt reads itself. Left to find out, or even told the format, Qt
+// would first load every image format plugin and ask each whether it reads the file.
+QPixmap ReadPng(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// An icon group's pictures by size, decoded only when a size is drawn. QIcon::addFile would decode
+// every picture at once, and load every image format plugin to find out what each file is, before
+// the window can be shown.
+class PngIconEngine final : public QIconEngine {
+public:
+    void addPicture(int size, const QString& path) { m_pictures.push_back({size, path, {}}); }
+    bool isEmpty() const { return m_pictures.empty(); }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const Picture* picture = pictureFor(size);
+        return picture ? QSize(picture->size, picture->size).boundedTo(size) : QSize();
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const Picture& picture : m_pictures) sizes.append(QSize(picture.size, picture.size));
+        return sizes;
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        Picture* picture = pictureFor(size);
+        if (picture == nullptr)
+            return {};
+        if (picture->pixmap.isNull()) {
+            picture->pixmap = ReadPng(picture->path);
+        }
+        QPixmap pixmap = picture->pixmap;
+        if (pixmap.size() != size && !pixmap.isNull())
+            pixmap = pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (mode != QIcon::Normal && qApp != nullptr) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        return pixmap;
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, picture);
+    }
+    QIconEngine* clone() const override { return new PngIconEngine(*this); }
+    QString key() const override { return QStringLiteral("marlix-png"); }
+
+private:
+    struct Picture {
+        int size;
+        QString path;
+        QPixmap pixmap;
+    };
+    // The smallest picture at least as large as asked for, else the largest.
+    Picture* pictureFor(const QSize& size) {
+        Picture* fitting = nullptr;
+        Picture* largest = nullptr;
+        for (Picture& picture : m_pictures) {
+            if (largest == nullptr || picture.size > largest->size)
+                largest = &picture;
+            const bool fits = picture.size >= size.width() && picture.size >= size.height();
+            if (fits && (fitting == nullptr || picture.size < fitting->size))
+                fitting = &picture;
+        }
+        return fitting != nullptr ? fitting : largest;
+    }
+    std::vector<Picture> m_pictures;
+};
+
 // A picture that is listed here but missing from the resource file is a build fault; say so
 // instead of showing an empty control without a word.
 QPixmap loadPixmap(const QString& path) {
-    QPixmap pixmap(path);
+    QPixmap pixmap = ReadPng(path);
     if (pixmap.isNull()) {
         qWarning("marlix: the picture %s is missing from the program's resources",
                  qUtf8Printable(path));
@@ -79,9 +162,18 @@ QIcon IconResource(int id) {
         return {};
     }
     InitMarlixResources();
-    // The images are named, not decoded: an icon decodes only the sizes that get drawn, which
-    // keeps them off the start-up path.
-    QIcon icon;
+    // One icon a group for the whole program, so that a picture is decoded once however many
+    // windows show it.
+    static std::map<int, QIcon> made;
+    // The pictures go with the application, not after it.
+    static const bool cleared = [] {
+        qAddPostRoutine([] { made.clear(); });
+        return true;
+    }();
+    (void)cleared;
+    if (const auto found = made.find(id); found != made.end())
+        return found->second;
+    auto engine = std::make_unique<PngIconEngine>();
     for (int size : group->sizes) {
         const QString path =
             QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(group->stem)).arg(size);
@@ -90,8 +182,10 @@ QIcon IconResource(int id) {
                      qUtf8Printable(path));
             continue;
         }
-        icon.addFile(path, QSize(size, size));
+        engine->addPicture(size, path);
     }
+    const QIcon icon = engine->isEmpty() ? QIcon() : QIcon(engine.release());
+    made.emplace(id, icon);
     return icon;
 }
 

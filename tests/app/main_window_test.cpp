@@ -1,13 +1,17 @@
 // The main window driven as the user drives it, on the offscreen platform, each case in a fresh
 // working directory with a fake drive standing in for the camera's card.
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QSlider>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -111,6 +115,7 @@ private:
     QList<Message> m_messages;
     QString m_typedName;
     bool m_cancelNew = false;
+    bool m_typeByKeys = false;  // New Profile gets its name and its OK from the keyboard
     bool m_nameFieldFocused = false;
     QList<int> m_modalTemplates;  // every modal dialog run, by template
     QString m_savedCwd;
@@ -129,6 +134,9 @@ private:
         options.media = m_media;
         m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
         QVERIFY(m_dlg->Create(CTavrelDlg::IDD, nullptr));
+        // A first run makes cfg.ini once the window is up.
+        m_dlg->show();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->ProfileFilePending(), 10000);
         waitForDrives();
     }
 
@@ -191,7 +199,7 @@ private:
     }
 
     void clearClockBox() {
-        auto* clock = Button(m_dlg->m_systemPage, kIdcSyncClock);
+        auto* clock = Button(m_dlg->EnsurePage(CDlgTab5::kTab.index), kIdcSyncClock);
         QVERIFY(clock);
         if (clock->isChecked())
             clock->click();
@@ -206,6 +214,7 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir->path()));
         m_messages.clear();
         m_cancelNew = false;
+        m_typeByKeys = false;
         CDialog::SetMessageBoxHook([this](const QString& text, const QString& caption) {
             m_messages.append({text, caption});
             return IDOK;
@@ -221,6 +230,11 @@ private slots:
             }
             auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(kIdcProfileName));
             m_nameFieldFocused = edit != nullptr && dialog.focusWidget() == edit;
+            if (m_typeByKeys && edit) {
+                QTest::keyClicks(edit, m_typedName);
+                QTest::keyClick(edit, Qt::Key_Return);  // the default button
+                return dialog.result();
+            }
             if (edit)
                 edit->setText(m_typedName);
             dialog.OnOK();
@@ -246,7 +260,7 @@ private slots:
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
         // The pages show the defaults: Mode 1 "1920x1080P 60" is position 1.
         QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->isChecked());
-        QVERIFY(Button(m_dlg->m_systemPage, kIdcSyncClock)->isChecked());
+        QVERIFY(Button(m_dlg->EnsurePage(CDlgTab5::kTab.index), kIdcSyncClock)->isChecked());
         QCOMPARE(m_dlg->ReadPages(), DefaultSelections());
         // The device row of the card is listed and is the target.
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 1);
@@ -255,6 +269,38 @@ private slots:
         QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 3), QString("No infomation"));  // as shipped
         QCOMPARE(m_dlg->m_targetRoot, (m_card->path() + "/").toStdString());
         QVERIFY(m_messages.isEmpty());
+    }
+
+    // A first run shows the defaults at once and makes cfg.ini once the window is up, or first
+    // thing when a profile command comes earlier; a file another program made meanwhile wins.
+    void firstRunMakesCfgIniOnceTheWindowIsUp() {
+        for (bool commandFirst : {false, true}) {
+            QFile::remove(cfgPath());
+            CTavrelDlg::Options options;
+            options.volumes = std::make_shared<FakeVolumes>();
+            options.watchDevices = false;
+            m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
+            QVERIFY(m_dlg->Create(CTavrelDlg::IDD, nullptr));
+            QVERIFY(m_dlg->ProfileFilePending());
+            QVERIFY(!QFile::exists(cfgPath()));
+            QCOMPARE(listItems(), QStringList{"default"});
+            QCOMPARE(m_dlg->ReadPages(), DefaultSelections());
+            if (commandFirst) {
+                m_dlg->OnSaveProfile();
+                QCOMPARE(readFile(cfgPath()),
+                         readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+            } else {
+                QFile other(cfgPath());
+                QVERIFY(other.open(QIODevice::WriteOnly));
+                other.write("[profile-other]\nmode_1=1600x1200p 30\n");
+                other.close();
+                m_dlg->show();
+                QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->ProfileFilePending(), 10000);
+                QCOMPARE(listItems(), QStringList{"other"});
+                QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
+            }
+            QVERIFY(!m_dlg->ProfileFilePending());
+        }
     }
 
     void aLongWorkingDirectoryHoldsCfgIni() {
@@ -358,6 +404,123 @@ private slots:
         QCOMPARE(m_modalTemplates.count(kIddAboutBox), 1);
     }
 
+    // Every command without a mouse: Tab reaches each control, and the keys a user would press
+    // there do the work; every radio group, slider and check box of every page takes its keys.
+    void everyCommandWorksFromTheKeyboard() {
+        QTemporaryDir second;
+        start();
+        m_volumes->drives.push_back(
+            DriveInfo{(second.path() + "/").toStdString(), "B", true, 1ull << 30, 1ull << 29});
+        std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
+                  [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
+        deviceChange(0x8000);
+        m_dlg->show();
+        QApplication::setActiveWindow(m_dlg.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
+        auto press = [](int key, Qt::KeyboardModifiers modifiers = {}) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
+        };
+        // Tab until the control has the focus; each control is one of the stops.
+        auto reach = [&](QWidget* control) {
+            for (int i = 0; i < 300 && !control->hasFocus(); ++i) press(Qt::Key_Tab);
+            QVERIFY2(control->hasFocus(), qPrintable(control->accessibleName()));
+        };
+
+        // A card: the other one.
+        reach(m_dlg->m_deviceList.GetSafeHwnd());
+        press(Qt::Key_Down);
+        QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[1].root);
+
+        // New Profile, named and confirmed with keys.
+        m_typeByKeys = true;
+        m_typedName = "Keys";
+        reach(m_dlg->GetDlgItem(kIdcNewProfile));
+        press(Qt::Key_Space);
+        QCOMPARE(listItems(), (QStringList{"default", "Keys"}));
+
+        // A profile: back to "default", then to "Keys" again.
+        reach(m_dlg->m_profileList.GetSafeHwnd());
+        press(Qt::Key_Up);
+        QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
+        press(Qt::Key_Down);
+        QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-Keys"));
+
+        // Each tab in turn, and on its page every stop: a radio group moves on with an arrow,
+        // a slider with an arrow, a check box with Space.
+        const ProfileSelections before = m_dlg->ReadPages();
+        int groups = 0, sliders = 0, boxes = 0;
+        for (int tab = 0; tab < 5; ++tab) {
+            reach(m_dlg->m_tabCtrl.GetSafeHwnd());
+            if (tab > 0)
+                press(Qt::Key_Right);
+            QCOMPARE(m_dlg->m_tabCtrl.GetCurSel(), tab);
+            CDialog* page = m_dlg->m_pages[static_cast<std::size_t>(tab)];
+            QVERIFY(page->isVisible());
+            press(Qt::Key_Tab);
+            for (QWidget* focus = QApplication::focusWidget(); page->isAncestorOf(focus);
+                 focus = QApplication::focusWidget()) {
+                if (auto* slider = qobject_cast<QSlider*>(focus)) {
+                    const int was = slider->value();
+                    press(was < slider->maximum() ? Qt::Key_Right : Qt::Key_Left);
+                    QVERIFY(slider->value() != was);
+                    ++sliders;
+                } else if (auto* box = qobject_cast<QCheckBox*>(focus)) {
+                    const bool was = box->isChecked();
+                    press(Qt::Key_Space);
+                    QCOMPARE(box->isChecked(), !was);
+                    ++boxes;
+                } else if (auto* radio = qobject_cast<QRadioButton*>(focus)) {
+                    // The arrows walk every button of the group's run, a check box in it too.
+                    press(Qt::Key_Down);
+                    if (!qobject_cast<QRadioButton*>(QApplication::focusWidget()))
+                        press(Qt::Key_Down);
+                    auto* moved = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+                    QVERIFY2(moved && moved != radio && moved->isChecked(),
+                             qPrintable(radio->accessibleName()));
+                    ++groups;
+                    if (radio->accessibleName().startsWith("Auto Shoot")) {
+                        // Off again, or it would grey out the Burst group that follows.
+                        for (int i = 0;
+                             i < 8 &&
+                             !Button(m_dlg->m_photoPage, kIdcAutoShootButtons[0])->isChecked();
+                             ++i) {
+                            press(Qt::Key_Up);
+                        }
+                    }
+                }
+                press(Qt::Key_Tab);
+            }
+        }
+        QCOMPARE(groups, 24);
+        QCOMPARE(sliders, 3);
+        QCOMPARE(boxes, 2);
+        QVERIFY(m_dlg->ReadPages() != before);
+
+        reach(m_dlg->GetDlgItem(kIdcSaveProfile));
+        press(Qt::Key_Space);
+        ProfileStore stored(cfgPath().toStdString());
+        ProfileSelections saved;
+        QVERIFY(stored.OpenReadOnly(saved).ok());
+        ProfileSelections shown = m_dlg->PageFields();
+        shown.photo.m_photoInterlock = 0;  // the last clicks, not a setting
+        QCOMPARE(stored.LoadProfileAt(1).value(), shown);
+
+        reach(m_dlg->GetDlgItem(kIdcSet));
+        press(Qt::Key_Return);
+        QVERIFY(QFile::exists(QString::fromStdString(m_volumes->drives[1].root + "camera.conf")));
+
+        reach(m_dlg->GetDlgItem(kIdcDelProfile));
+        press(Qt::Key_Space);
+        QCOMPARE(listItems(), QStringList{"default"});
+
+        press(Qt::Key_F1);
+        QCOMPARE(m_modalTemplates.count(kIddAboutBox), 1);
+        press(Qt::Key_Escape);
+        QVERIFY(!m_dlg->isVisible());
+    }
+
     void theChosenCardStaysChosen() {
         QTemporaryDir second;
         start();
@@ -380,11 +543,53 @@ private slots:
                  QString::fromStdString(m_volumes->drives[1].root));
     }
 
+    // Three cards bring the vertical scroll bar; the columns still fit beside it, and each row
+    // keeps to one line however its card's texts break.
+    void threeCardsFitTheListOneLineEach() {
+        QTemporaryDir second, third;
+        QFile version(third.filePath("version.txt"));
+        QVERIFY(version.open(QIODevice::WriteOnly));
+        version.write("<b>FW</b> 2.0\r\nmodel\n");
+        version.close();
+        start();
+        for (const QTemporaryDir* card : {&second, &third}) {
+            m_volumes->drives.push_back(
+                DriveInfo{(card->path() + "/").toStdString(), "LINE\nBREAK", false, 0, 0});
+        }
+        std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
+                  [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
+        deviceChange(0x8000);
+        m_dlg->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
+        ListViewWidget* view = m_dlg->m_deviceList.listView();
+        QCOMPARE(view->rowCount(), 3);
+        QVERIFY(view->verticalScrollBar()->isVisible());
+        QVERIFY(!view->horizontalScrollBar()->isVisible());
+        const auto row =
+            static_cast<int>(std::find_if(m_volumes->drives.begin(), m_volumes->drives.end(),
+                                          [&](const DriveInfo& d) {
+                                              return d.root == third.path().toStdString() + "/";
+                                          }) -
+                             m_volumes->drives.begin());
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(row, 1), QString("LINE BREAK"));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(row, 3), QString("<b>FW</b> 2.0  model "));
+        QCOMPARE(view->item(row, 1)->toolTip(), QString("LINE\nBREAK"));
+        // Shown as the card holds it, not as markup.
+        QVERIFY(view->item(row, 3)->toolTip().contains("&lt;b&gt;FW&lt;/b&gt;"));
+    }
+
     void tabsShowOnePageAndKeepTheFields() {
         start();
         const ProfileSelections before = m_dlg->ReadPages();
         const QList<CDialog*> order = {&m_dlg->m_modePage, &m_dlg->m_videoPage, &m_dlg->m_photoPage,
                                        &m_dlg->m_systemPage, &m_dlg->m_imagePage};
+        // Only the page shown is made at start; the others when their tab is first chosen, and
+        // they show what the fields hold by then.
+        for (CDialog* page : order) QCOMPARE(page->IsCreated(), page == &m_dlg->m_modePage);
+        ProfileSelections changed = before;
+        changed.video.m_videoQuality = 2;
+        m_dlg->WritePages(changed);
+        QCOMPARE(m_dlg->ReadPages(), changed);
         for (int tab : {2, 4, 1, 3, 0}) {
             m_dlg->m_tabCtrl.SetCurSel(tab);
             m_dlg->OnTabSelChange(nullptr, nullptr);
@@ -392,7 +597,8 @@ private slots:
                 QCOMPARE(order[i]->isVisibleTo(m_dlg.get()), i == tab);
             }
         }
-        QCOMPARE(m_dlg->ReadPages(), before);
+        QVERIFY(Button(m_dlg->m_videoPage, kIdcVideoQualityButtons[2])->isChecked());
+        QCOMPARE(m_dlg->ReadPages(), changed);
         // Every page lies inside the tab control, below its tabs.
         QRect client;
         m_dlg->m_tabCtrl.GetClientRect(&client);
@@ -559,6 +765,7 @@ private slots:
     void setResolvesBurstAndAutoShootByTheLastChoice() {
         start();
         clearClockBox();
+        m_dlg->EnsurePage(CDlgTab4::kTab.index);
         CDlgTab4& photo = m_dlg->m_photoPage;
         // The default profile holds auto shoot "3s"; choosing burst "5 P" last wins.
         Button(photo, kIdcPhotoBurstButtons[2])->click();
@@ -698,6 +905,12 @@ private slots:
         // offers to eject it; ejecting takes its row away.
         writeCard(QByteArray::fromStdString(BuildCameraConf(DefaultSelections(), clock)));
         start();
+        // A page made only when its tab is first chosen is watched like the others.
+        CDialog& system = m_dlg->EnsurePage(CDlgTab5::kTab.index);
+        Button(system, kIdcOsdButtons[0])->click();
+        QTRY_COMPARE(m_dlg->CardLine().state, CardState::Differs);
+        Button(system, kIdcOsdButtons[1])->click();
+        QTRY_COMPARE(m_dlg->CardLine().state, CardState::Matches);
         Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();
         QTRY_COMPARE(m_dlg->CardLine().state, CardState::Differs);
         QVERIFY(noteTip().contains("mode_1: 1920x1080p 60 -> 1600x1200p 30"));
@@ -728,7 +941,8 @@ private slots:
         trigger(0, "Load from Card");
         QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
         QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->isChecked());
-        QVERIFY(!Button(m_dlg->m_systemPage, kIdcSyncClock)->isChecked());
+        QCOMPARE(m_dlg->m_systemPage.m_syncClock, 0);
+        QVERIFY(!Button(m_dlg->EnsurePage(CDlgTab5::kTab.index), kIdcSyncClock)->isChecked());
         QCOMPARE(m_dlg->m_imagePage.m_iso, 0);  // no page shows 3200: the page keeps its own
         QCOMPARE(m_messages.size(), 1);
         QVERIFY2(m_messages[0].text.contains("\nimage_iso=3200"), qPrintable(m_messages[0].text));

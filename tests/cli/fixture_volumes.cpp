@@ -5,6 +5,7 @@
 
 #include "cli/drive_roots.h"
 #include "core/platform/volumes/linux/linux_volume_source.h"
+#include "sysfs_fixture.h"
 
 namespace marlix {
 
@@ -14,7 +15,7 @@ std::unique_ptr<VolumeSource> CliVolumeSource() {
     const char* udevData = std::getenv("MARLIX_TEST_UDEV_DATA");
     if (mountInfo && sysfs && udevData) {
         return std::make_unique<LinuxVolumeSource>(LinuxVolumeConfig{
-            mountInfo, sysfs, std::make_shared<UdevBlockDeviceProperties>(udevData, udevData),
+            mountInfo, sysfs, std::make_shared<fixture::FixtureUdevProperties>(udevData),
             &StatVolume});
     }
     return CreateSystemVolumeSource();

@@ -161,6 +161,27 @@ TEST(ReadVersionText, AnythingButARegularFileShowsNoInformation) {
     }
 }
 
+// A cell shows one line; the tooltip keeps what the card holds.
+TEST(MakeCellText, ControlCharactersBecomeSpacesAndTheTooltipKeepsTheText) {
+    const struct {
+        const char* text;
+        const char* display;
+    } cases[] = {
+        {"V1.2\r\n", "V1.2  "},
+        {"FW 2.0\nbuild 7\tbeta", "FW 2.0 build 7 beta"},
+        {"a\x1b[31mred\x7f", "a [31mred "},
+        {"c1\xc2\x85\xc2\x9b|\xc2\xa0|", "c1  |\xc2\xa0|"},  // NEL and CSI go, NBSP stays
+        {"line\xe2\x80\xa8para\xe2\x80\xa9\xe2\x80\xa6", "line para \xe2\x80\xa6"},
+        {"Cam\xc3\xa9ra", "Cam\xc3\xa9ra"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        const CellText cell = MakeCellText(c.text);
+        EXPECT_EQ(cell.display, c.display) << c.text;
+        EXPECT_EQ(cell.tooltip, c.text);
+    }
+}
+
 TEST(DescribeDrives, OneRowPerDriveWithItsOwnTexts) {
     TempRoot first;
     TempRoot second;

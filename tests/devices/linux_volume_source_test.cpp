@@ -22,13 +22,10 @@ public:
     TempDir() : ScratchDir("marlix-devices") {}
 };
 
-// udev's database of the fixture, and labels a probe of the device itself would find.
-class FixtureProperties final : public BlockDeviceProperties {
+// udev's records of the fixture, and labels a probe of the device itself would find.
+class FixtureProperties final : public fixture::FixtureUdevProperties {
 public:
-    explicit FixtureProperties(const fs::path& dataDir) : m_udev(dataDir, "/nonexistent") {}
-    std::optional<DeviceProperties> Properties(DevNum device) override {
-        return m_udev.Properties(device);
-    }
+    using FixtureUdevProperties::FixtureUdevProperties;
     std::optional<std::string> ProbeLabel(DevNum device, const std::string&) override {
         const auto found = probed.find(device);
         if (found == probed.end())
@@ -36,9 +33,6 @@ public:
         return found->second;
     }
     std::map<DevNum, std::string> probed;
-
-private:
-    UdevBlockDeviceProperties m_udev;
 };
 
 class SampleMachine : public ::testing::Test {
@@ -195,22 +189,14 @@ TEST(ReadMountTable, UnescapesPathsAndSkipsOptionalFields) {
     EXPECT_EQ(e[3].root, "/sub dir");
 }
 
-TEST(UdevProperties, ReadsRecordsAndDecodesEscapes) {
-    TempDir dir;
-    fixture::WriteFile(dir.path() / "b8:17",
-                       "S:disk/by-label/A\nE:ID_FS_LABEL_ENC=a\\x3db=c\nE:BROKEN\nE:ID_BUS=usb\n");
-    UdevBlockDeviceProperties udev(dir.path(), "/nonexistent");
-    const auto properties = udev.Properties({8, 17});
-    ASSERT_TRUE(properties.has_value());
-    EXPECT_EQ(*properties, (DeviceProperties{{"ID_BUS", "usb"}, {"ID_FS_LABEL_ENC", "a\\x3db=c"}}));
-    EXPECT_FALSE(udev.Properties({8, 18}).has_value());
-
+TEST(DecodeUdevEscapes, UndoesHexEscapesOnly) {
     const struct {
         const char* encoded;
         const char* decoded;
     } cases[] = {
         {"CAM\\x20CARD", "CAM CARD"}, {"\\xc3\\xa9", "\xc3\xa9"}, {"a\\x2Fb", "a/b"},
         {"bad\\xZZ", "bad\\xZZ"},     {"cut\\x4", "cut\\x4"},     {"back\\\\", "back\\\\"},
+        {"a\\x3db=c", "a=b=c"},
     };
     for (const auto& c : cases) EXPECT_EQ(DecodeUdevEscapes(c.encoded), c.decoded) << c.encoded;
 }

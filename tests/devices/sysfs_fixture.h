@@ -139,6 +139,32 @@ inline void BuildSampleMachine(SysfsTree& tree) {
     tree.AddDisk({"loop2", {7, 2}, "virtual", "0", "", {}});
 }
 
+// udev's records as files of a folder, one a device ("b<major>:<minor>", lines "E:KEY=VALUE" for
+// its properties, as udev keeps them): what the backend would learn of the fixture's devices
+// through libudev. No device node is probed, so labels come from the records alone.
+class FixtureUdevProperties : public BlockDeviceProperties {
+public:
+    explicit FixtureUdevProperties(fs::path dir) : m_dir(std::move(dir)) {}
+    std::optional<DeviceProperties> Properties(DevNum device) override {
+        std::ifstream in(m_dir / ("b" + device.text()), std::ios::binary);
+        if (!in)
+            return std::nullopt;
+        DeviceProperties properties;
+        for (std::string line; std::getline(in, line);) {
+            const std::size_t equals = line.find('=');
+            if (line.starts_with("E:") && equals != std::string::npos)
+                properties.emplace(line.substr(2, equals - 2), line.substr(equals + 1));
+        }
+        return properties;
+    }
+    std::optional<std::string> ProbeLabel(DevNum, const std::string&) override {
+        return std::nullopt;
+    }
+
+private:
+    fs::path m_dir;
+};
+
 // udev's records for the sample machine; loop devices have none.
 inline void WriteSampleUdevDatabase(const fs::path& dir) {
     const auto record = [&](DevNum device, const std::string& lines) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTest>
 #include <array>
 
@@ -385,6 +386,26 @@ private slots:
         QVERIFY(page.UpdateData(false));
         QVERIFY(page.UpdateData(true));
         QCOMPARE(page.m_slider, 7);
+    }
+
+    // One click on the track beside the thumb moves it by about a fifth of the range, so that
+    // a short range is not crossed in one click.
+    void clickOnTheTrackMovesAFifthOfTheRange() {
+        HostedPage hosted;
+        QVERIFY(QTest::qWaitForWindowExposed(&hosted.host));
+        auto* slider = qobject_cast<QSlider*>(hosted.page.GetDlgItem(kSlider));
+        const struct {
+            int maximum;
+            int step;
+        } cases[] = {{2, 1}, {4, 1}, {6, 1}, {12, 2}, {100, 20}};
+        for (const auto& c : cases) {
+            hosted.page.m_sliderCtrl.SetRange(0, c.maximum);
+            hosted.page.m_sliderCtrl.SetPos(0);
+            const QPoint nearEnd(slider->width() - SliderWidget::kChannelInset - 4,
+                                 slider->height() / 2);
+            QTest::mouseClick(slider, Qt::LeftButton, Qt::NoModifier, nearEnd);
+            QCOMPARE(hosted.page.m_sliderCtrl.GetPos(), c.step);
+        }
     }
 
     void ddxControlAttachesOnce() {

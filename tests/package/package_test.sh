@@ -82,7 +82,8 @@ status=$?
 if [ $status -eq 0 ] && [ "$out" = default ] && [ ! -e "$work/empty/cfg.ini" ]; then
     pass "marlix-cli profiles in an empty folder lists the profile default"
 else
-    fail "marlix-cli profiles in an empty folder lists default" "status $status" "$out"
+    fail "marlix-cli profiles in an empty folder lists default and creates nothing" \
+        "status $status" "$out" "$(ls -A "$work/empty")"
 fi
 
 lintian --fail-on error "$work/out/marlix_${version}_${arch}.changes" >"$work/lintian.log" 2>&1

@@ -62,6 +62,7 @@ private slots:
             QVERIFY(!icon.availableSizes().isEmpty());
             for (const QSize& size : icon.availableSizes()) {
                 QCOMPARE(size.height(), size.width());
+                QCOMPARE(icon.pixmap(size).size(), size);  // the picture is of its size
             }
         }
     }

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Starts the real marlix in a real X server in an empty directory, waits for its window, switches
-# through every tab the way a user would, ends it with Escape and checks what it left in cfg.ini.
+# Starts the real marlix in a real X server with a window manager (openbox) in an empty directory,
+# waits for its window, checks that the window manager takes it for an application window (listed,
+# not transient for anything, not kept out of the task bar), switches through every tab the way a
+# user would, ends it with Escape and checks what it left in cfg.ini.
 # usage: smoke.sh MARLIX_BINARY GOLDEN_CFG_INI
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 marlix=$(realpath "$1")
 golden=$(realpath "$2")
 
-for tool in Xvfb xdotool xwd; do
+for tool in Xvfb xdotool xwd openbox wmctrl xprop; do
     if ! command -v "$tool" >/dev/null; then
         echo "smoke: $tool is not installed" >&2
         exit 1
@@ -18,6 +20,7 @@ work=$(mktemp -d)
 display=""
 cleanup() {
     [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -37,6 +40,19 @@ for _ in $(seq 1 100); do
     xdotool getmouselocation >/dev/null 2>&1 && break
     sleep 0.1
 done
+# openbox keeps its settings in its own folder here, not in the user's.
+XDG_CONFIG_HOME=$work/wm-config XDG_CACHE_HOME=$work/wm-cache openbox --sm-disable \
+    >"$work/wm.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 1 100); do
+    wmctrl -m >/dev/null 2>&1 && break
+    sleep 0.1
+done
+if ! wmctrl -m >/dev/null 2>&1; then
+    echo "smoke: openbox did not start" >&2
+    cat "$work/wm.log" >&2
+    exit 1
+fi
 
 cd "$work"
 unset QT_QPA_PLATFORM
@@ -61,6 +77,20 @@ if [ -z "$window" ]; then
     exit 1
 fi
 sleep 0.3
+# What task bars and window switchers go by.
+if ! wmctrl -l | grep -q ' MARLIX$'; then
+    echo "smoke: the window manager does not list the MARLIX window" >&2
+    wmctrl -l >&2
+    exit 1
+fi
+props=$(xprop -id "$window" WM_TRANSIENT_FOR _NET_WM_WINDOW_TYPE _NET_WM_STATE)
+if ! grep -q 'WM_TRANSIENT_FOR:  not found' <<<"$props" ||
+    ! grep -q '_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL$' <<<"$props" ||
+    grep -q '_NET_WM_STATE_SKIP_TASKBAR\|_NET_WM_STATE_MODAL' <<<"$props"; then
+    echo "smoke: the MARLIX window is not a normal application window:" >&2
+    echo "$props" >&2
+    exit 1
+fi
 if ! cmp -s cfg.ini "$golden"; then
     echo "smoke: the first-run cfg.ini differs from the expected file" >&2
     diff "$golden" cfg.ini >&2 || true
@@ -106,4 +136,4 @@ if [ "$(md5sum cfg.ini)" != "$before" ]; then
     echo "smoke: cfg.ini changed while marlix ran" >&2
     exit 1
 fi
-echo "smoke: window shown, 5 tabs switched, Escape ended marlix, cfg.ini as expected"
+echo "smoke: application window shown, 5 tabs switched, Escape ended marlix, cfg.ini as expected"

@@ -1,12 +1,12 @@
 #include "core/platform/volumes/linux/device_properties.h"
 
 #include <blkid.h>
+#include <libudev.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
 #include <charconv>
 #include <cstring>
-#include <fstream>
 
 namespace marlix {
 
@@ -83,25 +83,33 @@ std::string DecodeUdevEscapes(std::string_view encoded) {
     return out;
 }
 
-UdevBlockDeviceProperties::UdevBlockDeviceProperties(fs::path dataDir, fs::path devDir)
-    : m_dataDir(std::move(dataDir)), m_devDir(std::move(devDir)) {}
+UdevBlockDeviceProperties::UdevBlockDeviceProperties(fs::path devDir)
+    : m_devDir(std::move(devDir)) {}
 
 std::optional<DeviceProperties> UdevBlockDeviceProperties::Properties(DevNum device) {
-    std::string name = "b";
-    name += device.text();
-    std::ifstream in(m_dataDir / name, std::ios::binary);
-    if (!in)
+    // A context of its own for each question: libudev's objects are not to be shared between
+    // threads, and the scan may run on any.
+    udev* context = ::udev_new();
+    if (context == nullptr)
         return std::nullopt;
-    DeviceProperties properties;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.size() < 2 || line[0] != 'E' || line[1] != ':')
-            continue;
-        const std::size_t equals = line.find('=', 2);
-        if (equals == std::string::npos)
-            continue;
-        properties.emplace(line.substr(2, equals - 2), line.substr(equals + 1));
+    udev_device* node =
+        ::udev_device_new_from_devnum(context, 'b', ::makedev(device.major, device.minor));
+    std::optional<DeviceProperties> properties;
+    // Until udev has processed a device (or where no udev runs, as in many containers) libudev
+    // knows only what the kernel says of it, none of the properties we look for.
+    if (node != nullptr && ::udev_device_get_is_initialized(node) > 0) {
+        properties.emplace();
+        udev_list_entry* entry = nullptr;
+        udev_list_entry_foreach(entry, ::udev_device_get_properties_list_entry(node)) {
+            const char* name = ::udev_list_entry_get_name(entry);
+            const char* value = ::udev_list_entry_get_value(entry);
+            if (name != nullptr)
+                properties->emplace(name, value != nullptr ? value : "");
+        }
     }
+    if (node != nullptr)
+        ::udev_device_unref(node);
+    ::udev_unref(context);
     return properties;
 }
 

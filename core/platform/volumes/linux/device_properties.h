@@ -36,17 +36,15 @@ public:
                                                   const std::string& mountSource) = 0;
 };
 
-// udev's database ("b<major>:<minor>" files of "E:KEY=VALUE" lines) with libblkid as the label
-// probe; device nodes are looked up under devDir.
+// udev's properties through libudev, with libblkid as the label probe; device nodes are looked up
+// under devDir.
 class UdevBlockDeviceProperties final : public BlockDeviceProperties {
 public:
-    explicit UdevBlockDeviceProperties(std::filesystem::path dataDir = "/run/udev/data",
-                                       std::filesystem::path devDir = "/dev");
+    explicit UdevBlockDeviceProperties(std::filesystem::path devDir = "/dev");
     std::optional<DeviceProperties> Properties(DevNum device) override;
     std::optional<std::string> ProbeLabel(DevNum device, const std::string& mountSource) override;
 
 private:
-    std::filesystem::path m_dataDir;
     std::filesystem::path m_devDir;
 };
 

@@ -44,7 +44,7 @@ struct LinuxVolumeConfig {
     std::shared_ptr<BlockDeviceProperties> properties;
     std::function<std::optional<VolumeSpace>(const std::string& mountPoint)> statVolume;
 
-    // This process's mount table, /sys, udev's database in /run/udev/data and statvfs.
+    // This process's mount table, /sys, udev's properties through libudev and statvfs.
     static LinuxVolumeConfig System();
 };
 
