@@ -19,6 +19,7 @@ int MulDiv(int a, int b, int c) {
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
+#ifndef _WIN32  // Windows has the faces themselves: dialog_font_win32.cpp
 QStringList FontFamiliesFor(std::string_view face) {
     // Liberation Sans has the metrics of Arial, which is what these faces resolve to on the
     // Windows versions the layouts were drawn for.
@@ -39,6 +40,7 @@ QStringList FontFamiliesFor(std::string_view face) {
     families << QStringLiteral("Liberation Sans") << QStringLiteral("WenQuanYi Micro Hei");
     return families;
 }
+#endif
 
 QFont MakeDialogFont(std::string_view face, int pointSize) {
     QFont font;
