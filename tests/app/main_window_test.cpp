@@ -77,6 +77,16 @@ private:
 
     QString cfgPath() const { return m_dir->filePath("cfg.ini"); }
 
+    // cfg.ini as text. The Windows build gives a new file CR LF line ends (checked byte for byte
+    // in the first-run case); the lines are what the other cases compare.
+    QByteArray cfgText() const {
+        QByteArray text = readFile(cfgPath());
+#ifdef _WIN32
+        text.replace("\r\n", "\n");
+#endif
+        return text;
+    }
+
     // New Profile with the name typed into the dialog.
     void newProfile(const QString& name) {
         m_typedName = name;
@@ -146,7 +156,11 @@ private slots:
     void firstRunCreatesTheDefaultProfileAndShowsIt() {
         start();
         QCOMPARE(m_dlg->windowTitle(), QString("MARLIX"));
-        QCOMPARE(readFile(cfgPath()), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+        QCOMPARE(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+#ifdef _WIN32
+        QCOMPARE(readFile(cfgPath()),
+                 readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini").replace("\n", "\r\n"));
+#endif
         QCOMPARE(listItems(), QStringList{"default"});
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), 0);
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
@@ -163,6 +177,9 @@ private slots:
         QVERIFY(m_messages.isEmpty());
     }
 
+#ifndef _WIN32
+    // Windows keeps the working directory of a program within MAX_PATH, and a folder in use as
+    // one cannot be removed; these two cases are for the other systems.
     void aLongWorkingDirectoryHoldsCfgIni() {
         // Far beyond the 260 characters a fixed buffer would hold.
         QString deep = m_dir->path();
@@ -193,17 +210,18 @@ private slots:
         QCOMPARE(dialog.m_profileList.GetCount(), 0);
         QVERIFY(m_modalTemplates.isEmpty());  // the modal loop never ran
     }
+#endif
 
     void escapeAndEnterEndTheWindowWithoutWriting() {
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
             start();
             button(m_dlg->m_modePage, 1043)->click();  // an unsaved change
-            const QByteArray file = readFile(cfgPath());
+            const QByteArray file = cfgText();
             m_dlg->show();
             m_dlg->m_profileList.SetFocus();
             QTest::keyClick(m_dlg->m_profileList.GetSafeHwnd(), key);
             QVERIFY(!m_dlg->isVisible());
-            QCOMPARE(readFile(cfgPath()), file);
+            QCOMPARE(cfgText(), file);
             m_dlg.reset();
         }
     }
@@ -229,7 +247,7 @@ private slots:
 
         button(m_dlg->m_modePage, 1042)->click();
         click(kIdcSaveProfile);
-        QVERIFY(readFile(cfgPath()).contains("[profile-Clicked]\nmode_1=1600x1200p 60\n"));
+        QVERIFY(cfgText().contains("[profile-Clicked]\nmode_1=1600x1200p 60\n"));
 
         ListBoxWidget* list = m_dlg->m_profileList.listBox();
         clickRow(list, list->model()->index(0, 0));
@@ -312,10 +330,10 @@ private slots:
         QCOMPARE(listItems(), (QStringList{"default", "Night"}));
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), 1);
         QVERIFY(m_nameFieldFocused);
-        QVERIFY(readFile(cfgPath()).contains("[profile-Night]\nmode_1=1600x1200p 30\n"));
+        QVERIFY(cfgText().contains("[profile-Night]\nmode_1=1600x1200p 30\n"));
         QVERIFY(button(m_dlg->m_modePage, 1043)->isChecked());  // pages unchanged
 
-        const QByteArray file = readFile(cfgPath());
+        const QByteArray file = cfgText();
         struct Refused {
             QString name;
             QString message;  // a part of what the user is told
@@ -337,7 +355,7 @@ private slots:
                      qPrintable(r.name + " -> " + m_messages[0].text));
             QCOMPARE(m_messages[0].caption, QString("Notify"));
             QCOMPARE(listItems(), (QStringList{"default", "Night"}));
-            QCOMPARE(readFile(cfgPath()), file);
+            QCOMPARE(cfgText(), file);
         }
         m_messages.clear();
         m_cancelNew = true;
@@ -365,10 +383,10 @@ private slots:
         start();
         button(m_dlg->m_modePage, 1009)->click();
         m_dlg->OnSaveProfile();
-        const QByteArray once = readFile(cfgPath());
+        const QByteArray once = cfgText();
         QVERIFY(once.contains("mode_1=1920x1080p 30\n"));
         m_dlg->OnSaveProfile();
-        QCOMPARE(readFile(cfgPath()), once);
+        QCOMPARE(cfgText(), once);
     }
 
     void deleteMovesToTheNeighbourAndLoadsIt() {
@@ -386,7 +404,7 @@ private slots:
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), 2);
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-C"));
         QCOMPARE(m_dlg->m_modePage.m_mode1, 3);
-        QVERIFY(!readFile(cfgPath()).contains("[profile-B]"));
+        QVERIFY(!cfgText().contains("[profile-B]"));
 
         m_dlg->OnDelProfile();  // C, the last: the one before it takes over
         QCOMPARE(listItems(), (QStringList{"default", "A"}));
@@ -396,7 +414,7 @@ private slots:
         // Saving now writes A, the profile shown.
         button(m_dlg->m_modePage, 1008)->click();
         m_dlg->OnSaveProfile();
-        QVERIFY(readFile(cfgPath()).contains("[profile-A]\nmode_1=1920x1080p 60\n"));
+        QVERIFY(cfgText().contains("[profile-A]\nmode_1=1920x1080p 60\n"));
     }
 
     void deletingTheOnlyProfileLeavesAnEmptyList() {
@@ -404,17 +422,17 @@ private slots:
         m_dlg->OnDelProfile();
         QCOMPARE(m_dlg->m_profileList.GetCount(), 0);
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), -1);
-        const QByteArray file = readFile(cfgPath());
+        const QByteArray file = cfgText();
         QVERIFY(!file.contains("[profile-"));
         QVERIFY(file.contains("[basic]"));
         // Nothing is selected: Del and Save do nothing.
         m_dlg->OnDelProfile();
         m_dlg->OnSaveProfile();
-        QCOMPARE(readFile(cfgPath()), file);
+        QCOMPARE(cfgText(), file);
         // New still works from what the pages show.
         newProfile("again");
         QCOMPARE(listItems(), QStringList{"again"});
-        QVERIFY(readFile(cfgPath()).contains("[profile-again]\nmode_1=1920x1080p 60\n"));
+        QVERIFY(cfgText().contains("[profile-again]\nmode_1=1920x1080p 60\n"));
     }
 
     void failedWritesChangeNothingAndSayWhy() {
@@ -442,7 +460,7 @@ private slots:
         QVERIFY(m_dlg->StatusText().contains("camera.conf written"));
         // Nothing else on the card, and cfg.ini untouched by "Set".
         QCOMPARE(QDir(m_card->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-        QCOMPARE(readFile(cfgPath()), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+        QCOMPARE(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
     }
 
     void setAddsTheClockLine() {
@@ -468,7 +486,7 @@ private slots:
         QVERIFY(written.contains("auto_shoot=off\r\nphoto_burst=5p\r\n"));
         // Saving keeps both choices as they stand.
         m_dlg->OnSaveProfile();
-        QVERIFY(readFile(cfgPath()).contains("auto_shoot=3s\nphoto_stamp=off\nphoto_burst=5p\n"));
+        QVERIFY(cfgText().contains("auto_shoot=3s\nphoto_stamp=off\nphoto_burst=5p\n"));
         // Burst back off: auto shoot is written again.
         button(photo, 1090)->click();
         m_dlg->OnSet();
