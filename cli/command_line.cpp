@@ -7,7 +7,8 @@
 
 #include "cli/commands.h"
 #include "cli/escaped_text.h"
-#include "platform/text.h"
+#include "core/platform/text.h"
+#include "marlix_version.h"
 
 namespace marlix {
 
@@ -35,7 +36,7 @@ constexpr OptionDef kWriteOptions[] = {
     {"--device", true}, {"--output", true}, {"--sync-clock", false}, {"--no-sync-clock", false}};
 constexpr OptionDef kImportOptions[] = {{"--name", true}};
 
-const std::array<CommandDef, 10> kCommands = {{
+const std::array<CommandDef, 12> kCommands = {{
     {"profiles",
      "profiles",
      "Lists the profile names in file order, one per line, escaped as devices does.\n",
@@ -67,14 +68,19 @@ const std::array<CommandDef, 10> kCommands = {{
     {"write", "write NAME (--device ROOT | --output FILE) [--sync-clock | --no-sync-clock]",
      "Writes camera.conf for the profile, byte for byte as the window's \"Set\" does, into\n"
      "the root of a listed removable drive (--device; ROOT as typed or as devices prints\n"
-     "it) or into FILE (--output). The clock line follows the profile's sync_clock unless\n"
-     "a flag overrides it. auto_shoot and photo_burst are written as the profile holds them.\n",
+     "it) or into FILE (--output). A drive that does not answer is not written. FILE \"-\" is\n"
+     "standard output; a pipe, terminal or other character device (/dev/stdout) is written\n"
+     "straight into; a regular file, or a link to one, is replaced atomically; anything else,\n"
+     "and the profile file in use, is refused. The clock line follows the profile's\n"
+     "sync_clock unless a flag overrides it. auto_shoot and photo_burst are written as the\n"
+     "profile holds them.\n",
      1, 1, kWriteOptions, RunWrite},
     {"devices",
      "devices",
      "Lists the removable drives as the window does, one per line: root, label, space and\n"
      "version text, separated by tabs. In every field a backslash is shown as \\\\, line\n"
-     "breaks and tabs as \\r, \\n, \\t, other control characters as \\xNN.\n",
+     "breaks and tabs as \\r, \\n, \\t, other control characters as \\xNN. A drive that\n"
+     "does not answer within 2 seconds is listed with \"Not answering\" as its space.\n",
      0,
      0,
      {},
@@ -100,6 +106,27 @@ const std::array<CommandDef, 10> kCommands = {{
      2,
      {},
      RunDiff},
+    {"mount",
+     "mount ROOT-OR-DEVICE",
+     "Mounts a card that is present but not mounted (a desktop without automount, a card\n"
+     "unmounted earlier) through UDisks2, as file managers do, and prints its root. DEVICE is\n"
+     "the device of the card's file system (/dev/sdc1, or a link to it such as\n"
+     "/dev/disk/by-label/CAM); only a removable drive's is mounted. A ROOT that devices lists\n"
+     "is mounted already and printed as it is. Needs UDisks2 (Linux).\n",
+     1,
+     1,
+     {},
+     RunMount},
+    {"eject",
+     "eject ROOT",
+     "Ejects a listed removable drive (ROOT as for write): unmounts it through UDisks2 and\n"
+     "then powers the drive off where UDisks2 allows it; on Windows, asks the system to\n"
+     "remove it safely. A card in use, or an action not authorised, is reported with the\n"
+     "system's reason and the card stays as it was.\n",
+     1,
+     1,
+     {},
+     RunEject},
 }};
 
 void printUsage(std::ostream& out) {
@@ -109,8 +136,10 @@ void printUsage(std::ostream& out) {
         << "\n"
         << "Options:\n"
         << "  --config FILE  the profile file (default: cfg.ini in the working directory;\n"
-        << "                 created with the profile \"default\" when missing)\n"
+        << "                 created with the profile \"default\" by the first command that\n"
+        << "                 changes it; profiles, show, diff and write never change it)\n"
         << "  --help         this text; COMMAND --help describes one command\n"
+        << "  --version      the program's name and version\n"
         << "\n"
         << "Commands:\n";
     for (const CommandDef& c : kCommands) out << "  " << c.synopsis << "\n";
@@ -210,6 +239,10 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         const std::string& arg = args[i];
         if (isHelp(arg)) {
             printUsage(out);
+            return kExitSuccess;
+        }
+        if (arg == "--version") {
+            out << kProgramName << " " << kMarlixVersion << "\n";
             return kExitSuccess;
         }
         if (arg == "--config" || arg.starts_with("--config=")) {

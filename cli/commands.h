@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "export/camera_conf_reader.h"
-#include "platform/result.h"
+#include "core/export/camera_conf_reader.h"
+#include "core/platform/result.h"
 
 namespace marlix {
 
@@ -52,5 +52,7 @@ int RunDevices(Invocation& in);
 int RunCheck(Invocation& in);
 int RunImport(Invocation& in);
 int RunDiff(Invocation& in);
+int RunMount(Invocation& in);
+int RunEject(Invocation& in);
 
 }  // namespace marlix

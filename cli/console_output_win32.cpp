@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "platform/text.h"
+#include "core/platform/text.h"
 
 namespace marlix {
 

@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 #include "cli/drive_roots.h"
 #include "cli/escaped_text.h"
-#include "devices/device_list.h"
+#include "core/devices/device_list.h"
 
 namespace marlix {
 
@@ -27,15 +27,20 @@ bool sameRoot(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+std::string NotAnsweringMessage(std::string_view root) {
+    return "The drive \"" + std::string(root) + "\" did not answer within " +
+           std::to_string(kDriveProbeDeadline.count() / 1000) +
+           " seconds; its size and version.txt are not known";
+}
+
 Result<std::vector<DeviceRow>> ScanDeviceRows() {
-    auto source = CliVolumeSource();
     DeviceList list;
-    if (const Status status = list.Rescan(*source); !status)
+    if (const Status status = list.Rescan(CliVolumeSource()); !status)
         return status;
     return list.rows();
 }
 
-Result<std::string> FindRemovableRoot(std::string_view given) {
+Result<DeviceRow> FindRemovableDrive(std::string_view given) {
     auto rows = ScanDeviceRows();
     if (!rows)
         return rows.status();
@@ -55,11 +60,12 @@ Result<std::string> FindRemovableRoot(std::string_view given) {
         listed += row.root;
     }
     if (found && !ambiguous)
-        return found->root;
+        return *found;
     return Status::failure(
         "\"" + std::string(given) + "\" is " +
-        (ambiguous ? "more than one listed removable drive" : "not a listed removable drive") +
-        " (" + (listed.empty() ? "none is attached" : "listed: " + listed) + ")");
+            (ambiguous ? "more than one listed removable drive" : "not a listed removable drive") +
+            " (" + (listed.empty() ? "none is attached" : "listed: " + listed) + ")",
+        ErrorCode::NotFound);
 }
 
 int RunDevices(Invocation& in) {
@@ -69,6 +75,8 @@ int RunDevices(Invocation& in) {
     for (const DeviceRow& row : *rows) {
         in.out << EscapedText(row.root) << '\t' << EscapedText(row.label) << '\t'
                << EscapedText(row.space) << '\t' << EscapedText(row.version) << '\n';
+        if (row.state == DriveState::NotAnswering)
+            in.err << kProgramName << ": " << EscapedText(NotAnsweringMessage(row.root)) << "\n";
     }
     return kExitSuccess;
 }

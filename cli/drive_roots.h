@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "devices/device_rows.h"
-#include "platform/result.h"
-#include "platform/volumes/volume_source.h"
+#include "core/devices/device_rows.h"
+#include "core/platform/result.h"
+#include "core/platform/volumes/volume_source.h"
 
 namespace marlix {
 
@@ -20,9 +20,12 @@ std::unique_ptr<VolumeSource> CliVolumeSource();
 // The rows the window's device list would show now, in its order.
 Result<std::vector<DeviceRow>> ScanDeviceRows();
 
-// The listed root that the given one names, with or without its trailing separator, plain or as
-// `devices` prints it (escaped); a failure naming the given root and the listed ones when it is
-// not a listed removable drive or could name two of them.
-Result<std::string> FindRemovableRoot(std::string_view given);
+// The listed drive that the given root names, with or without its trailing separator, plain or
+// as `devices` prints it (escaped); a failure naming the given root and the listed ones when it
+// is not a listed removable drive or could name two of them.
+Result<DeviceRow> FindRemovableDrive(std::string_view given);
+
+// What is said of a drive that did not answer its probe in time.
+std::string NotAnsweringMessage(std::string_view root);
 
 }  // namespace marlix

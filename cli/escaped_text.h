@@ -9,7 +9,9 @@
 namespace marlix {
 
 // "\" as "\\"; CR, LF and tab as "\r", "\n", "\t"; every other control character, C0, DEL or C1
-// (U+0080 to U+009F, in UTF-8), as "\xNN" per byte. Everything else stands as it is.
+// (U+0080 to U+009F, in UTF-8), as "\xNN" per byte, and so is a byte 0x80 to 0x9F that belongs to
+// no UTF-8 character (an 8-bit terminal takes it for a C1 control). Everything else stands as it
+// is.
 std::string EscapedText(std::string_view text);
 
 }  // namespace marlix

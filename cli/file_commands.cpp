@@ -1,13 +1,12 @@
 // Commands on a camera.conf alone; they never open the profile file.
-#include <cstdint>
 #include <filesystem>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/escaped_text.h"
-#include "export/camera_conf_reader.h"
-#include "platform/files/file_io.h"
-#include "platform/text.h"
+#include "core/export/camera_conf_reader.h"
+#include "core/platform/files/file_io.h"
+#include "core/platform/text.h"
 
 namespace marlix {
 
@@ -24,22 +23,16 @@ void reportProblems(const Invocation& in, const std::string& file,
     }
 }
 
-// A camera.conf is a few hundred bytes; anything far larger, or anything that is not a regular
-// file (a FIFO would block, a device would never end), is refused before it is read.
-constexpr std::uintmax_t kCameraConfReadLimit = 1 << 20;
-
+// Anything far larger than a camera.conf, or anything that is not a regular file (a FIFO would
+// block, a device would never end), is refused.
 Result<std::string> readCameraConfBytes(const std::string& file) {
-    const std::filesystem::path path = PathFromUtf8(file);
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        return Status::failure("Cannot read \"" + file + "\": not a regular file");
-    if (const auto size = std::filesystem::file_size(path, error);
-        !error && size > kCameraConfReadLimit) {
-        return Status::failure("Cannot read \"" + file + "\": " + std::to_string(size) +
-                               " bytes is far more than a camera.conf holds");
+    auto bytes = ReadWholeFile(PathFromUtf8(file), kCameraConfReadLimit);
+    if (!bytes && bytes.code() == ErrorCode::TooLarge) {
+        return bytes.status().withMessage("Cannot read \"" + file + "\": it is larger than " +
+                                          std::to_string(kCameraConfReadLimit) +
+                                          " bytes, far more than a camera.conf holds");
     }
-    return ReadWholeFile(path);
+    return bytes;
 }
 
 }  // namespace

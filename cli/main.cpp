@@ -15,7 +15,7 @@
 #include <windows.h>
 
 #include "cli/console_output_win32.h"
-#include "platform/text.h"
+#include "core/platform/text.h"
 
 // The wide entry point receives the arguments as typed, whatever the ANSI code page can hold
 // (profile names and paths outside it); the commands take them as UTF-8.

@@ -7,10 +7,11 @@
 #include "cli/commands.h"
 #include "cli/drive_roots.h"
 #include "cli/escaped_text.h"
-#include "export/camera_conf.h"
-#include "pages/page_fields.h"
-#include "platform/text.h"
-#include "profiles/profile_store.h"
+#include "core/export/camera_conf.h"
+#include "core/pages/page_fields.h"
+#include "core/platform/files/file_io.h"
+#include "core/platform/text.h"
+#include "core/profiles/profile_store.h"
 
 namespace marlix {
 
@@ -18,7 +19,6 @@ namespace {
 
 constexpr std::string_view kClockTrue = "TRUE";
 constexpr std::string_view kClockFalse = "FALSE";
-constexpr int kPhotoBurstKey = 3;
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -35,58 +35,50 @@ std::string inQuotes(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-// How many of a key's options its page lets the user choose: what the store reads back, except
-// burst, whose "20p" button is never shown.
-int offeredOptionCount(int section, int key) {
-    if (section == kSectionPhoto && key == kPhotoBurstKey)
-        return 4;
-    return ReadBackOptionCount(section, key);
-}
-
-std::string offeredTexts(int section, int key) {
+std::string offeredTexts(Setting setting) {
     std::string out;
-    for (int i = 0; i < offeredOptionCount(section, key); ++i) {
+    for (int i = 0; i < OptionCount(setting, OptionScope::Shown); ++i) {
         if (i)
             out += ", ";
-        out += inQuotes(OptionText(section, key, i));
+        out += inQuotes(OptionText(setting, i));
     }
     return out;
 }
 
 std::string keyList() {
     std::string out;
-    for (const SettingAddress& a : kProfileSaveOrder) {
+    for (const Setting setting : kProfileSaveOrder) {
         if (!out.empty())
             out += ", ";
-        out += KeyName(a.section, a.key);
+        out += RowOf(setting).name;
     }
     return out;
 }
 
-const SettingAddress* findKey(std::string_view name) {
-    for (const SettingAddress& a : kProfileSaveOrder) {
-        if (KeyName(a.section, a.key) == name)
-            return &a;
-    }
-    return nullptr;
-}
+enum class Access { ReadOnly, ReadWrite };
 
-// The store opened as at start-up; its failures name the file.
+// The store opened as at start-up; its failures name the file. Commands that only read never
+// change the file, not even to seed it.
 class OpenStore {
 public:
-    explicit OpenStore(const Invocation& in) : m_store(in.configPath) {
+    OpenStore(const Invocation& in, Access access) : m_store(in.configPath) {
         ProfileSelections first;
-        m_status = m_store.InitProfileStore(first);
+        m_status = access == Access::ReadOnly ? m_store.OpenReadOnly(first)
+                                              : m_store.InitProfileStore(first);
     }
     const Status& status() const { return m_status; }
     ProfileStore& store() { return m_store; }
 
-    // The index of the named profile, or a failure naming the file.
+    // The index of the named profile, or a failure naming the file (also when the store could
+    // not be opened).
     Result<int> find(std::string_view name) const {
+        if (!m_status)
+            return m_status;
         const int index = m_store.FindProfile(name);
         if (index < 0) {
-            return Status::failure(PathToUtf8(m_store.cfgPath()) + ": no profile named " +
-                                   inQuotes(name));
+            return Status::failure(
+                PathToUtf8(m_store.cfgPath()) + ": no profile named " + inQuotes(name),
+                ErrorCode::NotFound);
         }
         return index;
     }
@@ -105,19 +97,14 @@ private:
 
 // The profile called `name`, read through a freshly opened store.
 Result<ProfileSelections> loadProfile(const Invocation& in, std::string_view name) {
-    OpenStore open(in);
-    if (!open.status())
-        return open.status();
-    return open.load(name);
+    return OpenStore(in, Access::ReadOnly).load(name);
 }
 
 // The store judges the name; its refusals are put in context, its file failures name the file.
 Status createProfile(OpenStore& open, const std::string& name, const ProfileSelections& values) {
     const Status status = open.store().CreateProfile(name, values);
-    if (status.ok() || (!ProfileStore::NameProblem(name) &&
-                        status.message() != ProfileStore::kDuplicateNameText)) {
+    if (status.code() != ErrorCode::InvalidName && status.code() != ErrorCode::DuplicateName)
         return status;
-    }
     return Status::failure(PathToUtf8(open.store().cfgPath()) + ": profile " + inQuotes(name) +
                            ": " + status.message());
 }
@@ -125,7 +112,7 @@ Status createProfile(OpenStore& open, const std::string& name, const ProfileSele
 }  // namespace
 
 int RunProfiles(Invocation& in) {
-    OpenStore open(in);
+    OpenStore open(in, Access::ReadOnly);
     if (!open.status())
         return in.fail(open.status());
     // Names are checked when they are made, but a hand-edited file may hold anything.
@@ -137,21 +124,19 @@ int RunShow(Invocation& in) {
     auto values = loadProfile(in, in.arguments[0]);
     if (!values)
         return in.fail(values.status());
-    for (const SettingAddress& a : kProfileSaveOrder) {
-        in.out << KeyName(a.section, a.key) << "=";
-        if (a.section == kSectionSystem && a.key == kSyncClockKey) {
+    for (const Setting setting : kProfileSaveOrder) {
+        in.out << RowOf(setting).name << "=";
+        if (setting == Setting::SyncClock) {
             in.out << (values->system.m_syncClock ? kClockTrue : kClockFalse) << "\n";
         } else {
-            in.out << CameraConfOptionText(a.section, a.key,
-                                           SelectionField(*values, a.section, a.key))
-                   << "\n";
+            in.out << CameraConfOptionText(setting, SelectionField(*values, setting)) << "\n";
         }
     }
     return kExitSuccess;
 }
 
 int RunNew(Invocation& in) {
-    OpenStore open(in);
+    OpenStore open(in, Access::ReadWrite);
     if (!open.status())
         return in.fail(open.status());
     ProfileSelections values = DefaultSelections();
@@ -167,9 +152,7 @@ int RunNew(Invocation& in) {
 }
 
 int RunDelete(Invocation& in) {
-    OpenStore open(in);
-    if (!open.status())
-        return in.fail(open.status());
+    OpenStore open(in, Access::ReadWrite);
     auto index = open.find(in.arguments[0]);
     if (!index)
         return in.fail(index.status());
@@ -190,14 +173,14 @@ int RunSet(Invocation& in) {
             return in.usage(inQuotes(pair) + " is not KEY=TEXT");
         const std::string key = pair.substr(0, equals);
         const std::string text = pair.substr(equals + 1);
-        const SettingAddress* address = findKey(key);
-        if (address == nullptr) {
+        const auto setting = FindSetting(key);
+        if (!setting) {
             problems.push_back("unknown key " + inQuotes(key) + "; keys: " + keyList());
             continue;
         }
-        if (address->section == kSectionSystem && address->key == kSyncClockKey) {
+        if (*setting == Setting::SyncClock) {
             if (equalsIgnoringCase(text, kClockTrue) || equalsIgnoringCase(text, kClockFalse)) {
-                changes.push_back({*address, equalsIgnoringCase(text, kClockTrue) ? 1 : 0});
+                changes.push_back({*setting, equalsIgnoringCase(text, kClockTrue) ? 1 : 0});
             } else {
                 problems.push_back(
                     inQuotes(text) +
@@ -205,29 +188,20 @@ int RunSet(Invocation& in) {
             }
             continue;
         }
-        int found = -1;
-        for (int option = 0; option < offeredOptionCount(address->section, address->key);
-             ++option) {
-            if (OptionText(address->section, address->key, option) == text) {
-                found = option;
-                break;
-            }
-        }
-        if (found < 0) {
+        const auto found = FindOption(*setting, text, OptionScope::Shown);
+        if (!found) {
             problems.push_back(inQuotes(text) + " is not a text of " + key +
-                               "; valid texts: " + offeredTexts(address->section, address->key));
+                               "; valid texts: " + offeredTexts(*setting));
             continue;
         }
-        changes.push_back({*address, found});
+        changes.push_back({*setting, *found});
     }
     if (!problems.empty()) {
         for (const std::string& p : problems) in.fail(p);
         return in.fail("nothing was changed");
     }
 
-    OpenStore open(in);
-    if (!open.status())
-        return in.fail(open.status());
+    OpenStore open(in, Access::ReadWrite);
     auto index = open.find(in.arguments[0]);
     if (!index)
         return in.fail(index.status());
@@ -254,13 +228,24 @@ int RunWrite(Invocation& in) {
 
     // The card must be a listed drive before anything is built from the clock.
     std::filesystem::path target;
+    std::optional<DeviceRow> card;
+    const bool toStandardOutput = in.has("--output") && in.option("--output") == "-";
     if (in.has("--device")) {
-        auto root = FindRemovableRoot(in.option("--device"));
-        if (!root)
-            return in.fail(root.status());
-        target = PathFromUtf8(*root) / std::string(kCameraConfName);
-    } else {
+        auto found = FindRemovableDrive(in.option("--device"));
+        if (!found)
+            return in.fail(found.status());
+        // Writing onto a card that does not answer would hang in the system, perhaps for good.
+        if (found->state != DriveState::Answered)
+            return in.fail(NotAnsweringMessage(found->root) + "; camera.conf was not written");
+        card = std::move(*found);
+        target = PathFromUtf8(card->root) / std::string(kCameraConfName);
+    } else if (!toStandardOutput) {
         target = PathFromUtf8(in.option("--output"));
+        // Replacing the profile file with a camera.conf would lose every profile in it.
+        if (SameFile(target, in.configPath)) {
+            return in.fail("Cannot write \"" + in.option("--output") +
+                           "\": it is the profile file in use (" + PathToUtf8(in.configPath) + ")");
+        }
     }
 
     std::string clockText;
@@ -271,9 +256,18 @@ int RunWrite(Invocation& in) {
         clockText = *clock;
     }
     const std::string bytes = BuildCameraConf(*values, clockText);
-    if (const Status status = WriteCameraConfFile(target, bytes); !status)
+    if (toStandardOutput) {
+        in.out << bytes;
+        return kExitSuccess;
+    }
+    const Status status =
+        card ? WriteCameraConf(PathFromUtf8(card->root), bytes, card->drive.rootDevice)
+             : WriteCameraConfFile(target, bytes);
+    if (!status)
         return in.fail(status);
-    in.out << "Wrote " << EscapedText(PathToUtf8(target)) << "\n";
+    // A pipe or terminal written into shows the file itself; a note there would corrupt it.
+    if (auto kind = ProbeFile(target); kind && *kind == FileKind::Regular)
+        in.out << "Wrote " << EscapedText(PathToUtf8(target)) << "\n";
     return kExitSuccess;
 }
 
@@ -287,16 +281,15 @@ int RunImport(Invocation& in) {
     // Texts the camera knows but no page offers read back from cfg.ini as the key's first
     // option; importing them would silently change the setting.
     for (std::size_t i = 0; i < kCameraConfOrder.size(); ++i) {
-        const SettingAddress a = kCameraConfOrder[i];
+        const Setting setting = kCameraConfOrder[i];
         const CameraConfSetting& s = *reading->settings[i];
-        if (s.index >= ReadBackOptionCount(a.section, a.key)) {
-            return in.fail(
-                file + ":" + std::to_string(s.line) + ": " + inQuotes(s.text) + " of " +
-                std::string(KeyName(a.section, a.key)) +
-                " cannot be kept in a profile; valid texts: " + offeredTexts(a.section, a.key));
+        if (s.index >= OptionCount(setting, OptionScope::Page)) {
+            return in.fail(file + ":" + std::to_string(s.line) + ": " + inQuotes(s.text) + " of " +
+                           std::string(RowOf(setting).name) +
+                           " cannot be kept in a profile; valid texts: " + offeredTexts(setting));
         }
     }
-    OpenStore open(in);
+    OpenStore open(in, Access::ReadWrite);
     if (!open.status())
         return in.fail(open.status());
     if (const Status status = createProfile(open, in.option("--name"), reading->selections());

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "export/camera_conf.h"
-#include "export/camera_conf_reader.h"
+#include "core/export/camera_conf.h"
+#include "core/export/camera_conf_reader.h"
 
 namespace {
 

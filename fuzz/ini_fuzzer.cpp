@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/ini/ini_document.h"
-#include "platform/text.h"
+#include "core/platform/ini/ini_document.h"
+#include "core/platform/text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "platform/volumes/linux/linux_volume_source.h"
+#include "core/platform/volumes/linux/linux_volume_source.h"
 #include "sysfs_fixture.h"
 
 namespace marlix {

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "profiles/profile_store.h"
+#include "core/profiles/profile_store.h"
 
 namespace marlix {
 namespace {
@@ -39,13 +39,13 @@ public:
         for (int i = 0; i < kProfiles; ++i) {
             const ProfileSelections v = variant(i);
             text += "[profile-bench profile " + std::to_string(i) + "]\n";
-            for (const SettingAddress& a : kProfileSaveOrder) {
-                const int field = SelectionField(v, a.section, a.key);
-                text += std::string(KeyName(a.section, a.key)) + "=";
-                if (a.section == kSectionSystem && a.key == kSyncClockKey) {
+            for (const Setting setting : kProfileSaveOrder) {
+                const int field = SelectionField(v, setting);
+                text += std::string(RowOf(setting).name) + "=";
+                if (setting == Setting::SyncClock) {
                     text += field ? "TRUE" : "FALSE";
                 } else {
-                    text += std::string(OptionText(a.section, a.key, field));
+                    text += std::string(OptionText(setting, field));
                 }
                 text += "\n";
             }

@@ -12,8 +12,10 @@ int main(int argc, char** argv) {
     font.setPointSize(8);
     dialog.setFont(font);
     const QFontMetrics metrics(font);
-    const int baseX = (metrics.horizontalAdvance(
-                           "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) / 2;
+    const int baseX =
+        (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 +
+         1) /
+        2;
     const int baseY = metrics.height();
     dialog.setFixedSize(661 * baseX / 4, 450 * baseY / 8);
     dialog.show();

@@ -3,18 +3,28 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
-#include "app/ctavrel_dlg.h"
-#include "resources/resource_ids.h"
-#include "resources/resources.h"
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/export/camera_conf.h"
+#include "gui/app/ctavrel_dlg.h"
+#include "gui/devices/media_actions.h"
+#include "gui/resources/resource_ids.h"
+#include "gui/resources/resources.h"
+#include "tests/support/dialog_probe.h"
 
 using namespace marlix;
+using marlix::test_support::Button;
 
 namespace {
 
@@ -24,8 +34,55 @@ public:
         ++scans;
         return drives;
     }
+    // Runs in a child process: what it does is seen only through what it tells.
+    void ProbeDrive(DriveInfo& drive) override {
+        if (drive.root == hangs) {
+            for (;;) ::pause();  // a card whose file system stopped answering
+        }
+        drive.rootDevice = deviceOf(drive.root) + (drive.root == elsewhere ? 1 : 0);
+    }
+    bool StillMounted(const DriveInfo& drive) override { return drive.root != unmounted; }
+    bool IsRemovableDevice(std::uint64_t device) override { return device != 0; }
+
+    static std::uint64_t deviceOf(const std::string& path) {
+        struct stat st;
+        return ::stat(path.c_str(), &st) == 0 ? st.st_dev : 0;
+    }
+
     std::vector<DriveInfo> drives;
     int scans = 0;
+    std::string hangs;      // the root whose probe never returns
+    std::string unmounted;  // the root that the mount table no longer has
+    std::string elsewhere;  // the root whose files are on another device than its folder
+};
+
+// The system's mount and eject, answered as the test says, a moment later as the system would.
+class FakeMedia : public MediaActions {
+public:
+    bool CanMount() const override { return available; }
+    bool CanEject() const override { return available; }
+    std::vector<UnmountedCard> Unmounted() const override { return unmounted; }
+    void Mount(const UnmountedCard& card, Done done) override {
+        calls << QString::fromStdString("mount " + card.device);
+        answerLater(std::move(done));
+    }
+    void Eject(const DriveInfo& drive, Done done) override {
+        calls << QString::fromStdString("eject " + drive.root);
+        answerLater(std::move(done));
+    }
+    void answerLater(Done done) {
+        QTimer::singleShot(0, this, [this, done = std::move(done)] {
+            if (beforeAnswer)
+                beforeAnswer();
+            done(answer);
+        });
+    }
+
+    bool available = true;
+    std::vector<UnmountedCard> unmounted;
+    Result<std::string> answer = std::string();
+    std::function<void()> beforeAnswer;  // what the system did meanwhile
+    QStringList calls;
 };
 
 struct Message {
@@ -40,10 +97,6 @@ QByteArray readFile(const QString& path) {
     return file.readAll();
 }
 
-QAbstractButton* button(CDialog& page, int id) {
-    return qobject_cast<QAbstractButton*>(page.GetDlgItem(id));
-}
-
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -54,6 +107,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_card;
     std::unique_ptr<CTavrelDlg> m_dlg;
     FakeVolumes* m_volumes = nullptr;
+    std::shared_ptr<FakeMedia> m_media;
     QList<Message> m_messages;
     QString m_typedName;
     bool m_cancelNew = false;
@@ -71,8 +125,48 @@ private:
         CTavrelDlg::Options options;
         options.volumes = std::move(volumes);
         options.watchDevices = false;
+        m_media = std::make_shared<FakeMedia>();
+        options.media = m_media;
         m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
         QVERIFY(m_dlg->Create(CTavrelDlg::IDD, nullptr));
+        waitForDrives();
+    }
+
+    // What a right click on the row offers, and the action by its text.
+    QStringList menuOf(int row, QMenu& menu) {
+        m_dlg->FillDeviceMenu(menu, row);
+        QStringList texts;
+        for (QAction* action : menu.actions()) {
+            if (!action->isSeparator())
+                texts << action->text().remove('&');
+        }
+        return texts;
+    }
+    void trigger(int row, const QString& text) {
+        QMenu menu;
+        menuOf(row, menu);
+        for (QAction* action : menu.actions()) {
+            if (action->text().remove('&') == text) {
+                QVERIFY(action->isEnabled());
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL(qPrintable("no " + text + " for row " + QString::number(row)));
+    }
+    QString noteTip() const { return m_dlg->findChild<QLabel*>("statusNote")->toolTip(); }
+    void writeCard(const QByteArray& bytes) {
+        QFile file(m_card->filePath("camera.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // The drives answer in the background; the list has their texts once they have.
+    void waitForDrives() { QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->DrivesBeingProbed(), 10000); }
+
+    void deviceChange(unsigned code) {
+        QVERIFY(m_dlg->OnDeviceChange(code, nullptr));
+        waitForDrives();
     }
 
     QString cfgPath() const { return m_dir->filePath("cfg.ini"); }
@@ -107,7 +201,7 @@ private:
     }
 
     void clearClockBox() {
-        auto* clock = button(m_dlg->m_systemPage, 1061);
+        auto* clock = Button(m_dlg->m_systemPage, kIdcSyncClock);
         QVERIFY(clock);
         if (clock->isChecked())
             clock->click();
@@ -122,20 +216,20 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir->path()));
         m_messages.clear();
         m_cancelNew = false;
-        CDialog::SetMessageBoxHook([this](const QString& text, const QString& caption, unsigned) {
+        CDialog::SetMessageBoxHook([this](const QString& text, const QString& caption) {
             m_messages.append({text, caption});
             return IDOK;
         });
         m_modalTemplates.clear();
         CDialog::SetModalHook([this](CDialog& dialog) {
             m_modalTemplates.append(dialog.GetTemplateId());
-            if (dialog.GetTemplateId() != 132)
+            if (dialog.GetTemplateId() != kIddNewProfile)
                 return IDCANCEL;
             if (m_cancelNew) {
                 dialog.OnCancel();
                 return IDCANCEL;
             }
-            auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(1063));
+            auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(kIdcProfileName));
             m_nameFieldFocused = edit != nullptr && dialog.focusWidget() == edit;
             if (edit)
                 edit->setText(m_typedName);
@@ -165,14 +259,14 @@ private slots:
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), 0);
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
         // The pages show the defaults: Mode 1 "1920x1080P 60" is position 1.
-        QVERIFY(button(m_dlg->m_modePage, 1008)->isChecked());
-        QVERIFY(button(m_dlg->m_systemPage, 1061)->isChecked());
+        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->isChecked());
+        QVERIFY(Button(m_dlg->m_systemPage, kIdcSyncClock)->isChecked());
         QCOMPARE(m_dlg->ReadPages(), DefaultSelections());
         // The device row of the card is listed and is the target.
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 1);
         QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 1), QString("CARD"));
         QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 2), QString("512 MB/1024 MB(0 G/1 G)"));
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 3), QString("No infomation"));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 3), QString("No infomation"));  // as shipped
         QCOMPARE(m_dlg->m_targetRoot, (m_card->path() + "/").toStdString());
         QVERIFY(m_messages.isEmpty());
     }
@@ -202,6 +296,7 @@ private slots:
         CTavrelDlg::Options options;
         options.volumes = std::move(volumes);
         options.watchDevices = false;
+        options.media = std::make_shared<FakeMedia>();
         CTavrelDlg dialog(std::move(options));
         QCOMPARE(dialog.DoModal(), IDCANCEL);  // ends before any window is shown
         QVERIFY(!dialog.StartedUp());
@@ -215,7 +310,7 @@ private slots:
     void escapeAndEnterEndTheWindowWithoutWriting() {
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
             start();
-            button(m_dlg->m_modePage, 1043)->click();  // an unsaved change
+            Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();  // an unsaved change
             const QByteArray file = cfgText();
             m_dlg->show();
             m_dlg->m_profileList.SetFocus();
@@ -245,7 +340,7 @@ private slots:
         click(kIdcNewProfile);
         QCOMPARE(listItems(), (QStringList{"default", "Clicked"}));
 
-        button(m_dlg->m_modePage, 1042)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[3])->click();
         click(kIdcSaveProfile);
         QVERIFY(cfgText().contains("[profile-Clicked]\nmode_1=1600x1200p 60\n"));
 
@@ -278,7 +373,7 @@ private slots:
         QVERIFY(about);
         QCOMPARE(about->shortcut(), QKeySequence(Qt::Key_F1));
         about->trigger();
-        QCOMPARE(m_modalTemplates.count(100), 1);
+        QCOMPARE(m_modalTemplates.count(kIddAboutBox), 1);
     }
 
     void theChosenCardStaysChosen() {
@@ -288,7 +383,7 @@ private slots:
             DriveInfo{(second.path() + "/").toStdString(), "B", false, 0, 0});
         std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
                   [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
-        m_dlg->OnDeviceChange(0x8000, nullptr);
+        deviceChange(0x8000);
         m_dlg->show();
         ListViewWidget* view = m_dlg->m_deviceList.listView();
         QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[0].root);
@@ -316,22 +411,26 @@ private slots:
             }
         }
         QCOMPARE(m_dlg->ReadPages(), before);
+        // Every page lies inside the tab control, below its tabs.
         QRect client;
         m_dlg->m_tabCtrl.GetClientRect(&client);
+        const int tabsBottom = m_dlg->m_tabCtrl.tabControl()->tabBar()->geometry().bottom();
         for (CDialog* page : order) {
-            QCOMPARE(page->geometry(), QRect(1, 26, client.width() - 5, client.height() - 30));
+            QVERIFY(client.contains(page->geometry()));
+            QVERIFY(page->geometry().top() > tabsBottom);
         }
     }
 
     void newProfileTakesThePagesAndRefusesBadNames() {
         start();
-        button(m_dlg->m_modePage, 1043)->click();  // Mode 1 "1600x1200P 30", position 4
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[4])
+            ->click();  // Mode 1 "1600x1200P 30", position 4
         newProfile("Night");
         QCOMPARE(listItems(), (QStringList{"default", "Night"}));
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), 1);
         QVERIFY(m_nameFieldFocused);
         QVERIFY(cfgText().contains("[profile-Night]\nmode_1=1600x1200p 30\n"));
-        QVERIFY(button(m_dlg->m_modePage, 1043)->isChecked());  // pages unchanged
+        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->isChecked());  // pages unchanged
 
         const QByteArray file = cfgText();
         struct Refused {
@@ -339,7 +438,7 @@ private slots:
             QString message;  // a part of what the user is told
         };
         const QList<Refused> refused = {
-            {"Night", "This name has be used !"},
+            {"Night", "This name has be used !"},  // as shipped
             {"NIGHT", "This name has be used !"},
             {"", "name"},
             {"   ", "name"},
@@ -366,13 +465,13 @@ private slots:
 
     void selectionLoadsTheProfileIntoThePages() {
         start();
-        button(m_dlg->m_modePage, 1043)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();
         newProfile("Night");
         selectProfile(0);
-        QVERIFY(button(m_dlg->m_modePage, 1008)->isChecked());
+        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->isChecked());
         QCOMPARE(m_dlg->m_modePage.m_mode1, 1);
         // Unsaved changes are dropped by a selection change; saved ones come back.
-        button(m_dlg->m_modePage, 1009)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[2])->click();
         selectProfile(1);
         QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
         selectProfile(0);
@@ -381,7 +480,7 @@ private slots:
 
     void saveWritesThePagesAndTwiceChangesNothing() {
         start();
-        button(m_dlg->m_modePage, 1009)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[2])->click();
         m_dlg->OnSaveProfile();
         const QByteArray once = cfgText();
         QVERIFY(once.contains("mode_1=1920x1080p 30\n"));
@@ -391,11 +490,11 @@ private slots:
 
     void deleteMovesToTheNeighbourAndLoadsIt() {
         start();
-        button(m_dlg->m_modePage, 1007)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[0])->click();
         newProfile("A");
-        button(m_dlg->m_modePage, 1009)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[2])->click();
         newProfile("B");
-        button(m_dlg->m_modePage, 1042)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[3])->click();
         newProfile("C");
 
         selectProfile(2);  // B, in the middle
@@ -412,7 +511,7 @@ private slots:
         QCOMPARE(m_dlg->m_modePage.m_mode1, 0);
 
         // Saving now writes A, the profile shown.
-        button(m_dlg->m_modePage, 1008)->click();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->click();
         m_dlg->OnSaveProfile();
         QVERIFY(cfgText().contains("[profile-A]\nmode_1=1920x1080p 60\n"));
     }
@@ -480,7 +579,7 @@ private slots:
         clearClockBox();
         CDlgTab4& photo = m_dlg->m_photoPage;
         // The default profile holds auto shoot "3s"; choosing burst "5 P" last wins.
-        button(photo, 1089)->click();
+        Button(photo, kIdcPhotoBurstButtons[2])->click();
         m_dlg->OnSet();
         QByteArray written = readFile(m_card->filePath("camera.conf"));
         QVERIFY(written.contains("auto_shoot=off\r\nphoto_burst=5p\r\n"));
@@ -488,12 +587,12 @@ private slots:
         m_dlg->OnSaveProfile();
         QVERIFY(cfgText().contains("auto_shoot=3s\nphoto_stamp=off\nphoto_burst=5p\n"));
         // Burst back off: auto shoot is written again.
-        button(photo, 1090)->click();
+        Button(photo, kIdcPhotoBurstButtons[0])->click();
         m_dlg->OnSet();
         written = readFile(m_card->filePath("camera.conf"));
         QVERIFY(written.contains("auto_shoot=3s\r\nphoto_burst=off\r\n"));
         // Auto shoot "10 Seconds" chosen last while burst holds "3p" (loaded, not clicked).
-        button(photo, 1046)->click();
+        Button(photo, kIdcAutoShootButtons[5])->click();
         photo.m_photoBurst = 1;
         photo.UpdateData(false);
         m_dlg->OnSet();
@@ -533,6 +632,213 @@ private slots:
         QVERIFY(!m_dlg->StatusText().contains("written"));
     }
 
+    void aCardThatNeverAnswersHoldsNothingUpAndIsNotWritten() {
+        QTemporaryDir stuck;
+        const std::string stuckRoot = (stuck.path() + "/").toStdString();
+        auto volumes = std::make_unique<FakeVolumes>();
+        m_volumes = volumes.get();
+        m_volumes->drives = {
+            DriveInfo{(m_card->path() + "/").toStdString(), "CARD", true, 1ull << 30, 1ull << 29},
+            DriveInfo{stuckRoot, "STUCK", false, 0, 0}};
+        std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
+                  [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
+        m_volumes->hangs = stuckRoot;
+        CTavrelDlg::Options options;
+        options.volumes = std::move(volumes);
+        options.watchDevices = false;
+        m_media = std::make_shared<FakeMedia>();
+        options.media = m_media;
+        m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
+        QElapsedTimer started;
+        started.start();
+        QVERIFY(m_dlg->Create(CTavrelDlg::IDD, nullptr));
+        // The window is up, both cards listed, while the stuck one is still being asked.
+        QVERIFY(started.elapsed() < 1500);
+        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
+        const int stuckRow = m_volumes->drives[0].root == stuckRoot ? 0 : 1;
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(stuckRow, 2), QString("Reading..."));
+        waitForDrives();
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(stuckRow, 1), QString("STUCK"));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(stuckRow, 2), QString("Not answering"));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(1 - stuckRow, 2),
+                 QString("512 MB/1024 MB(0 G/1 G)"));
+
+        m_dlg->m_deviceList.SetItemState(stuckRow, LVIS_SELECTED, LVIS_SELECTED);
+        NMLISTVIEW change{};
+        change.iItem = stuckRow;
+        change.uNewState = LVIS_SELECTED;
+        m_dlg->OnDeviceItemChanged(&change.hdr, nullptr);
+        QCOMPARE(m_dlg->m_targetRoot, stuckRoot);
+        QCOMPARE(m_dlg->CardLine().state, CardState::NotAnswering);
+        QVERIFY(m_dlg->StatusText().contains("does not answer"));
+        m_dlg->OnSet();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].text.contains("does not answer"));
+        QVERIFY(!QFile::exists(stuck.filePath("camera.conf")));
+        m_dlg->OnLoadFromCard();
+        QCOMPARE(m_messages.size(), 2);
+        QVERIFY(m_messages[1].text.contains("does not answer"));
+    }
+
+    void theCardLineSetsTheCardAgainstThePages() {
+        ProfileSelections other = DefaultSelections();
+        other.mode.m_mode1 = 4;
+        const std::string clock = "2026-01-02 03:04:05";
+        const struct {
+            const char* name;
+            std::string file;
+            CardState state;
+            QString said;
+        } cards[] = {
+            {"matching", BuildCameraConf(DefaultSelections(), clock), CardState::Matches,
+             "camera.conf matches the pages"},
+            {"differing", BuildCameraConf(other, clock), CardState::Differs,
+             "camera.conf differs in 1 setting."},
+            {"broken", "enable_cfg=true\r\nmode_1=8K\r\n", CardState::Problems,
+             "camera.conf has problems (line 2: \"8K\" is not an option"},
+            {"none", "", CardState::NoFile, "The card has no camera.conf."},
+        };
+        for (const auto& c : cards) {
+            QFile::remove(m_card->filePath("camera.conf"));
+            if (!c.file.empty())
+                writeCard(QByteArray::fromStdString(c.file));
+            start();
+            QCOMPARE(m_dlg->CardLine().state, c.state);
+            QVERIFY2(m_dlg->StatusText().contains(c.said), qPrintable(m_dlg->StatusText()));
+            if (c.state == CardState::Differs) {
+                QVERIFY2(noteTip().contains("mode_1: 1600x1200p 30 -> 1920x1080p 60"),
+                         qPrintable(noteTip()));
+            }
+            m_dlg.reset();
+        }
+
+        // The matching card: a click on a page makes it differ, Set makes it match again and
+        // offers to eject it; ejecting takes its row away.
+        writeCard(QByteArray::fromStdString(BuildCameraConf(DefaultSelections(), clock)));
+        start();
+        Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();
+        QTRY_COMPARE(m_dlg->CardLine().state, CardState::Differs);
+        QVERIFY(noteTip().contains("mode_1: 1920x1080p 60 -> 1600x1200p 30"));
+        auto* eject = m_dlg->findChild<QPushButton*>("ejectOffer");
+        QVERIFY(eject && eject->isHidden());
+        m_dlg->OnSet();
+        QCOMPARE(m_dlg->CardLine().state, CardState::Matches);
+        QVERIFY(m_dlg->StatusText().contains("camera.conf written"));
+        QVERIFY(!eject->isHidden());
+        m_media->beforeAnswer = [this] { m_volumes->drives.clear(); };
+        eject->click();
+        QTRY_VERIFY(!m_dlg->MediaBusy());
+        waitForDrives();
+        QCOMPARE(m_media->calls, QStringList{"eject " + m_card->path() + "/"});
+        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 0);
+        QVERIFY2(m_dlg->StatusText().contains("can be taken out"), qPrintable(m_dlg->StatusText()));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void loadFromCardPutsTheCardsSettingsIntoThePages() {
+        ProfileSelections card = DefaultSelections();
+        card.mode.m_mode1 = 4;
+        card.image.m_iso = *FindOption(Setting::ImageIso, "3200", OptionScope::Camera);
+        card.system.m_syncClock = 0;
+        writeCard(QByteArray::fromStdString(BuildCameraConf(card, "")));
+        start();
+        const QByteArray profiles = cfgText();
+        trigger(0, "Load from Card");
+        QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
+        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->isChecked());
+        QVERIFY(!Button(m_dlg->m_systemPage, kIdcSyncClock)->isChecked());
+        QCOMPARE(m_dlg->m_imagePage.m_iso, 0);  // no page shows 3200: the page keeps its own
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].text.contains("\nimage_iso=3200"), qPrintable(m_messages[0].text));
+        QCOMPARE(cfgText(), profiles);  // no profile made or saved
+        QCOMPARE(listItems(), QStringList{"default"});
+        QVERIFY(m_dlg->StatusText().contains("Loaded the settings"));
+        QCOMPARE(m_dlg->CardLine().details, std::vector<std::string>{"image_iso: 3200 -> auto"});
+
+        // A card whose file has problems loads nothing.
+        m_dlg.reset();
+        m_messages.clear();
+        writeCard("enable_cfg=true\r\n");
+        start();
+        const ProfileSelections before = m_dlg->ReadPages();
+        m_dlg->OnLoadFromCard();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].text.contains("nothing was loaded"));
+        QCOMPARE(m_dlg->ReadPages(), before);
+    }
+
+    void unmountedCardsAreGreyedAndMountedOnRequest() {
+        start();
+        QMenu menu;
+        QCOMPARE(menuOf(0, menu), (QStringList{"Load from Card", "Eject"}));
+        m_media->unmounted = {{"/dev/sdz1", "CAM", 42}, {"/dev/sdy1", "SYSTEM", 0}};
+        emit m_media->changed();
+        // The system disk's file system (not a card, by the volume source) is not offered.
+        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(1, 0), QString("/dev/sdz1"));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(1, 2), QString("Not mounted"));
+        QCOMPARE(m_dlg->m_deviceList.listView()->item(1, 0)->flags(), Qt::NoItemFlags);
+        QMenu unmountedMenu;
+        QCOMPARE(menuOf(1, unmountedMenu), QStringList{"Mount"});
+
+        // Refused: UDisks2's reason; then mounted: a row of its own, and the target.
+        m_media->answer = Status::failure("Not authorized to perform operation");
+        trigger(1, "Mount");
+        QTRY_VERIFY(!m_dlg->MediaBusy());
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].text,
+                 QString("Cannot mount /dev/sdz1: Not authorized to perform operation"));
+        QTemporaryDir mountPoint;
+        const std::string root = (mountPoint.path() + "/").toStdString();
+        m_media->answer = mountPoint.path().toStdString();
+        m_media->beforeAnswer = [&] {
+            m_media->unmounted.clear();
+            m_volumes->drives.push_back(DriveInfo{root, "CAM", false, 0, 0});
+        };
+        trigger(1, "Mount");
+        QTRY_VERIFY(!m_dlg->MediaBusy());
+        waitForDrives();
+        QCOMPARE(m_media->calls, (QStringList{"mount /dev/sdz1", "mount /dev/sdz1"}));
+        QCOMPARE(m_dlg->m_targetRoot, root);
+        QVERIFY(
+            m_dlg->StatusText().contains("Mounted /dev/sdz1 at " + QString::fromStdString(root)));
+
+        // Without the service, neither action is offered.
+        m_media->available = false;
+        emit m_media->changed();
+        QMenu bare;
+        QCOMPARE(menuOf(0, bare), QStringList{"Load from Card"});
+    }
+
+    void setOntoACardUnmountedAMomentAgoWritesNothing() {
+        // The card goes between the last scan and Set: first the mount table tells, then (the
+        // table not read yet) only the folder's device does.
+        for (const bool tableTells : {true, false}) {
+            start();
+            clearClockBox();
+            const std::string root = (m_card->path() + "/").toStdString();
+            if (tableTells) {
+                m_volumes->unmounted = root;
+                m_volumes->drives.clear();
+            } else {
+                // The card's files were on another device than the folder is now.
+                m_volumes->elsewhere = root;
+                deviceChange(0x8000);
+            }
+            m_messages.clear();
+            const int scans = m_volumes->scans;
+            m_dlg->OnSet();
+            QVERIFY(!QFile::exists(m_card->filePath("camera.conf")));
+            QCOMPARE(m_messages.size(), 1);
+            QVERIFY2(m_messages[0].text.contains("is gone"), qPrintable(m_messages[0].text));
+            QVERIFY(m_volumes->scans > scans);  // the list is brought up to date
+            waitForDrives();
+            if (tableTells)
+                QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 0);
+            m_dlg.reset();
+        }
+    }
+
     void deviceChangesRescanOnlyOnArrivalAndRemoval() {
         start();
         const int scans = m_volumes->scans;
@@ -547,7 +853,7 @@ private slots:
         m_volumes->drives.push_back(DriveInfo{other, "B", false, 0, 0});
         std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
                   [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
-        QVERIFY(m_dlg->OnDeviceChange(0x8000, nullptr));
+        deviceChange(0x8000);
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
         QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[0].root);
 
@@ -564,12 +870,12 @@ private slots:
         m_dlg->OnDeviceItemChanged(&change.hdr, &result);
         QCOMPARE(result, LRESULT(0));
         QCOMPARE(m_dlg->m_targetRoot, other);
-        m_dlg->OnDeviceChange(0x8000, nullptr);
+        deviceChange(0x8000);
         QCOMPARE(m_dlg->m_targetRoot, other);
 
         // Both cards removed: the list empties and nothing is the target any more.
         m_volumes->drives.clear();
-        m_dlg->OnDeviceChange(0x8004, nullptr);
+        deviceChange(0x8004);
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 0);
         QVERIFY(m_dlg->m_targetRoot.empty());
         Q_UNUSED(first);

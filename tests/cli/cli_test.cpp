@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "export/camera_conf.h"
-#include "pages/page_fields.h"
+#include "core/export/camera_conf.h"
+#include "core/pages/page_fields.h"
 #include "tests/support/scratch_dir.h"
 
 #ifdef _WIN32
@@ -20,12 +20,20 @@
 #endif
 #include <windows.h>
 
-#include "platform/text.h"
+#include "core/platform/text.h"
 #else
 #include <fcntl.h>
+#include <sched.h>
+#include <sys/inotify.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <functional>
 
 #include "tests/devices/sysfs_fixture.h"
 #endif
@@ -38,7 +46,7 @@ namespace fs = std::filesystem;
 using test_support::ReadTestFile;
 using test_support::WriteTestFile;
 
-// A relative path as the messages show it: with the platform's separator, which on Windows is a
+// A relative path as the messages show it: with the system's separator, which on Windows is a
 // backslash and so shown escaped like every backslash in a message.
 std::string shownPath(const fs::path& relative) {
     std::string shown;
@@ -273,6 +281,8 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndHelpWithZero) {
         {"check"},
         {"import", "camera.conf"},
         {"diff", "default"},
+        {"mount"},
+        {"eject", "a", "b"},
     };
     for (const auto& args : usage) {
         const CliRun r = run(args);
@@ -285,7 +295,7 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndHelpWithZero) {
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* command : {"profiles", "show", "new", "delete", "set", "write", "devices",
-                                "check", "import", "diff"}) {
+                                "check", "import", "diff", "mount", "eject"}) {
         EXPECT_NE(help.out.find(std::string("  ") + command), std::string::npos) << command;
         const CliRun one = run({command, "--help"});
         EXPECT_EQ(one.status, 0) << one;
@@ -295,10 +305,19 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndHelpWithZero) {
 }
 
 TEST_F(Cli, FirstRunSeedsTheProfileFileAndShowsTheDefaults) {
+    // Commands that only read see what a first run would write, and write nothing.
     const CliRun list = run({"profiles"});
     ASSERT_EQ(list.status, 0) << list;
     EXPECT_EQ(list.out, "default\n");
-    EXPECT_TRUE(fs::exists(work() / "cfg.ini"));
+    EXPECT_FALSE(fs::exists(work() / "cfg.ini"));
+    ASSERT_EQ(run({"show", "default"}).out, kDefaultShow);
+    EXPECT_FALSE(fs::exists(work() / "cfg.ini"));
+    ASSERT_EQ(run({"new", "other"}).status, 0);
+    std::string written = cfg();  // with the system's line ends
+    written.erase(std::remove(written.begin(), written.end(), '\r'), written.end());
+    EXPECT_EQ(
+        written.rfind(ReadTestFile(fs::path(MARLIX_TEST_DATA) / "profiles/first_run_cfg.ini"), 0),
+        0u);
 
     const CliRun show = run({"show", "default"});
     ASSERT_EQ(show.status, 0) << show;
@@ -461,9 +480,15 @@ TEST_F(Cli, DevicesListsTheCardAndWriteDeviceTakesOnlyListedRoots) {
 
     fs::create_directories(m_dir / "notacard");
     for (const std::string& root : {(m_dir / "notacard").string(), std::string("/")}) {
-        const CliRun refused = run({"write", "default", "--device", root});
-        EXPECT_EQ(refused.status, 1) << refused;
-        EXPECT_NE(refused.err.find(card.string() + "/"), std::string::npos) << refused;
+        for (const std::string command : {"write", "eject", "mount"}) {
+            const CliRun refused = command == "write" ? run({"write", "default", "--device", root})
+                                                      : run({command, root});
+            EXPECT_EQ(refused.status, 1) << refused;
+            // The message names the drive asked for and, where a drive was wanted, the listed ones.
+            EXPECT_NE(refused.err.find(command == "mount" ? root : card.string() + "/"),
+                      std::string::npos)
+                << refused;
+        }
         EXPECT_FALSE(fs::exists(m_dir / "notacard" / "camera.conf"));
     }
 }
@@ -731,6 +756,238 @@ TEST_F(Cli, DiffListsTheKeysThatDiffer) {
     EXPECT_TRUE(bad.out.empty());
     EXPECT_NE(bad.err.find("bad.conf: key \"mode_1\" is missing"), std::string::npos) << bad;
 }
+
+#ifndef _WIN32
+// Paths that are no plain file in a plain folder: what sits there is never replaced or created
+// anew, never waited for, and never read without bound; the profile file survives every one.
+TEST_F(Cli, OddPathsAreNeitherReplacedNorWaitedForNorReadWithoutBound) {
+    ASSERT_EQ(run({"new", "kept"}).status, 0);
+    const std::string profiles = cfg();
+    const std::string conf = defaultConf();
+    ASSERT_EQ(::mkfifo((m_dir / "fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((m_dir / "read-fifo").c_str(), 0600), 0);
+    fs::create_symlink(m_dir / "read-fifo", m_dir / "to-fifo");
+    fs::create_symlink("/dev/null", m_dir / "to-null");
+    fs::create_symlink(work() / "cfg.ini", m_dir / "to-cfg");
+    // Counts as the reader, so that a writer's open goes through; read once the command is done.
+    const int reader = ::open((m_dir / "read-fifo").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    const int socketFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = (m_dir / "socket").string();
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    socketPath.copy(address.sun_path, socketPath.size());
+    ASSERT_EQ(::bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    WriteTestFile(work() / "cam.conf", "; no profile here\n[basic]\nlast_cfg=x\n");
+    const auto fifoText = [&] {
+        char buffer[4096];
+        const ssize_t n = ::read(reader, buffer, sizeof buffer);
+        return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+    };
+    const std::string noClock = "--no-sync-clock";
+
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        int status;
+        const char* says;  // in stderr, or in stdout when the command succeeds
+        std::function<void()> check;
+    };
+    const std::vector<Case> cases = {
+        {"standard output by name", {"write", "default", "--output", "-", noClock}, 0, "", [&] {}},
+        {"a link to a FIFO is written into, not replaced",
+         {"write", "default", "--output", (m_dir / "to-fifo").string(), noClock},
+         0,
+         "",
+         [&] {
+             EXPECT_EQ(fifoText(), conf);
+             EXPECT_TRUE(fs::is_symlink(m_dir / "to-fifo"));
+             EXPECT_TRUE(fs::is_fifo(m_dir / "read-fifo"));
+         }},
+        {"a FIFO nobody reads is refused at once",
+         {"write", "default", "--output", (m_dir / "fifo").string()},
+         1,
+         "no program reads",
+         [&] { EXPECT_TRUE(fs::is_fifo(m_dir / "fifo")); }},
+        {"a link to a device is written into, not replaced",
+         {"write", "default", "--output", (m_dir / "to-null").string()},
+         0,
+         "",
+         [&] {
+             EXPECT_TRUE(fs::is_symlink(m_dir / "to-null"));
+             EXPECT_TRUE(fs::is_character_file("/dev/null"));
+         }},
+        {"a socket is refused",
+         {"write", "default", "--output", socketPath},
+         1,
+         "socket",
+         [&] { EXPECT_TRUE(fs::is_socket(m_dir / "socket")); }},
+        {"the profile file in use",
+         {"write", "default", "--output", "cfg.ini"},
+         1,
+         "profile file in use",
+         [] {}},
+        {"a link to the profile file in use",
+         {"write", "default", "--output", (m_dir / "to-cfg").string()},
+         1,
+         "profile file in use",
+         [&] { EXPECT_TRUE(fs::is_symlink(m_dir / "to-cfg")); }},
+        {"show on a file without a profile",
+         {"--config", "cam.conf", "show", "default"},
+         1,
+         "holds no profile",
+         [] {}},
+        {"profiles on a file without a profile",
+         {"--config", "cam.conf", "profiles"},
+         1,
+         "holds no profile",
+         [] {}},
+        {"a file that claims no size is read with a bound",
+         {"check", "/proc/self/pagemap"},
+         1,
+         "larger than",
+         [] {}},
+        {"... as the camera.conf of diff",
+         {"diff", "kept", "/proc/self/pagemap"},
+         1,
+         "larger than",
+         [] {}},
+        {"... and as the profile file",
+         {"--config", "/proc/self/pagemap", "profiles"},
+         1,
+         "larger than",
+         [] {}},
+        {"a FIFO is not read",
+         {"check", (m_dir / "fifo").string()},
+         1,
+         "not a regular file",
+         [] {}},
+        {"... nor taken for the profile file",
+         {"--config", (m_dir / "fifo").string(), "profiles"},
+         1,
+         "not a regular file",
+         [] {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << r;
+        EXPECT_NE((c.status == 0 ? r.out : r.err).find(c.says), std::string::npos) << r;
+        if (c.args[c.args.size() - 2] == "-") {
+            EXPECT_EQ(r.out, conf);
+        }
+        c.check();
+        EXPECT_EQ(cfg(), profiles);
+    }
+    EXPECT_EQ(ReadTestFile(work() / "cam.conf"), "; no profile here\n[basic]\nlast_cfg=x\n");
+    // Where the kernel has a log that waits for messages, it is neither waited for nor read.
+    if (fs::exists("/proc/kmsg")) {
+        EXPECT_EQ(run({"check", "/proc/kmsg"}).status, 1);
+    }
+    ::close(reader);
+    ::close(socketFd);
+}
+
+// A version.txt that is a FIFO (or a device) is judged without being opened: opening some
+// devices does something by itself.
+TEST_F(Cli, DevicesNeverOpensAVersionTxtThatIsNoFile) {
+    const fs::path card = attachCard("CAM", "");
+    ASSERT_EQ(::mkfifo((card / "version.txt").c_str(), 0600), 0);
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, (card / "version.txt").c_str(), IN_OPEN), 0);
+    const CliRun devices = run({"devices"});
+    EXPECT_EQ(devices.status, 0) << devices;
+    EXPECT_NE(devices.out.find("\tNo infomation\n"), std::string::npos) << devices;
+    char event[sizeof(inotify_event) + NAME_MAX + 1];
+    EXPECT_LT(::read(watch, event, sizeof event), 0) << "version.txt was opened";
+    ::close(watch);
+}
+
+// A card whose file system never answers (here a FUSE mount whose server never replies): the
+// probe of that card is given up in time, `devices` lists every card and ends, and no write is
+// tried onto the silent one. Needs root, /dev/fuse and a mount namespace of its own.
+TEST_F(Cli, DevicesEndsInTimeBesideACardThatNeverAnswers) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a file system needs root";
+    const auto cards = attachCards({{"good", "GOOD", "FW 1"}, {"silent", "SILENT", ""}});
+    const fs::path result = m_dir / "result";
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        // Everything mounted here goes with this process's namespace.
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            ::_exit(77);
+        const int fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
+        const std::string options =
+            "fd=" + std::to_string(fuse) + ",rootmode=40000,user_id=0,group_id=0,allow_other";
+        if (fuse < 0 || ::mount("marlix-silent", cards[1].c_str(), "fuse.marlix-silent",
+                                MS_NOSUID | MS_NODEV, options.c_str()) != 0)
+            ::_exit(77);
+        const auto started = std::chrono::steady_clock::now();
+        const CliRun devices = run({"devices"});
+        const CliRun write = run({"write", "default", "--device", cards[1].string()});
+        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - started);
+        WriteTestFile(result, std::to_string(took.count()) + "\n" + std::to_string(devices.status) +
+                                  "\n" + devices.out + "--\n" + devices.err + "--\n" +
+                                  std::to_string(write.status) + "\n" + write.err);
+        // Closing the server's end ends every request that still waits for it.
+        ::close(fuse);
+        ::umount2(cards[1].c_str(), MNT_DETACH);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "no FUSE mount in a private namespace here";
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string report = ReadTestFile(result);
+    SCOPED_TRACE(report);
+    std::istringstream lines(report);
+    long long took = 0;
+    int devicesStatus = -1;
+    lines >> took >> devicesStatus;
+    // Two probe deadlines and the programs' start-up, with room for a slow machine.
+    EXPECT_LT(took, 15000);
+    EXPECT_EQ(devicesStatus, 0);
+    EXPECT_NE(report.find(cards[0].string() + "/\tGOOD\t"), std::string::npos);
+    EXPECT_NE(report.find("\tFW 1\n"), std::string::npos);
+    EXPECT_NE(report.find(cards[1].string() + "/\tSILENT\tNot answering\t\n"), std::string::npos);
+    EXPECT_NE(report.find("did not answer within 2 seconds"), std::string::npos);
+    EXPECT_NE(report.find("--\n1\n"), std::string::npos) << "write onto the silent card";
+    EXPECT_NE(report.find("camera.conf was not written"), std::string::npos);
+}
+
+// Everything printed from outside (here a profile name in a message) reaches the terminal as
+// text: bytes 0x80 to 0x9F that are no part of a character, which an 8-bit terminal takes for
+// control codes, are escaped like the controls themselves, and whole characters stay as they are.
+TEST_F(Cli, StrayC1BytesAreEscaped) {
+    struct Case {
+        const char* name;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"csi\x9b"
+         "2J",
+         "csi\\x9b2J"},
+        {"c1 as a character \xc2\x9b", "c1 as a character \\xc2\\x9b"},
+        {"\xc3\x9b and \xc3\xa9 are letters", "\xc3\x9b and \xc3\xa9 are letters"},
+        {"cut \xe2\x9b"
+         "x",
+         "cut \xe2\\x9bx"},
+        {"overlong \xc1\x9b", "overlong \xc1\\x9b"},
+        {"surrogate \xed\xa0\x80", "surrogate \xed\xa0\\x80"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = run({"show", c.name});
+        EXPECT_EQ(r.status, 1) << r;
+        EXPECT_NE(r.err.find(std::string("\"") + c.shown + "\""), std::string::npos) << r;
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace marlix

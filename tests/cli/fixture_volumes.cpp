@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "cli/drive_roots.h"
-#include "platform/volumes/linux/linux_volume_source.h"
+#include "core/platform/volumes/linux/linux_volume_source.h"
 
 namespace marlix {
 

@@ -1,4 +1,4 @@
-#include "devices/device_rows.h"
+#include "core/devices/device_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -168,12 +168,20 @@ TEST(DescribeDrives, OneRowPerDriveWithItsOwnTexts) {
     const std::vector<DriveInfo> drives = {
         {first.root(), "CAM", true, 31914983424ull, 31902400512ull},
         {second.root(), "", false, 0, 0},
+        {"/media/u/LATE/", "LATE", false, 0, 0},
+    };
+    const std::vector<ProbedDrive> probed = {
+        ProbedDrive{drives[0], ReadVersionText(first.root()).text, true},
+        ProbedDrive{drives[1], ReadVersionText(second.root()).text, true},
+        ProbedDrive{drives[2], "", false},
     };
     const std::vector<DeviceRow> expected = {
-        {first.root(), "CAM", "30424 MB/30436 MB(29 G/29 G)", "FW 3.1"},
-        {second.root(), "", "0 MB/0 MB(0 G/0 G)", "No infomation"},
+        {first.root(), "CAM", "30424 MB/30436 MB(29 G/29 G)", "FW 3.1", DriveState::Answered,
+         drives[0]},
+        {second.root(), "", "0 MB/0 MB(0 G/0 G)", "No infomation", DriveState::Answered, drives[1]},
+        {"/media/u/LATE/", "LATE", "Not answering", "", DriveState::NotAnswering, drives[2]},
     };
-    EXPECT_EQ(DescribeDrives(drives), expected);
+    EXPECT_EQ(DescribeDrives(probed), expected);
 }
 
 }  // namespace

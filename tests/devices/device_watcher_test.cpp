@@ -1,4 +1,4 @@
-#include "devices/device_watcher.h"
+#include "gui/devices/device_watcher.h"
 
 #include <sched.h>
 #include <sys/mount.h>
@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "devices/device_events.h"
+#include "core/devices/device_events.h"
 
 namespace marlix {
 

@@ -19,8 +19,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "devices/device_rows.h"
-#include "platform/volumes/volume_source.h"
+#include "core/devices/device_rows.h"
+#include "core/platform/volumes/volume_source.h"
 
 namespace marlix {
 namespace {
@@ -116,10 +116,12 @@ private:
 
 // Compares what the system's backend lists with what is mounted; returns the differences.
 std::string CheckScan(const std::string& root, bool mounted) {
-    const auto drives = CreateSystemVolumeSource()->ListRemovableDrives();
-    if (!drives)
-        return "scan failed: " + drives.message() + "\n";
-    const auto rows = DescribeDrives(*drives);
+    const std::shared_ptr<VolumeSource> source = CreateSystemVolumeSource();
+    auto listed = source->ListRemovableDrives();
+    if (!listed)
+        return "scan failed: " + listed.message() + "\n";
+    const std::vector<ProbedDrive> probed = ProbeDrives(source, std::move(*listed));
+    const auto rows = DescribeDrives(probed);
     const auto row =
         std::find_if(rows.begin(), rows.end(), [&](const DeviceRow& r) { return r.root == root; });
     if (!mounted) {
@@ -127,7 +129,7 @@ std::string CheckScan(const std::string& root, bool mounted) {
     }
     if (row == rows.end())
         return "not listed: " + root + "\n";
-    const DriveInfo& drive = (*drives)[static_cast<std::size_t>(row - rows.begin())];
+    const DriveInfo& drive = row->drive;
     struct statvfs st;
     if (::statvfs(root.c_str(), &st) != 0)
         return Reason("statvfs " + root) + "\n";

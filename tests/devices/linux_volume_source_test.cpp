@@ -1,7 +1,8 @@
-#include "platform/volumes/linux/linux_volume_source.h"
+#include "core/platform/volumes/linux/linux_volume_source.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include "tests/support/scratch_dir.h"
 
@@ -57,7 +58,17 @@ protected:
                 return found == spaces.end() ? std::optional<VolumeSpace>()
                                              : std::optional<VolumeSpace>(found->second);
             }};
-        return LinuxVolumeSource(config).ListRemovableDrives();
+        LinuxVolumeSource source(config);
+        auto drives = source.ListRemovableDrives();
+        // What the rows show, once probed; the fixture roots hold no files, so there is no
+        // device number to learn, and what the listing keeps for itself is left out.
+        if (!drives)
+            return drives;
+        for (DriveInfo& drive : *drives) {
+            source.ProbeDrive(drive);
+            drive.listing = {};
+        }
+        return drives;
     }
 
     TempDir m_dir;
@@ -127,6 +138,28 @@ TEST_F(SampleMachine, EachVolumeIsJudgedOnItsOwnDisk) {
     for (const auto& c : cases) {
         const bool listed = std::find(roots.begin(), roots.end(), c.root) != roots.end();
         EXPECT_EQ(listed, c.listed) << c.root << ": " << c.why;
+    }
+}
+
+// A device that is not mounted is offered for mounting by the rules of the listing.
+TEST_F(SampleMachine, AnUnmountedDeviceIsJudgedAsTheListingWouldJudgeIt) {
+    LinuxVolumeSource source({kData / "machine.mountinfo", m_sysfs.root(), m_properties, {}});
+    const struct {
+        DevNum device;
+        bool removable;
+        const char* why;
+    } cases[] = {
+        {{8, 17}, true, "USB stick"},
+        {{179, 1}, true, "SD card"},
+        {{8, 34}, false, "partition of the disk that holds /home"},
+        {{8, 49}, false, "UDISKS_IGNORE"},
+        {{179, 9}, false, "eMMC"},
+        {{8, 113}, false, "fixed SATA disk"},
+        {{8, 250}, false, "no such device"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(source.IsRemovableDevice(::makedev(c.device.major, c.device.minor)), c.removable)
+            << c.why;
     }
 }
 

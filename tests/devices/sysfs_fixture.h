@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/volumes/linux/device_properties.h"
+#include "core/platform/volumes/linux/device_properties.h"
 
 namespace marlix::fixture {
 

@@ -1,8 +1,8 @@
-#include "export/camera_conf_reader.h"
+#include "core/export/camera_conf_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "export/camera_conf.h"
+#include "core/export/camera_conf.h"
 
 namespace marlix {
 namespace {

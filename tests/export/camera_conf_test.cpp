@@ -1,4 +1,4 @@
-#include "export/camera_conf.h"
+#include "core/export/camera_conf.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <optional>
 
-#include "platform/files/file_io.h"
+#include "core/platform/files/file_io.h"
 #include "tests/support/scratch_dir.h"
 
 #ifndef _WIN32
@@ -68,15 +68,13 @@ TEST(CameraConf, ClockLineFollowsTheSettingsWhenTheFlagIsSet) {
 
 TEST(CameraConf, LongestSelectionsWithClockTake527Bytes) {
     ProfileSelections s;
-    for (const SettingAddress& a : kCameraConfOrder) {
+    for (const Setting setting : kCameraConfOrder) {
         int longest = 0;
-        for (int i = 0; i < OptionCount(a.section, a.key); ++i) {
-            if (OptionText(a.section, a.key, i).size() >
-                OptionText(a.section, a.key, longest).size()) {
+        for (int i = 0; i < OptionCount(setting, OptionScope::Camera); ++i) {
+            if (OptionText(setting, i).size() > OptionText(setting, longest).size())
                 longest = i;
-            }
         }
-        SelectionField(s, a.section, a.key) = longest;
+        SelectionField(s, setting) = longest;
     }
     EXPECT_EQ(BuildCameraConf(s, "").size(), 495u);
     s.system.m_syncClock = 1;
@@ -119,7 +117,7 @@ TEST(CameraConf, OutOfTableIndexWritesTheKeysDefault) {
     for (const OptionIndex bad : {-1, 5, std::numeric_limits<OptionIndex>::max(),
                                   std::numeric_limits<OptionIndex>::min()}) {
         std::string text = "x";
-        AppendSettingLine(kSectionMode, 0, bad, text);
+        AppendSettingLine(Setting::Mode1, bad, text);
         EXPECT_EQ(text, "xmode_1=1920x1080p 60\r\n") << bad;
     }
     ProfileSelections s = cleared(DefaultSelections());

@@ -1,4 +1,4 @@
-#include "platform/ini/ini_document.h"
+#include "core/platform/ini/ini_document.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text.h"
+#include "core/platform/text.h"
 
 namespace marlix {
 namespace {
@@ -111,7 +111,7 @@ TEST(IniDocument, Edits) {
         {"new key in an empty section", "[a]\n\n[b]\n", set("a", "k", "1"), "[a]\nk=1\n\n[b]\n"},
         {"new section at the end, no blank line added", "[a]\nk=1\n\n", set("b", "j", "2"),
          "[a]\nk=1\n\n[b]\nj=2\n"},
-        // A file without line ends takes the platform's.
+    // A file without line ends takes the system's.
 #ifdef _WIN32
         {"new section in an empty file", "", set("b", "j", "2"), "[b]\r\nj=2\r\n"},
 #else

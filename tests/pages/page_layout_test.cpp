@@ -1,10 +1,7 @@
 // Every dialog laid out at its real fonts: controls inside the dialog (and a page inside the room
 // the main window gives it), no two visible controls on top of each other, no caption cut off,
-// every character of every caption covered by an installed font.
-//
-// With MARLIX_SHOT_DIR set, each page is also drawn into a tab control of the main window's size
-// and saved there as a PNG, for looking at.
-#include <QDir>
+// every character of every caption covered by an installed font. scripts/render-pages draws the
+// pages for looking at them.
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -14,47 +11,42 @@
 #include <QStyle>
 #include <QTest>
 #include <memory>
-#include <vector>
 
-#include "pages/page_logic.h"
-#include "pages/settings_pages.h"
+#include "core/pages/page_logic.h"
+#include "gui/app/ctavrel_dlg.h"
+#include "gui/dialog/captions.h"
+#include "gui/pages/settings_pages.h"
 
 using namespace marlix;
 
 namespace {
 
-constexpr int kPages[] = {kIddModePage, kIddVideoPage, kIddPhotoPage, kIddSystemPage,
-                          kIddImagePage};  // tab order
-constexpr int kAllTemplates[] = {kIddModePage,  kIddVideoPage, kIddPhotoPage,  kIddSystemPage,
-                                 kIddImagePage, kIddAboutBox,  kIddNewProfile, kIddMain};
-
-std::unique_ptr<CDialog> MakePage(int id) {
+std::unique_ptr<CDialog> MakeDialog(int id) {
     switch (id) {
-        case kIddModePage:
+        case CDlgTab1::IDD:
             return std::make_unique<CDlgTab1>();
-        case kIddVideoPage:
+        case CDlgTab2::IDD:
             return std::make_unique<CDlgTab2>();
-        case kIddImagePage:
+        case CDlgTab3::IDD:
             return std::make_unique<CDlgTab3>();
-        case kIddPhotoPage:
+        case CDlgTab4::IDD:
             return std::make_unique<CDlgTab4>();
-        case kIddSystemPage:
+        case CDlgTab5::IDD:
             return std::make_unique<CDlgTab5>();
         default:
             return std::make_unique<CDialog>(id);
     }
 }
 
-bool IsPage(int id) {
-    return (GetDialogTemplate(id).style & kDsChild) != 0;
+bool IsPage(const DialogTemplate& t) {
+    return (t.style & kDsChild) != 0;
 }
 
-// The room a page gets: the tab control of the main window less the tabs and the frame.
+// The room a page gets in the main window's tab control.
 QRect PageArea() {
-    const DialogBaseUnits main = BaseUnitsOf(MakeDialogFont("MS Shell Dlg", 8));
-    const int width = DluToPixelsX(640, main);
-    const int height = DluToPixelsY(329, main);
-    return QRect(0, 0, width - 5, height - 30);
+    CDialog main(kIddMain);
+    main.Create(kIddMain, nullptr);
+    return QRect(QPoint(0, 0), TabPageRect(main.GetDlgItem(kIdcTab)->rect()).size());
 }
 
 // Where a control draws: a slider's channel keeps clear of its ends.
@@ -80,7 +72,7 @@ QString Describe(const CDialog& dialog, QWidget* control) {
     return QStringLiteral("dialog %1, control %2 \"%3\"")
         .arg(dialog.GetTemplateId())
         .arg(t->id)
-        .arg(QString::fromUtf8(t->caption.data(), static_cast<qsizetype>(t->caption.size())));
+        .arg(CaptionText(t->caption));
 }
 
 // The texts a value label can be given, besides its template caption.
@@ -91,25 +83,14 @@ QStringList ValueTexts(int templateId, int controlId) {
             texts << QString::fromStdString(text(i));
         }
     };
-    if (templateId == kIddVideoPage && controlId == 1084) {
+    if (templateId == kIddVideoPage && controlId == kIdcMicVolText) {
         add(&MicVolumeText, 7);
-    } else if (templateId == kIddImagePage && controlId == 1059) {
+    } else if (templateId == kIddImagePage && controlId == kIdcEvText) {
         add(&EvText, 13);
-    } else if (templateId == kIddImagePage && controlId == 1111) {
+    } else if (templateId == kIddImagePage && controlId == kIdcSharpnessText) {
         add(&SharpnessText, 5);
     }
     return texts;
-}
-
-QString Shown(const QString& caption) {
-    QString shown;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size()) {
-            ++i;
-        }
-        shown += caption[i];
-    }
-    return shown;
 }
 
 }  // namespace
@@ -140,8 +121,7 @@ private slots:
     }
 
     void everyCaptionCharacterHasAGlyph() {
-        for (int id : kAllTemplates) {
-            const DialogTemplate& t = GetDialogTemplate(id);
+        for (const DialogTemplate& t : DialogTemplates()) {
             QList<QFontMetrics> metrics;
             for (const QString& family : FontFamiliesFor(t.fontFace)) {
                 QFont font(family);
@@ -150,11 +130,9 @@ private slots:
             }
             QStringList captions;
             for (const ControlTemplate& c : t.controls) {
-                captions << QString::fromUtf8(c.caption.data(),
-                                              static_cast<qsizetype>(c.caption.size()));
+                captions << CaptionText(c.caption);
             }
-            captions << QString::fromUtf8(t.caption.data(),
-                                          static_cast<qsizetype>(t.caption.size()));
+            captions << CaptionText(t.caption);
             for (const QString& caption : captions) {
                 for (char32_t ch : caption.toUcs4()) {
                     bool covered = false;
@@ -163,7 +141,7 @@ private slots:
                     }
                     QVERIFY2(covered,
                              qPrintable(QStringLiteral("dialog %1: U+%2 in \"%3\"")
-                                            .arg(id)
+                                            .arg(t.id)
                                             .arg(static_cast<uint>(ch), 4, 16, QLatin1Char('0'))
                                             .arg(caption)));
                 }
@@ -173,9 +151,9 @@ private slots:
 
     void controlsStayInsideTheirDialog() {
         const QRect area = PageArea();
-        for (int id : kAllTemplates) {
-            std::unique_ptr<CDialog> dialog = MakePage(id);
-            QVERIFY(dialog->Create(id, nullptr));
+        for (const DialogTemplate& t : DialogTemplates()) {
+            std::unique_ptr<CDialog> dialog = MakeDialog(t.id);
+            QVERIFY(dialog->Create(t.id, nullptr));
             const QRect bounds = dialog->rect();
             for (QWidget* control : dialog->GetControls()) {
                 if (!control->isVisibleTo(dialog.get())) {
@@ -183,7 +161,7 @@ private slots:
                 }
                 const QRect geometry = control->geometry();
                 QVERIFY2(bounds.contains(geometry), qPrintable(Describe(*dialog, control)));
-                if (IsPage(id)) {
+                if (IsPage(t)) {
                     QVERIFY2(area.contains(geometry),
                              qPrintable(Describe(*dialog, control) + " leaves the tab area"));
                 }
@@ -193,9 +171,9 @@ private slots:
 
     void visibleControlsDoNotOverlap() {
         QStringList problems;
-        for (int id : kAllTemplates) {
-            std::unique_ptr<CDialog> dialog = MakePage(id);
-            QVERIFY(dialog->Create(id, nullptr));
+        for (const DialogTemplate& t : DialogTemplates()) {
+            std::unique_ptr<CDialog> dialog = MakeDialog(t.id);
+            QVERIFY(dialog->Create(t.id, nullptr));
             QList<QWidget*> visible;
             for (QWidget* control : dialog->GetControls()) {
                 if (control->isVisibleTo(dialog.get()) && !Occupied(control).isEmpty()) {
@@ -222,16 +200,16 @@ private slots:
                 problems << what;
             }
         };
-        for (int id : kAllTemplates) {
-            std::unique_ptr<CDialog> dialog = MakePage(id);
-            QVERIFY(dialog->Create(id, nullptr));
+        for (const DialogTemplate& t : DialogTemplates()) {
+            std::unique_ptr<CDialog> dialog = MakeDialog(t.id);
+            QVERIFY(dialog->Create(t.id, nullptr));
             for (QWidget* control : dialog->GetControls()) {
-                const ControlTemplate* t = dialog->GetControlTemplate(control);
+                const ControlTemplate* c = dialog->GetControlTemplate(control);
                 const QFontMetrics metrics(control->font());
                 const QString what = Describe(*dialog, control);
                 if (auto* label = qobject_cast<QLabel*>(control)) {
-                    if (label->pixmap().isNull() && t->kind == ControlKind::StaticText) {
-                        QStringList texts = ValueTexts(id, t->id);
+                    if (label->pixmap().isNull() && c->kind == ControlKind::StaticText) {
+                        QStringList texts = ValueTexts(t.id, c->id);
                         if (texts.isEmpty()) {
                             texts << label->text();
                         }
@@ -246,7 +224,7 @@ private slots:
                     }
                 } else if (auto* push = qobject_cast<QPushButton*>(control)) {
                     const int margin = push->style()->pixelMetric(QStyle::PM_ButtonMargin);
-                    expect(metrics.horizontalAdvance(Shown(push->text())) + 2 * margin <=
+                    expect(metrics.horizontalAdvance(StripMnemonics(push->text())) + 2 * margin <=
                                push->width(),
                            what);
                 } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
@@ -259,93 +237,6 @@ private slots:
             }
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-    }
-
-    void drawPagesForLooking() {
-        const QString dir = qEnvironmentVariable("MARLIX_SHOT_DIR");
-        if (dir.isEmpty()) {
-            QSKIP("MARLIX_SHOT_DIR not set: nothing to draw");
-        }
-        QDir().mkpath(dir);
-        const DialogBaseUnits main = BaseUnitsOf(MakeDialogFont("MS Shell Dlg", 8));
-        const QStringList captions = {"Mode Setting", "Video Setting", "Photo Setting",
-                                      "System Setting", "Image Setting"};
-        for (int tab = 0; tab < 5; ++tab) {
-            TabControlWidget tabs;
-            tabs.setFont(MakeCellHeightFont("System", 18));
-            tabs.resize(DluToPixelsX(640, main), DluToPixelsY(329, main));
-            for (int i = 0; i < 5; ++i) {
-                tabs.insertItem(i, captions[i]);
-            }
-            tabs.setCurSel(tab);
-            std::unique_ptr<CDialog> page = MakePage(kPages[tab]);
-            QVERIFY(page->Create(kPages[tab], &tabs));
-            page->MoveWindow(1, 26, tabs.width() - 5, tabs.height() - 30);
-            page->ShowWindow(SW_SHOW);
-            tabs.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&tabs));
-            QCoreApplication::processEvents();
-            QVERIFY(tabs.grab().save(dir + QStringLiteral("/page-%1.png").arg(kPages[tab])));
-        }
-        {
-            // The main window as the program sets it up, pages and all.
-            CDialog window(kIddMain);
-            QVERIFY(window.Create(kIddMain, nullptr));
-            CTabCtrl tabs;
-            CListCtrl devices;
-            CListBox profiles;
-            QVERIFY(tabs.Attach(window.GetDlgItem(kIdcTab)));
-            QVERIFY(devices.Attach(window.GetDlgItem(kIdcDeviceList)));
-            QVERIFY(profiles.Attach(window.GetDlgItem(kIdcProfileList)));
-            const QFont uiFont = MakeCellHeightFont("System", 18);
-            profiles.SetFont(uiFont);
-            tabs.SetFont(uiFont);
-            for (int i = 0; i < 5; ++i) {
-                tabs.InsertItem(i, captions[i]);
-            }
-            std::vector<std::unique_ptr<CDialog>> pages;
-            QRect client;
-            tabs.GetClientRect(&client);
-            for (int id : kPages) {
-                pages.push_back(MakePage(id));
-                QVERIFY(pages.back()->Create(id, tabs.GetSafeHwnd()));
-                pages.back()->MoveWindow(1, 26, client.width() - 5, client.height() - 30);
-            }
-            pages.front()->ShowWindow(SW_SHOW);
-            devices.SetExtendedStyle(devices.GetExtendedStyle() | LVS_EX_GRIDLINES |
-                                     LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT);
-            CImageList images;
-            images.Create(32, 32, 0x19, 1, 1);
-            images.SetBkColor(Qt::white);
-            images.Add(window.style()->standardIcon(QStyle::SP_DriveHDIcon));
-            devices.SetImageList(&images, LVSIL_SMALL);
-            QRect listClient;
-            devices.GetClientRect(&listClient);
-            devices.InsertColumn(0, QStringLiteral("Device"), LVCFMT_LEFT, 65);
-            devices.InsertColumn(1, QStringLiteral("Label"), LVCFMT_LEFT, 100);
-            devices.InsertColumn(2, QStringLiteral("Description"), LVCFMT_LEFT, 200);
-            devices.InsertColumn(3, QStringLiteral("Version"), LVCFMT_LEFT,
-                                 listClient.width() - 365);
-            devices.InsertItem(0, QStringLiteral("/media/card/"));
-            devices.SetItemText(0, 1, QStringLiteral("CAMERA"));
-            devices.SetItemText(0, 2, QStringLiteral("30424 MB/30436 MB(29 G/29 G)"));
-            devices.SetItemText(0, 3, QStringLiteral("No infomation"));
-            devices.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-            profiles.AddString(QStringLiteral("default"));
-            profiles.AddString(QStringLiteral("night"));
-            profiles.SetCurSel(0);
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            QCoreApplication::processEvents();
-            QVERIFY(window.grab().save(dir + QStringLiteral("/dialog-%1.png").arg(kIddMain)));
-        }
-        for (int id : {kIddAboutBox, kIddNewProfile}) {
-            CDialog dialog(id);
-            QVERIFY(dialog.Create(id, nullptr));
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            QVERIFY(dialog.grab().save(dir + QStringLiteral("/dialog-%1.png").arg(id)));
-        }
     }
 };
 

@@ -1,5 +1,5 @@
 // The same cases run against the POSIX and the Windows implementation (the latter under Wine).
-#include "platform/files/file_io.h"
+#include "core/platform/files/file_io.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text.h"
+#include "core/platform/text.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -25,6 +25,7 @@ namespace marlix {
 namespace {
 
 namespace fs = std::filesystem;
+constexpr std::size_t kLimit = 1 << 20;
 using namespace std::string_literals;
 
 class FileIo : public ::testing::Test {
@@ -111,14 +112,14 @@ TEST_F(FileIo, WritesExactBytesUnderNamesOutsideAscii) {
         EXPECT_EQ(PathToUtf8(file.filename()), c.file);
 
         const Status written =
-            AtomicWriteFile(file, bytes, {.followSymlink = true, .verify = true});
+            AtomicWriteFile(file, bytes, {.followSymlink = true, .recheckAfterRename = true});
         ASSERT_TRUE(written.ok()) << written.message();
         EXPECT_EQ(get(file), bytes) << c.folder;
 
         auto probe = ProbeFile(file);
         ASSERT_TRUE(probe.ok()) << probe.message();
-        EXPECT_EQ(*probe, FileState::Present);
-        auto whole = ReadWholeFile(file);
+        EXPECT_EQ(*probe, FileKind::Regular);
+        auto whole = ReadWholeFile(file, kLimit);
         ASSERT_TRUE(whole.ok()) << whole.message();
         EXPECT_EQ(*whole, bytes);
         auto small = ReadSmallRegularFile(file, 99);
@@ -158,14 +159,14 @@ TEST_F(FileIo, AbsentFilesAreMissingNotFailures) {
     for (const auto& path : cases) {
         auto probe = ProbeFile(path);
         ASSERT_TRUE(probe.ok()) << probe.message();
-        EXPECT_EQ(*probe, FileState::Missing);
-        auto present = ReadFileIfPresent(path);
+        EXPECT_EQ(*probe, FileKind::Missing);
+        auto present = ReadFileIfPresent(path, kLimit);
         ASSERT_TRUE(present.ok()) << present.message();
         EXPECT_FALSE(present->has_value());
         auto small = ReadSmallRegularFile(path, 99);
         ASSERT_TRUE(small.ok()) << small.message();
         EXPECT_FALSE(small->has_value());
-        auto whole = ReadWholeFile(path);
+        auto whole = ReadWholeFile(path, kLimit);
         ASSERT_FALSE(whole.ok());
         EXPECT_NE(whole.message().find(PathToUtf8(path)), std::string::npos) << whole.message();
     }
@@ -174,7 +175,7 @@ TEST_F(FileIo, AbsentFilesAreMissingNotFailures) {
 TEST_F(FileIo, ReadingAFolderFailsWholeAndYieldsNothingSmall) {
     const fs::path folder = at("version.txt");
     fs::create_directory(folder);
-    auto whole = ReadWholeFile(folder);
+    auto whole = ReadWholeFile(folder, kLimit);
     ASSERT_FALSE(whole.ok());
     EXPECT_NE(whole.message().find("version.txt"), std::string::npos) << whole.message();
     auto small = ReadSmallRegularFile(folder, 99);
@@ -275,7 +276,7 @@ TEST_F(FileIo, DeviceNamesAreNeitherReadNorReplaced) {
     // Every folder holds the reserved device names; "NUL" there is the null device.
     for (const char* name : {"NUL", "CON"}) {
         const fs::path device = at(name);
-        auto whole = ReadWholeFile(device);
+        auto whole = ReadWholeFile(device, kLimit);
         EXPECT_FALSE(whole.ok()) << name;
         const Status written = AtomicWriteFile(device, "bytes");
         EXPECT_FALSE(written.ok()) << name;

@@ -1,4 +1,4 @@
-#include "platform/files/file_io.h"
+#include "core/platform/files/file_io.h"
 
 #include <gtest/gtest.h>
 #include <limits.h>
@@ -20,6 +20,7 @@ namespace marlix {
 namespace {
 
 namespace fs = std::filesystem;
+constexpr std::size_t kLimit = 1 << 20;
 
 using test_support::ReadTestFile;
 using test_support::WriteTestFile;
@@ -227,17 +228,17 @@ TEST_F(FileIoTest, WholeFileReadsRefuseWhatIsNoRegularFile) {
                       << "; the device case is left out\n";
             continue;
         }
-        auto whole = ReadWholeFile(path);
+        auto whole = ReadWholeFile(path, kLimit);
         EXPECT_FALSE(whole.ok()) << path;
         EXPECT_NE(whole.message().find(path.string()), std::string::npos) << whole.message();
-        auto present = ReadFileIfPresent(path);
+        auto present = ReadFileIfPresent(path, kLimit);
         EXPECT_FALSE(present.ok()) << path;
     }
     WriteTestFile(m_dir / "plain", "bytes");
-    auto plain = ReadFileIfPresent(m_dir / "plain");
+    auto plain = ReadFileIfPresent(m_dir / "plain", kLimit);
     ASSERT_TRUE(plain.ok() && plain->has_value());
     EXPECT_EQ(**plain, "bytes");
-    auto missing = ReadFileIfPresent(m_dir / "missing");
+    auto missing = ReadFileIfPresent(m_dir / "missing", kLimit);
     ASSERT_TRUE(missing.ok());
     EXPECT_FALSE(missing->has_value());
 }

@@ -1,10 +1,10 @@
-// Text conversions whose result depends on the platform: the ANSI code page of version.txt, wide
+// Text conversions whose result depends on the system: the ANSI code page of version.txt, wide
 // strings and system error texts on Windows.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/text.h"
+#include "core/platform/text.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX

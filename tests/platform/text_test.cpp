@@ -1,4 +1,4 @@
-#include "platform/text.h"
+#include "core/platform/text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/volumes/windows/windows_volume_source.h"
+#include "core/platform/volumes/windows/windows_volume_source.h"
 
 #include <gtest/gtest.h>
 
@@ -64,10 +64,17 @@ TEST(WindowsVolumeSource, KeepsRemovableDrivesInLetterOrderWithWhatCouldBeRead) 
 
     auto drives = source.ListRemovableDrives();
     ASSERT_TRUE(drives.ok()) << drives.message();
+    for (DriveInfo& drive : *drives) source.ProbeDrive(drive);
     const std::vector<DriveInfo> expected = {
-        {"A:\\", "", true, 1474560, 0},
-        {"E:\\", "CAM \xC3\xBC\xE6\x97\xA5", true, 31914983424ull, 31902400512ull},
-        {"G:\\", "", false, 0, 0},
+        {"A:\\", "", true, 1474560, 0, std::nullopt, {}},
+        {"E:\\",
+         "CAM \xC3\xBC\xE6\x97\xA5",
+         true,
+         31914983424ull,
+         31902400512ull,
+         std::nullopt,
+         {}},
+        {"G:\\", "", false, 0, 0, std::nullopt, {}},
     };
     EXPECT_EQ(*drives, expected);
     // Fixed disks and optical drives are never queried further.

@@ -1,8 +1,9 @@
-#include "profiles/profile_store.h"
+#include "core/profiles/profile_store.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -16,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/text.h"
+#include "core/platform/text.h"
 #include "tests/support/scratch_dir.h"
 
 #ifdef _WIN32
@@ -25,6 +26,8 @@
 #endif
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -37,17 +40,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
+using test_support::ReadTestFile;
+using test_support::WriteTestFile;
 
 std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = text.find(from); at != std::string::npos;
@@ -57,7 +51,7 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
-// LF-only text with the line ends the platform gives new files.
+// LF-only text with the line ends the system gives new files.
 std::string platformLineEnds(std::string text) {
 #ifdef _WIN32
     text = replaceAll(text, "\n", "\r\n");
@@ -65,16 +59,17 @@ std::string platformLineEnds(std::string text) {
     return text;
 }
 
-// The first-run file, with the platform's line ends.
+// The first-run file, with the system's line ends.
 std::string golden() {
     return platformLineEnds(
-        readBytes(fs::path(MARLIX_TEST_DATA) / "profiles" / "first_run_cfg.ini"));
+        ReadTestFile(fs::path(MARLIX_TEST_DATA) / "profiles" / "first_run_cfg.ini"));
 }
 
 // The seeded "[profile-default]" section of the first-run file, under another header, with LF
 // line ends as the files these tests start from have.
 std::string defaultSection(const std::string& name = "default") {
-    const std::string g = readBytes(fs::path(MARLIX_TEST_DATA) / "profiles" / "first_run_cfg.ini");
+    const std::string g =
+        ReadTestFile(fs::path(MARLIX_TEST_DATA) / "profiles" / "first_run_cfg.ini");
     return replaceAll(g.substr(g.find("[profile-default]")), "[profile-default]",
                       "[profile-" + name + "]");
 }
@@ -170,7 +165,9 @@ protected:
     std::vector<std::string> filesInDir() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(m_dir)) {
-            names.push_back(entry.path().filename().string());
+            // The lock file stays for good; anything else left over would be a stray.
+            if (entry.path().filename() != ".cfg.ini.lock")
+                names.push_back(entry.path().filename().string());
         }
         return names;
     }
@@ -193,7 +190,7 @@ TEST_F(ProfileStoreTest, FirstRunWritesTheDefaultFile) {
     ProfileSelections out;
     out.photo.m_photoInterlock = kInterlockAutoShoot;
     ASSERT_TRUE(store.InitProfileStore(out).ok());
-    EXPECT_EQ(readBytes(m_cfg), golden());
+    EXPECT_EQ(ReadTestFile(m_cfg), golden());
 
     ProfileSelections expected = DefaultSelections();
     expected.photo.m_photoInterlock = kInterlockAutoShoot;
@@ -224,10 +221,10 @@ TEST_F(ProfileStoreTest, FileWithoutProfileIsSeededWithoutDisturbingIt) {
          "[profilex]\n[profile]\n" + basic + profile},
     };
     for (const Case& c : cases) {
-        writeBytes(m_cfg, c.before);
+        WriteTestFile(m_cfg, c.before);
         ProfileSelections out;
         ProfileStore store = start(&out);
-        EXPECT_EQ(readBytes(m_cfg), c.after) << c.what;
+        EXPECT_EQ(ReadTestFile(m_cfg), c.after) << c.what;
         EXPECT_EQ(store.profileNames(), std::vector<std::string>{"default"}) << c.what;
         EXPECT_EQ(store.currentSection(), "profile-default") << c.what;
         EXPECT_EQ(out, DefaultSelections()) << c.what;
@@ -265,7 +262,7 @@ TEST_F(ProfileStoreTest, StoredValuesReadBackAsTheyAlwaysHave) {
         {"sync_clock missing", "", clock, 0},
     };
     for (const Case& c : cases) {
-        writeBytes(m_cfg, "[profile-x]\n" + c.lines + "\n");
+        WriteTestFile(m_cfg, "[profile-x]\n" + c.lines + "\n");
         ProfileSelections out;
         start(&out);
         EXPECT_EQ(c.field(out), c.expected) << c.what;
@@ -273,9 +270,10 @@ TEST_F(ProfileStoreTest, StoredValuesReadBackAsTheyAlwaysHave) {
 }
 
 TEST_F(ProfileStoreTest, ListsEveryProfileSectionAndNothingElse) {
-    writeBytes(m_cfg,
-               "[BASIC]\nlast_cfg=default\n[misc]\n[Profile-Upper]\nmode_1=1600x1200p 60\n"
-               "[profile-a]\n[PROFILE-A]\nmode_1=1920x1080p 30\n[profile-]\n[profilex]\n[basic]\n");
+    WriteTestFile(
+        m_cfg,
+        "[BASIC]\nlast_cfg=default\n[misc]\n[Profile-Upper]\nmode_1=1600x1200p 60\n"
+        "[profile-a]\n[PROFILE-A]\nmode_1=1920x1080p 30\n[profile-]\n[profilex]\n[basic]\n");
     ProfileSelections out;
     ProfileStore store = start(&out);
     EXPECT_EQ(store.profileNames(), (std::vector<std::string>{"Upper", "a", ""}));
@@ -291,12 +289,12 @@ TEST_F(ProfileStoreTest, ManyProfilesWithLongNamesAreAllListedAndLoadable) {
     std::vector<std::string> names;
     for (int i = 0; i < 300; ++i) {
         names.push_back("profile number " + std::to_string(i) + " with a name well past sixteen");
-        file +=
-            "[profile-" + names.back() + "]\nmode_1=" + std::string(OptionText(0, 0, i % 5)) + "\n";
+        file += "[profile-" + names.back() +
+                "]\nmode_1=" + std::string(OptionText(Setting::Mode1, i % 5)) + "\n";
     }
     names.push_back(std::string(400, 'n'));
     file += "[profile-" + names.back() + "]\nmode_1=1600x1200p 30\n";
-    writeBytes(m_cfg, file);
+    WriteTestFile(m_cfg, file);
 
     ProfileStore store = start();
     EXPECT_EQ(store.profileNames(), names);
@@ -314,7 +312,7 @@ TEST_F(ProfileStoreTest, ManyProfilesWithLongNamesAreAllListedAndLoadable) {
 TEST_F(ProfileStoreTest, CommandsNeverTouchOtherSections) {
     const std::string head = "[BASIC]\nLast_Cfg = other \n;keep\n";
     const std::string misc = "[misc]\n x = 1\n\n";
-    writeBytes(m_cfg, head + defaultSection("a") + misc + defaultSection("b"));
+    WriteTestFile(m_cfg, head + defaultSection("a") + misc + defaultSection("b"));
     ProfileStore store = start();
 
     ProfileSelections values = DefaultSelections();
@@ -327,7 +325,7 @@ TEST_F(ProfileStoreTest, CommandsNeverTouchOtherSections) {
 
     const std::string savedA =
         replaceAll(defaultSection("a"), "mode_1=1920x1080p 60", "mode_1=1600x1200p 60");
-    EXPECT_EQ(readBytes(m_cfg), head + savedA + misc + defaultSection("c"));
+    EXPECT_EQ(ReadTestFile(m_cfg), head + savedA + misc + defaultSection("c"));
     EXPECT_EQ(out.mode.m_mode1, 3);
 }
 
@@ -337,19 +335,19 @@ TEST_F(ProfileStoreTest, SavingChangesValuesInPlaceAndTwiceChangesNothing) {
     section = replaceAll(section, "mode_1=1920x1080p 60\n", "");
     section = replaceAll(section, "format=false\n", "format=false\nmode_1=1920x1080p 60\n");
     section = replaceAll(section, "fov=wide\n", "fov=wide\n; mine\ncolour=blue\n");
-    writeBytes(m_cfg, section);
+    WriteTestFile(m_cfg, section);
     ProfileStore store = start();
 
     const ProfileSelections values = someValues(3);
     ASSERT_TRUE(store.SaveProfile(values).ok());
-    const std::string once = readBytes(m_cfg);
+    const std::string once = ReadTestFile(m_cfg);
     std::string expected = replaceAll(section, "mode_1=1920x1080p 60", "mode_1=1600x1200p 60");
     expected = replaceAll(expected, "image_ev=0.0", "image_ev=+1.0");
     expected = replaceAll(expected, "format=false", "format=true");
     EXPECT_EQ(once, expected);
 
     ASSERT_TRUE(store.SaveProfile(values).ok());
-    EXPECT_EQ(readBytes(m_cfg), once);
+    EXPECT_EQ(ReadTestFile(m_cfg), once);
     auto loaded = store.LoadProfileAt(0);
     ASSERT_TRUE(loaded.ok());
     EXPECT_EQ(*loaded, values);
@@ -357,9 +355,9 @@ TEST_F(ProfileStoreTest, SavingChangesValuesInPlaceAndTwiceChangesNothing) {
 
 TEST_F(ProfileStoreTest, EditsMadeElsewhereInTheFileSurvive) {
     ProfileStore store = start();
-    writeBytes(m_cfg, readBytes(m_cfg) + "; added by hand\n[extra]\nk=v\n");
+    WriteTestFile(m_cfg, ReadTestFile(m_cfg) + "; added by hand\n[extra]\nk=v\n");
     ASSERT_TRUE(store.SaveProfile(someValues(1)).ok());
-    const std::string after = readBytes(m_cfg);
+    const std::string after = ReadTestFile(m_cfg);
     EXPECT_NE(after.find("; added by hand\n[extra]\nk=v\n"), std::string::npos);
     EXPECT_NE(after.find("mode_1=1920x1080p 60"), std::string::npos);
 }
@@ -374,18 +372,18 @@ TEST_F(ProfileStoreTest, CreateAppendsAndRefusesUsedNames) {
         golden() + platformLineEnds(replaceAll(replaceAll(defaultSection("Night \xE6\x97\xA5"),
                                                           "1920x1080p 60", "2304x1296p 30"),
                                                "sync_clock=TRUE", "sync_clock=FALSE"));
-    EXPECT_EQ(readBytes(m_cfg), expected);
+    EXPECT_EQ(ReadTestFile(m_cfg), expected);
     EXPECT_EQ(store.profileNames(), (std::vector<std::string>{"default", "Night \xE6\x97\xA5"}));
     EXPECT_EQ(store.currentIndex(), 1);
     EXPECT_EQ(store.currentSection(), "profile-Night \xE6\x97\xA5");
 
     // Used names: a listed one in any case, and one a hand edit added to the file since.
-    writeBytes(m_cfg, expected + "[PROFILE-late]\n");
+    WriteTestFile(m_cfg, expected + "[PROFILE-late]\n");
     for (const char* used : {"default", "DEFAULT", "night \xE6\x97\xA5", "late"}) {
         const Status s = store.CreateProfile(used, DefaultSelections());
         EXPECT_EQ(s.message(), ProfileStore::kDuplicateNameText) << used;
     }
-    EXPECT_EQ(readBytes(m_cfg), expected + "[PROFILE-late]\n");
+    EXPECT_EQ(ReadTestFile(m_cfg), expected + "[PROFILE-late]\n");
     EXPECT_EQ(store.profileNames().size(), 2u);
     EXPECT_EQ(store.currentIndex(), 1);
 }
@@ -403,16 +401,16 @@ TEST_F(ProfileStoreTest, NameProblems) {
     }
 
     ProfileStore store = start();
-    const std::string before = readBytes(m_cfg);
+    const std::string before = ReadTestFile(m_cfg);
     EXPECT_FALSE(store.CreateProfile("bad]name", DefaultSelections()).ok());
-    EXPECT_EQ(readBytes(m_cfg), before);
+    EXPECT_EQ(ReadTestFile(m_cfg), before);
     EXPECT_EQ(store.profileNames().size(), 1u);
 }
 
 TEST_F(ProfileStoreTest, DeleteMakesTheNeighbourCurrent) {
-    writeBytes(m_cfg,
-               "[profile-a]\nmode_1=2304x1296p 30\n[profile-b]\nmode_1=1920x1080p 60\n"
-               "[profile-c]\nmode_1=1920x1080p 30\n[profile-d]\nmode_1=1600x1200p 60\n");
+    WriteTestFile(m_cfg,
+                  "[profile-a]\nmode_1=2304x1296p 30\n[profile-b]\nmode_1=1920x1080p 60\n"
+                  "[profile-c]\nmode_1=1920x1080p 30\n[profile-d]\nmode_1=1600x1200p 60\n");
     ProfileStore store = start();
     ProfileSelections out;
 
@@ -429,28 +427,28 @@ TEST_F(ProfileStoreTest, DeleteMakesTheNeighbourCurrent) {
     ASSERT_TRUE(store.DeleteProfile(1, out).ok());
     EXPECT_EQ(store.currentSection(), "profile-a");
     EXPECT_EQ(out.mode.m_mode1, 0);
-    EXPECT_EQ(readBytes(m_cfg), "[profile-a]\nmode_1=2304x1296p 30\n");
+    EXPECT_EQ(ReadTestFile(m_cfg), "[profile-a]\nmode_1=2304x1296p 30\n");
 
     out.mode.m_mode1 = 4;
     ASSERT_TRUE(store.DeleteProfile(0, out).ok());  // the only one: nothing is current
     EXPECT_EQ(store.currentIndex(), -1);
     EXPECT_EQ(store.currentSection(), "");
     EXPECT_EQ(out.mode.m_mode1, 4);
-    EXPECT_EQ(readBytes(m_cfg), "");
+    EXPECT_EQ(ReadTestFile(m_cfg), "");
     EXPECT_FALSE(store.SaveProfile(out).ok());
     EXPECT_FALSE(store.LoadProfile(out).ok());
 
     // The next start finds no profile and seeds the default one again.
     start();
-    EXPECT_EQ(readBytes(m_cfg), golden());
+    EXPECT_EQ(ReadTestFile(m_cfg), golden());
 }
 
 TEST_F(ProfileStoreTest, DeleteRemovesEveryHeaderOfTheProfile) {
-    writeBytes(m_cfg, "[profile-a]\nmode_1=5M\n[profile-b]\n[PROFILE-A]\nmode_1=8M\n");
+    WriteTestFile(m_cfg, "[profile-a]\nmode_1=5M\n[profile-b]\n[PROFILE-A]\nmode_1=8M\n");
     ProfileStore store = start();
     ProfileSelections out;
     ASSERT_TRUE(store.DeleteProfile(0, out).ok());
-    EXPECT_EQ(readBytes(m_cfg), "[profile-b]\n");
+    EXPECT_EQ(ReadTestFile(m_cfg), "[profile-b]\n");
 }
 
 TEST_F(ProfileStoreTest, SelectingShowsTheLastSavedValues) {
@@ -478,7 +476,7 @@ TEST_F(ProfileStoreTest, LoadReadsTheCurrentProfileAsStoredNow) {
 
 TEST_F(ProfileStoreTest, ValuesThatAreNoOptionAreRefused) {
     ProfileStore store = start();
-    const std::string before = readBytes(m_cfg);
+    const std::string before = ReadTestFile(m_cfg);
     for (int bad : {-1, 5}) {
         ProfileSelections values = someValues(1);
         values.mode.m_mode1 = bad;
@@ -487,12 +485,12 @@ TEST_F(ProfileStoreTest, ValuesThatAreNoOptionAreRefused) {
         EXPECT_NE(s.message().find("mode_1"), std::string::npos) << s.message();
         EXPECT_FALSE(store.CreateProfile("new", values).ok()) << bad;
     }
-    EXPECT_EQ(readBytes(m_cfg), before);
+    EXPECT_EQ(ReadTestFile(m_cfg), before);
     EXPECT_EQ(store.profileNames().size(), 1u);
 }
 
 TEST_F(ProfileStoreTest, FailedWritesChangeNothing) {
-    writeBytes(m_cfg, golden() + defaultSection("two"));
+    WriteTestFile(m_cfg, golden() + defaultSection("two"));
     struct Case {
         const char* what;
         std::function<Status(ProfileStore&, ProfileSelections&)> command;
@@ -504,7 +502,7 @@ TEST_F(ProfileStoreTest, FailedWritesChangeNothing) {
         {"delete", [](ProfileStore& s, ProfileSelections& out) { return s.DeleteProfile(0, out); }},
     };
     for (const Case& c : cases) {
-        const std::string before = readBytes(m_cfg);
+        const std::string before = ReadTestFile(m_cfg);
         ProfileStore store = start();
         ProfileSelections out = someValues(4);
         Status result = Status::success();
@@ -517,7 +515,7 @@ TEST_F(ProfileStoreTest, FailedWritesChangeNothing) {
         EXPECT_NE(result.message().find(m_cfg.string()), std::string::npos) << result.message();
         EXPECT_NE(result.message().find(WriteBlocker::reason()), std::string::npos)
             << result.message();
-        EXPECT_EQ(readBytes(m_cfg), before) << c.what;
+        EXPECT_EQ(ReadTestFile(m_cfg), before) << c.what;
         EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"}) << c.what;
         EXPECT_EQ(store.profileNames(), (std::vector<std::string>{"default", "two"})) << c.what;
         EXPECT_EQ(store.currentIndex(), 0) << c.what;
@@ -534,16 +532,16 @@ TEST_F(ProfileStoreTest, ReadOnlyDirectoryIsReported) {
         GTEST_SKIP() << "root writes into read-only directories";
 #endif
     ProfileStore store = start();
-    const std::string before = readBytes(m_cfg);
+    const std::string before = ReadTestFile(m_cfg);
     fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
     const Status s = store.SaveProfile(someValues(1));
     EXPECT_FALSE(s.ok());
     EXPECT_NE(s.message().find(std::strerror(EACCES)), std::string::npos) << s.message();
-    EXPECT_EQ(readBytes(m_cfg), before);
+    EXPECT_EQ(ReadTestFile(m_cfg), before);
 }
 
 TEST_F(ProfileStoreTest, FirstRunThatCannotCreateTheFile) {
-    writeBytes(m_dir / "plain", "x");
+    WriteTestFile(m_dir / "plain", "x");
     const fs::path cfg = m_dir / "plain" / "cfg.ini";
     ProfileStore store(cfg);
     ProfileSelections out = someValues(1);
@@ -568,10 +566,10 @@ TEST_F(ProfileStoreTest, UnreadableFileIsNeverOverwritten) {
 
     // Even once something readable is there, this store leaves it alone.
     fs::remove(m_cfg);
-    writeBytes(m_cfg, "[profile-a]\n");
+    WriteTestFile(m_cfg, "[profile-a]\n");
     EXPECT_FALSE(store.CreateProfile("b", DefaultSelections()).ok());
     EXPECT_FALSE(store.SaveProfile(DefaultSelections()).ok());
-    EXPECT_EQ(readBytes(m_cfg), "[profile-a]\n");
+    EXPECT_EQ(ReadTestFile(m_cfg), "[profile-a]\n");
 }
 
 TEST_F(ProfileStoreTest, FileWithoutReadPermissionIsNeverOverwritten) {
@@ -581,20 +579,20 @@ TEST_F(ProfileStoreTest, FileWithoutReadPermissionIsNeverOverwritten) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root reads files without read permission";
 #endif
-    writeBytes(m_cfg, "[profile-a]\n");
+    WriteTestFile(m_cfg, "[profile-a]\n");
     fs::permissions(m_cfg, fs::perms::owner_write);
     ProfileStore store(m_cfg);
     ProfileSelections out;
     EXPECT_FALSE(store.InitProfileStore(out).ok());
     EXPECT_FALSE(store.CreateProfile("b", DefaultSelections()).ok());
     fs::permissions(m_cfg, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(readBytes(m_cfg), "[profile-a]\n");
+    EXPECT_EQ(ReadTestFile(m_cfg), "[profile-a]\n");
 }
 
 TEST_F(ProfileStoreTest, SymlinkedFileIsWrittenAtItsTarget) {
     fs::create_directory(m_dir / "real");
     const fs::path target = m_dir / "real" / "cfg.ini";
-    writeBytes(target, golden());
+    WriteTestFile(target, golden());
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     std::error_code ec;
     fs::create_symlink(fs::path("real") / "cfg.ini", m_cfg, ec);
@@ -604,7 +602,7 @@ TEST_F(ProfileStoreTest, SymlinkedFileIsWrittenAtItsTarget) {
     ProfileStore store = start();
     ASSERT_TRUE(store.SaveProfile(someValues(3)).ok());
     EXPECT_TRUE(fs::is_symlink(m_cfg));
-    EXPECT_NE(readBytes(target).find("mode_1=1600x1200p 60"), std::string::npos);
+    EXPECT_NE(ReadTestFile(target).find("mode_1=1600x1200p 60"), std::string::npos);
 #ifndef _WIN32
     EXPECT_EQ(fs::status(target).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -612,12 +610,12 @@ TEST_F(ProfileStoreTest, SymlinkedFileIsWrittenAtItsTarget) {
 }
 
 TEST_F(ProfileStoreTest, FileWithoutWritePermissionIsRefusedEvenForRoot) {
-    writeBytes(m_cfg, golden() + defaultSection("two"));
+    WriteTestFile(m_cfg, golden() + defaultSection("two"));
     ProfileStore store = start();
     // On Windows this sets the read-only attribute.
     fs::permissions(m_cfg, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const std::string before = readBytes(m_cfg);
-    const SettingChange change{{kSectionMode, 0}, 3};
+    const std::string before = ReadTestFile(m_cfg);
+    const SettingChange change{Setting::Mode1, 3};
     const std::vector<Status> results = {
         store.SaveProfile(someValues(1)),
         store.CreateProfile("new", DefaultSelections()),
@@ -628,7 +626,7 @@ TEST_F(ProfileStoreTest, FileWithoutWritePermissionIsRefusedEvenForRoot) {
         EXPECT_NE(s.message().find(m_cfg.string()), std::string::npos) << s.message();
         EXPECT_NE(s.message().find(accessDeniedReason()), std::string::npos) << s.message();
     }
-    EXPECT_EQ(readBytes(m_cfg), before);
+    EXPECT_EQ(ReadTestFile(m_cfg), before);
     EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"});
     EXPECT_EQ(store.profileNames(), (std::vector<std::string>{"default", "two"}));
     EXPECT_EQ(store.currentIndex(), 0);
@@ -712,8 +710,26 @@ TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
     EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"});
 }
 #else
+// Another local user for the lock's tests when they run as root; nobody otherwise.
+constexpr uid_t kOtherUser = 65534;
+
+// In a child process: drops to kOtherUser when running as root (a no-op otherwise), so that the
+// child stands for another user; exits 126 when that fails.
+void becomeAnotherUserIfRoot() {
+    if (::geteuid() == 0 && (::setgid(kOtherUser) != 0 || ::setuid(kOtherUser) != 0))
+        ::_exit(126);
+}
+
 TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
     start();
+    // The folder can be written but not read, as a drop-box folder: the lock must not depend on
+    // reading it. Root reads any folder, so as root the commands run as another user.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(m_dir.c_str(), kOtherUser, kOtherUser), 0);
+        ASSERT_EQ(::chown(m_cfg.c_str(), kOtherUser, kOtherUser), 0);
+        ASSERT_EQ(::chown((m_dir / ".cfg.ini.lock").c_str(), kOtherUser, kOtherUser), 0);
+    }
+    ASSERT_EQ(::chmod(m_dir.c_str(), 0333), 0);
     constexpr int kProcesses = 12;
     constexpr int kProfilesEach = 4;
     // Every child waits at the gate until the parent closes it, so that all of them run at once.
@@ -724,6 +740,7 @@ TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
         const pid_t pid = ::fork();
         ASSERT_GE(pid, 0);
         if (pid == 0) {
+            becomeAnotherUserIfRoot();
             ::close(gate[1]);
             char c;
             while (::read(gate[0], &c, 1) > 0) {
@@ -746,6 +763,7 @@ TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
         ASSERT_EQ(::waitpid(pid, &status, 0), pid);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     }
+    ASSERT_EQ(::chmod(m_dir.c_str(), 0700), 0);
 
     ProfileStore store = start();
     std::vector<std::string> missing;
@@ -760,6 +778,64 @@ TEST_F(ProfileStoreTest, ParallelCommandsKeepEveryChange) {
     EXPECT_EQ(store.profileNames().size(), 1u + kProcesses * kProfilesEach);
     EXPECT_EQ(filesInDir(), std::vector<std::string>{"cfg.ini"});
 }
+
+TEST_F(ProfileStoreTest, OnlyWritersCanHoldTheLockAndAHolderMakesItBusy) {
+    ProfileStore store = start();
+    fs::permissions(m_dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                               fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(m_cfg, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                               fs::perms::others_read);
+
+    // Holders of the lock: another user, where the test runs as root (who must not even get to
+    // open the lock file, whatever it does to the readable folder), then a process of ours.
+    std::vector<bool> holders = {false};
+    if (::geteuid() == 0)
+        holders.insert(holders.begin(), true);
+    for (const bool otherUser : holders) {
+        SCOPED_TRACE(otherUser ? "another user" : "a process of the same user");
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t holder = ::fork();
+        ASSERT_GE(holder, 0);
+        if (holder == 0) {
+            ::close(ready[0]);
+            if (otherUser)
+                becomeAnotherUserIfRoot();
+            const int folder = ::open(m_dir.c_str(), O_RDONLY | O_DIRECTORY);
+            const bool folderLocked = folder >= 0 && ::flock(folder, LOCK_SH) == 0;
+            const int lockFile = ::open((m_dir / ".cfg.ini.lock").c_str(), O_RDONLY);
+            const char held = lockFile >= 0 && ::flock(lockFile, LOCK_SH) == 0 ? 'h' : '-';
+            const char report = folderLocked ? held : 'f';
+            [[maybe_unused]] const ssize_t n = ::write(ready[1], &report, 1);
+            ::pause();
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        char report = 0;
+        ASSERT_EQ(::read(ready[0], &report, 1), 1);
+        ::close(ready[0]);
+
+        const auto started = std::chrono::steady_clock::now();
+        const Status s = store.CreateProfile(otherUser ? "by-root" : "blocked", someValues(1));
+        const auto waited = std::chrono::steady_clock::now() - started;
+        ::kill(holder, SIGKILL);
+        ::waitpid(holder, nullptr, 0);
+
+        ASSERT_NE(report, 'f') << "the holder could not lock the folder";
+        if (otherUser) {
+            EXPECT_EQ(report, '-') << "another user could hold the lock";
+            EXPECT_TRUE(s.ok()) << s.message();
+            continue;
+        }
+        ASSERT_EQ(report, 'h');
+        EXPECT_EQ(s.code(), ErrorCode::Busy) << s.message();
+        EXPECT_NE(s.message().find("is busy"), std::string::npos) << s.message();
+        EXPECT_NE(s.message().find(m_cfg.string()), std::string::npos) << s.message();
+        EXPECT_LT(waited, std::chrono::seconds(30));
+        EXPECT_EQ(store.FindProfile("blocked"), -1);
+        EXPECT_EQ(ReadTestFile(m_cfg).find("[profile-blocked]"), std::string::npos);
+    }
+}
 #endif
 
 TEST_F(ProfileStoreTest, SavingSettingsWritesOnlyTheNamedKeys) {
@@ -772,19 +848,19 @@ TEST_F(ProfileStoreTest, SavingSettingsWritesOnlyTheNamedKeys) {
     section = replaceAll(section, "fov=wide\n", "; mine\n");
     section = replaceAll(section, "osd=on\n", "");
     const std::string other = defaultSection("y");
-    writeBytes(m_cfg, section + other);
+    WriteTestFile(m_cfg, section + other);
     ProfileStore store = start();
 
     const std::vector<SettingChange> changes = {
-        {{kSectionMode, 0}, 3},                // mode_1: replaced in place
-        {{kSectionSystem, kSyncClockKey}, 1},  // sync_clock=yes becomes TRUE
-        {{kSectionVideo, 1}, 2},               // fov is missing: added at the end of the section
+        {Setting::Mode1, 3},      // replaced in place
+        {Setting::SyncClock, 1},  // sync_clock=yes becomes TRUE
+        {Setting::Fov, 2},        // missing: added at the end of the section
     };
     ASSERT_TRUE(store.SaveSettingsAt(0, changes).ok());
     std::string expected = replaceAll(section, "mode_1=1920x1080p 60", "mode_1=1600x1200p 60");
     expected = replaceAll(expected, "sync_clock=yes", "sync_clock=TRUE");
     expected += "fov=narrow\n";
-    EXPECT_EQ(readBytes(m_cfg), expected + other);
+    EXPECT_EQ(ReadTestFile(m_cfg), expected + other);
     auto loaded = store.LoadProfileAt(0);
     ASSERT_TRUE(loaded.ok());
     EXPECT_EQ(loaded->system.m_syncClock, 1);
@@ -792,25 +868,23 @@ TEST_F(ProfileStoreTest, SavingSettingsWritesOnlyTheNamedKeys) {
 
     // All or nothing: one change the store cannot write refuses the whole command.
     const std::vector<std::vector<SettingChange>> refused = {
-        {{{kSectionMode, 1}, 1}, {{kSectionMode, 0}, 5}},
-        {{{kSectionMode, 1}, 1}, {{kSectionMode, 0}, -1}},
-        {{{kSectionSystem, kSyncClockKey}, 2}},
-        {{{kSectionMode, 1}, 1}, {{kSectionSystem, 99}, 0}},
-        {{{kSectionMode, 1}, 1}, {{7, 0}, 0}},
+        {{Setting::Mode2, 1}, {Setting::Mode1, 5}},
+        {{Setting::Mode2, 1}, {Setting::Mode1, -1}},
+        {{Setting::SyncClock, 2}},
     };
     for (const auto& r : refused) {
-        EXPECT_FALSE(store.SaveSettingsAt(0, r).ok()) << r.back().address.section;
-        EXPECT_EQ(readBytes(m_cfg), expected + other) << r.back().address.section;
+        EXPECT_FALSE(store.SaveSettingsAt(0, r).ok()) << r.back().value;
+        EXPECT_EQ(ReadTestFile(m_cfg), expected + other) << r.back().value;
     }
     EXPECT_FALSE(store.SaveSettingsAt(2, changes).ok());
-    EXPECT_EQ(readBytes(m_cfg), expected + other);
+    EXPECT_EQ(ReadTestFile(m_cfg), expected + other);
 
     // A profile removed from the file since it was listed is not brought back with a few keys.
-    writeBytes(m_cfg, other);
+    WriteTestFile(m_cfg, other);
     const Status gone = store.SaveSettingsAt(0, changes);
     EXPECT_FALSE(gone.ok());
     EXPECT_NE(gone.message().find("\"x\""), std::string::npos) << gone.message();
-    EXPECT_EQ(readBytes(m_cfg), other);
+    EXPECT_EQ(ReadTestFile(m_cfg), other);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 // After windows.h, which it builds on.
 #include <dbt.h>
 
-#include "app/ctavrel_dlg.h"
-#include "resources/resource_ids.h"
+#include "gui/app/ctavrel_dlg.h"
+#include "gui/resources/resource_ids.h"
 
 using namespace marlix;
 

@@ -1,0 +1,118 @@
+#include "core/export/camera_conf.h"
+
+#include <cerrno>
+
+#include "core/pages/page_logic.h"
+#include "core/platform/files/file_io.h"
+#include "core/platform/text.h"
+
+namespace marlix {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+void appendLine(std::string& text, std::string_view key, std::string_view value) {
+    text.append(key);
+    text.push_back('=');
+    text.append(value);
+    text.append(kLineEnd);
+}
+
+}  // namespace
+
+std::string_view CameraConfOptionText(Setting setting, OptionIndex index) {
+    if (index < 0 || index >= OptionCount(setting, OptionScope::Camera))
+        index = DefaultOptionIndex(setting);
+    return OptionText(setting, index);
+}
+
+void AppendSettingLine(Setting setting, OptionIndex index, std::string& text) {
+    appendLine(text, RowOf(setting).name, CameraConfOptionText(setting, index));
+}
+
+std::string BuildCameraConf(const ProfileSelections& s, std::string_view clockText) {
+    std::string text;
+    text.reserve(640);
+    text.append(kCameraConfFirstLine);
+    text.append(kLineEnd);
+    for (const Setting setting : kCameraConfOrder) {
+        // Of burst and auto shoot, the one not chosen last is written as "off" when both are on.
+        const OptionIndex index = setting == Setting::AutoShoot    ? AutoShootForExport(s.photo)
+                                  : setting == Setting::PhotoBurst ? PhotoBurstForExport(s.photo)
+                                                                   : SelectionField(s, setting);
+        AppendSettingLine(setting, index, text);
+    }
+    if (s.system.m_syncClock != 0)
+        appendLine(text, kCameraConfClockKey, clockText);
+    return text;
+}
+
+Result<std::string> LocalClockText(std::time_t now) {
+    std::tm local{};
+    errno = 0;
+#ifdef _WIN32
+    // The C run-time of Windows converts times up to the year 3000 only.
+    if (const errno_t error = ::localtime_s(&local, &now); error != 0) {
+        return Status::failure("Cannot convert the current time to local time for camera.conf: " +
+                               ErrnoText(error));
+    }
+#else
+    if (::localtime_r(&now, &local) == nullptr) {
+        return Status::failure("Cannot convert the current time to local time for camera.conf: " +
+                               ErrnoText(errno != 0 ? errno : EOVERFLOW));
+    }
+#endif
+    char buffer[128];
+    const std::size_t n = std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
+    if (n != kClockTextLength) {
+        return Status::failure("The local time \"" + std::string(buffer, n) +
+                               "\" does not fit the camera's clock format YYYY-MM-DD hh:mm:ss");
+    }
+    return std::string(buffer, n);
+}
+
+Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes,
+                       std::optional<std::uint64_t> cardDevice) {
+    AtomicWriteOptions options;
+    // Whatever a link on the card points at (the computer's own files, say) is not ours to
+    // replace.
+    options.followSymlink = false;
+    options.recheckAfterRename = true;
+    options.folderDevice = cardDevice;
+    return AtomicWriteFile(root / kCameraConfName, bytes, options);
+}
+
+Status WriteCameraConfFile(const std::filesystem::path& file, std::string_view bytes) {
+    auto kind = ProbeFile(file);
+    if (!kind)
+        return kind.status();
+    switch (*kind) {
+        case FileKind::Fifo:
+        case FileKind::CharacterDevice:
+            // A pipe, a terminal, /dev/stdout: the bytes go straight in. Renaming a file over it
+            // would replace the device node or the link to it.
+            return WriteIntoStream(file, bytes);
+        case FileKind::Missing:
+        case FileKind::Regular:
+            break;
+        default:
+            return Status::failure("Cannot write \"" + PathToUtf8(file) +
+                                       "\": not a regular file, a pipe or a character device",
+                                   ErrorCode::NotRegularFile);
+    }
+    // A link is written through to the file it leads to, and only where following its text
+    // really leads there: /proc/self/fd links name files that may be deleted or elsewhere.
+    const std::filesystem::path target = ResolveLinks(file);
+    if (*kind == FileKind::Regular && target != file && !SameFile(target, file)) {
+        return Status::failure("Cannot write \"" + PathToUtf8(file) +
+                                   "\": it is a link that does not lead to a file by its name",
+                               ErrorCode::NotRegularFile);
+    }
+    AtomicWriteOptions options;
+    options.followSymlink = true;
+    options.recheckAfterRename = true;
+    return AtomicWriteFile(file, bytes, options);
+}
+
+}  // namespace marlix

@@ -1,0 +1,54 @@
+// camera.conf: the text the camera takes its settings from, and writing it onto a card.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/pages/page_fields.h"
+#include "core/platform/result.h"
+#include "core/schema/setting_rows.h"
+
+namespace marlix {
+
+inline constexpr std::string_view kCameraConfName = "camera.conf";
+inline constexpr std::string_view kCameraConfFirstLine = "enable_cfg=true";
+inline constexpr std::string_view kCameraConfClockKey = "sync_clock";
+// The layout of the clock text, "YYYY-MM-DD hh:mm:ss".
+inline constexpr std::size_t kClockTextLength = 19;
+
+// The option text written for an index: the key's default when the index lies outside its table.
+std::string_view CameraConfOptionText(Setting setting, OptionIndex index);
+
+// Appends "key=option" and CR LF. An index outside the key's option table never comes from the
+// pages; should one arrive anyway, the key's default option is written, so the camera gets a
+// line it understands instead of whatever lies beyond the table.
+void AppendSettingLine(Setting setting, OptionIndex index, std::string& text);
+
+// The whole file: "enable_cfg=true", the 28 setting lines in camera order, and the clock line
+// when the clock flag is set. Of auto shoot and burst, the one not chosen last (per the Photo
+// interlock flags) is written as "off" when both hold a choice; the selections are not changed.
+std::string BuildCameraConf(const ProfileSelections& s, std::string_view clockText);
+
+// The local time as "YYYY-MM-DD hh:mm:ss". Fails when the time cannot be converted or does not
+// fit that layout (a year of other than four digits), so no clock line the camera cannot read is
+// built.
+Result<std::string> LocalClockText(std::time_t now);
+
+// Replaces root/camera.conf with the bytes, atomically, and reads it back. The root is a mount
+// point ending in a separator (empty: the working directory). A camera.conf that is a symbolic
+// link is replaced by a regular file, never followed off the card. With cardDevice, the root
+// must still be on that device (the card's mount, as the drive scan found it): a card unmounted
+// meanwhile fails with ErrorCode::DriveGone instead of filling its empty mount point on the
+// computer's own disk.
+Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes,
+                       std::optional<std::uint64_t> cardDevice = std::nullopt);
+// marlix-cli's --output: a regular file (or a link to one) is replaced atomically and read back;
+// a pipe or character device (/dev/stdout, a terminal, a named pipe) is written straight into;
+// anything else is refused.
+Status WriteCameraConfFile(const std::filesystem::path& file, std::string_view bytes);
+
+}  // namespace marlix

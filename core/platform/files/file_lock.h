@@ -1,0 +1,49 @@
+// Keeps cooperating processes (two windows, parallel marlix-cli runs) from interleaving their
+// read-modify-write of one file, which would silently drop one of the changes.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+
+#include "core/platform/result.h"
+
+namespace marlix {
+
+// How long a command waits for another one to finish with the file before it gives up.
+inline constexpr std::chrono::milliseconds kFileLockWait{5000};
+
+// An exclusive lock on a file, held while the object lives.
+//
+// On POSIX systems it is a flock on a lock file beside the file (".cfg.ini.lock" for cfg.ini,
+// beside the file a link leads to), which only those who may write the file can open: anyone
+// else who can read the folder could otherwise hold the lock for ever. The file itself is not
+// locked since it is replaced by renaming, so a lock on it would not stop a process that opens
+// the new one. On Windows it is a named mutex of the folder.
+class FileLock {
+public:
+    // Takes the lock of `file`, waiting at most `wait` while another process holds it. Fails
+    // with ErrorCode::Busy when the wait runs out, and with the system's reason when there is no
+    // lock to take (a folder that refuses the lock file): a command that cannot lock must not go
+    // on, or a parallel one could undo its change.
+    static Result<FileLock> Take(const std::filesystem::path& file,
+                                 std::chrono::milliseconds wait = kFileLockWait);
+
+    FileLock(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept;
+    ~FileLock();
+
+private:
+    FileLock() = default;
+    void release();
+#ifdef _WIN32
+    void* m_mutex = nullptr;
+#else
+    int m_fd = -1;
+#endif
+};
+
+// The message of a lock that was not had in time, naming the file.
+Status BusyFailure(const std::filesystem::path& file, std::chrono::milliseconds waited);
+
+}  // namespace marlix

@@ -1,0 +1,15 @@
+// The About box: the program's name, version and icon, and an OK button.
+#pragma once
+
+#include "gui/dialog/dialog.h"
+#include "gui/resources/resource_ids.h"
+
+namespace marlix {
+
+class CAboutDlg : public CDialog {
+public:
+    static constexpr int IDD = kIddAboutBox;
+    explicit CAboutDlg(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+};
+
+}  // namespace marlix

@@ -1,0 +1,319 @@
+// The card in view: how the chosen card's camera.conf compares with the pages, loading it into
+// them, and mounting and ejecting cards. The comparison and the loading are the core's
+// (card_state.h); mounting and ejecting are the system's (MediaActions). This is the glue.
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include "gui/app/ctavrel_dlg.h"
+#include "gui/devices/media_actions.h"
+
+namespace marlix {
+
+namespace {
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+constexpr const char* kLoadFromCard = "&Load from Card";
+constexpr const char* kShowDifferences = "Show &Differences...";
+constexpr const char* kMount = "&Mount";
+constexpr const char* kEject = "&Eject";
+
+}  // namespace
+
+void CTavrelDlg::InitCardActions() {
+    // Every control of every page: a click, a slider step or a profile written into the pages
+    // changes what Set would write. The check runs once the burst is over.
+    ForEachPage(*this, [this](auto& page, auto) {
+        for (auto* button : page.template findChildren<QAbstractButton*>())
+            connect(button, &QAbstractButton::toggled, this, &CTavrelDlg::OnPagesChanged);
+        for (auto* slider : page.template findChildren<QAbstractSlider*>())
+            connect(slider, &QAbstractSlider::valueChanged, this, &CTavrelDlg::OnPagesChanged);
+    });
+
+    ListViewWidget* view = m_deviceList.listView();
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this, &CTavrelDlg::OnDeviceContextMenu);
+
+    // "Eject" at the end of the note after Set, for the card just written.
+    m_ejectButton = new QPushButton("Eject the card", this);
+    m_ejectButton->setObjectName("ejectOffer");
+    m_ejectButton->setFlat(true);
+    m_ejectButton->setCursor(Qt::PointingHandCursor);
+    // A link in the sentence, not a button among the window's buttons.
+    m_ejectButton->setStyleSheet(
+        "QPushButton { border: none; padding: 0 2px; color: palette(link); "
+        "text-decoration: underline; }");
+    m_ejectButton->setToolTip("Unmount the card and power it off, so that it can be taken out");
+    m_ejectButton->hide();
+    connect(m_ejectButton, &QPushButton::clicked, this, [this] {
+        const auto& rows = m_deviceState.rows();
+        for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+            if (rows[i].root == m_ejectOffer)
+                OnEjectCard(i);
+        }
+    });
+
+    connect(m_media.get(), &MediaActions::changed, this, &CTavrelDlg::OnMediaChanged);
+    // Nothing waits for the system's answer: until it comes the actions are just not offered.
+    m_media->Start();
+    ShowNote();
+}
+
+// ---- the card's line ----------------------------------------------------------------------
+
+void CTavrelDlg::UpdateCardNote() {
+    if (m_status == nullptr)
+        return;
+    m_card = CompareCardWithPages(m_deviceState.targetRow(), ReadPages());
+    ShowNote();
+}
+
+void CTavrelDlg::ShowNote() {
+    if (m_status == nullptr)
+        return;
+    m_shownNote = m_eventNote.isEmpty() ? Q(m_card.summary) : m_eventNote;
+    QString tip = m_shownNote;
+    if (m_eventNote.isEmpty() && !m_card.details.empty()) {
+        tip += m_card.state == CardState::Differs ? "\n\nOn the card -> on the pages:" : "\n";
+        for (const std::string& line : m_card.details) tip += "\n" + Q(line);
+    }
+    // The eject offer follows the note's text on its line while it stands.
+    const bool offer = !m_ejectOffer.empty() && m_media->CanEject() && m_ejectButton != nullptr;
+    // Where InitDeviceList put it.
+    if (m_noteLine.isNull())
+        m_noteLine = m_status->geometry();
+    const QRect line = m_noteLine;
+    QRect text = line;
+    const int offerWidth = offer ? m_ejectButton->sizeHint().width() : 0;
+    if (offer)
+        text.setRight(line.right() - offerWidth - 6);
+    m_status->setGeometry(text);
+    m_status->setText(
+        m_status->fontMetrics().elidedText(m_shownNote, Qt::ElideMiddle, text.width()));
+    if (offer) {
+        const int after = line.left() + m_status->fontMetrics().horizontalAdvance(m_status->text());
+        m_ejectButton->setGeometry(after + 6, line.top(), offerWidth, line.height());
+    }
+    if (m_ejectButton)
+        m_ejectButton->setVisible(offer);
+    m_status->setToolTip(tip == m_status->text() ? QString() : tip);
+}
+
+void CTavrelDlg::ShowCardRows() {
+    const auto& rows = m_deviceState.rows();
+    ListViewWidget* view = m_deviceList.listView();
+    for (int i = 0; i < static_cast<int>(rows.size()) && i < view->rowCount(); ++i) {
+        if (rows[i].state != DriveState::Unmounted)
+            continue;
+        // Greyed and not to be chosen: an unmounted card is no target for Set.
+        for (int column = 0; column < view->columnCount(); ++column) {
+            if (QTableWidgetItem* cell = view->item(i, column)) {
+                cell->setFlags(Qt::NoItemFlags);
+                cell->setToolTip("Not mounted: right-click and choose Mount");
+            }
+        }
+    }
+    UpdateCardNote();
+}
+
+void CTavrelDlg::OnPagesChanged() {
+    if (m_pagesCheckQueued)
+        return;
+    m_pagesCheckQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_pagesCheckQueued = false;
+        const ProfileSelections pages = ReadPages();
+        // What was said about the last action no longer holds once the pages say otherwise.
+        if (!m_eventNote.isEmpty() && pages != m_notePages) {
+            m_eventNote.clear();
+            m_ejectOffer.clear();
+        }
+        UpdateCardNote();
+    });
+}
+
+// ---- load from card -----------------------------------------------------------------------
+
+void CTavrelDlg::OnLoadFromCard() {
+    const DeviceRow* card = m_deviceState.targetRow();
+    if (card == nullptr)
+        return;
+    if (card->state == DriveState::NotAnswering || card->state == DriveState::Probing) {
+        ShowError("The card " + card->root +
+                  (card->state == DriveState::Probing ? " is still being read; try again in a "
+                                                        "moment."
+                                                      : " does not answer, so what it holds is "
+                                                        "not known. Nothing was loaded."));
+        return;
+    }
+    auto loaded = LoadCardIntoPages(card->conf, ReadPages());
+    if (!loaded) {
+        ShowError(loaded.message());
+        return;
+    }
+    const std::string root = card->root;
+    WritePages(loaded->values);
+    UpdateCardNote();
+    SetStatus(Q("Loaded the settings of the card " + root +
+                " into the pages; New Profile or Save Profile keeps them."));
+    if (!loaded->kept.empty()) {
+        QString list;
+        for (const std::string& kept : loaded->kept) list += "\n" + Q(kept);
+        MessageBoxW(
+            "No page can show these settings of the card, so the pages keep their own:\n" + list,
+            "MARLIX");
+    }
+}
+
+void CTavrelDlg::OnShowCardDifferences() {
+    if (m_card.details.empty())
+        return;
+    QString text = Q(m_card.summary) + "\n";
+    if (m_card.state == CardState::Differs)
+        text += "\nOn the card -> on the pages:";
+    for (const std::string& line : m_card.details) text += "\n" + Q(line);
+    MessageBoxW(text, "MARLIX");
+}
+
+// ---- mount and eject ----------------------------------------------------------------------
+
+void CTavrelDlg::OnMediaChanged() {
+    std::vector<UnmountedCard> cards;
+    for (UnmountedCard& card : m_media->Unmounted()) {
+        if (m_options.volumes->IsRemovableDevice(card.blockDevice))
+            cards.push_back(std::move(card));
+    }
+    m_deviceState.ApplyUnmounted(std::move(cards));
+    m_drives = m_deviceState.roots();
+    m_targetRoot = m_deviceState.targetRoot();
+    FillDeviceList();
+    ShowNote();  // the eject offer comes or goes with the service
+}
+
+void CTavrelDlg::FillDeviceMenu(QMenu& menu, int row) {
+    const auto& rows = m_deviceState.rows();
+    if (row < 0 || row >= static_cast<int>(rows.size()))
+        return;
+    const DeviceRow& device = rows[static_cast<std::size_t>(row)];
+    if (device.state == DriveState::Unmounted) {
+        if (m_media->CanMount()) {
+            QAction* mount = menu.addAction(kMount, this, [this, row] { OnMountCard(row); });
+            mount->setEnabled(!m_mediaBusy);
+        }
+        return;
+    }
+    // The row's actions are the target's: a right click chooses the row first.
+    const bool isTarget = row == m_deviceState.selectedRow();
+    QAction* load = menu.addAction(kLoadFromCard, this, &CTavrelDlg::OnLoadFromCard);
+    load->setEnabled(isTarget && device.state == DriveState::Answered);
+    if (isTarget && !m_card.details.empty())
+        menu.addAction(kShowDifferences, this, &CTavrelDlg::OnShowCardDifferences);
+    if (m_media->CanEject()) {
+        menu.addSeparator();
+        QAction* eject = menu.addAction(kEject, this, [this, row] { OnEjectCard(row); });
+        eject->setEnabled(!m_mediaBusy);
+    }
+}
+
+void CTavrelDlg::OnDeviceContextMenu(const QPoint& position) {
+    ListViewWidget* view = m_deviceList.listView();
+    const QModelIndex index = view->indexAt(position);
+    if (!index.isValid())
+        return;
+    QMenu menu(this);
+    FillDeviceMenu(menu, index.row());
+    if (!menu.isEmpty())
+        menu.exec(view->viewport()->mapToGlobal(position));
+}
+
+void CTavrelDlg::ChooseRoot(const std::string& root) {
+    const auto& rows = m_deviceState.rows();
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        if (rows[i].root != root || !m_deviceState.Choose(i))
+            continue;
+        m_targetRoot = m_deviceState.targetRoot();
+        m_filling = true;
+        m_deviceList.SetItemState(i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        m_filling = false;
+        UpdateCardNote();
+        return;
+    }
+}
+
+void CTavrelDlg::OnMountCard(int row) {
+    const auto& rows = m_deviceState.rows();
+    if (m_mediaBusy || row < 0 || row >= static_cast<int>(rows.size()) ||
+        rows[static_cast<std::size_t>(row)].state != DriveState::Unmounted) {
+        return;
+    }
+    const DeviceRow& device = rows[static_cast<std::size_t>(row)];
+    const UnmountedCard card{device.root, device.label, device.drive.listing.blockDevice};
+    m_mediaBusy = true;
+    SetStatus(Q("Mounting " + card.device + "..."));
+    QPointer<CTavrelDlg> self(this);
+    m_media->Mount(card, [self, card](Result<std::string> mounted) {
+        if (!self)
+            return;
+        self->m_mediaBusy = false;
+        if (!mounted) {
+            self->SetStatus(QString());
+            self->ShowError("Cannot mount " + card.device + ": " + mounted.message());
+            return;
+        }
+        // The card becomes a row of its own (the list hears of the mount too) and the target.
+        std::string root = *mounted;
+        if (!root.ends_with('/'))
+            root += '/';
+        self->ScanRemovableDrives();
+        self->ChooseRoot(root);
+        self->SetStatus(Q("Mounted " + card.device + " at " + root));
+        self->m_noteLasts = true;
+    });
+}
+
+void CTavrelDlg::OnEjectCard(int row) {
+    const auto& rows = m_deviceState.rows();
+    if (m_mediaBusy || row < 0 || row >= static_cast<int>(rows.size()) ||
+        rows[static_cast<std::size_t>(row)].state == DriveState::Unmounted) {
+        return;
+    }
+    const DriveInfo drive = rows[static_cast<std::size_t>(row)].drive;
+    m_mediaBusy = true;
+    SetStatus(Q("Ejecting " + drive.root + "..."));
+    QPointer<CTavrelDlg> self(this);
+    m_media->Eject(drive, [self, root = drive.root](Result<std::string> ejected) {
+        if (!self)
+            return;
+        self->m_mediaBusy = false;
+        if (!ejected) {
+            self->SetStatus(QString());
+            self->ShowError("Cannot eject " + root + ": " + ejected.message());
+            return;
+        }
+        self->ScanRemovableDrives();
+        std::string note = "Ejected " + root + ": the card can be taken out.";
+        if (!ejected->empty())
+            note += " (" + *ejected + ")";
+        self->SetStatus(Q(note));
+        self->m_noteLasts = true;
+    });
+}
+
+void CTavrelDlg::OnCardWritten(const std::string& root, const std::string& bytes) {
+    // The write was read back whole, so the card holds exactly these bytes; its probe, asked
+    // again for the new free space, will say so too.
+    m_deviceState.NoteWritten(root, bytes);
+    if (const DeviceRow* card = m_deviceState.targetRow(); card && card->root == root)
+        ProbeDrivesInBackground({card->drive}, true);
+    m_ejectOffer = root;
+    UpdateCardNote();
+}
+
+}  // namespace marlix

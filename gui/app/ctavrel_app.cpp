@@ -1,0 +1,44 @@
+#include "gui/app/ctavrel_app.h"
+
+#include <QProxyStyle>
+
+#include "gui/app/ctavrel_dlg.h"
+#include "gui/app/start_options.h"
+#include "gui/resources/resources.h"
+
+namespace marlix {
+
+namespace {
+
+// Mnemonics work with Alt as usual, but their underlines are not drawn all the time: a caption
+// such as "Date& and Time" would otherwise show an underlined gap.
+class MarlixStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == QStyle::SH_UnderlineShortcut)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
+
+CTavrelApp::CTavrelApp(int& argc, char** argv) : m_qt(argc, argv) {
+    QApplication::setApplicationName("marlix");
+    QApplication::setApplicationVersion(QString::fromUtf8(MarlixVersion()));
+    QApplication::setDesktopFileName("marlix");
+    InitMarlixResources();
+    QApplication::setStyle(new MarlixStyle);
+    // Every window of the program (the About box, New Profile, message boxes) shows our icon.
+    QApplication::setWindowIcon(IconResource(kIdrMainIcon));
+}
+
+bool CTavrelApp::InitInstance() {
+    CTavrelDlg dialog;
+    dialog.DoModal();
+    m_exitCode = dialog.StartedUp() ? 0 : 1;
+    return false;
+}
+
+}  // namespace marlix

@@ -1,0 +1,195 @@
+// The main window: owns every piece of state that outlives one user action, runs the start-up
+// sequence and routes each command to the component that does the work. The handlers are kept
+// to a few lines of glue over the core (ProfileStore, DeviceList, the camera.conf writer), which
+// is where the behaviour lives and is tested without widgets.
+#pragma once
+
+#include <QIcon>
+#include <QPointer>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/devices/card_state.h"
+#include "core/devices/device_list.h"
+#include "core/pages/page_fields.h"
+#include "core/platform/volumes/volume_source.h"
+#include "core/profiles/profile_store.h"
+#include "gui/dialog/controls.h"
+#include "gui/dialog/dialog.h"
+#include "gui/pages/settings_pages.h"
+#include "gui/resources/resource_ids.h"
+
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace marlix {
+
+class DeviceChangeSource;
+class MediaActions;
+class SystemMenuEntry;
+
+// Where a page sits in the tab control of the main window: below the tabs, inside the frame.
+QRect TabPageRect(const QRect& tabClient);
+
+class CTavrelDlg : public CDialog {
+    Q_OBJECT
+public:
+    static constexpr int IDD = kIddMain;
+
+    struct Options {
+        // Where the drives come from; the system's when empty.
+        std::shared_ptr<VolumeSource> volumes;
+        // Listen for mounts and udev block events (tests drive OnDeviceChange themselves).
+        bool watchDevices = true;
+        // How cards are mounted and ejected; the system's when empty.
+        std::shared_ptr<MediaActions> media;
+    };
+    // Answers "no camera is selected": the folder to write camera.conf into, or nothing for
+    // Cancel. Tests replace it; the default asks the user.
+    using FolderPrompt = std::function<std::optional<std::filesystem::path>(QWidget* parent)>;
+    static void SetFolderPrompt(FolderPrompt prompt);
+
+    explicit CTavrelDlg(QWidget* parent = nullptr);
+    CTavrelDlg(Options options, QWidget* parent = nullptr);
+    ~CTavrelDlg() override;
+
+    bool OnInitDialog() override;
+    // False when start-up could not even find the working directory.
+    bool StartedUp() const { return m_startedUp; }
+
+    // The handlers ConnectMessageMap connects, public so that tests can call them as a click, a
+    // tab change or a device change would.
+    void OnTabSelChange(NMHDR* header, LRESULT* result);
+    void OnSet();
+    void OnNewProfile();
+    void OnDelProfile();
+    void OnSaveProfile();
+    void OnProfileSelChange();
+    bool OnDeviceChange(unsigned eventCode, void* data);
+    void OnDeviceItemChanged(NMHDR* header, LRESULT* result);
+    void OnAbout();
+
+    // Members, in the order they are set up.
+    QIcon m_appIcon;
+    CImageList m_deviceImages;
+    std::filesystem::path m_workDir;
+    std::filesystem::path m_cfgPath;
+    // The profile state (current section, section and display names) lives in the store.
+    ProfileStore m_store{std::filesystem::path()};
+    std::string m_targetRoot;
+    QFont m_uiFont;
+    std::array<CDialog*, 5> m_pages{};  // by tab
+    int m_currentPage = 0;
+    CTabCtrl m_tabCtrl;
+    CDlgTab1 m_modePage;
+    CDlgTab2 m_videoPage;
+    CDlgTab3 m_imagePage;
+    CDlgTab4 m_photoPage;
+    CDlgTab5 m_systemPage;
+    CListBox m_profileList;
+    CListCtrl m_deviceList;
+    std::vector<std::string> m_drives;
+
+    // The fields of the five pages as they stand, without reading the controls.
+    ProfileSelections PageFields() const;
+    // Reads every page's controls into its fields, in the order Mode, Video, Image, Photo,
+    // System, and returns them.
+    ProfileSelections ReadPages();
+    // Puts the values into the fields (the Photo interlock flags stay the page's) and shows them.
+    void WritePages(const ProfileSelections& values);
+    // The one-line note under the device list ("camera.conf written to ...").
+    QString StatusText() const;
+    // Whether drives are being asked for their size and version.txt right now.
+    bool DrivesBeingProbed() const { return m_probeThread.joinable(); }
+
+    // ---- the card in view (card_actions.cpp) ----
+    // How the chosen card's camera.conf compares with the pages, as the note says it.
+    const CardComparison& CardLine() const { return m_card; }
+    // The device row's context menu: Load from Card, Show Differences, Eject; Mount for a card
+    // that is not mounted. Public so that tests can see and trigger what a right click offers.
+    void FillDeviceMenu(QMenu& menu, int row);
+    void OnLoadFromCard();
+    void OnShowCardDifferences();
+    void OnMountCard(int row);
+    void OnEjectCard(int row);
+    // A mount or an eject is under way.
+    bool MediaBusy() const { return m_mediaBusy; }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void ConnectMessageMap() override;
+
+private:
+    void InitProfileStore();
+    void InitTabPages();
+    void InitDeviceList();
+    void ScanRemovableDrives();
+    // Asks the drives for what only they can tell, away from this thread; OnDrivesProbed takes
+    // the answers. `again`: drives of the current listing asked once more, not a new listing.
+    void ProbeDrivesInBackground(std::vector<DriveInfo> drives, bool again = false);
+    void OnDrivesProbed(const std::vector<ProbedDrive>& probed);
+    // The card chosen for Set is gone: the list is brought up to date and the user told.
+    void ReportCardGone(const std::string& root);
+    int FillDeviceList();
+    void FillProfileList();
+    void SetFields(const ProfileSelections& values);
+    // The one list of the five pages, in the order of their fields in ProfileSelections, which is
+    // also the order in which they are read and written. f(page, member of ProfileSelections)
+    // runs for each; which tab a page sits on is its class's kTab.
+    template <class Self, class F>
+    static void ForEachPage(Self& self, F&& f) {
+        f(self.m_modePage, &ProfileSelections::mode);
+        f(self.m_videoPage, &ProfileSelections::video);
+        f(self.m_imagePage, &ProfileSelections::image);
+        f(self.m_photoPage, &ProfileSelections::photo);
+        f(self.m_systemPage, &ProfileSelections::system);
+    }
+    void ShowError(const std::string& message);
+    void SetStatus(const QString& text);
+
+    // ---- the card in view (card_actions.cpp) ----
+    void InitCardActions();
+    // The card's line, recomputed from what its probe read and what the pages show now.
+    void UpdateCardNote();
+    // The note: the latest event, or else the card's line; elided to its place, whole on hover.
+    void ShowNote();
+    // Greys the rows of unmounted cards and brings the card's line up to date; after each fill.
+    void ShowCardRows();
+    void OnPagesChanged();
+    void OnMediaChanged();
+    void OnDeviceContextMenu(const QPoint& position);
+    void ChooseRoot(const std::string& root);
+    void OnCardWritten(const std::string& root, const std::string& bytes);
+
+    Options m_options;
+    DeviceList m_deviceState;
+    std::thread m_probeThread;
+    // Drives listed while a probe was out; probed when it is back.
+    std::optional<std::vector<DriveInfo>> m_probeNext;
+    std::unique_ptr<DeviceChangeSource> m_deviceChanges;
+    std::unique_ptr<SystemMenuEntry> m_systemMenuEntry;
+    QLabel* m_status = nullptr;
+    bool m_filling = false;  // the list view's notifications come from our own fill
+
+    std::shared_ptr<MediaActions> m_media;
+    CardComparison m_card;
+    QString m_eventNote;            // what the last action said; empty: the card's line shows
+    ProfileSelections m_notePages;  // the pages when it was said: a change makes it stale
+    QString m_shownNote;            // the note in full
+    std::string m_ejectOffer;       // the card just written, offered for ejecting
+    QPushButton* m_ejectButton = nullptr;
+    QRect m_noteLine;          // where the note goes
+    bool m_noteLasts = false;  // a mount's or eject's outcome outlives the rescan it causes
+    bool m_pagesCheckQueued = false;
+    bool m_mediaBusy = false;
+    bool m_startedUp = false;
+};
+
+}  // namespace marlix

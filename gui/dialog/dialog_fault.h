@@ -1,0 +1,10 @@
+// A dialog class that names a control its template lacks, or binds a control to the wrong kind
+// of handler or wrapper, is a programming error: the program ends at once with a message naming
+// the template and the control, instead of running with a page that silently does nothing.
+#pragma once
+
+namespace marlix {
+
+[[noreturn]] void DialogFault(int templateId, const char* what, int controlId);
+
+}  // namespace marlix

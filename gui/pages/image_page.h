@@ -1,0 +1,37 @@
+// The Image page: metering, ISO and white balance groups, and the EV and sharpness sliders with
+// their labels.
+#pragma once
+
+#include <QString>
+
+#include "core/pages/page_fields.h"
+#include "gui/dialog/dialog.h"
+#include "gui/pages/tab_place.h"
+#include "gui/resources/resource_ids.h"
+
+namespace marlix {
+
+class CDlgTab3 : public CDialog, public ImageFields {
+public:
+    static constexpr int IDD = kIddImagePage;
+    static constexpr TabPlace kTab{4, "Image Setting"};
+
+    explicit CDlgTab3(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+
+    QString m_evText;
+    CSliderCtrl m_evSlider;
+    CSliderCtrl m_sharpnessSlider;
+    QString m_sharpnessText;
+
+    bool OnInitDialog() override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void ConnectMessageMap() override;
+
+private:
+    void OnCustomDrawEv(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnCustomDrawSharpness(NMHDR* pNMHDR, LRESULT* pResult);
+};
+
+}  // namespace marlix

@@ -1,0 +1,8 @@
+// The five settings pages. Each class names its tab (kTab); the main window puts them in order.
+#pragma once
+
+#include "gui/pages/image_page.h"
+#include "gui/pages/mode_page.h"
+#include "gui/pages/photo_page.h"
+#include "gui/pages/system_page.h"
+#include "gui/pages/video_page.h"
