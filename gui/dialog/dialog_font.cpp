@@ -20,6 +20,7 @@ int MulDiv(int a, int b, int c) {
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
+#ifndef _WIN32  // Windows has the faces themselves: dialog_font_win32.cpp
 QStringList FontFamiliesFor(std::string_view face) {
     // Liberation Sans has the metrics of Arial, which is what these faces resolved to where the
     // layouts were drawn.
@@ -40,6 +41,7 @@ QStringList FontFamiliesFor(std::string_view face) {
     families << QStringLiteral("Liberation Sans") << QStringLiteral("WenQuanYi Micro Hei");
     return families;
 }
+#endif
 
 namespace {
 

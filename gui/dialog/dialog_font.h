@@ -16,7 +16,8 @@ namespace marlix {
 int MulDiv(int a, int b, int c);
 
 // The installed families that stand in for a Windows face: a metric-compatible Latin font first,
-// then a font with CJK glyphs for captions such as "确定" or full-width punctuation.
+// then a font with CJK glyphs for captions such as "确定" or full-width punctuation. On Windows
+// the face itself, resolved through the system's font substitutes as native dialogs resolve it.
 QStringList FontFamiliesFor(std::string_view face);
 
 // The font of a template: face mapped as above, point size at 96 DPI (an em of

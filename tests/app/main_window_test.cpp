@@ -15,7 +15,9 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,7 +43,7 @@ public:
     // Runs in a child process: what it does is seen only through what it tells.
     void ProbeDrive(DriveInfo& drive) override {
         if (drive.root == hangs) {
-            for (;;) ::pause();  // a card whose file system stopped answering
+            for (;;) std::this_thread::sleep_for(std::chrono::hours(1));  // stopped answering
         }
         drive.rootDevice = deviceOf(drive.root) + (drive.root == elsewhere ? 1 : 0);
     }
@@ -179,6 +181,16 @@ private:
 
     QString cfgPath() const { return m_dir->filePath("cfg.ini"); }
 
+    // cfg.ini as text. The Windows build gives a new file CR LF line ends (checked byte for byte
+    // in the first-run case); the lines are what the other cases compare.
+    QByteArray cfgText() const {
+        QByteArray text = readFile(cfgPath());
+#ifdef _WIN32
+        text.replace("\r\n", "\n");
+#endif
+        return text;
+    }
+
     // New Profile with the name typed into the dialog.
     void newProfile(const QString& name) {
         m_typedName = name;
@@ -254,7 +266,11 @@ private slots:
     void firstRunCreatesTheDefaultProfileAndShowsIt() {
         start();
         QCOMPARE(m_dlg->windowTitle(), QString("MARLIX"));
-        QCOMPARE(readFile(cfgPath()), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+        QCOMPARE(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+#ifdef _WIN32
+        QCOMPARE(readFile(cfgPath()),
+                 readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini").replace("\n", "\r\n"));
+#endif
         QCOMPARE(listItems(), QStringList{"default"});
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), 0);
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
@@ -287,8 +303,7 @@ private slots:
             QCOMPARE(m_dlg->ReadPages(), DefaultSelections());
             if (commandFirst) {
                 m_dlg->OnSaveProfile();
-                QCOMPARE(readFile(cfgPath()),
-                         readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+                QCOMPARE(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
             } else {
                 QFile other(cfgPath());
                 QVERIFY(other.open(QIODevice::WriteOnly));
@@ -303,6 +318,9 @@ private slots:
         }
     }
 
+#ifndef _WIN32
+    // Windows keeps the working directory of a program within MAX_PATH, and a folder in use as
+    // one cannot be removed; these two cases are for the other systems.
     void aLongWorkingDirectoryHoldsCfgIni() {
         // Far beyond the 260 characters a fixed buffer would hold.
         QString deep = m_dir->path();
@@ -334,17 +352,18 @@ private slots:
         QCOMPARE(dialog.m_profileList.GetCount(), 0);
         QVERIFY(m_modalTemplates.isEmpty());  // the modal loop never ran
     }
+#endif
 
     void escapeAndEnterEndTheWindowWithoutWriting() {
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
             start();
             Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();  // an unsaved change
-            const QByteArray file = readFile(cfgPath());
+            const QByteArray file = cfgText();
             m_dlg->show();
             m_dlg->m_profileList.SetFocus();
             QTest::keyClick(m_dlg->m_profileList.GetSafeHwnd(), key);
             QVERIFY(!m_dlg->isVisible());
-            QCOMPARE(readFile(cfgPath()), file);
+            QCOMPARE(cfgText(), file);
             m_dlg.reset();
         }
     }
@@ -370,7 +389,7 @@ private slots:
 
         Button(m_dlg->m_modePage, kIdcMode1Buttons[3])->click();
         click(kIdcSaveProfile);
-        QVERIFY(readFile(cfgPath()).contains("[profile-Clicked]\nmode_1=1600x1200p 60\n"));
+        QVERIFY(cfgText().contains("[profile-Clicked]\nmode_1=1600x1200p 60\n"));
 
         ListBoxWidget* list = m_dlg->m_profileList.listBox();
         clickRow(list, list->model()->index(0, 0));
@@ -617,10 +636,10 @@ private slots:
         QCOMPARE(listItems(), (QStringList{"default", "Night"}));
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), 1);
         QVERIFY(m_nameFieldFocused);
-        QVERIFY(readFile(cfgPath()).contains("[profile-Night]\nmode_1=1600x1200p 30\n"));
+        QVERIFY(cfgText().contains("[profile-Night]\nmode_1=1600x1200p 30\n"));
         QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->isChecked());  // pages unchanged
 
-        const QByteArray file = readFile(cfgPath());
+        const QByteArray file = cfgText();
         struct Refused {
             QString name;
             QString message;  // a part of what the user is told
@@ -642,7 +661,7 @@ private slots:
                      qPrintable(r.name + " -> " + m_messages[0].text));
             QCOMPARE(m_messages[0].caption, QString("Notify"));
             QCOMPARE(listItems(), (QStringList{"default", "Night"}));
-            QCOMPARE(readFile(cfgPath()), file);
+            QCOMPARE(cfgText(), file);
         }
         m_messages.clear();
         m_cancelNew = true;
@@ -670,10 +689,10 @@ private slots:
         start();
         Button(m_dlg->m_modePage, kIdcMode1Buttons[2])->click();
         m_dlg->OnSaveProfile();
-        const QByteArray once = readFile(cfgPath());
+        const QByteArray once = cfgText();
         QVERIFY(once.contains("mode_1=1920x1080p 30\n"));
         m_dlg->OnSaveProfile();
-        QCOMPARE(readFile(cfgPath()), once);
+        QCOMPARE(cfgText(), once);
     }
 
     void deleteMovesToTheNeighbourAndLoadsIt() {
@@ -691,7 +710,7 @@ private slots:
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), 2);
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-C"));
         QCOMPARE(m_dlg->m_modePage.m_mode1, 3);
-        QVERIFY(!readFile(cfgPath()).contains("[profile-B]"));
+        QVERIFY(!cfgText().contains("[profile-B]"));
 
         m_dlg->OnDelProfile();  // C, the last: the one before it takes over
         QCOMPARE(listItems(), (QStringList{"default", "A"}));
@@ -701,7 +720,7 @@ private slots:
         // Saving now writes A, the profile shown.
         Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->click();
         m_dlg->OnSaveProfile();
-        QVERIFY(readFile(cfgPath()).contains("[profile-A]\nmode_1=1920x1080p 60\n"));
+        QVERIFY(cfgText().contains("[profile-A]\nmode_1=1920x1080p 60\n"));
     }
 
     void deletingTheOnlyProfileLeavesAnEmptyList() {
@@ -709,17 +728,17 @@ private slots:
         m_dlg->OnDelProfile();
         QCOMPARE(m_dlg->m_profileList.GetCount(), 0);
         QCOMPARE(m_dlg->m_profileList.GetCurSel(), -1);
-        const QByteArray file = readFile(cfgPath());
+        const QByteArray file = cfgText();
         QVERIFY(!file.contains("[profile-"));
         QVERIFY(file.contains("[basic]"));
         // Nothing is selected: Del and Save do nothing.
         m_dlg->OnDelProfile();
         m_dlg->OnSaveProfile();
-        QCOMPARE(readFile(cfgPath()), file);
+        QCOMPARE(cfgText(), file);
         // New still works from what the pages show.
         newProfile("again");
         QCOMPARE(listItems(), QStringList{"again"});
-        QVERIFY(readFile(cfgPath()).contains("[profile-again]\nmode_1=1920x1080p 60\n"));
+        QVERIFY(cfgText().contains("[profile-again]\nmode_1=1920x1080p 60\n"));
     }
 
     void failedWritesChangeNothingAndSayWhy() {
@@ -747,7 +766,7 @@ private slots:
         QVERIFY(m_dlg->StatusText().contains("camera.conf written"));
         // Nothing else on the card, and cfg.ini untouched by "Set".
         QCOMPARE(QDir(m_card->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-        QCOMPARE(readFile(cfgPath()), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+        QCOMPARE(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
     }
 
     void setAddsTheClockLine() {
@@ -774,7 +793,7 @@ private slots:
         QVERIFY(written.contains("auto_shoot=off\r\nphoto_burst=5p\r\n"));
         // Saving keeps both choices as they stand.
         m_dlg->OnSaveProfile();
-        QVERIFY(readFile(cfgPath()).contains("auto_shoot=3s\nphoto_stamp=off\nphoto_burst=5p\n"));
+        QVERIFY(cfgText().contains("auto_shoot=3s\nphoto_stamp=off\nphoto_burst=5p\n"));
         // Burst back off: auto shoot is written again.
         Button(photo, kIdcPhotoBurstButtons[0])->click();
         m_dlg->OnSet();
@@ -937,7 +956,7 @@ private slots:
         card.system.m_syncClock = 0;
         writeCard(QByteArray::fromStdString(BuildCameraConf(card, "")));
         start();
-        const QByteArray profiles = readFile(cfgPath());
+        const QByteArray profiles = cfgText();
         trigger(0, "Load from Card");
         QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
         QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->isChecked());
@@ -946,7 +965,7 @@ private slots:
         QCOMPARE(m_dlg->m_imagePage.m_iso, 0);  // no page shows 3200: the page keeps its own
         QCOMPARE(m_messages.size(), 1);
         QVERIFY2(m_messages[0].text.contains("\nimage_iso=3200"), qPrintable(m_messages[0].text));
-        QCOMPARE(readFile(cfgPath()), profiles);  // no profile made or saved
+        QCOMPARE(cfgText(), profiles);  // no profile made or saved
         QCOMPARE(listItems(), QStringList{"default"});
         QVERIFY(m_dlg->StatusText().contains("Loaded the settings"));
         QCOMPARE(m_dlg->CardLine().details, std::vector<std::string>{"image_iso: 3200 -> auto"});
@@ -1008,8 +1027,13 @@ private slots:
 
     void setOntoACardUnmountedAMomentAgoWritesNothing() {
         // The card goes between the last scan and Set: first the mount table tells, then (the
-        // table not read yet) only the folder's device does.
+        // table not read yet) only the folder's device does. Windows leaves no folder behind a
+        // removed drive, so only the first applies there.
+#ifdef _WIN32
+        for (const bool tableTells : {true}) {
+#else
         for (const bool tableTells : {true, false}) {
+#endif
             start();
             clearClockBox();
             const std::string root = (m_card->path() + "/").toStdString();

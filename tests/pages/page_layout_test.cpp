@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QStyle>
 #include <QTest>
 #include <memory>
@@ -100,10 +101,22 @@ class PageLayoutTest : public QObject {
 private slots:
     void fontsResolveToTheMappedFamilies() {
         const QFont shell = MakeDialogFont("MS Shell Dlg", 8);
+#ifdef _WIN32
+        // The face the system gives "MS Shell Dlg", as native dialogs get it, and installed.
+        const QSettings substitutes(
+            "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes",
+            QSettings::NativeFormat);
+        const QString shellFace = substitutes.value("MS Shell Dlg").toString().section(',', 0, 0);
+        QVERIFY(!shellFace.isEmpty());
+        QCOMPARE(QFontInfo(shell).family(), shellFace);
+        QCOMPARE(QFontInfo(MakeDialogFont("Microsoft Sans Serif", 10)).family(),
+                 QStringLiteral("Microsoft Sans Serif"));
+#else
         QCOMPARE(QFontInfo(shell).family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(QFontInfo(MakeDialogFont("Microsoft Sans Serif", 10)).family(),
                  QStringLiteral("Liberation Sans"));
         QVERIFY(QFontDatabase::families().contains(QStringLiteral("WenQuanYi Micro Hei")));
+#endif
         QCOMPARE(QFontInfo(shell).pixelSize(), 11);
     }
 
