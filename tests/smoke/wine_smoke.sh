@@ -81,6 +81,12 @@ clock=$(tail -c 32 "$card/camera.conf")
 [[ $clock =~ ^sync_clock=[0-9]{4}-[0-9]{2}-[0-9]{2}\ [0-9]{2}:[0-9]{2}:[0-9]{2}$'\r'$ ]] ||
     problem "the clock line on E: is '$clock'"
 
+# The README's picture of the window under Wine: MARLIX_WINE_SCREENSHOT=file.png (needs convert).
+if [ -n "${MARLIX_WINE_SCREENSHOT:-}" ]; then
+    click 120 102  # the Video page
+    xwd -silent -id "$window" | convert xwd:- "png:$MARLIX_WINE_SCREENSHOT"
+fi
+
 xdotool key --window "$window" Escape
 for _ in $(seq 1 100); do
     kill -0 "$app_pid" 2>/dev/null || break
