@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include "gui/app/ctavrel_dlg.h"
@@ -41,6 +42,17 @@ void CTavrelDlg::InitCardActions() {
     ListViewWidget* view = m_deviceList.listView();
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this, &CTavrelDlg::OnDeviceContextMenu);
+    // From the keyboard: the arrows reach an unmounted card's row too (it takes the focus but not
+    // the selection, which stays on the card Set writes to), and the menu key or Shift+F10 opens
+    // the menu of the row with the focus.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(keys, view, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, view] {
+            if (view->currentIndex().isValid())
+                OnDeviceContextMenu(view->visualRect(view->currentIndex()).center());
+        });
+    }
 
     // "Eject" at the end of the note after Set, for the card just written.
     m_ejectButton = new QPushButton("Eject the card", this);
@@ -113,11 +125,14 @@ void CTavrelDlg::ShowCardRows() {
     for (int i = 0; i < static_cast<int>(rows.size()) && i < view->rowCount(); ++i) {
         if (rows[i].state != DriveState::Unmounted)
             continue;
-        // Greyed and not to be chosen: an unmounted card is no target for Set.
+        // Greyed and not to be chosen: an unmounted card is no target for Set. The focus may
+        // come to it, for its menu.
+        const QColor grey = view->palette().color(QPalette::Disabled, QPalette::Text);
         for (int column = 0; column < view->columnCount(); ++column) {
             if (QTableWidgetItem* cell = view->item(i, column)) {
-                cell->setFlags(Qt::NoItemFlags);
-                cell->setToolTip("Not mounted: right-click and choose Mount");
+                cell->setFlags(Qt::ItemIsEnabled);
+                cell->setForeground(grey);
+                cell->setToolTip("Not mounted: right-click (or press the menu key) and choose Mount");
             }
         }
     }

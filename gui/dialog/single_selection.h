@@ -10,7 +10,9 @@ namespace marlix {
 inline QItemSelectionModel::SelectionFlags KeepChosen(
     QItemSelectionModel::SelectionFlags flags, const QModelIndex& index,
     QItemSelectionModel::SelectionFlags behaviour) {
-    if (!index.isValid())
+    // A row that cannot be chosen (enabled but not selectable) takes the focus only: the chosen
+    // row stays chosen while the arrows pass over it.
+    if (!index.isValid() || !(index.flags() & Qt::ItemIsSelectable))
         return QItemSelectionModel::NoUpdate;
     if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
         return QItemSelectionModel::ClearAndSelect | behaviour;

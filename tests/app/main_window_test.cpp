@@ -983,13 +983,29 @@ private slots:
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
         QCOMPARE(m_dlg->m_deviceList.GetItemText(1, 0), QString("/dev/sdz1"));
         QCOMPARE(m_dlg->m_deviceList.GetItemText(1, 2), QString("Not mounted"));
-        QCOMPARE(m_dlg->m_deviceList.listView()->item(1, 0)->flags(), Qt::NoItemFlags);
-        QMenu unmountedMenu;
-        QCOMPARE(menuOf(1, unmountedMenu), QStringList{"Mount"});
+        QCOMPARE(m_dlg->m_deviceList.listView()->item(1, 0)->flags(), Qt::ItemIsEnabled);
 
+        // From the keyboard: the arrow takes the focus to it while the card above stays selected
+        // and the target, and the menu key opens its menu, which offers Mount alone.
         // Refused: UDisks2's reason; then mounted: a row of its own, and the target.
         m_media->answer = Status::failure("Not authorized to perform operation");
-        trigger(1, "Mount");
+        ListViewWidget* view = m_dlg->m_deviceList.listView();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->currentIndex().row(), 1);
+        QVERIFY(view->selectionModel()->isRowSelected(0, QModelIndex()));
+        QVERIFY(!view->selectionModel()->isRowSelected(1, QModelIndex()));
+        QCOMPARE(m_dlg->m_targetRoot, (m_card->path() + "/").toStdString());
+        QStringList offered;
+        QTimer::singleShot(0, [&offered] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions()) offered << action->text().remove('&');
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QTest::keyClick(view, Qt::Key_Menu);
+        QCOMPARE(offered, QStringList{"Mount"});
         QTRY_VERIFY(!m_dlg->MediaBusy());
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text,
