@@ -52,7 +52,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(rowOf(dlg, device) >= 0, 10000);
         const int greyed = rowOf(dlg, device);
         QCOMPARE(dlg.m_deviceList.GetItemText(greyed, 1), QString("CAMCARD"));
-        QCOMPARE(dlg.m_deviceList.listView()->item(greyed, 0)->flags(), Qt::NoItemFlags);
+        QCOMPARE(dlg.m_deviceList.listView()->item(greyed, 0)->flags(), Qt::ItemIsEnabled);
 
         trigger(dlg, greyed, "Mount");
         QTRY_VERIFY_WITH_TIMEOUT(!dlg.MediaBusy(), 30000);
