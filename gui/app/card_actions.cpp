@@ -132,7 +132,8 @@ void CTavrelDlg::ShowCardRows() {
             if (QTableWidgetItem* cell = view->item(i, column)) {
                 cell->setFlags(Qt::ItemIsEnabled);
                 cell->setForeground(grey);
-                cell->setToolTip("Not mounted: right-click (or press the menu key) and choose Mount");
+                cell->setToolTip(
+                    "Not mounted: right-click (or press the menu key) and choose Mount");
             }
         }
     }

@@ -1,0 +1,178 @@
+// The device list of the main window: its columns, the scan, the drives probed in the background
+// and the rows they give.
+#include <QLabel>
+#include <QScrollBar>
+#include <QTableWidgetItem>
+#include <QTextDocument>
+#include <algorithm>
+
+#include "core/devices/device_events.h"
+#include "core/devices/device_rows.h"
+#include "gui/app/ctavrel_dlg.h"
+#include "gui/devices/device_change_source.h"
+#include "gui/resources/resource_ids.h"
+#include "gui/resources/resources.h"
+
+namespace marlix {
+
+namespace {
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// One of a row's texts in its cell: on one line, and whole in the tooltip. A tooltip that looks
+// like markup is taken for markup, and a card's version.txt must never be.
+void ShowCellText(CListCtrl& list, int row, int column, const std::string& text) {
+    const CellText cell = MakeCellText(text);
+    list.SetItemText(row, column, Q(cell.display));
+    if (QTableWidgetItem* item = list.listView()->item(row, column)) {
+        const QString tooltip = Q(cell.tooltip);
+        item->setToolTip(Qt::mightBeRichText(tooltip) ? Qt::convertFromPlainText(tooltip)
+                                                      : tooltip);
+    }
+}
+
+}  // namespace
+
+void CTavrelDlg::InitDeviceList() {
+    m_deviceList.SetExtendedStyle(m_deviceList.GetExtendedStyle() | LVS_EX_GRIDLINES |
+                                  LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT);
+    m_deviceImages.Create(32, 32, 0x19, 1, 1);
+    m_deviceImages.SetBkColor(Qt::white);
+    m_deviceImages.Add(IconResource(kIdiDeviceIcon));
+    m_deviceList.SetImageList(&m_deviceImages, LVSIL_SMALL);
+    m_deviceList.listView()->setTextElideMode(Qt::ElideMiddle);
+
+    // Roots here are mount points rather than drive letters, so the first column is wider than
+    // a drive letter needs; the last column takes the rest of the list's width, less the vertical
+    // scroll bar that a third card brings, so that the columns never need a horizontal one.
+    QRect client;
+    m_deviceList.GetClientRect(&client);
+    const int scrollBar = m_deviceList.listView()->verticalScrollBar()->sizeHint().width();
+    constexpr int kDeviceWidth = 150, kLabelWidth = 100, kDescriptionWidth = 200;
+    m_deviceList.InsertColumn(0, "Device", LVCFMT_LEFT, kDeviceWidth);
+    m_deviceList.InsertColumn(1, "Label", LVCFMT_LEFT, kLabelWidth);
+    m_deviceList.InsertColumn(2, "Description", LVCFMT_LEFT, kDescriptionWidth);
+    m_deviceList.InsertColumn(
+        3, "Version", LVCFMT_LEFT,
+        client.width() - kDeviceWidth - kLabelWidth - kDescriptionWidth - scrollBar);
+
+    // A one-line note for what "Set" did, between the device list and the tab control.
+    m_status = new QLabel(this);
+    m_status->setObjectName("statusNote");
+    m_status->setGeometry(MapDialogRect(DlgRect{8, 84, 370, 10}));
+    m_status->setTextFormat(Qt::PlainText);
+
+    ScanRemovableDrives();
+}
+
+void CTavrelDlg::ScanRemovableDrives() {
+    auto listed = m_options.volumes->ListRemovableDrives();
+    // A note about an earlier write or failed scan no longer describes the list; what keeps the
+    // list from following the cards still does.
+    QStringList note;
+    if (!listed)
+        note << Q(listed.message());
+    if (m_deviceChanges)
+        note << m_deviceChanges->problems();
+    // The outcome of a mount or an eject still holds after the rescan that follows from it.
+    if (!note.isEmpty() || !m_noteLasts)
+        SetStatus(note.join(' '));
+    if (!listed)
+        return;
+    m_deviceState.ApplyListing(*listed);
+    m_drives = m_deviceState.roots();
+    m_targetRoot = m_deviceState.targetRoot();
+    FillDeviceList();
+    ProbeDrivesInBackground(std::move(*listed));
+}
+
+void CTavrelDlg::ProbeDrivesInBackground(std::vector<DriveInfo> drives, bool again) {
+    if (drives.empty())
+        return;
+    if (m_probeThread.joinable()) {
+        // A later listing replaces an earlier one; drives asked for again (after Set) join it.
+        if (!again || !m_probeNext) {
+            m_probeNext = std::move(drives);
+            return;
+        }
+        for (DriveInfo& drive : drives) {
+            if (std::none_of(m_probeNext->begin(), m_probeNext->end(),
+                             [&](const DriveInfo& d) { return d.root == drive.root; }))
+                m_probeNext->push_back(std::move(drive));
+        }
+        return;
+    }
+    m_probeThread = std::thread([this, source = m_options.volumes, drives = std::move(drives)] {
+        std::vector<ProbedDrive> probed = ProbeDrives(source, drives);
+        QMetaObject::invokeMethod(
+            this, [this, probed = std::move(probed)] { OnDrivesProbed(probed); },
+            Qt::QueuedConnection);
+    });
+}
+
+void CTavrelDlg::OnDrivesProbed(const std::vector<ProbedDrive>& probed) {
+    m_probeThread.join();
+    m_deviceState.ApplyProbes(probed);
+    FillDeviceList();
+    if (m_probeNext) {
+        std::vector<DriveInfo> next = std::move(*m_probeNext);
+        m_probeNext.reset();
+        ProbeDrivesInBackground(std::move(next));
+    }
+}
+
+int CTavrelDlg::FillDeviceList() {
+    m_filling = true;
+    const auto& rows = m_deviceState.rows();
+    // The same drives as shown: only their texts change, so the user's pointer and focus stay.
+    bool sameRows = m_deviceList.GetItemCount() == static_cast<int>(rows.size());
+    for (int i = 0; sameRows && i < static_cast<int>(rows.size()); ++i)
+        sameRows = m_deviceList.GetItemText(i, 0) == Q(MakeCellText(rows[i].root).display);
+    if (!sameRows) {
+        m_deviceList.DeleteAllItems();
+        for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+            m_deviceList.InsertItem(i, Q(MakeCellText(rows[i].root).display));
+            // Mount points can be longer than the column: keep both ends and show the whole on
+            // hover.
+            ShowCellText(m_deviceList, i, 0, rows[i].root);
+        }
+    }
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        ShowCellText(m_deviceList, i, 1, rows[i].label);
+        ShowCellText(m_deviceList, i, 2, rows[i].space);
+        ShowCellText(m_deviceList, i, 3, rows[i].version);
+    }
+    if (!sameRows && m_deviceState.selectedRow() >= 0) {
+        m_deviceList.SetItemState(m_deviceState.selectedRow(), LVIS_SELECTED | LVIS_FOCUSED,
+                                  LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    ShowCardRows();
+    m_filling = false;
+    return rows.empty() ? -1 : 0;
+}
+
+void CTavrelDlg::OnDeviceItemChanged(NMHDR* header, LRESULT* result) {
+    if (result)
+        *result = 0;
+    const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
+    if (m_filling || change == nullptr || change->iItem < 0)
+        return;
+    // Only a row that became selected is the user's choice; the row losing the selection in the
+    // same click reports too, and must not win.
+    if (!(change->uNewState & LVIS_SELECTED))
+        return;
+    if (m_deviceState.Choose(change->iItem)) {
+        m_targetRoot = m_deviceState.targetRoot();
+        UpdateCardNote();
+    }
+}
+
+bool CTavrelDlg::OnDeviceChange(unsigned eventCode, void*) {
+    if (ShouldRescanDrives(eventCode))
+        ScanRemovableDrives();
+    return true;
+}
+
+}  // namespace marlix
