@@ -59,10 +59,6 @@ void CTavrelDlg::InitCardActions() {
     m_ejectButton->setObjectName("ejectOffer");
     m_ejectButton->setFlat(true);
     m_ejectButton->setCursor(Qt::PointingHandCursor);
-    // A link in the sentence, not a button among the window's buttons.
-    m_ejectButton->setStyleSheet(
-        "QPushButton { border: none; padding: 0 2px; color: palette(link); "
-        "text-decoration: underline; }");
     m_ejectButton->setToolTip("Unmount the card and power it off, so that it can be taken out");
     m_ejectButton->hide();
     connect(m_ejectButton, &QPushButton::clicked, this, [this] {
@@ -104,6 +100,13 @@ void CTavrelDlg::ShowNote() {
         m_noteLine = m_status->geometry();
     const QRect line = m_noteLine;
     QRect text = line;
+    if (offer && m_ejectButton->styleSheet().isEmpty()) {
+        // A link in the sentence, not a button among the window's buttons. Styled when first
+        // offered: a style sheet costs the start of every run that never offers it.
+        m_ejectButton->setStyleSheet(
+            "QPushButton { border: none; padding: 0 2px; color: palette(link); "
+            "text-decoration: underline; }");
+    }
     const int offerWidth = offer ? m_ejectButton->sizeHint().width() : 0;
     if (offer)
         text.setRight(line.right() - offerWidth - 6);
