@@ -113,30 +113,50 @@ protected:
             return ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
                                  CREATE_ALWAYS, 0, nullptr);
         };
-        // An empty path leaves standard output without a handle.
-        const HANDLE out = outPath.empty() ? nullptr : create(outPath);
-        const HANDLE err = create(errPath);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = out;
-        startup.hStdError = err;
-        PROCESS_INFORMATION process{};
         CliRun r;
-        if (out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE &&
-            ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                             work().c_str(), &startup, &process)) {
-            DWORD code = 0;
-            if (::WaitForSingleObject(process.hProcess, INFINITE) == WAIT_OBJECT_0 &&
-                ::GetExitCodeProcess(process.hProcess, &code)) {
-                r.status = static_cast<int>(code);
+        std::string notStarted;
+        bool started = false;
+        // Under Wine on a busy machine a process now and then fails to start, or ends before
+        // the program runs: a few tries, and the reason if none starts.
+        for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+            if (attempt > 0)
+                ::Sleep(300);
+            // An empty path leaves standard output without a handle.
+            const HANDLE out = outPath.empty() ? nullptr : create(outPath);
+            const HANDLE err = create(errPath);
+            STARTUPINFOW startup{};
+            startup.cb = sizeof startup;
+            startup.dwFlags = STARTF_USESTDHANDLES;
+            startup.hStdOutput = out;
+            startup.hStdError = err;
+            PROCESS_INFORMATION process{};
+            if (out == INVALID_HANDLE_VALUE || err == INVALID_HANDLE_VALUE) {
+                notStarted =
+                    "cannot open the output files: error " + std::to_string(::GetLastError());
+            } else if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                         nullptr, work().c_str(), &startup, &process)) {
+                notStarted = "CreateProcess failed: error " + std::to_string(::GetLastError());
+            } else {
+                DWORD code = 0;
+                if (::WaitForSingleObject(process.hProcess, INFINITE) == WAIT_OBJECT_0 &&
+                    ::GetExitCodeProcess(process.hProcess, &code)) {
+                    r.status = static_cast<int>(code);
+                }
+                // marlix-cli ends with 0, 1 or 2; -1 is a process that never came to run it.
+                started = r.status != -1;
+                if (!started)
+                    notStarted = "the process ended with -1 before marlix-cli ran";
+                ::CloseHandle(process.hThread);
+                ::CloseHandle(process.hProcess);
             }
-            ::CloseHandle(process.hThread);
-            ::CloseHandle(process.hProcess);
+            for (const HANDLE h : {out, err}) {
+                if (h != nullptr && h != INVALID_HANDLE_VALUE)
+                    ::CloseHandle(h);
+            }
         }
-        for (const HANDLE h : {out, err}) {
-            if (h != nullptr && h != INVALID_HANDLE_VALUE)
-                ::CloseHandle(h);
+        if (!started) {
+            r.err = "(marlix-cli did not run: " + notStarted + ")";
+            return r;
         }
         if (!stdoutPath)
             r.out = ReadTestFile(outPath);
