@@ -11,15 +11,12 @@
 #include <QTimer>
 
 #include "gui/app/ctavrel_dlg.h"
+#include "gui/app/qt_text.h"
 #include "gui/devices/media_actions.h"
 
 namespace marlix {
 
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 constexpr const char* kLoadFromCard = "&Load from Card";
 constexpr const char* kShowDifferences = "Show &Differences...";

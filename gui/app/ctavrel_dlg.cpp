@@ -1,4 +1,5 @@
 #include "gui/app/ctavrel_dlg.h"
+#include "gui/app/qt_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,10 +46,6 @@ std::optional<std::filesystem::path> askForFolder(QWidget* parent) {
     if (folder.isEmpty())
         return std::nullopt;
     return PathFromUtf8(folder.toStdString());
-}
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
 }
 
 // A page's fields, as the part of ProfileSelections they fill.

@@ -9,6 +9,7 @@
 #include "core/devices/device_events.h"
 #include "core/devices/device_rows.h"
 #include "gui/app/ctavrel_dlg.h"
+#include "gui/app/qt_text.h"
 #include "gui/devices/device_change_source.h"
 #include "gui/resources/resource_ids.h"
 #include "gui/resources/resources.h"
@@ -16,10 +17,6 @@
 namespace marlix {
 
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 // One of a row's texts in its cell: on one line, and whole in the tooltip. A tooltip that looks
 // like markup is taken for markup, and a card's version.txt must never be.
