@@ -23,6 +23,15 @@ constexpr const char* kShowDifferences = "Show &Differences...";
 constexpr const char* kMount = "&Mount";
 constexpr const char* kEject = "&Eject";
 
+// The card line with what lies behind it: each difference, or each problem of the file.
+QString DetailsText(const CardComparison& card) {
+    QString text = Q(card.summary) + "\n";
+    if (card.state == CardState::Differs)
+        text += "\nOn the card -> on the pages:";
+    for (const std::string& line : card.details) text += "\n" + Q(line);
+    return text;
+}
+
 }  // namespace
 
 // Every control of a page: a click, a slider step or a profile written into the pages changes
@@ -85,11 +94,8 @@ void CTavrelDlg::ShowNote() {
     if (m_status == nullptr)
         return;
     m_shownNote = m_eventNote.isEmpty() ? Q(m_card.summary) : m_eventNote;
-    QString tip = m_shownNote;
-    if (m_eventNote.isEmpty() && !m_card.details.empty()) {
-        tip += m_card.state == CardState::Differs ? "\n\nOn the card -> on the pages:" : "\n";
-        for (const std::string& line : m_card.details) tip += "\n" + Q(line);
-    }
+    const QString tip =
+        m_eventNote.isEmpty() && !m_card.details.empty() ? DetailsText(m_card) : m_shownNote;
     // The eject offer follows the note's text on its line while it stands.
     const bool offer = !m_ejectOffer.empty() && m_media->CanEject() && m_ejectButton != nullptr;
     // Where InitDeviceList put it.
@@ -192,11 +198,7 @@ void CTavrelDlg::OnLoadFromCard() {
 void CTavrelDlg::OnShowCardDifferences() {
     if (m_card.details.empty())
         return;
-    QString text = Q(m_card.summary) + "\n";
-    if (m_card.state == CardState::Differs)
-        text += "\nOn the card -> on the pages:";
-    for (const std::string& line : m_card.details) text += "\n" + Q(line);
-    MessageBoxW(text, "MARLIX");
+    MessageBoxW(DetailsText(m_card), "MARLIX");
 }
 
 // ---- mount and eject ----------------------------------------------------------------------
