@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,9 +32,11 @@ ProbedDrive ProbeOneDrive(VolumeSource& source, DriveInfo drive);
 // (one that the system holds in an uninterruptible wait can be left behind, where a thread
 // would keep the whole program from ending), in a thread on Windows. Returns, in the drives'
 // order, by the deadline at the latest; a drive that has not answered by then is marked so and
-// keeps what the listing knew.
+// keeps what the listing knew. `started` is called once every probe is under way, before the
+// wait (see the window's probe thread).
 std::vector<ProbedDrive> ProbeDrives(const std::shared_ptr<VolumeSource>& source,
                                      std::vector<DriveInfo> drives,
-                                     std::chrono::milliseconds deadline = kDriveProbeDeadline);
+                                     std::chrono::milliseconds deadline = kDriveProbeDeadline,
+                                     const std::function<void()>& started = {});
 
 }  // namespace marlix

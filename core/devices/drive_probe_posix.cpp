@@ -147,7 +147,8 @@ struct Child {
 
 std::vector<ProbedDrive> ProbeDrives(const std::shared_ptr<VolumeSource>& source,
                                      std::vector<DriveInfo> drives,
-                                     std::chrono::milliseconds deadline) {
+                                     std::chrono::milliseconds deadline,
+                                     const std::function<void()>& started) {
     reapLeftBehind();
     const auto until = std::chrono::steady_clock::now() + deadline;
     std::vector<Child> children(drives.size());
@@ -165,6 +166,8 @@ std::vector<ProbedDrive> ProbeDrives(const std::shared_ptr<VolumeSource>& source
         }
         children[i] = Child{pid, ends[0], {}, false};
     }
+    if (started)
+        started();
 
     for (;;) {
         std::vector<pollfd> waiting;

@@ -22,7 +22,8 @@ struct Shared {
 
 std::vector<ProbedDrive> ProbeDrives(const std::shared_ptr<VolumeSource>& source,
                                      std::vector<DriveInfo> drives,
-                                     std::chrono::milliseconds deadline) {
+                                     std::chrono::milliseconds deadline,
+                                     const std::function<void()>& started) {
     auto shared = std::make_shared<Shared>();
     shared->results.resize(drives.size());
     for (std::size_t i = 0; i < drives.size(); ++i) {
@@ -38,6 +39,8 @@ std::vector<ProbedDrive> ProbeDrives(const std::shared_ptr<VolumeSource>& source
             // No thread to be had: this drive is reported as not answering.
         }
     }
+    if (started)
+        started();
     std::vector<ProbedDrive> probed;
     std::unique_lock lock(shared->mutex);
     shared->done.wait_for(lock, deadline, [&] { return shared->finished == drives.size(); });

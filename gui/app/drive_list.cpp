@@ -5,6 +5,7 @@
 #include <QTableWidgetItem>
 #include <QTextDocument>
 #include <algorithm>
+#include <future>
 
 #include "core/devices/device_events.h"
 #include "core/devices/device_rows.h"
@@ -101,12 +102,20 @@ void CTavrelDlg::ProbeDrivesInBackground(std::vector<DriveInfo> drives, bool aga
         }
         return;
     }
-    m_probeThread = std::thread([this, source = m_options.volumes, drives = std::move(drives)] {
-        std::vector<ProbedDrive> probed = ProbeDrives(source, drives);
-        QMetaObject::invokeMethod(
-            this, [this, probed = std::move(probed)] { OnDrivesProbed(probed); },
-            Qt::QueuedConnection);
-    });
+    // The probes fork while this thread waits for them to be under way (a few milliseconds):
+    // a child must not start with a lock that this thread held at the moment of the fork, such
+    // as an allocator's that has no fork handling (the sanitizers' has none).
+    auto underWay = std::make_shared<std::promise<void>>();
+    std::future<void> started = underWay->get_future();
+    m_probeThread =
+        std::thread([this, source = m_options.volumes, drives = std::move(drives), underWay] {
+            std::vector<ProbedDrive> probed =
+                ProbeDrives(source, drives, kDriveProbeDeadline, [&] { underWay->set_value(); });
+            QMetaObject::invokeMethod(
+                this, [this, probed = std::move(probed)] { OnDrivesProbed(probed); },
+                Qt::QueuedConnection);
+        });
+    started.wait();
 }
 
 void CTavrelDlg::OnDrivesProbed(const std::vector<ProbedDrive>& probed) {

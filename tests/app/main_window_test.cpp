@@ -791,7 +791,9 @@ private slots:
         Button(photo, kIdcPhotoBurstButtons[2])->click();
         m_dlg->OnSet();
         QByteArray written = readFile(m_card->filePath("camera.conf"));
-        QVERIFY(written.contains("auto_shoot=off\r\nphoto_burst=5p\r\n"));
+        QVERIFY2(written.contains("auto_shoot=off\r\nphoto_burst=5p\r\n"),
+                 qPrintable(m_dlg->StatusText() + " | " + written + " | " +
+                            (m_messages.isEmpty() ? QString() : m_messages[0].text)));
         // Saving keeps both choices as they stand.
         m_dlg->OnSaveProfile();
         QVERIFY(cfgText().contains("auto_shoot=3s\nphoto_stamp=off\nphoto_burst=5p\n"));
@@ -902,7 +904,7 @@ private slots:
             if (!c.file.empty())
                 writeCard(QByteArray::fromStdString(c.file));
             start();
-            QCOMPARE(m_dlg->CardLine().state, c.state);
+            QVERIFY2(m_dlg->CardLine().state == c.state, qPrintable(m_dlg->StatusText()));
             QVERIFY2(m_dlg->StatusText().contains(c.said), qPrintable(m_dlg->StatusText()));
             if (c.state == CardState::Differs) {
                 QVERIFY2(noteTip().contains("mode_1: 1600x1200p 30 -> 1920x1080p 60"),
