@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+#include "gui/app/start_ahead.h"
+
 namespace marlix {
 
 class CTavrelApp {
@@ -14,6 +16,7 @@ public:
     int ExitCode() const { return m_exitCode; }
 
 private:
+    StartAhead m_ahead;  // before Qt: it works while Qt starts
     QApplication m_qt;
     int m_exitCode = 0;
 };

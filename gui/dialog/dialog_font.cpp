@@ -2,9 +2,15 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QRawFont>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
+
+#ifndef _WIN32
+#include <dlfcn.h>
+#endif
 
 namespace marlix {
 
@@ -68,17 +74,46 @@ QFont MakeDialogFont(std::string_view face, int pointSize) {
 QFont MakeCellHeightFont(std::string_view face, int cellHeight) {
     QFont font = DialogFace(face);
     const int wanted = std::max(1, cellHeight);
-    font.setPixelSize(wanted);
+    // Sizes are measured on the face as the dialogs have loaded it already (at the templates'
+    // 8 points), scaled: a size loaded as a font of its own costs a fontconfig match, and only
+    // the size chosen is needed. An engine that cannot be scaled has each size loaded instead.
+    QRawFont scaled = QRawFont::fromFont(MakeDialogFont(face, 8));
+    // Ascent and descent at a size, as QFontMetricsF gives them.
+    const auto metricsAt = [&](int pixels) -> std::pair<qreal, qreal> {
+        if (scaled.isValid())
+            scaled.setPixelSize(pixels);
+        if (scaled.isValid())
+            return {scaled.ascent(), scaled.descent()};
+        font.setPixelSize(pixels);
+        const QFontMetricsF metrics(font);
+        return {metrics.ascent(), metrics.descent()};
+    };
     // The cell grows with the pixel size in proportion, give or take the rounding: start from
-    // that estimate rather than loading the face at every size on the way down (each size is a
-    // font engine of its own, and costs the start a fontconfig match).
-    const qreal full = QFontMetricsF(font).height();
+    // that estimate rather than trying every size on the way down.
+    const auto [ascent, descent] = metricsAt(wanted);
+    const qreal full = ascent + descent;
     int pixels = full > wanted ? std::max(1, static_cast<int>(wanted * wanted / full)) : wanted;
-    font.setPixelSize(pixels);
-    while (pixels > 1 && QFontMetrics(font).height() > wanted) {
-        font.setPixelSize(--pixels);
+    const auto cellAt = [&](int size) {
+        const auto [a, d] = metricsAt(size);
+        return qRound(a) + qRound(d);  // as QFontMetrics::height()
+    };
+    while (pixels > 1 && cellAt(pixels) > wanted) {
+        --pixels;
     }
+    font.setPixelSize(pixels);
     return font;
+}
+
+void ReadFontConfiguration() {
+#ifndef _WIN32
+    // Qt reads fonts through fontconfig here, which it has loaded with itself; FcInit is
+    // thread-safe and a no-op once the configuration is read. Looked up rather than linked, so
+    // that a Qt that does not use fontconfig just skips this.
+    using Init = int (*)();
+    if (auto* init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"))) {
+        init();
+    }
+#endif
 }
 
 DialogBaseUnits BaseUnitsOf(const QFont& font) {

@@ -28,6 +28,12 @@ QFont MakeDialogFont(std::string_view face, int pointSize);
 // tab headers are laid out for a cell of a given height rather than for a point size.
 QFont MakeCellHeightFont(std::string_view face, int cellHeight);
 
+// Reads the system's font configuration as Qt would when the first font is used. On Linux
+// desktops that reading is the largest single part of a start, so the program does it on a
+// thread of its own while Qt starts (gui/app/start_ahead.h); Qt then finds it read. Safe on any
+// thread; does nothing where the fonts need no such reading.
+void ReadFontConfiguration();
+
 // Pixels per 4 horizontal and per 8 vertical dialog units.
 struct DialogBaseUnits {
     int baseX = 0;  // average character width: "A..Za..z" width / 52, rounded

@@ -56,10 +56,14 @@ std::optional<IconGroup> findIconGroup(int id) {
 
 // Our pictures are PNGs, which Qt reads itself. Left to find out, or even told the format, Qt
 // would first load every image format plugin and ask each whether it reads the file.
-QPixmap ReadPng(const QString& path) {
+QImage ReadPngImage(const QString& path) {
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    return reader.read();
+}
+
+QPixmap ReadPng(const QString& path) {
+    return QPixmap::fromImage(ReadPngImage(path));
 }
 
 // An icon group's pictures by size, decoded only when a size is drawn. QIcon::addFile would decode
@@ -128,15 +132,22 @@ private:
     std::vector<Picture> m_pictures;
 };
 
-// A picture that is listed here but missing from the resource file is a build fault; say so
-// instead of showing an empty control without a word.
-QPixmap loadPixmap(const QString& path) {
-    QPixmap pixmap = ReadPng(path);
-    if (pixmap.isNull()) {
-        qWarning("marlix: the picture %s is missing from the program's resources",
-                 qUtf8Printable(path));
+// Pictures made once and kept while the application runs, not after it: they belong to its
+// display connection. Emptied when the application ends, and kept again for a later one.
+template <typename Key, typename Value>
+std::map<Key, Value>& Made() {
+    static std::map<Key, Value> made;
+    return made;
+}
+
+template <typename Key, typename Value>
+Value Keep(const Key& key, const Value& value) {
+    std::map<Key, Value>& made = Made<Key, Value>();
+    if (made.empty()) {
+        qAddPostRoutine([] { Made<Key, Value>().clear(); });
     }
-    return pixmap;
+    made.emplace(key, value);
+    return value;
 }
 
 }  // namespace
@@ -164,13 +175,7 @@ QIcon IconResource(int id) {
     InitMarlixResources();
     // One icon a group for the whole program, so that a picture is decoded once however many
     // windows show it.
-    static std::map<int, QIcon> made;
-    // The pictures go with the application, not after it.
-    static const bool cleared = [] {
-        qAddPostRoutine([] { made.clear(); });
-        return true;
-    }();
-    (void)cleared;
+    auto& made = Made<int, QIcon>();
     if (const auto found = made.find(id); found != made.end())
         return found->second;
     auto engine = std::make_unique<PngIconEngine>();
@@ -185,21 +190,40 @@ QIcon IconResource(int id) {
         engine->addPicture(size, path);
     }
     const QIcon icon = engine->isEmpty() ? QIcon() : QIcon(engine.release());
-    made.emplace(id, icon);
-    return icon;
+    return Keep(id, icon);
 }
 
-QPixmap BitmapResource(int id, qreal devicePixelRatio) {
+QImage DecodeBitmap(int id, qreal devicePixelRatio) {
     if (id != kIdbBanner) {
         return {};
     }
     InitMarlixResources();
-    if (devicePixelRatio > 1.0) {
-        QPixmap pixmap = loadPixmap(QStringLiteral(":/images/banner@2x.png"));
-        pixmap.setDevicePixelRatio(2.0);
-        return pixmap;
+    const bool doubled = devicePixelRatio > 1.0;
+    const QString path =
+        doubled ? QStringLiteral(":/images/banner@2x.png") : QStringLiteral(":/images/banner.png");
+    QImage image = ReadPngImage(path);
+    // A picture listed here but missing from the resource file is a build fault: say so rather
+    // than show an empty control without a word.
+    if (image.isNull()) {
+        qWarning("marlix: the picture %s is missing from the program's resources",
+                 qUtf8Printable(path));
+    } else if (doubled) {
+        image.setDevicePixelRatio(2.0);
     }
-    return loadPixmap(QStringLiteral(":/images/banner.png"));
+    return image;
+}
+
+QPixmap BitmapResource(int id, qreal devicePixelRatio, const QImage& decoded) {
+    if (id != kIdbBanner) {
+        return {};
+    }
+    // Made once for each scale.
+    const bool doubled = devicePixelRatio > 1.0;
+    auto& made = Made<bool, QPixmap>();
+    if (const auto found = made.find(doubled); found != made.end())
+        return found->second;
+    const bool fits = !decoded.isNull() && (decoded.devicePixelRatio() > 1.0) == doubled;
+    return Keep(doubled, QPixmap::fromImage(fits ? decoded : DecodeBitmap(id, devicePixelRatio)));
 }
 
 }  // namespace marlix
