@@ -28,6 +28,7 @@ CTavrelApp::CTavrelApp(int& argc, char** argv) : m_qt(argc, argv) {
     QApplication::setApplicationName("marlix");
     QApplication::setApplicationVersion(QString::fromUtf8(MarlixVersion()));
     QApplication::setDesktopFileName("marlix");
+    InitMarlixResources();
     QApplication::setStyle(new MarlixStyle);
     m_ahead.Finish(m_qt.devicePixelRatio());
     // The program's icon is given to every window once the main window is shown

@@ -22,9 +22,7 @@ void SetPolicy(pthread_t thread, int policy) {
 }  // namespace
 
 StartAhead::StartAhead() {
-    InitMarlixResources();
-    // Most screens have a device pixel ratio of 1; on others Finish decodes the double size.
-    m_thread = std::thread([this] {
+    m_thread = std::thread([] {
 #ifdef __linux__
         // Only on a processor that Qt's start and the display server leave idle: competing with
         // them, this made their start slower by about as much as it saved. Finish raises it
@@ -32,7 +30,6 @@ StartAhead::StartAhead() {
         SetPolicy(pthread_self(), SCHED_IDLE);
 #endif
         ReadFontConfiguration();
-        m_banner = DecodeBitmap(kIdbBanner, 1.0);
     });
 }
 
@@ -47,9 +44,10 @@ void StartAhead::Wait() {
 }
 
 void StartAhead::Finish(qreal devicePixelRatio) {
+    // Not on the thread: Qt's image reader finds its plugins through the application object,
+    // which is being made meanwhile.
+    BitmapResource(kIdbBanner, devicePixelRatio);
     Wait();
-    BitmapResource(kIdbBanner, devicePixelRatio, m_banner);
-    m_banner = QImage();
 }
 
 }  // namespace marlix

@@ -1,9 +1,8 @@
-// What a start needs that does not need Qt, done on a thread of its own while Qt starts (loads
-// its platform plugin, connects to the display): reading the font configuration, the largest
-// single part of a start on Linux desktops, and decoding the main window's banner.
+// Reading the font configuration, the largest single part of a start on Linux desktops, done on
+// a thread of its own while Qt starts (loads its platform plugin, connects to the display).
 #pragma once
 
-#include <QImage>
+#include <QtGlobal>
 #include <thread>
 
 namespace marlix {
@@ -15,15 +14,15 @@ public:
     StartAhead(const StartAhead&) = delete;
     StartAhead& operator=(const StartAhead&) = delete;
 
-    // Once the application object exists, before the first font is used: waits for the thread
-    // and hands the banner over for a screen of that device pixel ratio.
+    // Once the application object exists, before the first font is used: makes the main
+    // window's banner for a screen of that device pixel ratio meanwhile, then waits for the
+    // thread.
     void Finish(qreal devicePixelRatio);
 
 private:
     void Wait();
 
     std::thread m_thread;
-    QImage m_banner;
 };
 
 }  // namespace marlix

@@ -56,14 +56,10 @@ std::optional<IconGroup> findIconGroup(int id) {
 
 // Our pictures are PNGs, which Qt reads itself. Left to find out, or even told the format, Qt
 // would first load every image format plugin and ask each whether it reads the file.
-QImage ReadPngImage(const QString& path) {
+QPixmap ReadPng(const QString& path) {
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
-QPixmap ReadPng(const QString& path) {
-    return QPixmap::fromImage(ReadPngImage(path));
+    return QPixmap::fromImage(reader.read());
 }
 
 // An icon group's pictures by size, decoded only when a size is drawn. QIcon::addFile would decode
@@ -193,37 +189,28 @@ QIcon IconResource(int id) {
     return Keep(id, icon);
 }
 
-QImage DecodeBitmap(int id, qreal devicePixelRatio) {
+QPixmap BitmapResource(int id, qreal devicePixelRatio) {
     if (id != kIdbBanner) {
         return {};
     }
     InitMarlixResources();
-    const bool doubled = devicePixelRatio > 1.0;
-    const QString path =
-        doubled ? QStringLiteral(":/images/banner@2x.png") : QStringLiteral(":/images/banner.png");
-    QImage image = ReadPngImage(path);
-    // A picture listed here but missing from the resource file is a build fault: say so rather
-    // than show an empty control without a word.
-    if (image.isNull()) {
-        qWarning("marlix: the picture %s is missing from the program's resources",
-                 qUtf8Printable(path));
-    } else if (doubled) {
-        image.setDevicePixelRatio(2.0);
-    }
-    return image;
-}
-
-QPixmap BitmapResource(int id, qreal devicePixelRatio, const QImage& decoded) {
-    if (id != kIdbBanner) {
-        return {};
-    }
-    // Made once for each scale.
+    // Decoded once for each scale.
     const bool doubled = devicePixelRatio > 1.0;
     auto& made = Made<bool, QPixmap>();
     if (const auto found = made.find(doubled); found != made.end())
         return found->second;
-    const bool fits = !decoded.isNull() && (decoded.devicePixelRatio() > 1.0) == doubled;
-    return Keep(doubled, QPixmap::fromImage(fits ? decoded : DecodeBitmap(id, devicePixelRatio)));
+    const QString path =
+        doubled ? QStringLiteral(":/images/banner@2x.png") : QStringLiteral(":/images/banner.png");
+    QPixmap pixmap = ReadPng(path);
+    // A picture listed here but missing from the resource file is a build fault: say so rather
+    // than show an empty control without a word.
+    if (pixmap.isNull()) {
+        qWarning("marlix: the picture %s is missing from the program's resources",
+                 qUtf8Printable(path));
+    } else if (doubled) {
+        pixmap.setDevicePixelRatio(2.0);
+    }
+    return Keep(doubled, pixmap);
 }
 
 }  // namespace marlix

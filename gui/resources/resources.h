@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QIcon>
-#include <QImage>
 #include <QPixmap>
 
 #include "gui/resources/resource_ids.h"
@@ -19,12 +18,7 @@ QIcon IconResource(int id);
 
 // The bitmap with that number for a screen of the given device pixel ratio: above 1 the double
 // size picture, marked with ratio 2 so that it keeps its 1x layout size. A null pixmap for a
-// number that is not a bitmap. Made once for each scale, from `decoded` when that is the
-// DecodeBitmap of the same scale.
-QPixmap BitmapResource(int id, qreal devicePixelRatio = 1.0, const QImage& decoded = {});
-
-// The bitmap's picture decoded, as BitmapResource would show it; unlike a pixmap, this can be
-// made on any thread, even before the application object exists.
-QImage DecodeBitmap(int id, qreal devicePixelRatio = 1.0);
+// number that is not a bitmap. Decoded once for each scale, and kept while the application runs.
+QPixmap BitmapResource(int id, qreal devicePixelRatio = 1.0);
 
 }  // namespace marlix

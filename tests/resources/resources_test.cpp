@@ -78,9 +78,7 @@ private slots:
     void bannerKeepsItsLayoutSizeOnEveryScreen() {
         QFETCH(qreal, ratio);
         QFETCH(QSize, pixels);
-        // As at start, with the picture decoded ahead for the most common screen: it must be
-        // shown on such a screen only.
-        const QPixmap banner = BitmapResource(kIdbBanner, ratio, DecodeBitmap(kIdbBanner, 1.0));
+        const QPixmap banner = BitmapResource(kIdbBanner, ratio);
         QCOMPARE(banner.size(), pixels);
         QCOMPARE(banner.deviceIndependentSize().toSize(), QSize(403, 44));
         QVERIFY(banner.hasAlphaChannel());
