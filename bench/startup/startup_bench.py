@@ -4,8 +4,8 @@ dialog of the same size, in the same run and the same X server (Xvfb).
 
 "Shown" is the moment the X server reports the window mapped, as an X client that listens for it
 hears it (the script is one, through libxcb): the device rows are there by then, while the
-drives' size and version.txt may still be on their way from the background probe. Peak memory is the high-water mark of resident memory 0.5 s later, after the
-first paint. Two starts are measured, each in a fresh folder: the first start, which creates
+drives' size and version.txt may still be on their way from the background probe. Peak memory
+is the high-water mark of resident memory 0.5 s later, after the first paint. Two starts are measured, each in a fresh folder: the first start, which creates
 cfg.ini, and a later start, which reads the cfg.ini a first start left. The two programs take
 turns, so that a busy machine slows both alike.
 

@@ -1,5 +1,4 @@
 #include "gui/app/ctavrel_dlg.h"
-#include "gui/app/qt_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +14,7 @@
 #include "core/export/camera_conf.h"
 #include "core/platform/text.h"
 #include "gui/app/about_dlg.h"
+#include "gui/app/qt_text.h"
 #include "gui/app/window_system_menu.h"
 #include "gui/devices/device_change_source.h"
 #include "gui/devices/media_actions.h"
