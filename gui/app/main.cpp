@@ -1,5 +1,5 @@
 #include <QMessageBox>
-#include <iostream>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -8,10 +8,12 @@
 
 namespace {
 
+// stdio, not iostreams: their static set-up (the C++ locale) would cost every start of the window
+// time and memory for two short texts.
 // stdout may be a closed pipe or a full disk; saying so beats a silent success.
-int printed(std::ostream& out) {
-    out.flush();
-    return out ? 0 : 1;
+int print(std::string_view text) {
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -21,12 +23,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--version") {
-            std::cout << "marlix " << marlix::MarlixVersion() << "\n";
-            return printed(std::cout);
+            return print("marlix " + std::string(marlix::MarlixVersion()) + "\n");
         }
         if (arg == "--help" || arg == "-h") {
-            std::cout << marlix::MarlixUsage();
-            return printed(std::cout);
+            return print(marlix::MarlixUsage());
         }
     }
 
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
         if (std::string_view(argv[i]) == "--data-folder") {
             dataFolder = true;
         } else {
-            std::cerr << "marlix: unknown option \"" << argv[i] << "\"\nTry 'marlix --help'.\n";
+            std::fprintf(stderr, "marlix: unknown option \"%s\"\nTry 'marlix --help'.\n", argv[i]);
             return 2;
         }
     }
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         if (!entered) {
             // Started from the menu there is no terminal to read stderr: the box says it too.
             const std::string message = "marlix cannot use its data folder: " + entered.message();
-            std::cerr << message << "\n";
+            std::fprintf(stderr, "%s\n", message.c_str());
             QMessageBox::critical(nullptr, "MARLIX", QString::fromStdString(message));
             return 1;
         }
