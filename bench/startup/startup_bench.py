@@ -3,11 +3,12 @@
 dialog of the same size, in the same run and the same X server (Xvfb).
 
 "Shown" is the moment the X server reports the window mapped, as an X client that listens for it
-hears it (the script is one, through libxcb): the device rows are there by then, while the
-drives' size and version.txt may still be on their way from the background probe. Peak memory
-is the high-water mark of resident memory 0.5 s later, after the first paint. Two starts are measured, each in a fresh folder: the first start, which creates
-cfg.ini, and a later start, which reads the cfg.ini a first start left. The two programs take
-turns, so that a busy machine slows both alike.
+hears it (the script is one, through libxcb). marlix lists the drives right after, before its
+first paint, and their size and version.txt come later from the background probe. Peak memory
+is the high-water mark of resident memory 0.5 s later, after the first paint. Two starts are
+measured, each in a fresh folder: the first start, which creates cfg.ini, and a later start,
+which reads the cfg.ini a first start left. The two programs take turns, so that a busy machine
+slows both alike.
 
 usage: startup_bench.py MARLIX BARE_DIALOG [RUNS]
 """

@@ -111,8 +111,9 @@ public:
     CDialog& EnsurePage(int tab);
     // Whether the first run's cfg.ini is still to be made (right after the first paint).
     bool ProfileFilePending() const { return m_storePending; }
-    // Whether drives are being asked for their size and version.txt right now.
-    bool DrivesBeingProbed() const { return m_probeThread.joinable(); }
+    // Whether the first scan for drives is still to come (right after the window is up), or
+    // drives are being asked for their size and version.txt right now.
+    bool DrivesBeingProbed() const { return m_firstScanPending || m_probeThread.joinable(); }
 
     // ---- the card in view (card_actions.cpp) ----
     // How the chosen card's camera.conf compares with the pages, as the note says it.
@@ -203,7 +204,8 @@ private:
     bool m_mediaBusy = false;
     bool m_startedUp = false;
     bool m_iconsSet = false;
-    bool m_storePending = false;  // the first run's cfg.ini is still to be made
+    bool m_storePending = false;      // the first run's cfg.ini is still to be made
+    bool m_firstScanPending = false;  // the scan at start is still to come
 };
 
 }  // namespace marlix

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTableWidgetItem>
 #include <QTextDocument>
+#include <QTimer>
 #include <algorithm>
 #include <future>
 
@@ -62,10 +63,17 @@ void CTavrelDlg::InitDeviceList() {
     m_status->setGeometry(MapDialogRect(DlgRect{8, 84, 370, 10}));
     m_status->setTextFormat(Qt::PlainText);
 
-    ScanRemovableDrives();
+    // The first scan asks the system for its drives once the window is on its way to the screen:
+    // on the event loop's first turn, before any click or key and before the first picture.
+    m_firstScanPending = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_firstScanPending)
+            ScanRemovableDrives();
+    });
 }
 
 void CTavrelDlg::ScanRemovableDrives() {
+    m_firstScanPending = false;
     auto listed = m_options.volumes->ListRemovableDrives();
     // A note about an earlier write or failed scan no longer describes the list; what keeps the
     // list from following the cards still does.

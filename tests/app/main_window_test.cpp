@@ -854,8 +854,8 @@ private slots:
                   [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
         volumes->hangs = stuckRoot;
         create(std::move(volumes));
-        // The window is up, both cards listed, while the stuck one is still being asked.
-        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
+        // Both cards are listed on the window's first turn, while the stuck one is still asked.
+        QTRY_COMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
         const int stuckRow = m_volumes->drives[0].root == stuckRoot ? 0 : 1;
         QCOMPARE(m_dlg->m_deviceList.GetItemText(stuckRow, 2), QString("Reading..."));
         waitForDrives();
