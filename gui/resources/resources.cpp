@@ -3,18 +3,19 @@
 #include <QGuiApplication>
 
 #include "gui/dialog/dialog.h"
+#include "gui/resources/dib.h"
 #include "gui/resources/resource_ids.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
+#include <QResource>
 #include <QString>
 #include <QStyle>
 #include <QStyleOption>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -37,37 +38,48 @@ constexpr std::array kAboutIconSizes{16, 24, 32, 48, 256};
 constexpr std::array kDeviceIconSizes{16, 32};
 
 struct IconGroup {
-    const char* stem;
+    const char* file;  // an .ico file in the resources
     std::span<const int> sizes;
 };
 
 std::optional<IconGroup> findIconGroup(int id) {
     switch (id) {
         case kIdrMainIcon:
-            return IconGroup{"app", kAppIconSizes};
+            return IconGroup{":/icons/marlix.ico", kAppIconSizes};
         case kIdiAboutIcon:
-            return IconGroup{"about", kAboutIconSizes};
+            return IconGroup{":/icons/marlix.ico", kAboutIconSizes};
         case kIdiDeviceIcon:
-            return IconGroup{"device", kDeviceIconSizes};
+            return IconGroup{":/icons/device.ico", kDeviceIconSizes};
         default:
             return std::nullopt;
     }
 }
 
-// Our pictures are PNGs, which Qt reads itself. Left to find out, or even told the format, Qt
-// would first load every image format plugin and ask each whether it reads the file.
-QPixmap ReadPng(const QString& path) {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+// A resource file's bytes. The pictures are kept uncompressed in the program, and then these
+// are the program's own bytes, not a copy.
+QByteArray ResourceBytes(const QString& path) {
+    const QResource resource(path);
+    if (!resource.isValid()) {
+        return {};
+    }
+    if (resource.compressionAlgorithm() != QResource::NoCompression) {
+        return resource.uncompressedData();
+    }
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
 }
 
-// An icon group's pictures by size, decoded only when a size is drawn. QIcon::addFile would decode
-// every picture at once, and load every image format plugin to find out what each file is, before
-// the window can be shown.
-class PngIconEngine final : public QIconEngine {
+void WarnMissing(const QString& what) {
+    qWarning("marlix: the picture %s is missing from the program's resources",
+             qUtf8Printable(what));
+}
+
+// An icon group's pictures by size, each read only when a size is drawn. QIcon::addFile would
+// read every picture at once, and load every image format plugin to find out what each file is,
+// before the window can be shown.
+class IcoIconEngine final : public QIconEngine {
 public:
-    void addPicture(int size, const QString& path) { m_pictures.push_back({size, path, {}}); }
+    explicit IcoIconEngine(QByteArray file) : m_file(std::move(file)) {}
+    void addPicture(int size, QByteArrayView data) { m_pictures.push_back({size, data, {}}); }
     bool isEmpty() const { return m_pictures.empty(); }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
@@ -84,7 +96,7 @@ public:
         if (picture == nullptr)
             return {};
         if (picture->pixmap.isNull()) {
-            picture->pixmap = ReadPng(picture->path);
+            picture->pixmap = QPixmap::fromImage(ReadIcoPicture(picture->data));
         }
         QPixmap pixmap = picture->pixmap;
         if (pixmap.size() != size && !pixmap.isNull())
@@ -103,13 +115,13 @@ public:
         picture.setDevicePixelRatio(ratio);
         painter->drawPixmap(rect, picture);
     }
-    QIconEngine* clone() const override { return new PngIconEngine(*this); }
-    QString key() const override { return QStringLiteral("marlix-png"); }
+    QIconEngine* clone() const override { return new IcoIconEngine(*this); }
+    QString key() const override { return QStringLiteral("marlix-ico"); }
 
 private:
     struct Picture {
         int size;
-        QString path;
+        QByteArrayView data;  // within m_file
         QPixmap pixmap;
     };
     // The smallest picture at least as large as asked for, else the largest.
@@ -125,6 +137,7 @@ private:
         }
         return fitting != nullptr ? fitting : largest;
     }
+    QByteArray m_file;  // shared by the copies, so the views stay valid
     std::vector<Picture> m_pictures;
 };
 
@@ -174,16 +187,18 @@ QIcon IconResource(int id) {
     auto& made = Made<int, QIcon>();
     if (const auto found = made.find(id); found != made.end())
         return found->second;
-    auto engine = std::make_unique<PngIconEngine>();
+    const QString file = QString::fromLatin1(group->file);
+    const QByteArray bytes = ResourceBytes(file);  // shared with the engine, never changed
+    auto engine = std::make_unique<IcoIconEngine>(bytes);
+    const std::vector<IcoPicture> pictures = ReadIcoDirectory(bytes);
     for (int size : group->sizes) {
-        const QString path =
-            QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(group->stem)).arg(size);
-        if (!QFile::exists(path)) {
-            qWarning("marlix: the picture %s is missing from the program's resources",
-                     qUtf8Printable(path));
+        const auto picture = std::find_if(pictures.begin(), pictures.end(),
+                                          [size](const IcoPicture& p) { return p.size == size; });
+        if (picture == pictures.end()) {
+            WarnMissing(QStringLiteral("%1 (%2 px)").arg(file).arg(size));
             continue;
         }
-        engine->addPicture(size, path);
+        engine->addPicture(size, picture->data);
     }
     const QIcon icon = engine->isEmpty() ? QIcon() : QIcon(engine.release());
     return Keep(id, icon);
@@ -200,13 +215,12 @@ QPixmap BitmapResource(int id, qreal devicePixelRatio) {
     if (const auto found = made.find(doubled); found != made.end())
         return found->second;
     const QString path =
-        doubled ? QStringLiteral(":/images/banner@2x.png") : QStringLiteral(":/images/banner.png");
-    QPixmap pixmap = ReadPng(path);
+        doubled ? QStringLiteral(":/images/banner@2x.bmp") : QStringLiteral(":/images/banner.bmp");
+    QPixmap pixmap = QPixmap::fromImage(ReadBmp(ResourceBytes(path)));
     // A picture listed here but missing from the resource file is a build fault: say so rather
     // than show an empty control without a word.
     if (pixmap.isNull()) {
-        qWarning("marlix: the picture %s is missing from the program's resources",
-                 qUtf8Printable(path));
+        WarnMissing(path);
     } else if (doubled) {
         pixmap.setDevicePixelRatio(2.0);
     }
