@@ -67,7 +67,8 @@ QImage ReadDib(QByteArrayView dib, qsizetype pixelsAt, bool icon) {
     }
 
     const qsizetype rowBytes = qsizetype(width) * 4;
-    if (pixelsAt < headerSize || pixelsAt > dib.size() || (dib.size() - pixelsAt) / rowBytes < height) {
+    if (pixelsAt < headerSize || pixelsAt > dib.size() ||
+        (dib.size() - pixelsAt) / rowBytes < height) {
         return {};
     }
     QImage image(width, int(height), QImage::Format_ARGB32_Premultiplied);
@@ -84,6 +85,10 @@ QImage ReadDib(QByteArrayView dib, qsizetype pixelsAt, bool icon) {
         }
     }
     return image;
+}
+
+bool IsPng(QByteArrayView data) {
+    return data.startsWith(QByteArrayView("\x89PNG\r\n\x1a\n", 8));
 }
 
 // Told the format, and told not to look further, Qt's image reader goes straight to its own PNG
@@ -132,14 +137,15 @@ std::vector<IcoPicture> ReadIcoDirectory(QByteArrayView file) {
             return {};
         }
         if (width == height) {
-            pictures.push_back({width, file.sliced(offset, size)});
+            const QByteArrayView picture = file.sliced(offset, size);
+            pictures.push_back({width, picture, IsPng(picture)});
         }
     }
     return pictures;
 }
 
 QImage ReadIcoPicture(QByteArrayView picture) {
-    if (picture.startsWith(QByteArrayView("\x89PNG\r\n\x1a\n", 8))) {
+    if (IsPng(picture)) {
         return ReadPngData(picture);
     }
     if (picture.size() < kInfoHeaderSize) {

@@ -19,6 +19,7 @@ QImage ReadBmp(QByteArrayView file);
 struct IcoPicture {
     int size = 0;         // pixels a side
     QByteArrayView data;  // within the file
+    bool png = false;     // else a DIB, whose reading is a mere copy
 };
 
 // The square pictures of an .ico file. Nothing for a file that is not one or whose directory

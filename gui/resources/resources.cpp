@@ -79,26 +79,30 @@ void WarnMissing(const QString& what) {
 class IcoIconEngine final : public QIconEngine {
 public:
     explicit IcoIconEngine(QByteArray file) : m_file(std::move(file)) {}
-    void addPicture(int size, QByteArrayView data) { m_pictures.push_back({size, data, {}}); }
+    void addPicture(const IcoPicture& picture) { m_pictures.push_back({picture, {}}); }
     bool isEmpty() const { return m_pictures.empty(); }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
         const Picture* picture = pictureFor(size);
-        return picture ? QSize(picture->size, picture->size).boundedTo(size) : QSize();
+        return picture ? QSize(picture->ico.size, picture->ico.size).boundedTo(size) : QSize();
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (const Picture& picture : m_pictures) sizes.append(QSize(picture.size, picture.size));
+        for (const Picture& picture : m_pictures)
+            sizes.append(QSize(picture.ico.size, picture.ico.size));
         return sizes;
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
         Picture* picture = pictureFor(size);
         if (picture == nullptr)
             return {};
-        if (picture->pixmap.isNull()) {
-            picture->pixmap = QPixmap::fromImage(ReadIcoPicture(picture->data));
+        // A DIB is read again each time: a copy of its pixels costs no more than keeping one.
+        QPixmap pixmap = picture->decodedPng;
+        if (pixmap.isNull()) {
+            pixmap = QPixmap::fromImage(ReadIcoPicture(picture->ico.data));
+            if (picture->ico.png)
+                picture->decodedPng = pixmap;
         }
-        QPixmap pixmap = picture->pixmap;
         if (pixmap.size() != size && !pixmap.isNull())
             pixmap = pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         if (mode != QIcon::Normal && qApp != nullptr) {
@@ -120,19 +124,19 @@ public:
 
 private:
     struct Picture {
-        int size;
-        QByteArrayView data;  // within m_file
-        QPixmap pixmap;
+        IcoPicture ico;  // within m_file
+        QPixmap decodedPng;
     };
     // The smallest picture at least as large as asked for, else the largest.
     Picture* pictureFor(const QSize& size) {
         Picture* fitting = nullptr;
         Picture* largest = nullptr;
         for (Picture& picture : m_pictures) {
-            if (largest == nullptr || picture.size > largest->size)
+            const int side = picture.ico.size;
+            if (largest == nullptr || side > largest->ico.size)
                 largest = &picture;
-            const bool fits = picture.size >= size.width() && picture.size >= size.height();
-            if (fits && (fitting == nullptr || picture.size < fitting->size))
+            const bool fits = side >= size.width() && side >= size.height();
+            if (fits && (fitting == nullptr || side < fitting->ico.size))
                 fitting = &picture;
         }
         return fitting != nullptr ? fitting : largest;
@@ -198,7 +202,7 @@ QIcon IconResource(int id) {
             WarnMissing(QStringLiteral("%1 (%2 px)").arg(file).arg(size));
             continue;
         }
-        engine->addPicture(size, picture->data);
+        engine->addPicture(*picture);
     }
     const QIcon icon = engine->isEmpty() ? QIcon() : QIcon(engine.release());
     return Keep(id, icon);
