@@ -55,8 +55,8 @@ std::optional<IconGroup> findIconGroup(int id) {
     }
 }
 
-// A resource file's bytes. The pictures are kept uncompressed in the program, and then these
-// are the program's own bytes, not a copy.
+// A resource file's bytes: for a picture kept uncompressed in the program, the program's own
+// bytes, not a copy.
 QByteArray ResourceBytes(const QString& path) {
     const QResource resource(path);
     if (!resource.isValid()) {
@@ -96,7 +96,8 @@ public:
         Picture* picture = pictureFor(size);
         if (picture == nullptr)
             return {};
-        // A DIB is read again each time: a copy of its pixels costs no more than keeping one.
+        // A DIB is read again each time: copying its pixels is about as quick as keeping a copy
+        // of them, and takes no memory meanwhile. A PNG is decoded once.
         QPixmap pixmap = picture->decodedPng;
         if (pixmap.isNull()) {
             pixmap = QPixmap::fromImage(ReadIcoPicture(picture->ico.data));

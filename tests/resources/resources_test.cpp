@@ -3,7 +3,6 @@
 #include "gui/resources/dib.h"
 
 #include <QImage>
-#include <QImageReader>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -71,8 +70,8 @@ private slots:
     void initTestCase() { InitMarlixResources(); }
 
     // Each picture is drawn over the window's own background: its top left corner must let that
-    // background through and it must draw something solid. Read by the program's own reader, it
-    // must come out as Qt's readers make it.
+    // background through and it must draw something solid. The banner must come out as Qt's own
+    // BMP reader makes it.
     void everyPictureIsASolidShapeOnTransparencyAsQtReadsIt() {
         const QImage banner = BitmapResource(kIdbBanner).toImage();
         const QImage banner2x = BitmapResource(kIdbBanner, 2.0).toImage();
@@ -85,9 +84,6 @@ private slots:
                 pictures.append(icon.pixmap(size).toImage());
             }
         }
-        QImageReader ico(QStringLiteral(":/icons/marlix.ico"));
-        QVERIFY(ico.jumpToImage(0));  // 16 px, the first of the group
-        QCOMPARE(IconResource(kIdrMainIcon).pixmap(16).toImage(), premultiplied(ico.read()));
         for (const QImage& image : pictures) {
             QVERIFY(!image.isNull());
             QVERIFY(image.hasAlphaChannel());
@@ -96,8 +92,8 @@ private slots:
         }
     }
 
-    // Bitmaps of 32 bits a pixel, rows either way up, alpha only with an alpha mask; anything
-    // else, or a file cut short, reads as nothing rather than as garbage.
+    // Bitmaps and icons of 32 bits a pixel, rows either way up, a bitmap's alpha only with an
+    // alpha mask; anything else, or a file cut short, reads as nothing rather than as garbage.
     void bitmapsReadAsWindowsDrawsThem() {
         const QList<QRgb> topDown{0x80ff0000, 0xff00ff00, 0x000000ff, 0xff123456};  // 2 by 2
         const QImage expected = premultiplied(pictureOf(topDown, 2));
@@ -109,10 +105,29 @@ private slots:
         QByteArray paletted = whole;
         paletted[28] = 8;  // bits a pixel
         QVERIFY(ReadBmp(paletted).isNull());
-        QVERIFY(ReadIcoDirectory(QByteArray::fromHex("000001000100"
-                                                     "1010000001002000"
-                                                     "ffff000016000000"))
-                    .empty());
+
+        // An icon's DIB: twice the picture's height (the picture, then its mask), alpha always.
+        QByteArray ico = QByteArray::fromHex(
+            "000001000100"
+            "0202000001002000"
+            "40000000"
+            "16000000"
+            "28000000"
+            "02000000"
+            "04000000"
+            "01002000"
+            "00000000");
+        ico.append(QByteArray(20, '\0'));
+        for (int y : {1, 0}) {
+            ico.append(reinterpret_cast<const char*>(topDown.data() + 2 * y), 8);
+        }
+        ico.append(QByteArray(8, '\0'));  // the mask
+        const std::vector<IcoPicture> pictures = ReadIcoDirectory(ico);
+        QCOMPARE(pictures.size(), 1u);
+        QCOMPARE(pictures[0].size, 2);
+        QCOMPARE(ReadIcoPicture(pictures[0].data), expected);
+        ico[18] = char(0xff);  // the picture now starts past the end of the file
+        QVERIFY(ReadIcoDirectory(ico).empty());
     }
 
     // An icon group names its pictures; one missing from the resources is a build fault, which
