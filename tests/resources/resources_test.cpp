@@ -2,8 +2,10 @@
 
 #include "gui/resources/dib.h"
 
+#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+#include <QtEndian>
 #include <QtTest>
 
 namespace marlix {
@@ -22,43 +24,6 @@ bool hasOpaquePixel(const QImage& image) {
 
 QImage premultiplied(const QImage& image) {
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
-QImage pictureOf(const QList<QRgb>& pixels, int width) {
-    QImage image(width, int(pixels.size()) / width, QImage::Format_ARGB32);
-    for (int i = 0; i < pixels.size(); ++i) image.setPixel(i % width, i / width, pixels[i]);
-    return image;
-}
-
-// A .bmp file as Windows writes it: a BITMAPV5HEADER, with or without an alpha mask.
-QByteArray bmp(const QList<QRgb>& topDownPixels, int width, bool topDown, bool alphaMask) {
-    const int height = int(topDownPixels.size()) / width;
-    QByteArray file(14 + 124, '\0');
-    auto put = [&file](int at, quint32 value, int bytes) {
-        for (int i = 0; i < bytes; ++i) file[at + i] = char(value >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put(10, 14 + 124, 4);
-    put(14, 124, 4);
-    put(18, quint32(width), 4);
-    put(22, quint32(topDown ? -height : height), 4);
-    put(26, 1, 2);
-    put(28, 32, 2);
-    put(30, 3, 4);  // BI_BITFIELDS
-    put(54, 0x00ff0000, 4);
-    put(58, 0x0000ff00, 4);
-    put(62, 0x000000ff, 4);
-    put(66, alphaMask ? 0xff000000 : 0, 4);
-    for (int row = 0; row < height; ++row) {
-        const int y = topDown ? row : height - 1 - row;
-        for (int x = 0; x < width; ++x) {
-            const QRgb pixel = topDownPixels[y * width + x];
-            file.append(QByteArray(reinterpret_cast<const char*>(&pixel), 4));
-        }
-    }
-    put(2, quint32(file.size()), 4);
-    return file;
 }
 
 }  // namespace
@@ -95,14 +60,24 @@ private slots:
     // Bitmaps and icons of 32 bits a pixel, rows either way up, a bitmap's alpha only with an
     // alpha mask; anything else, or a file cut short, reads as nothing rather than as garbage.
     void bitmapsReadAsWindowsDrawsThem() {
-        const QList<QRgb> topDown{0x80ff0000, 0xff00ff00, 0x000000ff, 0xff123456};  // 2 by 2
-        const QImage expected = premultiplied(pictureOf(topDown, 2));
-        QCOMPARE(ReadBmp(bmp(topDown, 2, true, true)), expected);
-        QCOMPARE(ReadBmp(bmp(topDown, 2, false, true)), expected);
-        QCOMPARE(ReadBmp(bmp(topDown, 2, false, false)).pixel(0, 0), 0xffff0000);  // no mask
-        const QByteArray whole = bmp(topDown, 2, false, true);
-        QVERIFY(ReadBmp(whole.first(whole.size() - 1)).isNull());
-        QByteArray paletted = whole;
+        QFile file(QStringLiteral(":/images/banner.bmp"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bottomUp = file.readAll();
+        const QImage banner = ReadBmp(bottomUp);
+        QVERIFY(!banner.isNull());
+        // The same rows top-down, as a negative height says.
+        const auto pixelsAt = qsizetype(qFromLittleEndian<quint32>(bottomUp.data() + 10));
+        const qsizetype row = qsizetype(banner.width()) * 4;
+        QByteArray topDown = bottomUp.first(pixelsAt);
+        for (qsizetype at = bottomUp.size() - row; at >= pixelsAt; at -= row)
+            topDown += bottomUp.mid(at, row);
+        qToLittleEndian<qint32>(-banner.height(), topDown.data() + 22);
+        QCOMPARE(ReadBmp(topDown), banner);
+        QByteArray opaque = bottomUp;
+        qToLittleEndian<quint32>(0, opaque.data() + 14 + 52);  // no alpha mask
+        QCOMPARE(qAlpha(ReadBmp(opaque).pixel(0, 0)), 255);
+        QVERIFY(ReadBmp(bottomUp.first(bottomUp.size() - 1)).isNull());
+        QByteArray paletted = bottomUp;
         paletted[28] = 8;  // bits a pixel
         QVERIFY(ReadBmp(paletted).isNull());
 
@@ -118,8 +93,11 @@ private slots:
             "01002000"
             "00000000");
         ico.append(QByteArray(20, '\0'));
+        const QRgb topDownPixels[] = {0x80ff0000, 0xff00ff00, 0x000000ff, 0xff123456};
+        const QImage expected = premultiplied(
+            QImage(reinterpret_cast<const uchar*>(topDownPixels), 2, 2, QImage::Format_ARGB32));
         for (int y : {1, 0}) {
-            ico.append(reinterpret_cast<const char*>(topDown.data() + 2 * y), 8);
+            ico.append(reinterpret_cast<const char*>(topDownPixels + 2 * y), 8);
         }
         ico.append(QByteArray(8, '\0'));  // the mask
         const std::vector<IcoPicture> pictures = ReadIcoDirectory(ico);
