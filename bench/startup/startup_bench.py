@@ -8,10 +8,8 @@ first paint, and their size and version.txt come later from the background probe
 is the high-water mark of resident memory 0.5 s later, after the first paint. Two starts are
 measured, each in a fresh folder: the first start, which creates cfg.ini, and a later start,
 which reads the cfg.ini a first start left. The two programs take turns, so that a busy machine
-slows both alike, and the four starts of a round come in a shuffled order: what ran just before
-can shift a start (in a fixed order, the bare dialog started right after marlix's first start
-came 0.5 to 1.7 ms sooner than the one right after marlix's later start, in the medians of four
-runs).
+slows both alike, and the four starts of a round come in a shuffled order, so that no start
+always follows the same one.
 
 Both programs start with a session bus of the script's own, as on a desktop, where there always
 is one. Without one (--no-session-bus), the first time a program asks for the bus Qt's D-Bus
