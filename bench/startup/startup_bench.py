@@ -243,15 +243,14 @@ def main():
         one_run(watcher, bare, "BARE", env)  # warm the file cache for both
         one_run(watcher, marlix, "MARLIX", env)
         order = random.Random(0)  # a fixed seed: every run of the script takes the same orders
-        turns = [(start, name) for start in starts for name in ("bare", "marlix")]
+        programs = {"bare": (bare, "BARE"), "marlix": (marlix, "MARLIX")}
+        turns = [(start, name) for start in starts for name in programs]
         for _ in range(runs):
             order.shuffle(turns)
             for start, name in turns:
-                if name == "bare":
-                    results[(start, name)].append(one_run(watcher, bare, "BARE", env))
-                else:
-                    results[(start, name)].append(
-                        one_run(watcher, marlix, "MARLIX", env, starts[start]))
+                binary, title = programs[name]
+                cfg = starts[start] if name == "marlix" else None  # the bare dialog reads none
+                results[(start, name)].append(one_run(watcher, binary, title, env, cfg))
     finally:
         if watcher is not None:
             watcher.close()
