@@ -286,9 +286,13 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
     // Card file systems (FAT) refuse ownership and permission changes, and only root may give a
     // file away; none of that is a reason to fail the write. Ownership goes first: chown clears
     // set-id bits that the chmod then restores.
-    if (replacesFile && ::fchown(fd.get(), existing.st_uid, existing.st_gid) != 0 &&
-        errno != EPERM && errno != ENOTSUP) {
-        return failErrno(errno);
+    if (replacesFile && ::fchown(fd.get(), existing.st_uid, existing.st_gid) != 0) {
+        if (errno != EPERM && errno != ENOTSUP)
+            return failErrno(errno);
+        // A member of the file's group who is not its owner still keeps it the group's, or the
+        // other members would lose it (and the group's lock file would no longer fit it).
+        [[maybe_unused]] const int ignored =
+            ::fchown(fd.get(), static_cast<uid_t>(-1), existing.st_gid);
     }
     const mode_t mode = replacesFile ? (existing.st_mode & 07777) : (0666 & ~currentUmask());
     if (::fchmod(fd.get(), mode) != 0 && errno != EPERM && errno != ENOTSUP)
