@@ -27,6 +27,8 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -834,6 +836,160 @@ TEST_F(ProfileStoreTest, OnlyWritersCanHoldTheLockAndAHolderMakesItBusy) {
         EXPECT_LT(waited, std::chrono::seconds(30));
         EXPECT_EQ(store.FindProfile("blocked"), -1);
         EXPECT_EQ(ReadTestFile(m_cfg).find("[profile-blocked]"), std::string::npos);
+    }
+}
+
+// Who a child process runs as: user, primary group and supplementary groups.
+struct Account {
+    uid_t uid;
+    gid_t gid;
+    std::vector<gid_t> groups;
+};
+
+// Runs `action` in a child process as `who` and returns the text it reports. With `stay`, the
+// child then waits, holding whatever it opened, until it is killed; its id goes to `*stay`.
+std::string runAs(const Account& who, const std::function<std::string()>& action,
+                  pid_t* stay = nullptr) {
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        std::string report = "cannot become user " + std::to_string(who.uid);
+        if (::setgroups(who.groups.size(), who.groups.data()) == 0 &&
+            ::setresgid(who.gid, who.gid, who.gid) == 0 &&
+            ::setresuid(who.uid, who.uid, who.uid) == 0) {
+            report = action();
+        }
+        report += '\0';
+        [[maybe_unused]] const ssize_t n = ::write(pipeFds[1], report.data(), report.size());
+        if (stay)
+            ::pause();
+        ::_exit(0);
+    }
+    ::close(pipeFds[1]);
+    std::string report;
+    char c;
+    while (child > 0 && ::read(pipeFds[0], &c, 1) == 1 && c != '\0') report += c;
+    ::close(pipeFds[0]);
+    if (stay)
+        *stay = child;
+    else if (child > 0)
+        ::waitpid(child, nullptr, 0);
+    return report;
+}
+
+TEST_F(ProfileStoreTest, ALockFileThatOthersMadeOrCanOpenIsRefusedAndSaysWhose) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as other users";
+    // A group member with an entry in the user database, which is where the owner learns that
+    // the member may change the file; the others are bare ids.
+    const struct passwd* member = ::getpwuid(kOtherUser);
+    if (member == nullptr)
+        GTEST_SKIP() << "no user " << kOtherUser << " in the user database";
+    const gid_t shared = member->pw_gid;
+    const Account owner{4242, 4242, {shared}};
+    const Account stranger{4343, 4343, {}};
+    const Account groupMember{kOtherUser, 4244, {shared}};  // primary group not the shared one
+
+    struct Case {
+        const char* name;
+        mode_t folderMode;
+        mode_t cfgMode;  // 0: there is no cfg.ini yet
+        Account first;   // who gets at the lock before the owner
+        mode_t planted;  // the mode of the lock file `first` makes by hand; 0: runs a command
+        bool held;       // `first` holds a lock on what it planted
+        bool ownerSucceeds;
+        std::vector<std::string> named;  // in the owner's refusal
+    };
+    const std::vector<Case> cases = {
+        {"a stranger's lock held in a sticky folder",
+         01777,
+         0644,
+         stranger,
+         0666,
+         true,
+         false,
+         {".cfg.ini.lock", "4343", "0666"}},
+        {"a stranger's lock the owner cannot open",
+         01777,
+         0644,
+         stranger,
+         0600,
+         false,
+         false,
+         {".cfg.ini.lock", "4343", "0600"}},
+        {"a stranger's lock before cfg.ini exists",
+         01777,
+         0,
+         stranger,
+         0644,
+         false,
+         false,
+         {".cfg.ini.lock", "4343", "0644"}},
+        {"a group member's change in a folder without setgid",
+         0775,
+         0664,
+         groupMember,
+         0,
+         false,
+         true,
+         {}},
+    };
+    ASSERT_EQ(::chmod(m_dir.c_str(), 0755), 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path folder = m_dir / std::to_string(&c - cases.data());
+        const fs::path cfg = folder / "cfg.ini";
+        fs::create_directory(folder);
+        ASSERT_EQ(::chown(folder.c_str(), 0, shared), 0);
+        ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
+        if (c.cfgMode != 0) {
+            WriteTestFile(cfg, defaultSection());
+            ASSERT_EQ(::chown(cfg.c_str(), owner.uid, shared), 0);
+            ASSERT_EQ(::chmod(cfg.c_str(), c.cfgMode), 0);
+        }
+        auto change = [&cfg](const char* profile) {
+            ProfileStore store(cfg);
+            ProfileSelections out;
+            Status s = store.InitProfileStore(out);
+            if (s.ok())
+                s = store.CreateProfile(profile, someValues(1));
+            return s.ok() ? std::string("ok")
+                          : std::to_string(static_cast<int>(s.code())) + " " + s.message();
+        };
+        pid_t holder = -1;
+        if (c.planted == 0) {
+            ASSERT_EQ(runAs(c.first, [&] { return change("theirs"); }), "ok");
+        } else {
+            const fs::path lockFile = folder / ".cfg.ini.lock";
+            const std::string planted = runAs(
+                c.first,
+                [&] {
+                    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
+                    const bool ok = fd >= 0 && ::fchmod(fd, c.planted) == 0 &&
+                                    (!c.held || ::flock(fd, LOCK_EX) == 0);
+                    return std::string(ok ? "planted" : "not planted");
+                },
+                c.held ? &holder : nullptr);
+            ASSERT_EQ(planted, "planted");
+        }
+        const std::string result = runAs(owner, [&] { return change("mine"); });
+        if (holder > 0) {
+            ::kill(holder, SIGKILL);
+            ::waitpid(holder, nullptr, 0);
+        }
+        if (c.ownerSucceeds) {
+            EXPECT_EQ(result, "ok");
+            continue;
+        }
+        EXPECT_NE(result, "ok");
+        EXPECT_NE(result.rfind(std::to_string(static_cast<int>(ErrorCode::Busy)) + " ", 0), 0u)
+            << result;
+        EXPECT_EQ(result.find("busy"), std::string::npos) << result;
+        for (const std::string& name : c.named)
+            EXPECT_NE(result.find(name), std::string::npos) << name << " in: " << result;
     }
 }
 #endif

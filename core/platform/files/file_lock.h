@@ -17,15 +17,17 @@ inline constexpr std::chrono::milliseconds kFileLockWait{5000};
 //
 // On POSIX systems it is a flock on a lock file beside the file (".cfg.ini.lock" for cfg.ini,
 // beside the file a link leads to), which only those who may write the file can open: anyone
-// else who can read the folder could otherwise hold the lock for ever. The file itself is not
-// locked since it is replaced by renaming, so a lock on it would not stop a process that opens
-// the new one. On Windows it is a named mutex of the folder.
+// else who can read the folder could otherwise hold the lock for ever. For the same reason a
+// lock file that someone else made (planted in a shared folder), or that its mode opens to
+// others, is refused, naming its owner and mode. The file itself is not locked since it is
+// replaced by renaming, so a lock on it would not stop a process that opens the new one. On
+// Windows it is a named mutex of the folder.
 class FileLock {
 public:
     // Takes the lock of `file`, waiting at most `wait` while another process holds it. Fails
     // with ErrorCode::Busy when the wait runs out, and with the system's reason when there is no
-    // lock to take (a folder that refuses the lock file): a command that cannot lock must not go
-    // on, or a parallel one could undo its change.
+    // lock to take (a folder that refuses the lock file, a lock file that is not ours to use): a
+    // command that cannot lock must not go on, or a parallel one could undo its change.
     static Result<FileLock> Take(const std::filesystem::path& file,
                                  std::chrono::milliseconds wait = kFileLockWait);
 
