@@ -26,34 +26,36 @@ void ensureApplication() {
     (void)application;
 }
 
-Status absent() {
-    return Status::failure(
-        "UDisks2 does not answer on the system bus (org.freedesktop.UDisks2), so cards cannot "
-        "be mounted or ejected here",
-        ErrorCode::Unsupported);
-}
-
-// A client whose first answer is in; nullptr when UDisks2 is absent.
-std::unique_ptr<UDisksClient> startedClient() {
+// A client whose first answer is in; why there is none when UDisks2 is absent. Its answer has a
+// deadline, the connection to the bus included.
+Result<std::unique_ptr<UDisksClient>> startedClient() {
     ensureApplication();
     auto client = std::make_unique<UDisksClient>();
     QEventLoop loop;
     QObject::connect(client.get(), &UDisksClient::changed, &loop, &QEventLoop::quit);
     client->start();
     loop.exec();
-    if (client->availability() != UDisksClient::Availability::Available)
-        return nullptr;
-    return client;
+    const std::string cannot = ", so cards cannot be mounted or ejected here";
+    switch (client->availability()) {
+        case UDisksClient::Availability::Available:
+            return client;
+        case UDisksClient::Availability::NotAnswering:
+            return Status::failure(client->notAnswering() + cannot, ErrorCode::NotAnswering);
+        default:
+            return Status::failure(
+                "UDisks2 does not answer on the system bus (org.freedesktop.UDisks2)" + cannot,
+                ErrorCode::Unsupported);
+    }
 }
 
 template <class Action>
 Result<std::string> runAction(Action action) {
     auto client = startedClient();
     if (!client)
-        return absent();
+        return client.status();
     std::optional<Result<std::string>> answer;
     QEventLoop loop;
-    action(*client, [&](Result<std::string> result) {
+    action(**client, [&](Result<std::string> result) {
         answer = std::move(result);
         loop.quit();
     });
@@ -67,9 +69,9 @@ Result<std::vector<UnmountedCard>> UnmountedCardsThroughUDisks(
     const std::function<bool(std::uint64_t)>& isCard) {
     auto client = startedClient();
     if (!client)
-        return absent();
+        return client.status();
     std::vector<UnmountedCard> cards;
-    for (const UDisksFilesystem& fs : client->filesystems()) {
+    for (const UDisksFilesystem& fs : (*client)->filesystems()) {
         if (fs.mountPoints.empty() && !fs.ignored && isCard(fs.deviceNumber))
             cards.push_back(UnmountedCard{fs.device, fs.label, fs.deviceNumber});
     }

@@ -8,8 +8,12 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
 #include <QTimer>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace marlix {
@@ -24,10 +28,17 @@ const QString kBlock = QStringLiteral("org.freedesktop.UDisks2.Block");
 const QString kFilesystem = QStringLiteral("org.freedesktop.UDisks2.Filesystem");
 const QString kDrive = QStringLiteral("org.freedesktop.UDisks2.Drive");
 
-// The list comes at once from a running service; an action may wait for the user to authorise
-// it, or for a slow card to be written back.
-constexpr int kListTimeout = 10000;
-constexpr int kActionTimeout = 120000;
+// A bus daemon answers a connection at once, and a running UDisks2 its list of objects; the list
+// has more time, for the bus to start UDisks2 on demand.
+constexpr int kConnectDeadline = 5000;
+constexpr int kListDeadline = 10000;
+// Mount and Unmount may wait for the user to type a password for the authorisation, and Unmount
+// for a slow card to take the data written to it: two minutes leave room for both (a card taking
+// a few megabytes a second takes some hundred in that time, far more than a camera's settings)
+// and still end the wait for a bus that will never answer. PowerOff may wait for a password too.
+constexpr int kActionDeadline = 120000;
+// The D-Bus library's own timeout comes later, so that a missing answer always ends as ours.
+constexpr int kLibraryGrace = 1000;
 // Signals come in bursts (one per interface and property); the objects are asked for once.
 constexpr int kRefreshDelay = 100;
 
@@ -108,6 +119,60 @@ struct ConnectGate {
     UDisksClient* client = nullptr;
 };
 
+// Connections to the bus under way. Qt makes them on its D-Bus thread, and Qt's clean-up at exit
+// waits for that thread to end: a connection that the bus daemon never answers would keep the
+// program from ending, long after its window is gone or its command has failed.
+std::atomic<int> g_connecting{0};
+
+// Run by exit(), before Qt's clean-up: while a connection is under way, the program ends here with
+// its status, its output written out, and without the clean-up that would wait for ever.
+void endUnlessConnecting(int status, void*) {
+    if (g_connecting.load() == 0)
+        return;
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+void guardExit() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Brings Qt's D-Bus into being first: exit() runs what was registered last first, so the
+        // handler comes before Qt's clean-up.
+        const QDBusConnection none(QStringLiteral("marlix_exit_guard"));
+        (void)none;
+        ::on_exit(endUnlessConnecting, nullptr);
+    });
+}
+
+// "no reply from UDisks2 to Mount within 120 s"
+QString noAnswer(const QString& what, int deadline) {
+    return QStringLiteral("no %1 within %2 s").arg(what).arg(deadline / 1000);
+}
+
+// Sends the call; `then` gets the reply or the error, on this thread, or nothing (std::nullopt)
+// when neither came within `deadline` milliseconds; `then` is not called when `owner` goes first.
+template <class Then>
+void callWithDeadline(QObject* owner, const QDBusMessage& call, int deadline, Then then) {
+    auto* watcher = new QDBusPendingCallWatcher(
+        QDBusConnection::systemBus().asyncCall(call, deadline + kLibraryGrace), owner);
+    auto* timer = new QTimer(watcher);
+    timer->setSingleShot(true);
+    auto answer = std::make_shared<Then>(std::move(then));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner,
+                     [timer, answer](QDBusPendingCallWatcher* w) {
+                         timer->stop();
+                         w->deleteLater();
+                         (*answer)(std::optional<QDBusMessage>(w->reply()));
+                     });
+    QObject::connect(timer, &QTimer::timeout, owner, [watcher, answer] {
+        // A reply that comes later finds no one.
+        watcher->disconnect();
+        watcher->deleteLater();
+        (*answer)(std::nullopt);
+    });
+    timer->start(deadline);
+}
+
 }  // namespace
 
 class UDisksClient::Private {
@@ -116,6 +181,7 @@ public:
     std::vector<UDisksFilesystem> filesystems;
     std::map<QString, bool> canPowerOff;  // by drive object
     std::shared_ptr<ConnectGate> gate = std::make_shared<ConnectGate>();
+    std::string notAnswering;  // why, while availability is NotAnswering
     QTimer refreshTimer;
     bool connected = false;
     bool refreshing = false;
@@ -135,9 +201,13 @@ UDisksClient::~UDisksClient() {
 }
 
 void UDisksClient::start() {
-    // Connecting waits for the bus daemon's answer, which a stuck daemon never gives.
+    // Connecting waits for the bus daemon's answer, which a stuck daemon never gives: the thread
+    // that waits is never waited for.
+    guardExit();
+    g_connecting.fetch_add(1);
     std::thread([gate = d->gate] {
         const bool connected = QDBusConnection::systemBus().isConnected();
+        g_connecting.fetch_sub(1);
         const std::lock_guard lock(gate->mutex);
         if (gate->client != nullptr) {
             QMetaObject::invokeMethod(
@@ -146,6 +216,10 @@ void UDisksClient::start() {
                 Qt::QueuedConnection);
         }
     }).detach();
+    QTimer::singleShot(kConnectDeadline, this, [this] {
+        if (!d->connected && d->availability == Availability::Unknown)
+            setNotAnswering(noAnswer(QStringLiteral("connection"), kConnectDeadline));
+    });
 }
 
 void UDisksClient::onConnected(bool connected) {
@@ -161,7 +235,7 @@ void UDisksClient::onConnected(bool connected) {
         QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration,
         this);
     connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &UDisksClient::onBusSignal);
-    connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, &UDisksClient::setAbsent);
+    connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] { setAbsent(); });
     bus.connect(kService, kManagerPath, kObjectManager, QStringLiteral("InterfacesAdded"), this,
                 SLOT(onBusSignal()));
     bus.connect(kService, kManagerPath, kObjectManager, QStringLiteral("InterfacesRemoved"), this,
@@ -177,11 +251,25 @@ void UDisksClient::onBusSignal() {
         d->refreshTimer.start();
 }
 
-void UDisksClient::setAbsent() {
-    d->availability = Availability::Absent;
+void UDisksClient::setAbsent(Availability why) {
+    d->availability = why;
     d->filesystems.clear();
     d->canPowerOff.clear();
     emit changed();
+}
+
+void UDisksClient::setNotAnswering(const QString& what) {
+    d->notAnswering = "the system bus does not answer (" + what.toStdString() + ")";
+    setAbsent(Availability::NotAnswering);
+}
+
+Status UDisksClient::actionNotAnswered(const QString& method) {
+    setNotAnswering(noAnswer("reply from UDisks2 to " + method, kActionDeadline));
+    const Status failure = Status::failure(d->notAnswering, ErrorCode::NotAnswering);
+    // Asked again: a list that comes brings UDisks2 back (the user may just have been slow to
+    // give a password), and one that does not leaves it absent.
+    refresh();
+    return failure;
 }
 
 void UDisksClient::refresh() {
@@ -192,13 +280,13 @@ void UDisksClient::refresh() {
     d->refreshing = true;
     const QDBusMessage call = QDBusMessage::createMethodCall(kService, kManagerPath, kObjectManager,
                                                              QStringLiteral("GetManagedObjects"));
-    auto* watcher = new QDBusPendingCallWatcher(
-        QDBusConnection::systemBus().asyncCall(call, kListTimeout), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-        w->deleteLater();
+    callWithDeadline(this, call, kListDeadline, [this](std::optional<QDBusMessage> answer) {
         d->refreshing = false;
-        const QDBusMessage reply = w->reply();
-        if (reply.type() != QDBusMessage::ReplyMessage) {
+        const QDBusMessage reply = answer.value_or(QDBusMessage());
+        if (!answer) {
+            setNotAnswering(
+                noAnswer(QStringLiteral("list of devices from UDisks2"), kListDeadline));
+        } else if (reply.type() != QDBusMessage::ReplyMessage) {
             setAbsent();
         } else {
             std::vector<UDisksFilesystem> filesystems;
@@ -242,6 +330,10 @@ const std::vector<UDisksFilesystem>& UDisksClient::filesystems() const {
     return d->filesystems;
 }
 
+std::string UDisksClient::notAnswering() const {
+    return d->availability == Availability::NotAnswering ? d->notAnswering : std::string();
+}
+
 const UDisksFilesystem* UDisksClient::findByDeviceNumber(std::uint64_t deviceNumber) const {
     for (const UDisksFilesystem& fs : d->filesystems) {
         if (fs.deviceNumber == deviceNumber)
@@ -251,18 +343,6 @@ const UDisksFilesystem* UDisksClient::findByDeviceNumber(std::uint64_t deviceNum
 }
 
 namespace {
-
-// Sends the call; `then` gets the reply or the error, on this thread, unless `owner` goes first.
-template <class Then>
-void callAsync(QObject* owner, const QDBusMessage& call, Then then) {
-    auto* watcher = new QDBusPendingCallWatcher(
-        QDBusConnection::systemBus().asyncCall(call, kActionTimeout), owner);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner,
-                     [then = std::move(then)](QDBusPendingCallWatcher* w) {
-                         w->deleteLater();
-                         then(w->reply());
-                     });
-}
 
 Status unknownDevice() {
     return Status::failure("UDisks2 knows no file system on that device", ErrorCode::NotFound);
@@ -279,12 +359,15 @@ void UDisksClient::mount(std::uint64_t deviceNumber, Done done) {
         QTimer::singleShot(0, this, [answer, done = std::move(done)] { done(answer); });
         return;
     }
-    callAsync(this, actionCall(fs->object, kFilesystem, QStringLiteral("Mount")),
-              [done = std::move(done)](const QDBusMessage& reply) {
-                  if (reply.type() != QDBusMessage::ReplyMessage)
-                      return done(failureOf(QDBusError(reply)));
-                  done(reply.arguments().value(0).toString().toStdString());
-              });
+    const QString method = QStringLiteral("Mount");
+    callWithDeadline(this, actionCall(fs->object, kFilesystem, method), kActionDeadline,
+                     [this, method, done = std::move(done)](std::optional<QDBusMessage> reply) {
+                         if (!reply)
+                             return done(actionNotAnswered(method));
+                         if (reply->type() != QDBusMessage::ReplyMessage)
+                             return done(failureOf(QDBusError(*reply)));
+                         done(reply->arguments().value(0).toString().toStdString());
+                     });
 }
 
 void UDisksClient::eject(std::uint64_t deviceNumber, Done done) {
@@ -294,22 +377,30 @@ void UDisksClient::eject(std::uint64_t deviceNumber, Done done) {
         return;
     }
     const QString drive = fs->drive;
-    callAsync(this, actionCall(fs->object, kFilesystem, QStringLiteral("Unmount")),
-              [this, drive, done = std::move(done)](const QDBusMessage& reply) {
-                  if (reply.type() != QDBusMessage::ReplyMessage)
-                      return done(failureOf(QDBusError(reply)));
-                  // A card reader or a loop device stays on: unmounted is all there is to do.
-                  const auto known = d->canPowerOff.find(drive);
-                  if (known == d->canPowerOff.end() || !known->second)
-                      return done(std::string());
-                  callAsync(this, actionCall(drive, kDrive, QStringLiteral("PowerOff")),
-                            [done](const QDBusMessage& off) {
-                                if (off.type() == QDBusMessage::ReplyMessage)
-                                    return done(std::string());
-                                done("the drive was not powered off: " +
-                                     failureOf(QDBusError(off)).message());
-                            });
-              });
+    const QString unmount = QStringLiteral("Unmount");
+    callWithDeadline(
+        this, actionCall(fs->object, kFilesystem, unmount), kActionDeadline,
+        [this, unmount, drive, done = std::move(done)](std::optional<QDBusMessage> reply) {
+            if (!reply)
+                return done(actionNotAnswered(unmount));
+            if (reply->type() != QDBusMessage::ReplyMessage)
+                return done(failureOf(QDBusError(*reply)));
+            // A card reader or a loop device stays on: unmounted is all there is to do.
+            const auto known = d->canPowerOff.find(drive);
+            if (known == d->canPowerOff.end() || !known->second)
+                return done(std::string());
+            const QString powerOff = QStringLiteral("PowerOff");
+            callWithDeadline(this, actionCall(drive, kDrive, powerOff), kActionDeadline,
+                             [this, powerOff, done](std::optional<QDBusMessage> off) {
+                                 // Unmounted, the card can be taken out all the same.
+                                 std::string why;
+                                 if (!off)
+                                     why = actionNotAnswered(powerOff).message();
+                                 else if (off->type() != QDBusMessage::ReplyMessage)
+                                     why = failureOf(QDBusError(*off)).message();
+                                 done(why.empty() ? why : "the drive was not powered off: " + why);
+                             });
+        });
 }
 
 }  // namespace marlix

@@ -33,6 +33,8 @@ loop="" dbus_pid="" udevd_pid="" udisks_pid=""
 cleanup() {
     local status=$?
     set +e
+    # A stopped bus daemon takes no signal but SIGKILL until it is continued.
+    [ -n "$dbus_pid" ] && kill -CONT "$dbus_pid" 2>/dev/null
     [ -n "$udisks_pid" ] && kill "$udisks_pid" 2>/dev/null && wait "$udisks_pid" 2>/dev/null
     [ -n "$udevd_pid" ] && kill "$udevd_pid" 2>/dev/null && wait "$udevd_pid" 2>/dev/null
     [ -n "$dbus_pid" ] && kill "$dbus_pid" 2>/dev/null && wait "$dbus_pid" 2>/dev/null
@@ -161,8 +163,32 @@ check "eject unmounts it" \
 check "devices no longer lists it" \
     eval 'as_marlix "$cli" devices && ! said CAMCARD out'
 check "the window greys it, mounts it, reports a refused eject and ejects it" \
-    eval 'MARLIX_TEST_CARD_DEVICE=$loop QT_QPA_PLATFORM=offscreen as_marlix "$window_test" ||
+    eval 'MARLIX_TEST_CARD_DEVICE=$loop QT_QPA_PLATFORM=offscreen \
+          as_marlix "$window_test" mountAndEjectThroughUDisks ||
           { cat "$work/out" "$work/err"; false; }'
+
+# ---- a system bus that does not answer ----------------------------------------------------------
+# Its daemon stopped, a connection to it is never made. `timeout` only ends a program that hangs;
+# the checks need no figure.
+kill -STOP "$dbus_pid"
+exits_1() {
+    local status=0
+    as_marlix timeout -k 5 60 "$@" || status=$?
+    [ "$status" -eq 1 ]
+}
+check "mount says that the system bus does not answer" \
+    eval 'exits_1 "$cli" mount "$loop" &&
+          said "Cannot mount $loop: the system bus does not answer" err'
+# Mounted without UDisks2, so that there is a card to eject.
+mkdir /media/CAMCARD
+mount "$loop" /media/CAMCARD
+check "eject says that the system bus does not answer" \
+    eval 'exits_1 "$cli" eject /media/CAMCARD/ &&
+          said "Cannot eject /media/CAMCARD/: the system bus does not answer" err'
+check "the window ends when closed, although the bus never answers" \
+    eval 'QT_QPA_PLATFORM=offscreen \
+          as_marlix timeout -k 5 60 "$window_test" closesWhileTheBusIsStuck'
+kill -CONT "$dbus_pid"
 
 if [ "$failures" -ne 0 ]; then
     echo "--- udisksd:" >&2

@@ -1,6 +1,7 @@
 // The window against the real UDisks2 that udisks_real_test.sh starts: the card on the loop
 // device named by MARLIX_TEST_CARD_DEVICE is greyed while unmounted, Mount makes it the target,
 // an eject while a file on it is open is refused with UDisks2's reason, and Eject takes it away.
+// With the bus daemon stopped, the window still ends.
 #include <QDir>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -85,6 +86,16 @@ private slots:
         // Unmounted again: greyed again, to be mounted another time.
         QTRY_VERIFY_WITH_TIMEOUT(rowOf(dlg, device) >= 0, 10000);
         CDialog::SetMessageBoxHook(nullptr);
+    }
+
+    // The script has stopped the bus daemon: the window's connection to it never comes, and
+    // Escape still ends the window and, after it, this program.
+    void closesWhileTheBusIsStuck() {
+        CTavrelDlg dlg;
+        QVERIFY(dlg.Create(CTavrelDlg::IDD, nullptr));
+        dlg.show();
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        QVERIFY(!dlg.isVisible());
     }
 };
 
