@@ -4,7 +4,8 @@
 # loop devices) and a /dev of its own, and udisksd; an ext2 image on a loop device stands in for
 # the card. marlix runs in a namespace below that one, where UDisks2's mounts reach it and where
 # the loop device is marked removable. Nothing outside sees any of it: the services are stopped by
-# their process ids, the namespaces end with them, and the loop device is detached.
+# their process ids, the namespaces end with them, and the loop device is detached. Last, the bus
+# daemon is stopped: mount and eject must give up on it, and the window must still end.
 # usage: udisks_real_test.sh MARLIX_CLI WINDOW_TEST
 # Exit status 77 (skipped) where root, a tool or the namespaces are missing.
 set -euo pipefail
