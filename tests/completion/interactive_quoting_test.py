@@ -27,6 +27,7 @@ PROFILES = [
     'k\\"$(touch pwned)\\',
     "h!!'x!",
     "w ith $(touch pwned) space",
+    "c:o$(touch pwned)",
 ]
 # A newline cannot be in a profile name, but a card's label puts it in the mount point.
 CARD = "$(touch pwned)\n'\"\\!`touch pwned`x"
@@ -160,7 +161,9 @@ def main():
                 "\"$(printf %s \"$a\" | od -An -v -tx1 | tr -d ' \\n')\"; done; echo ' END'; }\n"
                 f"PS1='{Shell.PROMPT.decode()}' PS2='{Shell.CONTINUED.decode()}'\n")
 
-        cases = [(context, ["show", context + name[0]], name)
+        # What is typed is the name's first letters, with a colon, where readline's own word
+        # starts when no quote is open.
+        cases = [(context, ["show", context + re.match("[a-z:]+", name).group(0)], name)
                  for name in PROFILES for context in CONTEXTS]
         cases += [(context, ["eject", context + os.path.join(work, "cards") + "/"], card)
                   for context in CONTEXTS]
