@@ -29,13 +29,14 @@ PROFILES = [
     "w ith $(touch pwned) space",
     "c:o$(touch pwned)",
 ]
-# A newline cannot be in a profile name, but a card's label puts it in the mount point.
-CARD = "$(touch pwned)\n'\"\\!`touch pwned`x"
+# A card's label chooses its mount point's last name, which may hold a newline as well (a
+# profile name may not).
+CARDS = ["r$(touch pwned)", "n$(touch pwned)\n'\"\\!`touch pwned`x"]
 CONTEXTS = ["", "'", '"']
 
 
-def build_card_fixture(work, root):
-    """A system disk and one removable card mounted at root, as the fixture scan reads them."""
+def build_card_fixture(work, roots):
+    """A system disk and removable cards mounted at roots, as the fixture scan reads them."""
     sysfs = os.path.join(work, "sys")
 
     def write(path, text):
@@ -63,15 +64,18 @@ def build_card_fixture(work, root):
 
     disk("sda", "8:0", "pci0000:00/0000:00:17.0/ata1/host1/target1:0:0/1:0:0:0", "0", "sda2",
          "8:2")
-    disk("sdb", "8:16", "pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host2/target2:0:0/2:0:0:0",
-         "1", "sdb1", "8:17")
-    os.makedirs(root)
-    # The mount table writes blanks and backslashes in octal, as the kernel does.
-    field = "".join("\\%03o" % ord(c) if c in " \t\n\\" else c for c in root)
-    write(os.path.join(work, "mountinfo"),
-          "22 1 8:2 / / rw,relatime - ext4 /dev/sda2 rw\n"
-          f"40 22 8:17 / {field} rw,relatime - vfat /dev/sdb1 rw\n")
-    write(os.path.join(work, "udev", "b8:17"), "E:ID_FS_LABEL_ENC=CAM\n")
+    mount_table = "22 1 8:2 / / rw,relatime - ext4 /dev/sda2 rw\n"
+    for i, root in enumerate(roots, 1):
+        name, host, minor = "sd" + chr(ord("a") + i), i + 1, 16 * i
+        disk(name, f"8:{minor}",
+             f"pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host{host}/target{host}:0:0/{host}:0:0:0",
+             "1", name + "1", f"8:{minor + 1}")
+        os.makedirs(root)
+        # The mount table writes blanks and backslashes in octal, as the kernel does.
+        field = "".join("\\%03o" % ord(c) if c in " \t\n\\" else c for c in root)
+        mount_table += f"{40 + i} 22 8:{minor + 1} / {field} rw,relatime - vfat /dev/{name}1 rw\n"
+        write(os.path.join(work, "udev", f"b8:{minor + 1}"), "E:ID_FS_LABEL_ENC=CAM\n")
+    write(os.path.join(work, "mountinfo"), mount_table)
     return {
         "MARLIX_TEST_MOUNTINFO": os.path.join(work, "mountinfo"),
         "MARLIX_TEST_SYSFS": sysfs,
@@ -135,14 +139,14 @@ class Shell:
 def main():
     completion, cli = (os.path.realpath(a) for a in sys.argv[1:3])
     with tempfile.TemporaryDirectory() as work:
-        card = os.path.join(work, "cards", CARD) + "/"
+        cards = os.path.join(work, "cards")
         env = {
             "PATH": os.path.join(work, "bin") + ":/usr/bin:/bin",
             "HOME": work,
             "TERM": "dumb",
             "LANG": "C.UTF-8",
             "INPUTRC": "/dev/null",
-            **build_card_fixture(work, card),
+            **build_card_fixture(work, [os.path.join(cards, card) + "/" for card in CARDS]),
         }
         os.makedirs(os.path.join(work, "bin"))
         os.symlink(cli, os.path.join(work, "bin", "marlix-cli"))
@@ -165,8 +169,8 @@ def main():
         # starts when no quote is open.
         cases = [(context, ["show", context + re.match("[a-z:]+", name).group(0)], name)
                  for name in PROFILES for context in CONTEXTS]
-        cases += [(context, ["eject", context + os.path.join(work, "cards") + "/"], card)
-                  for context in CONTEXTS]
+        cases += [(context, ["eject", context + os.path.join(cards, card[0])],
+                   os.path.join(cards, card) + "/") for card in CARDS for context in CONTEXTS]
         shell = Shell(rcfile, env, profiles)
         failed = 0
         try:
