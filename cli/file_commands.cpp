@@ -12,6 +12,11 @@ namespace marlix {
 
 namespace {
 
+// Every problem a file of a camera.conf's own length can have (each line wrong and every key
+// missing) is printed; of a file far longer, whose problems would scroll for minutes, the first
+// ones and their count.
+constexpr std::size_t kProblemsPrinted = 100;
+
 void reportProblems(const Invocation& in, const std::string& file,
                     const CameraConfReading& reading) {
     for (const CameraConfProblem& p : reading.problems) {
@@ -21,6 +26,8 @@ void reportProblems(const Invocation& in, const std::string& file,
             in.err << ":" << p.line;
         in.err << ": " << p.message << "\n";
     }
+    if (const std::string more = reading.moreProblemsText(); !more.empty())
+        in.err << EscapedText(file) << ": " << more << "\n";
 }
 
 // Anything far larger than a camera.conf, or anything that is not a regular file (a FIFO would
@@ -41,12 +48,12 @@ Result<CameraConfReading> ReadCameraConfFile(const Invocation& in, const std::st
     auto bytes = readCameraConfBytes(file);
     if (!bytes)
         return bytes.status();
-    CameraConfReading reading = ReadCameraConf(*bytes);
+    CameraConfReading reading = ReadCameraConf(*bytes, kProblemsPrinted);
     if (!reading.valid()) {
         reportProblems(in, file, reading);
         return Status::failure(file + ": not a valid camera.conf (" +
-                               std::to_string(reading.problems.size()) + " problem" +
-                               (reading.problems.size() == 1 ? "" : "s") + ")");
+                               std::to_string(reading.problemCount) + " problem" +
+                               (reading.problemCount == 1 ? "" : "s") + ")");
     }
     return reading;
 }

@@ -34,13 +34,21 @@ std::string unreadText(const CardConf& conf) {
     return {};
 }
 
+// The first problems, one text each, and how many more there are: a file of a million bad lines
+// gives a tooltip and a message box as short as one of a dozen.
+std::vector<std::string> problemTexts(const CameraConfReading& reading) {
+    std::vector<std::string> out;
+    for (const CameraConfProblem& problem : reading.problems) out.push_back(problemText(problem));
+    if (std::string more = reading.moreProblemsText(); !more.empty())
+        out.push_back(std::move(more));
+    return out;
+}
+
 CardComparison problems(const CameraConfReading& reading) {
-    CardComparison out{CardState::Problems, {}, {}};
-    for (const CameraConfProblem& problem : reading.problems)
-        out.details.push_back(problemText(problem));
+    CardComparison out{CardState::Problems, {}, problemTexts(reading)};
     out.summary = std::string(kCardConf) + " has problems (" + out.details.front();
-    if (out.details.size() > 1)
-        out.summary += "; " + std::to_string(out.details.size() - 1) + " more";
+    if (reading.problemCount > 1)
+        out.summary += "; " + std::to_string(reading.problemCount - 1) + " more";
     out.summary += ").";
     return out;
 }
@@ -92,8 +100,7 @@ Result<CardLoad> LoadCardIntoPages(const CardConf& conf, const ProfileSelections
     const CameraConfReading reading = ReadCameraConf(conf.bytes);
     if (!reading.valid()) {
         std::string message = std::string(kCardConf) + " has problems, so nothing was loaded:";
-        for (const CameraConfProblem& problem : reading.problems)
-            message += "\n" + problemText(problem);
+        for (const std::string& problem : problemTexts(reading)) message += "\n" + problem;
         return Status::failure(std::move(message), ErrorCode::InvalidValue);
     }
     CardLoad out{pages, {}};

@@ -87,7 +87,8 @@ std::optional<CameraConfProblem> notAsciiText(std::string_view bytes) {
 
 class Reader {
 public:
-    explicit Reader(CameraConfReading& out) : m_out(out) {}
+    Reader(CameraConfReading& out, std::size_t problemsKept)
+        : m_out(out), m_problemsKept(problemsKept) {}
 
     void line(std::size_t number, std::string_view text) {
         if (number == 1) {
@@ -137,7 +138,8 @@ public:
 
 private:
     void problem(std::size_t line, std::string message) {
-        m_out.problems.push_back({line, std::move(message)});
+        if (m_out.problemCount++ < m_problemsKept)
+            m_out.problems.push_back({line, std::move(message)});
     }
 
     void firstLineProblem(std::string_view text) {
@@ -186,6 +188,7 @@ private:
     }
 
     CameraConfReading& m_out;
+    std::size_t m_problemsKept;
     std::size_t m_clockLine = 0;
 };
 
@@ -201,13 +204,22 @@ ProfileSelections CameraConfReading::selections() const {
     return s;
 }
 
-CameraConfReading ReadCameraConf(std::string_view bytes) {
+std::string CameraConfReading::moreProblemsText() const {
+    const std::size_t more = problemCount - problems.size();
+    if (more == 0)
+        return {};
+    return "and " + std::to_string(more) + (more == 1 ? " more problem" : " more problems");
+}
+
+CameraConfReading ReadCameraConf(std::string_view bytes, std::size_t problemsKept) {
     CameraConfReading out;
     if (auto problem = notAsciiText(bytes)) {
-        out.problems.push_back(std::move(*problem));
+        out.problemCount = 1;
+        if (problemsKept > 0)
+            out.problems.push_back(std::move(*problem));
         return out;
     }
-    Reader reader(out);
+    Reader reader(out, problemsKept);
     std::size_t number = 0;
     std::size_t at = 0;
     do {

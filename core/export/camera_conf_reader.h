@@ -18,6 +18,11 @@ namespace marlix {
 // line by line.
 inline constexpr std::size_t kCameraConfReadLimit = 1 << 20;
 
+// How many problems a reading keeps as texts by default: what a message or a tooltip shows
+// before "and N more". Past the kept ones only the count goes on, so that a file of a million bad
+// lines costs neither the memory nor the text of a million messages.
+inline constexpr std::size_t kCameraConfProblemsKept = 10;
+
 struct CameraConfProblem {
     std::size_t line;  // 1-based; 0 for the file as a whole (a key that never appears)
     std::string message;
@@ -35,17 +40,23 @@ struct CameraConfReading {
     // first line is kept.
     std::array<std::optional<CameraConfSetting>, kCameraConfSettingCount> settings;
     std::optional<std::string> clockText;
-    std::vector<CameraConfProblem> problems;  // in line order, whole-file problems last
+    // The first problems, in line order, whole-file problems last; problemCount counts them all.
+    std::vector<CameraConfProblem> problems;
+    std::size_t problemCount = 0;
 
-    bool valid() const { return problems.empty(); }
+    bool valid() const { return problemCount == 0; }
+    // "and N more problems" for those not kept, to follow the kept ones; empty when all are kept.
+    std::string moreProblemsText() const;
     // The selections a valid file describes: its options, the clock flag set when a clock line is
     // present, no Photo interlock flag. Only meaningful when valid().
     ProfileSelections selections() const;
 };
 
 // Lines end in CR LF or LF, the last one included. Never fails: whatever the bytes are, every
-// departure from the format becomes a problem; UTF-16 or binary bytes are one problem alone.
-CameraConfReading ReadCameraConf(std::string_view bytes);
+// departure from the format becomes a problem; UTF-16 or binary bytes are one problem alone. Keeps
+// the texts of the first problemsKept problems and counts the rest.
+CameraConfReading ReadCameraConf(std::string_view bytes,
+                                 std::size_t problemsKept = kCameraConfProblemsKept);
 
 // Whether the text is "YYYY-MM-DD hh:mm:ss" naming a real calendar second.
 bool IsWellFormedClockText(std::string_view text);

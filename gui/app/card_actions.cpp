@@ -23,7 +23,8 @@ constexpr const char* kShowDifferences = "Show &Differences...";
 constexpr const char* kMount = "&Mount";
 constexpr const char* kEject = "&Eject";
 
-// The card line with what lies behind it: each difference, or each problem of the file.
+// The card line with what lies behind it: each difference, or the file's first problems and how
+// many more there are.
 QString DetailsText(const CardComparison& card) {
     QString text = Q(card.summary) + "\n";
     if (card.state == CardState::Differs)
@@ -86,7 +87,17 @@ void CTavrelDlg::InitCardActions() {
 void CTavrelDlg::UpdateCardNote() {
     if (m_status == nullptr)
         return;
-    m_card = CompareCardWithPages(m_deviceState.targetRow(), ReadPages());
+    // Rescans and clicks come often; the card's file is read and its texts built only when the
+    // card or the pages changed since.
+    const DeviceRow* card = m_deviceState.targetRow();
+    const ProfileSelections pages = ReadPages();
+    const bool sameCard = card ? m_comparedCard == *card : !m_comparedCard;
+    if (!sameCard || pages != m_comparedPages) {
+        m_comparedCard = card ? std::optional<DeviceRow>(*card) : std::nullopt;
+        m_comparedPages = pages;
+        m_card = CompareCardWithPages(card, pages);
+        m_cardDetails = m_card.details.empty() ? QString() : DetailsText(m_card);
+    }
     ShowNote();
 }
 
@@ -95,7 +106,7 @@ void CTavrelDlg::ShowNote() {
         return;
     m_shownNote = m_eventNote.isEmpty() ? Q(m_card.summary) : m_eventNote;
     const QString tip =
-        m_eventNote.isEmpty() && !m_card.details.empty() ? DetailsText(m_card) : m_shownNote;
+        m_eventNote.isEmpty() && !m_cardDetails.isEmpty() ? m_cardDetails : m_shownNote;
     // The eject offer follows the note's text on its line while it stands.
     const bool offer = !m_ejectOffer.empty() && m_media->CanEject() && m_ejectButton != nullptr;
     // Where InitDeviceList put it.
@@ -196,9 +207,9 @@ void CTavrelDlg::OnLoadFromCard() {
 }
 
 void CTavrelDlg::OnShowCardDifferences() {
-    if (m_card.details.empty())
+    if (m_cardDetails.isEmpty())
         return;
-    MessageBoxW(DetailsText(m_card), "MARLIX");
+    MessageBoxW(m_cardDetails, "MARLIX");
 }
 
 // ---- mount and eject ----------------------------------------------------------------------

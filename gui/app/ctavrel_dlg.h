@@ -193,6 +193,10 @@ private:
 
     std::shared_ptr<MediaActions> m_media;
     CardComparison m_card;
+    QString m_cardDetails;  // the note's tooltip and Show Differences: m_card in full
+    // What m_card was compared from: the chosen card's row (none without one) and the pages.
+    std::optional<DeviceRow> m_comparedCard;
+    ProfileSelections m_comparedPages;
     QString m_eventNote;            // what the last action said; empty: the card's line shows
     ProfileSelections m_notePages;  // the pages when it was said: a change makes it stale
     QString m_shownNote;            // the note in full

@@ -975,6 +975,29 @@ private slots:
         QCOMPARE(m_dlg->ReadPages(), before);
     }
 
+    // A file of nearly a megabyte of empty lines has a million problems: the note's tooltip,
+    // Show Differences and Load from Card name the first few and count the rest, so that no text
+    // grows with the file (such a tooltip or message box froze the window for a minute).
+    void aCardWithAMillionProblemsGivesShortTexts() {
+        const int emptyLines = 1000000;
+        writeCard("enable_cfg=true\n" + QByteArray(emptyLines, '\n'));
+        start();
+        QCOMPARE(m_dlg->CardLine().state, CardState::Problems);
+        m_dlg->OnShowCardDifferences();
+        m_dlg->OnLoadFromCard();
+        QCOMPARE(m_messages.size(), 2);
+        const std::size_t missingKeys = kCameraConfSettingCount;
+        for (const QString& text : {noteTip(), m_messages[0].text, m_messages[1].text}) {
+            QVERIFY2(text.count('\n') < 20, qPrintable(text.left(2000)));
+            const auto shown = text.count(
+                QRegularExpression("^line \\d+: empty line$", QRegularExpression::MultilineOption));
+            QVERIFY2(shown > 0, qPrintable(text));
+            const QString more =
+                QString("and %1 more problems").arg(emptyLines + missingKeys - shown);
+            QVERIFY2(text.endsWith(more), qPrintable(text.left(2000)));
+        }
+    }
+
     void unmountedCardsAreGreyedAndMountedOnRequest() {
         start();
         QMenu menu;

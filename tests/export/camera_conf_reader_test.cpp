@@ -128,7 +128,7 @@ TEST(CameraConfReader, EveryDepartureIsReportedWithItsLine) {
         std::vector<std::size_t> lines;
         for (const auto& p : r.problems) lines.push_back(p.line);
         if (c.lines.size() >= 29) {  // nothing but a first line: every key is missing too
-            ASSERT_EQ(lines.size(), c.lines.size());
+            ASSERT_EQ(r.problemCount, c.lines.size());
             EXPECT_EQ(lines.front(), 1u);
         } else {
             EXPECT_EQ(lines, c.lines);
@@ -136,6 +136,38 @@ TEST(CameraConfReader, EveryDepartureIsReportedWithItsLine) {
         ASSERT_FALSE(r.problems.empty());
         EXPECT_NE(r.problems.front().message.find(c.firstMessagePart), std::string::npos)
             << r.problems.front().message;
+    }
+}
+
+// A file as large as a card's camera.conf may be, bad on every line: the first problems are kept
+// as texts, the rest only counted.
+TEST(CameraConfReader, KeepsTheFirstProblemsOfAHugeFileAndCountsTheRest) {
+    const std::string first = "enable_cfg=true\r\n";
+    const std::size_t emptyLines = kCameraConfReadLimit - first.size();
+    const std::size_t badLines = 50000;
+    std::string bad;
+    for (std::size_t i = 0; i < badLines; ++i) bad += "fov=ultra\r\nno key\r\n";
+    const struct {
+        const char* what;
+        std::string text;
+        std::size_t count;
+        const char* firstMessagePart;
+    } cases[] = {
+        {"empty lines", first + std::string(emptyLines, '\n'), emptyLines + kCameraConfSettingCount,
+         "empty line"},
+        {"bad lines", first + bad, 2 * badLines + kCameraConfSettingCount - 1,
+         "\"ultra\" is not an option"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CameraConfReading r = ReadCameraConf(c.text);
+        EXPECT_FALSE(r.valid());
+        EXPECT_EQ(r.problemCount, c.count);
+        ASSERT_EQ(r.problems.size(), kCameraConfProblemsKept);
+        EXPECT_EQ(r.problems.front().line, 2u);
+        EXPECT_NE(r.problems.front().message.find(c.firstMessagePart), std::string::npos)
+            << r.problems.front().message;
+        EXPECT_EQ(ReadCameraConf(c.text, c.count).problems.size(), c.count);
     }
 }
 
