@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "cli/commands.h"
-#include "cli/escaped_text.h"
+#include "core/platform/escaped_text.h"
 #include "core/platform/text.h"
 #include "marlix_version.h"
 

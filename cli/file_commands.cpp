@@ -3,8 +3,8 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/escaped_text.h"
 #include "core/export/camera_conf_reader.h"
+#include "core/platform/escaped_text.h"
 #include "core/platform/files/file_io.h"
 #include "core/platform/text.h"
 

@@ -5,8 +5,8 @@
 
 #include "cli/commands.h"
 #include "cli/drive_roots.h"
-#include "cli/escaped_text.h"
 #include "core/devices/device_list.h"
+#include "core/platform/escaped_text.h"
 
 #if defined(MARLIX_HAVE_UDISKS)
 #include <sys/stat.h>

@@ -6,9 +6,9 @@
 
 #include "cli/commands.h"
 #include "cli/drive_roots.h"
-#include "cli/escaped_text.h"
 #include "core/export/camera_conf.h"
 #include "core/pages/page_fields.h"
+#include "core/platform/escaped_text.h"
 #include "core/platform/files/file_io.h"
 #include "core/platform/text.h"
 #include "core/profiles/profile_store.h"

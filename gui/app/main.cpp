@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/platform/escaped_text.h"
 #include "gui/app/ctavrel_app.h"
 #include "gui/app/start_options.h"
 
@@ -37,7 +38,8 @@ int main(int argc, char** argv) {
         if (std::string_view(argv[i]) == "--data-folder") {
             dataFolder = true;
         } else {
-            std::fprintf(stderr, "marlix: unknown option \"%s\"\nTry 'marlix --help'.\n", argv[i]);
+            std::fprintf(stderr, "marlix: unknown option \"%s\"\nTry 'marlix --help'.\n",
+                         marlix::EscapedText(argv[i]).c_str());
             return 2;
         }
     }
@@ -46,8 +48,10 @@ int main(int argc, char** argv) {
         const marlix::Status entered = folder ? marlix::EnterFolder(*folder) : folder.status();
         if (!entered) {
             // Started from the menu there is no terminal to read stderr: the box says it too.
+            // The folder's path comes from the environment: stderr gets it escaped as marlix-cli
+            // escapes what it prints, so that an escape sequence in it never reaches a terminal.
             const std::string message = "marlix cannot use its data folder: " + entered.message();
-            std::fprintf(stderr, "%s\n", message.c_str());
+            std::fprintf(stderr, "%s\n", marlix::EscapedText(message).c_str());
             QMessageBox::critical(nullptr, "MARLIX", QString::fromStdString(message));
             return 1;
         }

@@ -1,4 +1,4 @@
-#include "cli/escaped_text.h"
+#include "core/platform/escaped_text.h"
 
 namespace marlix {
 

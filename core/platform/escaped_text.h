@@ -1,6 +1,7 @@
-// How marlix-cli shows text that came from a card, the profile file or the command line: one
-// line, no control character reaching the terminal, and a backslash doubled so that an escape
-// cannot be mistaken for the same characters typed into a label or a name.
+// How marlix-cli, and marlix on its stderr, show text that came from a card, the profile file,
+// the environment or the command line: one line, no control character reaching the terminal, and
+// a backslash doubled so that an escape cannot be mistaken for the same characters typed into a
+// label or a name.
 #pragma once
 
 #include <string>
