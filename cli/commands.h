@@ -39,7 +39,8 @@ struct Invocation {
     int usage(std::string_view message) const;
 };
 
-// Reads and checks a camera.conf; each problem goes to stderr with its line number.
+// Reads and checks a camera.conf; each problem goes to stderr with its line number (of a file with
+// hundreds, the first ones and how many more).
 Result<CameraConfReading> ReadCameraConfFile(const Invocation& in, const std::string& file);
 
 int RunProfiles(Invocation& in);

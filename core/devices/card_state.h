@@ -23,8 +23,10 @@ enum class CardState {
 
 struct CardComparison {
     CardState state = CardState::None;
-    std::string summary;               // one short sentence; empty for CardState::None
-    std::vector<std::string> details;  // "key: card -> pages" for each difference, or each problem
+    std::string summary;  // one short sentence; empty for CardState::None
+    // "key: card -> pages" for each difference; or the first problems, then "and N more problems"
+    // when there are more.
+    std::vector<std::string> details;
 };
 
 // The card's camera.conf against what Set would write from the pages now: every setting line
