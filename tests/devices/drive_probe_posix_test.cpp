@@ -55,16 +55,14 @@ TEST(DriveProbe, AStuckProbeIsNotForkedAgainUntilItEnds) {
     const auto probes = [&] {
         std::ifstream calls(dir.path() / "calls");
         int count = 0;
-        for (std::string line; std::getline(calls, line);)
-            ++count;
+        for (std::string line; std::getline(calls, line);) ++count;
         return count;
     };
 
     // Ends every stand-in, the ones a faulty scan would pile up included.
     const auto endStuck = [&] {
         std::ifstream pids(dir.path() / "stuck");
-        for (pid_t pid; pids >> pid;)
-            ::kill(pid, SIGKILL);
+        for (pid_t pid; pids >> pid;) ::kill(pid, SIGKILL);
     };
     struct AtEnd {
         std::function<void()> run;
@@ -73,8 +71,7 @@ TEST(DriveProbe, AStuckProbeIsNotForkedAgainUntilItEnds) {
 
     EXPECT_FALSE(probe().answered);
     ASSERT_EQ(probes(), 1);
-    for (int scan = 0; scan < 3; ++scan)
-        EXPECT_FALSE(probe().answered);
+    for (int scan = 0; scan < 3; ++scan) EXPECT_FALSE(probe().answered);
     EXPECT_EQ(probes(), 1) << "a probe was forked while the earlier one was still stuck";
 
     // The card comes back: the stuck probe ends, and the next scan asks the drive again.
