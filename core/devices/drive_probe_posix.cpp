@@ -1,18 +1,7 @@
-// Each drive is probed by a child process of its own. The child inherits nothing it could hold
-// on to (a child stuck in the kernel must not keep `marlix-cli devices | cat` from ending) and
-// reports over a pipe; the parent reads until the deadline and then leaves whoever is late
-// behind, killed. A child the kernel will not let die is reaped by a later scan, or by init.
-//
-// Such a child can stay for as long as the card hangs, and every scan (any mount, even another
-// user's, starts one) would add another. So each child holds a lock named after its drive for as
-// long as it lives: while an earlier probe of the drive is still stuck, nobody forks another, in
-// this process or in any other of the same user (five `marlix-cli devices` in a row), and the
-// drive is reported as not answering.
-#include <fcntl.h>
-#include <poll.h>
+// Each drive is probed by a child process of its own (abandonable_work.h), which reports over a
+// pipe; the parent reads until the deadline and then leaves whoever is late behind, killed. A
+// child the kernel will not let die is reaped by a later scan, or by init.
 #include <signal.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +13,7 @@
 
 #include "core/devices/drive_probe.h"
 #include "core/export/camera_conf_reader.h"
+#include "core/platform/abandonable_work.h"
 
 namespace marlix {
 
@@ -103,31 +93,6 @@ std::optional<ProbedDrive> decode(std::string_view in, DriveInfo drive) {
                        CardConf{static_cast<CardConfKind>(*confKind), std::move(*fields[7])}};
 }
 
-[[noreturn]] void runChild(int report, int driveLock, VolumeSource& source,
-                           const DriveInfo& drive) {
-    // The report goes to descriptor 3 and the drive's lock to 4 (held until the child ends);
-    // standard input and output to /dev/null; nothing else stays open.
-    const int moved = ::fcntl(report, F_DUPFD, 5);
-    const int lockMoved = driveLock >= 0 ? ::fcntl(driveLock, F_DUPFD, 5) : -1;
-    const int devNull = ::open("/dev/null", O_RDWR);
-    if (moved < 0 || devNull < 0 || ::dup2(devNull, 0) < 0 || ::dup2(devNull, 1) < 0 ||
-        ::dup2(devNull, 2) < 0 || ::dup2(moved, 3) < 0 ||
-        (lockMoved >= 0 && ::dup2(lockMoved, 4) < 0)) {
-        ::_exit(1);
-    }
-    ::close_range(lockMoved >= 0 ? 5 : 4, ~0u, 0);
-    const std::string bytes = encode(ProbeOneDrive(source, drive));
-    for (std::size_t done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(3, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            ::_exit(1);
-        done += static_cast<std::size_t>(n);
-    }
-    ::_exit(0);
-}
-
 // Children killed at the deadline that had not ended yet; reaped when they do.
 std::mutex g_leftMutex;
 std::vector<pid_t> g_left;
@@ -147,102 +112,6 @@ void reapLeftBehind() {
 // A report holds the card's camera.conf (up to its limit) and a few short texts.
 constexpr std::size_t kReportLimit = kCameraConfReadLimit + 65536;
 
-struct Child {
-    pid_t pid = -1;
-    int fd = -1;
-    std::string report;
-    bool ended = false;
-    // Another probe of the drive holds its lock: a stuck one, or one that another scan (another
-    // marlix-cli, the window) started a moment ago. Asked again when it lets go, until the
-    // deadline.
-    bool waitingForLock = false;
-};
-
-// The folder of the drives' probe locks: the user's runtime folder, else one of the user's own
-// under /tmp. Only a folder nobody else can write will do, or another user could hold a lock and
-// make a card look dead; without one, stuck probes are known within this process alone.
-std::optional<std::string> probeLockFolder() {
-    static const std::optional<std::string> folder = []() -> std::optional<std::string> {
-        const auto privateFolder = [](const std::string& path) {
-            struct stat st;
-            return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-                   st.st_uid == ::geteuid() && (st.st_mode & 022) == 0;
-        };
-        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-        std::string base = runtime && *runtime == '/' && privateFolder(runtime)
-                               ? std::string(runtime) + "/marlix-probes"
-                               : "/tmp/marlix-probes-" + std::to_string(::geteuid());
-        if (::mkdir(base.c_str(), 0700) != 0 && errno != EEXIST)
-            return std::nullopt;
-        return privateFolder(base) ? std::optional(base) : std::nullopt;
-    }();
-    return folder;
-}
-
-// One lock per mount of a drive: a card mounted anew where a stuck one was is a new card.
-std::string driveLockName(const DriveInfo& drive) {
-    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    const auto add = [&hash](std::string_view bytes) {
-        for (const char c : bytes) {
-            hash ^= static_cast<unsigned char>(c);
-            hash *= 1099511628211ull;
-        }
-    };
-    add(drive.root);
-    add(std::string_view("\0", 1));
-    add(drive.listing.source);
-    add(std::to_string(drive.listing.mountDevice));
-    char name[32];
-    std::snprintf(name, sizeof name, "%016llx.lock", static_cast<unsigned long long>(hash));
-    return name;
-}
-
-// The drive's lock, taken, for the child to hold; -1 with `held` set while another probe of the
-// drive holds it, and -1 alone where there are no locks.
-int takeDriveLock(const DriveInfo& drive, bool& held) {
-    held = false;
-    const auto folder = probeLockFolder();
-    if (!folder)
-        return -1;
-    const std::string path = *folder + "/" + driveLockName(drive);
-    const int fd =
-        ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        held = errno == EWOULDBLOCK;
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-Child startChild(VolumeSource& source, const DriveInfo& drive) {
-    bool held = false;
-    const int driveLock = takeDriveLock(drive, held);
-    if (held)
-        return Child{-1, -1, {}, false, true};
-    Child child;
-    int ends[2];
-    if (::pipe2(ends, O_CLOEXEC) == 0) {
-        const pid_t pid = ::fork();
-        if (pid == 0)
-            runChild(ends[1], driveLock, source, drive);
-        ::close(ends[1]);
-        if (pid > 0)
-            child = Child{pid, ends[0], {}, false, false};
-        else
-            ::close(ends[0]);
-    }
-    // From here on only the child holds the drive's lock.
-    if (driveLock >= 0)
-        ::close(driveLock);
-    return child;
-}
-
-// How often a drive whose lock is held is asked again.
-constexpr std::chrono::milliseconds kLockRetry{50};
-
 }  // namespace
 
 std::vector<ProbedDrive> ProbeDrives(const std::shared_ptr<VolumeSource>& source,
@@ -251,50 +120,18 @@ std::vector<ProbedDrive> ProbeDrives(const std::shared_ptr<VolumeSource>& source
                                      const std::function<void()>& started) {
     reapLeftBehind();
     const auto until = std::chrono::steady_clock::now() + deadline;
-    std::vector<Child> children(drives.size());
-    for (std::size_t i = 0; i < drives.size(); ++i) children[i] = startChild(*source, drives[i]);
+    std::vector<ReportingChild> children(drives.size());
+    for (std::size_t i = 0; i < drives.size(); ++i)
+        children[i] =
+            StartReportingChild([&] { return encode(ProbeOneDrive(*source, drives[i])); });
     if (started)
         started();
-
-    for (;;) {
-        std::vector<pollfd> waiting;
-        std::vector<std::size_t> which;
-        bool lockAwaited = false;
-        for (std::size_t i = 0; i < children.size(); ++i) {
-            if (children[i].waitingForLock) {
-                children[i] = startChild(*source, drives[i]);
-                lockAwaited = lockAwaited || children[i].waitingForLock;
-            }
-            if (children[i].fd >= 0 && !children[i].ended) {
-                waiting.push_back(pollfd{children[i].fd, POLLIN, 0});
-                which.push_back(i);
-            }
-        }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            until - std::chrono::steady_clock::now());
-        if ((waiting.empty() && !lockAwaited) || left.count() <= 0)
-            break;
-        const auto wait = lockAwaited ? std::min(left, kLockRetry) : left;
-        const int ready = ::poll(waiting.data(), waiting.size(), static_cast<int>(wait.count()));
-        if (ready < 0 && errno != EINTR)
-            break;
-        for (std::size_t k = 0; ready > 0 && k < waiting.size(); ++k) {
-            if (waiting[k].revents == 0)
-                continue;
-            Child& child = children[which[k]];
-            char buffer[4096];
-            const ssize_t n = ::read(child.fd, buffer, sizeof buffer);
-            if (n > 0 && child.report.size() < kReportLimit)
-                child.report.append(buffer, static_cast<std::size_t>(n));
-            else if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN))
-                child.ended = true;
-        }
-    }
+    ReadReports(children, until, kReportLimit);
 
     std::vector<ProbedDrive> probed;
     probed.reserve(drives.size());
     for (std::size_t i = 0; i < drives.size(); ++i) {
-        Child& child = children[i];
+        ReportingChild& child = children[i];
         std::optional<ProbedDrive> told;
         if (child.ended)
             told = decode(child.report, drives[i]);
