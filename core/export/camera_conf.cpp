@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "core/pages/page_logic.h"
+#include "core/platform/abandonable_work.h"
 #include "core/platform/files/file_io.h"
 #include "core/platform/text.h"
 
@@ -11,6 +12,37 @@ namespace marlix {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+
+// A write's outcome as its child process tells it: "<code> <length>\n<message>".
+std::string encodeStatus(const Status& status) {
+    return std::to_string(static_cast<int>(status.code())) + " " +
+           std::to_string(status.message().size()) + "\n" + status.message();
+}
+
+// nullopt for anything but a whole report.
+std::optional<Status> decodeStatus(std::string_view told) {
+    int code = -1;
+    std::size_t length = 0;
+    const std::size_t space = told.find(' '), end = told.find('\n');
+    if (space == std::string_view::npos || end == std::string_view::npos || space > end)
+        return std::nullopt;
+    const auto number = [](std::string_view digits, auto& value) {
+        if (digits.empty() || digits.size() > 9 ||
+            digits.find_first_not_of("0123456789") != std::string_view::npos)
+            return false;
+        value = 0;
+        for (const char c : digits) value = value * 10 + (c - '0');
+        return true;
+    };
+    if (!number(told.substr(0, space), code) ||
+        !number(told.substr(space + 1, end - space - 1), length) ||
+        code > static_cast<int>(ErrorCode::Unsupported) || told.size() - end - 1 != length) {
+        return std::nullopt;
+    }
+    if (code == static_cast<int>(ErrorCode::None))
+        return length == 0 ? std::optional(Status::success()) : std::nullopt;
+    return Status::failure(std::string(told.substr(end + 1)), static_cast<ErrorCode>(code));
+}
 
 void appendLine(std::string& text, std::string_view key, std::string_view value) {
     text.append(key);
@@ -73,14 +105,43 @@ Result<std::string> LocalClockText(std::time_t now) {
 }
 
 Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes,
-                       std::optional<std::uint64_t> cardDevice) {
+                       std::optional<std::uint64_t> cardDevice,
+                       const std::function<void()>& started) {
     AtomicWriteOptions options;
     // Whatever a link on the card points at (the computer's own files, say) is not ours to
     // replace.
     options.followSymlink = false;
     options.recheckAfterRename = true;
     options.folderDevice = cardDevice;
-    return AtomicWriteFile(root / kCameraConfName, bytes, options);
+    // A card is written by one program at a time: a temporary file of camera.conf found on it
+    // was left by a write that was cut off.
+    options.removeStaleTemporaries = true;
+    const std::filesystem::path target = root / kCameraConfName;
+    const WorkOutcome outcome = RunAbandonable(
+        [target, bytes = std::string(bytes), options] {
+            EndWritesCleanlyOnSignals();
+            return encodeStatus(AtomicWriteFile(target, bytes, options));
+        },
+        kCardWriteDeadline, started);
+    const std::string shownRoot = PathToUtf8(root.empty() ? std::filesystem::path(".") : root);
+    switch (outcome.ended) {
+        case WorkOutcome::Ended::Told:
+            if (std::optional<Status> status = decodeStatus(outcome.told))
+                return *status;
+            break;
+        case WorkOutcome::Ended::Late:
+            return Status::failure(
+                "The card \"" + shownRoot +
+                    "\" does not answer; camera.conf may not have been written (the write did " +
+                    "not end within " + std::to_string(kCardWriteDeadline.count() / 1000) +
+                    " seconds)",
+                ErrorCode::NotAnswering);
+        case WorkOutcome::Ended::Silently:
+            break;
+    }
+    return Status::failure("Cannot write \"" + PathToUtf8(target) +
+                           "\": the write ended without telling how it went; camera.conf may " +
+                           "not have been written");
 }
 
 Status WriteCameraConfFile(const std::filesystem::path& file, std::string_view bytes) {

@@ -1,9 +1,11 @@
 // camera.conf: the text the camera takes its settings from, and writing it onto a card.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,14 +40,26 @@ std::string BuildCameraConf(const ProfileSelections& s, std::string_view clockTe
 // built.
 Result<std::string> LocalClockText(std::time_t now);
 
+// How long writing camera.conf onto a card may take before the card is taken for one that does
+// not answer. A card that answers does it in well under a second.
+inline constexpr std::chrono::milliseconds kCardWriteDeadline{10000};
+
 // Replaces root/camera.conf with the bytes, atomically, and reads it back. The root is a mount
 // point ending in a separator (empty: the working directory). A camera.conf that is a symbolic
 // link is replaced by a regular file, never followed off the card. With cardDevice, the root
 // must still be on that device (the card's mount, as the drive scan found it): a card unmounted
 // meanwhile fails with ErrorCode::DriveGone instead of filling its empty mount point on the
-// computer's own disk.
+// computer's own disk. The temporary files of earlier writes that were cut off are removed
+// first.
+//
+// A card can stop answering while it is written (a failing card or reader): the write runs away
+// from the caller (abandonable_work.h), which gets ErrorCode::NotAnswering once the deadline has
+// passed, and success only when the write reported itself done and read back. A signal that ends
+// the write or the program that started it takes the temporary file with it. `started`: see
+// RunAbandonable.
 Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes,
-                       std::optional<std::uint64_t> cardDevice = std::nullopt);
+                       std::optional<std::uint64_t> cardDevice = std::nullopt,
+                       const std::function<void()>& started = {});
 // marlix-cli's --output: a regular file (or a link to one) is replaced atomically and read back;
 // a pipe or character device (/dev/stdout, a terminal, a named pipe) is written straight into;
 // anything else is refused.

@@ -48,6 +48,11 @@ struct AtomicWriteOptions {
     // with ErrorCode::DriveGone when the folder is elsewhere, e.g. the empty mount point left on
     // the system disk after the card was unmounted. Ignored where the system has no such number.
     std::optional<std::uint64_t> folderDevice = std::nullopt;
+    // First remove the temporary files that earlier writes of this target left behind (cut off
+    // by a pulled card or a lost power): regular files by the exact name pattern of this
+    // target's temporary files, in its folder, never through a link. Only where no other program
+    // writes the same target at the same moment: its temporary file would go too.
+    bool removeStaleTemporaries = false;
 };
 
 // Writes the bytes to a temporary file beside the target, syncs it, reads it back, and only when
@@ -59,6 +64,11 @@ struct AtomicWriteOptions {
 // new contents are then in place.
 Status AtomicWriteFile(const std::filesystem::path& target, std::string_view bytes,
                        const AtomicWriteOptions& options = {});
+
+// For a process that is there only to write (the card write's child process): SIGTERM, SIGHUP
+// and SIGINT remove the temporary file of the write under way and then end the process as the
+// signal would have; a signal the process ignores stays ignored. Nothing on Windows.
+void EndWritesCleanlyOnSignals();
 
 // Writes the bytes straight into an existing FIFO or character device (a pipe, a terminal,
 // /dev/stdout): no temporary file, no rename, nothing created. Anything else is refused with

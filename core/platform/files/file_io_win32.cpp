@@ -170,24 +170,52 @@ Status checkReplaceable(const fs::path& requested, const fs::path& target, DWORD
     return Status::success();
 }
 
+constexpr std::wstring_view kTemporaryChars = L"0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr std::size_t kTemporaryRandomChars = 6;
+
 // A name for the temporary file that no other writer picks at the same moment.
 std::wstring temporaryName(const fs::path& target, unsigned attempt) {
     LARGE_INTEGER ticks;
     ::QueryPerformanceCounter(&ticks);
     const std::uint64_t mix = static_cast<std::uint64_t>(ticks.QuadPart) * 0x9E3779B97F4A7C15ull ^
                               (static_cast<std::uint64_t>(::GetCurrentProcessId()) << 20) ^ attempt;
-    wchar_t suffix[6];
-    static constexpr wchar_t kDigits[] = L"0123456789abcdefghijklmnopqrstuvwxyz";
+    wchar_t suffix[kTemporaryRandomChars];
     std::uint64_t rest = mix;
     for (wchar_t& c : suffix) {
-        c = kDigits[rest % 36];
-        rest /= 36;
+        c = kTemporaryChars[rest % kTemporaryChars.size()];
+        rest /= kTemporaryChars.size();
     }
     std::wstring name = L"." + target.filename().native() + L".";
     // A name too long for the prefix and suffix gets a short fixed one instead.
     if (name.size() + std::size(suffix) > 255)
         name = L".marlix.";
     return name + std::wstring(suffix, std::size(suffix));
+}
+
+// Best effort: what cannot be listed or removed (a file another writer holds open) is left.
+void removeStaleTemporaries(const fs::path& dir, const fs::path& target) {
+    const std::wstring prefix = L"." + target.filename().native() + L".";
+    WIN32_FIND_DATAW found;
+    const HANDLE search =
+        ::FindFirstFileExW((dir / (prefix + std::wstring(kTemporaryRandomChars, L'?'))).c_str(),
+                           FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring_view name = found.cFileName;
+        // "?" also matches nothing at the end, a match may be by the short name, and a link or a
+        // folder is not one of ours.
+        if (name.size() != prefix.size() + kTemporaryRandomChars ||
+            ::CompareStringOrdinal(name.data(), static_cast<int>(prefix.size()), prefix.data(),
+                                   static_cast<int>(prefix.size()), TRUE) != CSTR_EQUAL ||
+            name.substr(prefix.size()).find_first_not_of(kTemporaryChars) !=
+                std::wstring_view::npos ||
+            (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
+            continue;
+        }
+        ::DeleteFileW((dir / found.cFileName).c_str());
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
 }
 
 // A reader or a virus scanner that holds the target open without delete sharing makes the
@@ -284,6 +312,9 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
             attributes = kept;
     }
 
+    if (options.removeStaleTemporaries)
+        removeStaleTemporaries(dir, target);
+
     fs::path temp;
     Handle file(INVALID_HANDLE_VALUE);
     for (unsigned attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
@@ -349,6 +380,8 @@ Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
     }
     return Status::success();
 }
+
+void EndWritesCleanlyOnSignals() {}
 
 Status WriteIntoStream(const fs::path& path, std::string_view bytes) {
     QuietCriticalErrors quiet;
