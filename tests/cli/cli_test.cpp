@@ -36,6 +36,7 @@
 #include <functional>
 
 #include "tests/devices/sysfs_fixture.h"
+#include "tests/support/stalling_card.h"
 #endif
 
 namespace marlix {
@@ -166,6 +167,15 @@ protected:
 #else
     CliRun runProgram(std::string program, std::vector<std::string> args,
                       std::optional<fs::path> stdoutPath = std::nullopt) const {
+        const pid_t pid = startProgram(std::move(program), std::move(args), stdoutPath);
+        int wstatus = 0;
+        const bool ended = pid > 0 && ::waitpid(pid, &wstatus, 0) == pid;
+        return finished(ended, wstatus, stdoutPath);
+    }
+
+    // marlix-cli-test started and not waited for.
+    pid_t startProgram(std::string program, std::vector<std::string> args,
+                       std::optional<fs::path> stdoutPath = std::nullopt) const {
         const fs::path outPath = stdoutPath.value_or(m_dir / "stdout");
         const fs::path errPath = m_dir / "stderr";
         std::vector<char*> argv;
@@ -186,14 +196,31 @@ protected:
             ::execv(argv[0], argv.data());
             ::_exit(127);
         }
-        CliRun r;
+        return pid;
+    }
+
+    // What a started program did, once it has ended; one that has not ended within a minute
+    // is killed and reported with status -1 (the test fails instead of hanging).
+    CliRun waitForProgram(pid_t pid) const {
         int wstatus = 0;
-        if (pid > 0 && ::waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus)) {
-            r.status = WEXITSTATUS(wstatus);
+        bool ended = false;
+        for (int i = 0; i < 1200 && !ended; ++i) {
+            ended = ::waitpid(pid, &wstatus, WNOHANG) == pid;
+            if (!ended)
+                ::usleep(50000);
         }
+        if (!ended)
+            ::kill(pid, SIGKILL);
+        return finished(ended, wstatus);
+    }
+
+    CliRun finished(bool ended, int wstatus, std::optional<fs::path> stdoutPath = {}) const {
+        CliRun r;
+        if (ended && WIFEXITED(wstatus))
+            r.status = WEXITSTATUS(wstatus);
         if (!stdoutPath)
-            r.out = ReadTestFile(outPath);
-        r.err = ReadTestFile(errPath);
+            r.out = ReadTestFile(m_dir / "stdout");
+        r.err = ReadTestFile(m_dir / "stderr");
         return r;
     }
 
@@ -979,6 +1006,44 @@ TEST_F(Cli, DevicesEndsInTimeBesideACardThatNeverAnswers) {
     EXPECT_NE(report.find("did not answer within 2 seconds"), std::string::npos);
     EXPECT_NE(report.find("--\n1\n"), std::string::npos) << "write onto the silent card";
     EXPECT_NE(report.find("camera.conf was not written"), std::string::npos);
+}
+
+// A card that answers its probe but never a create (a failing card or reader): write gives up
+// at its deadline with status 1, where it used to hang for good.
+TEST_F(Cli, WriteGivesUpOnACardThatNeverAnswersACreate) {
+    const fs::path card = attachCard();
+    test_support::StallingCard stalling(card, test_support::StallingCard::Stall::Create);
+    if (!stalling.Mounted())
+        GTEST_SKIP() << "mounting a FUSE file system needs root and /dev/fuse";
+    const CliRun write = waitForProgram(
+        startProgram(MARLIX_CLI_TEST, {"write", "default", "--device", card.string()}));
+    EXPECT_EQ(write.status, 1) << write;
+    EXPECT_NE(write.err.find("\"" + card.string() +
+                             "/\" does not answer; camera.conf may not "
+                             "have been written"),
+              std::string::npos)
+        << write;
+}
+
+// A signal that ends marlix-cli in the middle of a write takes the temporary file with it.
+TEST_F(Cli, ASignalMidWriteLeavesNoTemporaryFile) {
+    const fs::path card = attachCard();
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signal);
+        test_support::StallingCard stalling(card, test_support::StallingCard::Stall::Write);
+        if (!stalling.Mounted())
+            GTEST_SKIP() << "mounting a FUSE file system needs root and /dev/fuse";
+        const pid_t cli =
+            startProgram(MARLIX_CLI_TEST, {"write", "default", "--device", card.string()});
+        ASSERT_TRUE(stalling.WaitFor('S')) << "no write reached the card";
+        ::kill(cli, signal);
+        const CliRun write = waitForProgram(cli);
+        ASSERT_TRUE(stalling.WaitFor('R')) << "the temporary file was never closed";
+        for (const auto& entry : fs::directory_iterator(card))
+            EXPECT_EQ(entry.path().filename().string().rfind(".camera.conf.", 0), std::string::npos)
+                << entry.path() << "\n"
+                << write;
+    }
 }
 
 // Everything printed from outside (here a profile name in a message) reaches the terminal as

@@ -232,6 +232,31 @@ TEST_F(WriteCameraConfTest, AReadOnlyCardKeepsItsFileAndLeavesNoTemporary) {
     EXPECT_EQ(entries(m_dir), std::vector<std::string>{"camera.conf"});
 }
 
+// A write cut off (a pulled card, a killed program) leaves its temporary file behind; the next
+// write removes it, and nothing else that merely looks like one.
+TEST_F(WriteCameraConfTest, TemporaryFilesOfEarlierWritesAreRemoved) {
+    WriteTestFile(m_dir / ".camera.conf.k3x9q2", "cut off");
+    WriteTestFile(m_dir / ".camera.conf.k3x9q", "one letter short");
+    WriteTestFile(m_dir / ".camera.conf.k3x9q2x", "one letter more");
+    WriteTestFile(m_dir / "camera.conf.k3x9q2", "no dot in front");
+    WriteTestFile(m_dir / ".other.conf.k3x9q2", "another file's");
+    fs::create_directory(m_dir / ".camera.conf.f0ld3r");
+    WriteTestFile(m_dir / "elsewhere.txt", "keep me");
+    std::error_code ec;
+    fs::create_symlink(m_dir / "elsewhere.txt", m_dir / ".camera.conf.l1nk00", ec);
+    const bool linked = !ec;
+
+    ASSERT_TRUE(WriteCameraConf(root(), "enable_cfg=true\r\n").ok());
+    std::vector<std::string> left = {
+        ".camera.conf.f0ld3r", ".camera.conf.k3x9q", ".camera.conf.k3x9q2x", ".other.conf.k3x9q2",
+        "camera.conf",         "camera.conf.k3x9q2", "elsewhere.txt"};
+    if (linked)
+        left.push_back(".camera.conf.l1nk00");
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(entries(m_dir), left);
+    EXPECT_EQ(ReadTestFile(m_dir / "elsewhere.txt"), "keep me");
+}
+
 TEST_F(WriteCameraConfTest, AnEmptyRootWritesIntoTheWorkingDirectory) {
     const fs::path saved = fs::current_path();
     fs::current_path(m_dir);
