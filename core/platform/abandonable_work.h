@@ -54,8 +54,8 @@ ReportingChild StartReportingChild(const std::function<std::string()>& work,
 
 // Reads the children's reports (up to `limit` bytes of each) until each has ended or the
 // deadline has come.
-void ReadReports(std::vector<ReportingChild>& children,
-                 std::chrono::steady_clock::time_point until, std::size_t limit);
+void ReadReports(std::vector<ReportingChild>& children, std::chrono::steady_clock::time_point until,
+                 std::size_t limit);
 #endif
 
 }  // namespace marlix

@@ -67,8 +67,7 @@ ReportingChild StartReportingChild(const std::function<std::string()>& work, boo
 #ifdef __linux__
         // A program that is ended (a window closed by the session, marlix-cli by Ctrl+C or
         // SIGTERM) takes its work with it, which then cleans up as a signal makes it.
-        if (endWithParent &&
-            (::prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || ::getppid() != parent)) {
+        if (endWithParent && (::prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || ::getppid() != parent)) {
             ::_exit(1);
         }
 #endif
@@ -82,8 +81,8 @@ ReportingChild StartReportingChild(const std::function<std::string()>& work, boo
     return ReportingChild{pid, ends[0], {}, false};
 }
 
-void ReadReports(std::vector<ReportingChild>& children,
-                 std::chrono::steady_clock::time_point until, std::size_t limit) {
+void ReadReports(std::vector<ReportingChild>& children, std::chrono::steady_clock::time_point until,
+                 std::size_t limit) {
     for (;;) {
         std::vector<pollfd> waiting;
         std::vector<std::size_t> which;
