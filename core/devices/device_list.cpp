@@ -55,6 +55,13 @@ void DeviceList::NoteWritten(const std::string& root, std::string bytes) {
     }
 }
 
+void DeviceList::NoteNotAnswering(const std::string& root) {
+    for (std::size_t i = 0; i < m_mountedRows; ++i) {
+        if (m_rows[i].root == root)
+            m_rows[i] = DescribeProbedDrive(ProbedDrive{m_rows[i].drive, {}, false});
+    }
+}
+
 void DeviceList::ApplyListing(const std::vector<DriveInfo>& drives) {
     std::vector<DeviceRow> rows;
     rows.reserve(drives.size());

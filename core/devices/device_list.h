@@ -29,6 +29,9 @@ public:
     // camera.conf was written onto the drive at root and read back: its row holds those bytes
     // until the drive's next probe tells.
     void NoteWritten(const std::string& root, std::string bytes);
+    // A write onto the drive at root did not end in time: its row shows it as not answering
+    // until the drive's next probe tells otherwise.
+    void NoteNotAnswering(const std::string& root);
 
     // A new listing, before the drives are probed: a row per drive, which keeps the texts of
     // its last probe while the drive is listed as before, and reads "Reading..." otherwise.

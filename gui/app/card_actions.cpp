@@ -164,8 +164,9 @@ void CTavrelDlg::OnPagesChanged() {
     QTimer::singleShot(0, this, [this] {
         m_pagesCheckQueued = false;
         const ProfileSelections pages = ReadPages();
-        // What was said about the last action no longer holds once the pages say otherwise.
-        if (!m_eventNote.isEmpty() && pages != m_notePages) {
+        // What was said about the last action no longer holds once the pages say otherwise; a
+        // write under way still is.
+        if (!m_eventNote.isEmpty() && pages != m_notePages && !Writing()) {
             m_eventNote.clear();
             m_ejectOffer.clear();
         }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <ctime>
 #include <filesystem>
+#include <future>
 #include <system_error>
 
 #include "core/export/camera_conf.h"
@@ -81,6 +82,9 @@ CTavrelDlg::~CTavrelDlg() {
     // window, goes with the window.
     if (m_probeThread.joinable())
         m_probeThread.join();
+    // So is a write, by its own deadline.
+    if (m_writeThread.joinable())
+        m_writeThread.join();
 }
 
 void CTavrelDlg::DoDataExchange(CDataExchange* pDX) {
@@ -365,6 +369,9 @@ QRect TabPageRect(const QRect& tabClient) {
 // ---- camera.conf --------------------------------------------------------------------------
 
 void CTavrelDlg::OnSet() {
+    // One write at a time: the note says that one is under way.
+    if (Writing())
+        return;
     UpdateData(true);
     SetStatus(QString());  // whatever happens now, an earlier "written" no longer holds
     std::filesystem::path root = PathFromUtf8(m_targetRoot);
@@ -398,21 +405,48 @@ void CTavrelDlg::OnSet() {
         }
         clock = *now;
     }
-    const std::string bytes = BuildCameraConf(values, clock);
-    const Status status =
-        WriteCameraConf(root, bytes, card ? card->drive.rootDevice : std::nullopt);
+    std::string bytes = BuildCameraConf(values, clock);
+
+    // A card that stops answering would hold this thread, and the window, for good: the write
+    // runs on a thread of its own and is given up at its deadline.
+    m_writingRoot = card ? card->root : std::string();
+    const std::optional<std::uint64_t> device = card ? card->drive.rootDevice : std::nullopt;
+    SetStatus(Q("Writing camera.conf to " + PathToUtf8(root) + "..."));
+    FillDeviceList();
+    // As with the probes, the write forks while this thread waits for it to be under way.
+    auto underWay = std::make_shared<std::promise<void>>();
+    std::future<void> started = underWay->get_future();
+    m_writeThread = std::thread([this, root, cardRoot = m_writingRoot, bytes = std::move(bytes),
+                                 device, underWay]() mutable {
+        Status status = WriteCameraConf(root, bytes, device, [&] { underWay->set_value(); });
+        QMetaObject::invokeMethod(
+            this,
+            [this, status = std::move(status), root, cardRoot = std::move(cardRoot),
+             bytes = std::move(bytes)] { OnSetWritten(status, root, cardRoot, bytes); },
+            Qt::QueuedConnection);
+    });
+    started.wait();
+}
+
+void CTavrelDlg::OnSetWritten(const Status& status, const std::filesystem::path& root,
+                              const std::string& cardRoot, const std::string& bytes) {
+    m_writeThread.join();
+    m_writingRoot.clear();
+    if (status.code() == ErrorCode::NotAnswering && !cardRoot.empty())
+        m_deviceState.NoteNotAnswering(cardRoot);
+    FillDeviceList();
     if (status.code() == ErrorCode::DriveGone) {
         ReportCardGone(PathToUtf8(root));
-        return;
-    }
-    if (!status) {
+    } else if (!status) {
+        SetStatus(QString());
         ShowError(status.message());
-        return;
+    } else {
+        SetStatus(QString("camera.conf written to %1 at %2")
+                      .arg(Q(PathToUtf8(root)), QTime::currentTime().toString("HH:mm:ss")));
+        if (!cardRoot.empty())
+            OnCardWritten(cardRoot, bytes);
     }
-    SetStatus(QString("camera.conf written to %1 at %2")
-                  .arg(Q(PathToUtf8(root)), QTime::currentTime().toString("HH:mm:ss")));
-    if (card)
-        OnCardWritten(card->root, bytes);
+    emit setFinished();
 }
 
 void CTavrelDlg::ReportCardGone(const std::string& root) {

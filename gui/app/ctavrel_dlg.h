@@ -127,6 +127,12 @@ public:
     void OnEjectCard(int row);
     // A mount or an eject is under way.
     bool MediaBusy() const { return m_mediaBusy; }
+    // Set's write is under way (away from this thread); setFinished() says when it is over.
+    bool Writing() const { return m_writeThread.joinable(); }
+
+signals:
+    // A write that Set started has ended, whatever its outcome; the note or a message says it.
+    void setFinished();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -179,6 +185,9 @@ private:
     void OnDeviceContextMenu(const QPoint& position);
     void ChooseRoot(const std::string& root);
     void OnCardWritten(const std::string& root, const std::string& bytes);
+    // Set's write is back: cardRoot is the card's row, empty for a folder the user chose.
+    void OnSetWritten(const Status& status, const std::filesystem::path& root,
+                      const std::string& cardRoot, const std::string& bytes);
 
     Options m_options;
     std::array<const char*, 5> m_pageCaptions{};  // by tab
@@ -186,6 +195,8 @@ private:
     std::thread m_probeThread;
     // Drives listed while a probe was out; probed when it is back.
     std::optional<std::vector<DriveInfo>> m_probeNext;
+    std::thread m_writeThread;
+    std::string m_writingRoot;  // the card's row while Set writes onto it
     std::unique_ptr<DeviceChangeSource> m_deviceChanges;
     std::unique_ptr<SystemMenuEntry> m_systemMenuEntry;
     QLabel* m_status = nullptr;

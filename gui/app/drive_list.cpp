@@ -20,6 +20,8 @@ namespace marlix {
 
 namespace {
 
+constexpr std::string_view kWritingText = "Writing...";
+
 // One of a row's texts in its cell: on one line, and whole in the tooltip. A tooltip that looks
 // like markup is taken for markup, and a card's version.txt must never be.
 void ShowCellText(CListCtrl& list, int row, int column, const std::string& text) {
@@ -155,7 +157,8 @@ int CTavrelDlg::FillDeviceList() {
     }
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         ShowCellText(m_deviceList, i, 1, rows[i].label);
-        ShowCellText(m_deviceList, i, 2, rows[i].space);
+        const bool writing = !m_writingRoot.empty() && rows[i].root == m_writingRoot;
+        ShowCellText(m_deviceList, i, 2, writing ? std::string(kWritingText) : rows[i].space);
         ShowCellText(m_deviceList, i, 3, rows[i].version);
     }
     if (!sameRows && m_deviceState.selectedRow() >= 0) {

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -28,6 +29,9 @@
 #include "gui/resources/resource_ids.h"
 #include "gui/resources/resources.h"
 #include "tests/support/dialog_probe.h"
+#ifdef __linux__
+#include "tests/support/stalling_card.h"
+#endif
 
 using namespace marlix;
 using marlix::test_support::Button;
@@ -174,6 +178,14 @@ private:
         QFile file(m_card->filePath("camera.conf"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+    }
+
+    // Set, and its write's outcome: the write runs away from the window's thread.
+    void set() {
+        QSignalSpy finished(m_dlg.get(), &CTavrelDlg::setFinished);
+        m_dlg->OnSet();
+        if (m_dlg->Writing())
+            QVERIFY(finished.wait(30000));
     }
 
     // The drives answer in the background; the list has their texts once they have.
@@ -403,7 +415,9 @@ private slots:
         click(kIdcDelProfile);
         QCOMPARE(listItems(), QStringList{"Clicked"});
 
+        QSignalSpy finished(m_dlg.get(), &CTavrelDlg::setFinished);
         click(kIdcSet);
+        QVERIFY(finished.wait(30000));
         QCOMPARE(readFile(m_card->filePath("camera.conf")).size(), 463);
 
         QTabBar* tabs = m_dlg->m_tabCtrl.tabControl()->tabBar();
@@ -528,7 +542,12 @@ private slots:
         QCOMPARE(stored.LoadProfileAt(1).value(), shown);
 
         reach(m_dlg->GetDlgItem(kIdcSet));
+        QSignalSpy finished(m_dlg.get(), &CTavrelDlg::setFinished);
         press(Qt::Key_Return);
+        QVERIFY(finished.wait(30000));
+        // Once the event loop has run, the offscreen platform no longer has the window active
+        // (with or without a Set): it is made so again, as at the start.
+        QApplication::setActiveWindow(m_dlg.get());
         QVERIFY(QFile::exists(QString::fromStdString(m_volumes->drives[1].root + "camera.conf")));
 
         reach(m_dlg->GetDlgItem(kIdcDelProfile));
@@ -759,7 +778,7 @@ private slots:
     void setWritesTheDefaultFileOntoTheCard() {
         start();
         clearClockBox();
-        m_dlg->OnSet();
+        set();
         QVERIFY(m_messages.isEmpty());
         const QByteArray written = readFile(m_card->filePath("camera.conf"));
         QCOMPARE(written.size(), 463);
@@ -772,7 +791,7 @@ private slots:
 
     void setAddsTheClockLine() {
         start();
-        m_dlg->OnSet();
+        set();
         const QByteArray written = readFile(m_card->filePath("camera.conf"));
         QCOMPARE(written.size(), 463 + 32);
         const QByteArray last = written.mid(463);
@@ -789,7 +808,7 @@ private slots:
         CDlgTab4& photo = m_dlg->m_photoPage;
         // The default profile holds auto shoot "3s"; choosing burst "5 P" last wins.
         Button(photo, kIdcPhotoBurstButtons[2])->click();
-        m_dlg->OnSet();
+        set();
         QByteArray written = readFile(m_card->filePath("camera.conf"));
         QVERIFY2(written.contains("auto_shoot=off\r\nphoto_burst=5p\r\n"),
                  qPrintable(m_dlg->StatusText() + " | " + written + " | " +
@@ -799,14 +818,14 @@ private slots:
         QVERIFY(cfgText().contains("auto_shoot=3s\nphoto_stamp=off\nphoto_burst=5p\n"));
         // Burst back off: auto shoot is written again.
         Button(photo, kIdcPhotoBurstButtons[0])->click();
-        m_dlg->OnSet();
+        set();
         written = readFile(m_card->filePath("camera.conf"));
         QVERIFY(written.contains("auto_shoot=3s\r\nphoto_burst=off\r\n"));
         // Auto shoot "10 Seconds" chosen last while burst holds "3p" (loaded, not clicked).
         Button(photo, kIdcAutoShootButtons[5])->click();
         photo.m_photoBurst = 1;
         photo.UpdateData(false);
-        m_dlg->OnSet();
+        set();
         written = readFile(m_card->filePath("camera.conf"));
         QVERIFY(written.contains("auto_shoot=10s\r\nphoto_burst=off\r\n"));
     }
@@ -821,7 +840,7 @@ private slots:
             ++asked;
             return std::optional<std::filesystem::path>();
         });
-        m_dlg->OnSet();
+        set();
         QCOMPARE(asked, 1);
         QVERIFY(!QFile::exists(m_dir->filePath("camera.conf")));
         QVERIFY(!QFile::exists(m_card->filePath("camera.conf")));
@@ -829,7 +848,7 @@ private slots:
         CTavrelDlg::SetFolderPrompt([&](QWidget*) {
             return std::optional<std::filesystem::path>(m_card->path().toStdString());
         });
-        m_dlg->OnSet();
+        set();
         QCOMPARE(readFile(m_card->filePath("camera.conf")).size(), 463);
     }
 
@@ -837,7 +856,7 @@ private slots:
         start();
         clearClockBox();
         QVERIFY(QDir(m_card->path()).removeRecursively());  // the card is pulled out
-        m_dlg->OnSet();
+        set();
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("camera.conf"));
         QVERIFY(!m_dlg->StatusText().contains("written"));
@@ -872,7 +891,7 @@ private slots:
         QCOMPARE(m_dlg->m_targetRoot, stuckRoot);
         QCOMPARE(m_dlg->CardLine().state, CardState::NotAnswering);
         QVERIFY(m_dlg->StatusText().contains("does not answer"));
-        m_dlg->OnSet();
+        set();
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("does not answer"));
         QVERIFY(!QFile::exists(stuck.filePath("camera.conf")));
@@ -880,6 +899,36 @@ private slots:
         QCOMPARE(m_messages.size(), 2);
         QVERIFY(m_messages[1].text.contains("does not answer"));
     }
+
+#ifdef __linux__
+    // A card that answers its probe and then never a create (a failing card or reader): the
+    // window goes on while Set waits for it, and says in the end that the card does not answer.
+    void setOntoACardThatStopsAnsweringHoldsNothingUp() {
+        test_support::StallingCard stalling(m_card->path().toStdString(),
+                                            test_support::StallingCard::Stall::Create);
+        if (!stalling.Mounted())
+            QSKIP("mounting a FUSE file system needs root and /dev/fuse");
+        start();
+        clearClockBox();
+        QSignalSpy finished(m_dlg.get(), &CTavrelDlg::setFinished);
+        m_dlg->OnSet();
+        QVERIFY(m_dlg->Writing());
+        QVERIFY2(m_dlg->StatusText().contains("Writing"), qPrintable(m_dlg->StatusText()));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 2), QString("Writing..."));
+        m_dlg->OnSet();  // not a second write meanwhile
+        m_dlg->m_tabCtrl.SetCurSel(1);
+        m_dlg->OnTabSelChange(nullptr, nullptr);
+        QVERIFY(m_dlg->m_videoPage.isVisible());
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(
+            m_messages[0].text.contains("does not answer; camera.conf may not have been written"),
+            qPrintable(m_messages[0].text));
+        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 2), QString("Not answering"));
+        QVERIFY(!m_dlg->StatusText().contains("Writing"));
+    }
+#endif
 
     void theCardLineSetsTheCardAgainstThePages() {
         ProfileSelections other = DefaultSelections();
@@ -928,7 +977,7 @@ private slots:
         QVERIFY(noteTip().contains("mode_1: 1920x1080p 60 -> 1600x1200p 30"));
         auto* eject = m_dlg->findChild<QPushButton*>("ejectOffer");
         QVERIFY(eject && eject->isHidden());
-        m_dlg->OnSet();
+        set();
         QCOMPARE(m_dlg->CardLine().state, CardState::Matches);
         QVERIFY(m_dlg->StatusText().contains("camera.conf written"));
         QVERIFY(!eject->isHidden());
@@ -1079,7 +1128,7 @@ private slots:
             }
             m_messages.clear();
             const int scans = m_volumes->scans;
-            m_dlg->OnSet();
+            set();
             QVERIFY(!QFile::exists(m_card->filePath("camera.conf")));
             QCOMPARE(m_messages.size(), 1);
             QVERIFY2(m_messages[0].text.contains("is gone"), qPrintable(m_messages[0].text));
