@@ -11,10 +11,6 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
-#include <sys/types.h>
-#endif
-
 namespace marlix {
 
 struct WorkOutcome {
@@ -35,27 +31,5 @@ struct WorkOutcome {
 // wait: a window's thread that waits for it meanwhile keeps every lock it holds out of the copy.
 WorkOutcome RunAbandonable(std::function<std::string()> work, std::chrono::milliseconds deadline,
                            const std::function<void()>& started = {});
-
-#ifndef _WIN32
-// The pieces, for several children at once (the drive probes).
-struct ReportingChild {
-    pid_t pid = -1;
-    int fd = -1;  // the read end of its report
-    std::string report;
-    bool ended = false;  // it closed its end: the report is all it will tell
-};
-
-// Forks a child that runs the work with standard input, output and error on /dev/null, nothing
-// else open but its report on descriptor 3, writes what the work returns there and exits. pid
-// and fd are -1 when no child could be started. With endWithParent, the child is sent SIGTERM
-// when the thread that started it ends (Linux only).
-ReportingChild StartReportingChild(const std::function<std::string()>& work,
-                                   bool endWithParent = false);
-
-// Reads the children's reports (up to `limit` bytes of each) until each has ended or the
-// deadline has come.
-void ReadReports(std::vector<ReportingChild>& children, std::chrono::steady_clock::time_point until,
-                 std::size_t limit);
-#endif
 
 }  // namespace marlix

@@ -15,22 +15,24 @@
 #include <cerrno>
 #include <mutex>
 
-#include "core/platform/abandonable_work.h"
+#include "core/platform/abandonable_work_posix.h"
 
 namespace marlix {
 
 namespace {
 
-[[noreturn]] void runChild(int report, const std::function<std::string()>& work) {
-    // The report goes to descriptor 3; standard input and output to /dev/null; nothing else
-    // stays open.
-    const int moved = ::fcntl(report, F_DUPFD, 3);
+[[noreturn]] void runChild(int report, int held, const std::function<std::string()>& work) {
+    // The report goes to descriptor 3 and what the child holds to 4; standard input and output
+    // to /dev/null; nothing else stays open.
+    const int movedReport = ::fcntl(report, F_DUPFD, 5);
+    const int movedHeld = held >= 0 ? ::fcntl(held, F_DUPFD, 5) : -1;
     const int devNull = ::open("/dev/null", O_RDWR);
-    if (moved < 0 || devNull < 0 || ::dup2(devNull, 0) < 0 || ::dup2(devNull, 1) < 0 ||
-        ::dup2(devNull, 2) < 0 || (moved != 3 && ::dup2(moved, 3) < 0)) {
+    if (movedReport < 0 || devNull < 0 || (held >= 0 && movedHeld < 0) || ::dup2(devNull, 0) < 0 ||
+        ::dup2(devNull, 1) < 0 || ::dup2(devNull, 2) < 0 || ::dup2(movedReport, 3) < 0 ||
+        (movedHeld >= 0 && ::dup2(movedHeld, 4) < 0)) {
         ::_exit(1);
     }
-    ::close_range(4, ~0u, 0);
+    ::close_range(movedHeld >= 0 ? 5 : 4, ~0u, 0);
     const std::string bytes = work();
     for (std::size_t done = 0; done < bytes.size();) {
         const ssize_t n = ::write(3, bytes.data() + done, bytes.size() - done);
@@ -57,7 +59,8 @@ constexpr std::size_t kWorkReportLimit = 65536;
 
 }  // namespace
 
-ReportingChild StartReportingChild(const std::function<std::string()>& work, bool endWithParent) {
+ReportingChild StartReportingChild(const std::function<std::string()>& work, bool endWithParent,
+                                   int held) {
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
         return {};
@@ -71,7 +74,7 @@ ReportingChild StartReportingChild(const std::function<std::string()>& work, boo
             ::_exit(1);
         }
 #endif
-        runChild(ends[1], work);
+        runChild(ends[1], held, work);
     }
     ::close(ends[1]);
     if (pid < 0) {
