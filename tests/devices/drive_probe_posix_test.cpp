@@ -12,7 +12,9 @@
 #include <string>
 
 #include "core/devices/drive_probe.h"
+#include "core/platform/volumes/linux/linux_volume_source.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/stalling_card.h"
 
 namespace marlix {
 namespace {
@@ -79,6 +81,48 @@ TEST(DriveProbe, AStuckProbeIsNotForkedAgainUntilItEnds) {
     endStuck();
     EXPECT_TRUE(probe().answered);
     EXPECT_EQ(probes(), 2);
+}
+
+// Asks the card for its size, as the system's volume source does.
+class StatSource final : public VolumeSource {
+public:
+    Result<std::vector<DriveInfo>> ListRemovableDrives() override {
+        return std::vector<DriveInfo>();
+    }
+    void ProbeDrive(DriveInfo& drive) override {
+        drive.spaceKnown = StatVolume(drive.root).has_value();
+    }
+};
+
+// This process's children that the kernel holds in an uninterruptible wait.
+int childrenStuckInTheKernel() {
+    int stuck = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream children(task.path() / "children");
+        for (pid_t pid; children >> pid;) {
+            std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+            std::string line;
+            std::getline(stat, line);
+            const auto close = line.rfind(')');
+            if (close != std::string::npos && line.substr(close + 2, 1) == "D")
+                ++stuck;
+        }
+    }
+    return stuck;
+}
+
+TEST(DriveProbe, AHungCardKeepsOneProbeHoweverOftenItIsScanned) {
+    test_support::ScratchDir dir;
+    std::filesystem::create_directory(dir.path() / "card");
+    test_support::StallingCard card(dir.path() / "card", test_support::StallingCard::Stall::Statfs);
+    if (!card.Mounted())
+        GTEST_SKIP() << "needs root and /dev/fuse to mount a card that hangs";
+    auto source = std::make_shared<StatSource>();
+    DriveInfo drive{(dir.path() / "card").string() + "/", "HUNG", false, 0, 0};
+    drive.listing.source = "marlix-stall";
+    for (int scan = 0; scan < 4; ++scan)
+        EXPECT_FALSE(ProbeDrives(source, {drive}, std::chrono::milliseconds(500)).front().answered);
+    EXPECT_EQ(childrenStuckInTheKernel(), 1);
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ public:
     enum class Stall {
         Create,  // a create is never answered, as a failing card or reader does
         Write,   // a create is, the first write only when it is interrupted (then with EINTR)
+        Statfs,  // a question for its size is never answered: its probe hangs
     };
 
     StallingCard(const std::filesystem::path& folder, Stall stall) : m_folder(folder) {
@@ -186,6 +187,10 @@ private:
                     break;
                 }
                 case FUSE_STATFS: {
+                    if (stall == Stall::Statfs) {
+                        tell('S', static_cast<pid_t>(in->pid));
+                        break;  // never answered
+                    }
                     fuse_statfs_out statfs{};
                     statfs.st.blocks = statfs.st.bfree = statfs.st.bavail = 1 << 18;
                     statfs.st.bsize = statfs.st.frsize = 4096;
