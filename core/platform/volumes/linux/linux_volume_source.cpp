@@ -11,6 +11,7 @@
 #include <array>
 #include <cerrno>
 #include <map>
+#include <memory>
 #include <set>
 #include <string_view>
 
@@ -30,6 +31,17 @@ constexpr std::array<std::string_view, 6> kSystemMountPoints = {"/",    "/boot",
 // Read-only images (snaps, live media) that sit on loop devices and are never a card.
 constexpr std::array<std::string_view, 4> kImageFileSystems = {"squashfs", "erofs", "cramfs",
                                                                "romfs"};
+
+// libmount's handles, released however the reading ends. The entries a table hands out belong
+// to the table.
+struct MountTableRelease {
+    void operator()(libmnt_table* table) const { mnt_unref_table(table); }
+};
+struct MountIteratorRelease {
+    void operator()(libmnt_iter* iter) const { mnt_free_iter(iter); }
+};
+using MountTable = std::unique_ptr<libmnt_table, MountTableRelease>;
+using MountIterator = std::unique_ptr<libmnt_iter, MountIteratorRelease>;
 
 bool contains(const auto& list, std::string_view value) {
     return std::find(list.begin(), list.end(), value) != list.end();
@@ -230,35 +242,25 @@ bool isRemovableCard(BlockDeviceProperties& properties, SysfsView& sysfs,
 }  // namespace
 
 Result<std::vector<MountEntry>> ReadMountTable(const fs::path& mountInfoPath) {
-    libmnt_table* table = mnt_new_table();
-    libmnt_iter* iter = mnt_new_iter(MNT_ITER_FORWARD);
-    if (table == nullptr || iter == nullptr) {
-        mnt_unref_table(table);
-        mnt_free_iter(iter);
-        return Status::failure("Cannot read the mount table \"" + PathToUtf8(mountInfoPath) +
-                               "\": " + ErrnoText(ENOMEM));
-    }
-    // libmount treats a missing file as an empty table; a mount table that cannot be opened is a
-    // failure, not "no drives".
-    if (::access(mountInfoPath.c_str(), R_OK) != 0) {
-        const int error = errno;
-        mnt_unref_table(table);
-        mnt_free_iter(iter);
+    const auto failure = [&](int error) {
         return Status::failure("Cannot read the mount table \"" + PathToUtf8(mountInfoPath) +
                                "\": " + ErrnoText(error));
-    }
-    const int rc = mnt_table_parse_file(table, mountInfoPath.c_str());
-    if (rc != 0) {
-        mnt_unref_table(table);
-        mnt_free_iter(iter);
-        return Status::failure("Cannot read the mount table \"" + PathToUtf8(mountInfoPath) +
-                               "\": " + ErrnoText(rc < 0 ? -rc : EINVAL));
-    }
+    };
+    const MountTable table(mnt_new_table());
+    const MountIterator iter(mnt_new_iter(MNT_ITER_FORWARD));
+    if (table == nullptr || iter == nullptr)
+        return failure(ENOMEM);
+    // libmount treats a missing file as an empty table; a mount table that cannot be opened is a
+    // failure, not "no drives".
+    if (::access(mountInfoPath.c_str(), R_OK) != 0)
+        return failure(errno);
+    if (const int rc = mnt_table_parse_file(table.get(), mountInfoPath.c_str()); rc != 0)
+        return failure(rc < 0 ? -rc : EINVAL);
     std::vector<MountEntry> entries;
-    entries.reserve(static_cast<std::size_t>(mnt_table_get_nents(table)));
+    entries.reserve(static_cast<std::size_t>(mnt_table_get_nents(table.get())));
     libmnt_fs* fs = nullptr;
     const auto text = [](const char* value) { return value ? std::string(value) : std::string(); };
-    while (mnt_table_next_fs(table, iter, &fs) == 0) {
+    while (mnt_table_next_fs(table.get(), iter.get(), &fs) == 0) {
         const dev_t number = mnt_fs_get_devno(fs);
         entries.push_back(MountEntry{{::major(number), ::minor(number)},
                                      text(mnt_fs_get_root(fs)),
@@ -266,8 +268,6 @@ Result<std::vector<MountEntry>> ReadMountTable(const fs::path& mountInfoPath) {
                                      text(mnt_fs_get_fstype(fs)),
                                      text(mnt_fs_get_source(fs))});
     }
-    mnt_free_iter(iter);
-    mnt_unref_table(table);
     return entries;
 }
 
