@@ -5,8 +5,6 @@
 
 #include <cstdint>
 
-#include "core/schema/settings_schema.h"
-
 namespace marlix {
 
 struct ModeFields {

@@ -18,10 +18,6 @@ TEST(SettingRows, EverySettingHasAFieldAndAPlaceOfItsOwn) {
         SCOPED_TRACE(std::string(row.name));
         EXPECT_TRUE(fields.insert(&SelectionField(s, row.id)).second);
         EXPECT_TRUE(names.insert(row.name).second);
-        // The schema's address of a setting leads back to its row.
-        const SettingAddress a = AddressOf(row.id);
-        EXPECT_EQ(SettingAt(a.section, a.key), row.id);
-        EXPECT_EQ(KeyName(a.section, a.key), row.name);
         EXPECT_EQ(FindSetting(row.name), row.id);
         if (row.options.empty())
             continue;
@@ -30,7 +26,6 @@ TEST(SettingRows, EverySettingHasAFieldAndAPlaceOfItsOwn) {
         EXPECT_EQ(defaults, 1);
         EXPECT_EQ(SelectionField(DefaultSelections(), row.id), DefaultOptionIndex(row.id));
     }
-    EXPECT_EQ(SettingAt(kSectionSystem, 9), std::nullopt);
     EXPECT_EQ(FindSetting("enable_cfg"), std::nullopt);
 }
 
@@ -59,10 +54,6 @@ TEST(SettingRows, OptionSearchIsExactAndSaysWhenNothingMatches) {
         EXPECT_EQ(FindOption(c.setting, c.text, c.scope), c.expected)
             << RowOf(c.setting).name << " " << c.text;
     }
-    // The schema's own search, over the first `count` options.
-    const SettingAddress iso = AddressOf(Setting::ImageIso);
-    EXPECT_EQ(FindOptionIndex(iso.section, iso.key, "3200", 6), std::nullopt);
-    EXPECT_EQ(FindOptionIndex(iso.section, iso.key, "3200", 7), 6);
 }
 
 }  // namespace
