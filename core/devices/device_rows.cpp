@@ -14,40 +14,6 @@ std::int32_t megabytes(std::uint64_t bytes) {
     return static_cast<std::int32_t>(bytes >> 20);
 }
 
-#ifndef _WIN32
-bool isLeadByte(unsigned char c) {
-    return c >= 0xC2 && c <= 0xF4;
-}
-
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead >= 0xF0)
-        return 4;
-    if (lead >= 0xE0)
-        return 3;
-    return 2;
-}
-
-// A file cut at the byte limit may end in the first bytes of a character; that character is
-// dropped rather than reading the whole text as Latin-1.
-std::string versionTextFromBytes(std::string_view bytes, bool mayBeCut) {
-    if (IsValidUtf8(bytes))
-        return std::string(bytes);
-    if (mayBeCut) {
-        for (std::size_t tail = 1; tail <= 3 && tail <= bytes.size(); ++tail) {
-            const auto lead = static_cast<unsigned char>(bytes[bytes.size() - tail]);
-            if (isLeadByte(lead) && sequenceLength(lead) > tail) {
-                const std::string_view whole = bytes.substr(0, bytes.size() - tail);
-                if (IsValidUtf8(whole))
-                    return std::string(whole);
-                break;
-            }
-        }
-    }
-    return Latin1ToUtf8(bytes);
-}
-
-#endif
-
 }  // namespace
 
 std::string SpaceText(std::uint64_t totalBytes, std::uint64_t freeBytes) {
@@ -74,13 +40,7 @@ VersionText ReadVersionText(const std::string& root) {
     const std::size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos)
         bytes = bytes.substr(0, nul);
-#ifdef _WIN32
-    // Windows programs write version.txt in the system's ANSI code page.
-    (void)mayBeCut;
-    return VersionText{AnsiToUtf8(bytes), 0};
-#else
-    return VersionText{versionTextFromBytes(bytes, mayBeCut && nul == std::string_view::npos), 0};
-#endif
+    return VersionText{VersionTextFromBytes(bytes, mayBeCut && nul == std::string_view::npos), 0};
 }
 
 DeviceRow DescribeListedDrive(const DriveInfo& drive) {

@@ -34,6 +34,10 @@ struct VersionText {
 // Anything but a readable regular file (missing, a folder, a FIFO, a device, a link, a read
 // error) gives "No infomation" and never blocks.
 VersionText ReadVersionText(const std::string& root);
+// The bytes of version.txt (up to its first NUL) as UTF-8, read as the system's programs write
+// them: in the ANSI code page on Windows, elsewhere as above. mayBeCut: the bytes stop at the
+// size limit, so their last character may be cut in two.
+std::string VersionTextFromBytes(std::string_view bytes, bool mayBeCut);
 
 // How far a drive's probe has come: a row is shown as soon as the drive is listed, and gets its
 // size and version text when the drive answers. Unmounted: a card that is present but not

@@ -115,32 +115,6 @@ std::string utf8ToUtf16(std::string_view utf8, bool bigEndian) {
 
 }  // namespace
 
-#ifdef _WIN32
-// Windows names are UTF-16 and may hold unpaired surrogates, on which the standard library's own
-// conversion throws; these conversions replace them instead.
-std::filesystem::path PathFromUtf8(std::string_view utf8) {
-    return std::filesystem::path(Utf8ToWide(utf8));
-}
-
-std::string PathToUtf8(const std::filesystem::path& path) {
-    return WideToUtf8(path.native());
-}
-#else
-std::filesystem::path PathFromUtf8(std::string_view utf8) {
-    std::u8string u8(utf8.begin(), utf8.end());
-    return std::filesystem::path(u8);
-}
-
-std::string PathToUtf8(const std::filesystem::path& path) {
-    const std::u8string u8 = path.u8string();
-    return std::string(u8.begin(), u8.end());
-}
-
-std::string AnsiToUtf8(std::string_view ansi) {
-    return IsValidUtf8(ansi) ? std::string(ansi) : Latin1ToUtf8(ansi);
-}
-#endif
-
 bool IsValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         // Whole files pass through here (cfg.ini): skip ASCII eight bytes at a time.

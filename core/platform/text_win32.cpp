@@ -65,6 +65,16 @@ std::string WideToUtf8(std::wstring_view wide) {
     return out;
 }
 
+// Windows names are UTF-16 and may hold unpaired surrogates, on which the standard library's own
+// conversion throws; these conversions replace them instead.
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+    return std::filesystem::path(Utf8ToWide(utf8));
+}
+
+std::string PathToUtf8(const std::filesystem::path& path) {
+    return WideToUtf8(path.native());
+}
+
 std::string AnsiToUtf8(std::string_view ansi) {
     return WideToUtf8(toWide(CP_ACP, ansi));
 }

@@ -3,7 +3,6 @@
 // that for as long as it lives and then restores what was set before.
 #pragma once
 
-#ifdef _WIN32
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -29,4 +28,3 @@ private:
 };
 
 }  // namespace marlix
-#endif

@@ -38,11 +38,10 @@ public:
 private:
     FileLock() = default;
     void release();
-#ifdef _WIN32
-    void* m_mutex = nullptr;
-#else
-    int m_fd = -1;
-#endif
+    // What holds the lock, on the system this is built for: the lock file's descriptor on POSIX
+    // systems (file_lock_posix.cpp), the folder's mutex on Windows (file_lock_win32.cpp).
+    [[maybe_unused]] int m_fd = -1;
+    [[maybe_unused]] void* m_mutex = nullptr;
 };
 
 // The message of a lock that was not had in time, naming the file.

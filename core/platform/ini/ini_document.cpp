@@ -27,15 +27,6 @@ std::string IniNameKey(std::string_view name) {
     return key;
 }
 
-IniDocument::IniDocument()
-#ifdef _WIN32
-    : m_eol(Eol::CrLf)
-#else
-    : m_eol(Eol::Lf)
-#endif
-{
-}
-
 IniDocument IniDocument::Parse(std::string fileBytes) {
     IniDocument doc;
     doc.m_raw = std::move(fileBytes);
