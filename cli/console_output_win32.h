@@ -3,8 +3,6 @@
 // file gets the UTF-8 bytes as they are, with "\n" line ends as on every other system.
 #pragma once
 
-#ifdef _WIN32
-
 #include <ostream>
 #include <streambuf>
 #include <string>
@@ -51,5 +49,3 @@ private:
 };
 
 }  // namespace marlix
-
-#endif

@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "cli/commands.h"
 #include "cli/drive_roots.h"
 #include "core/devices/device_list.h"
@@ -12,17 +10,6 @@ namespace {
 std::string_view withoutTrailingSeparators(std::string_view root) {
     while (root.size() > 1 && (root.back() == '/' || root.back() == '\\')) root.remove_suffix(1);
     return root;
-}
-
-bool sameRoot(std::string_view a, std::string_view b) {
-#ifdef _WIN32
-    // Drive letters are typed in either case ("e:" for E:\).
-    auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return fold(x) == fold(y); });
-#else
-    return a == b;
-#endif
 }
 
 }  // namespace
@@ -51,8 +38,8 @@ Result<DeviceRow> FindRemovableDrive(std::string_view given) {
     bool ambiguous = false;
     std::string listed;
     for (const DeviceRow& row : *rows) {
-        if (sameRoot(withoutTrailingSeparators(row.root), wanted) ||
-            sameRoot(withoutTrailingSeparators(EscapedText(row.root)), wanted)) {
+        if (SameDriveRoot(withoutTrailingSeparators(row.root), wanted) ||
+            SameDriveRoot(withoutTrailingSeparators(EscapedText(row.root)), wanted)) {
             ambiguous = found != nullptr;
             found = found ? found : &row;
         }

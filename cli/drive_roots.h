@@ -25,6 +25,11 @@ Result<std::vector<DeviceRow>> ScanDeviceRows();
 // is not a listed removable drive or could name two of them.
 Result<DeviceRow> FindRemovableDrive(std::string_view given);
 
+// Whether two roots (without their trailing separators) name the same drive: on Windows drive
+// letters are typed in either case ("e:" for E:\), elsewhere a root is a path, byte for byte
+// (drive_roots_win32.cpp, drive_roots_posix.cpp).
+bool SameDriveRoot(std::string_view a, std::string_view b);
+
 // What is said of a drive that did not answer its probe in time.
 std::string NotAnsweringMessage(std::string_view root);
 

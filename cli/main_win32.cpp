@@ -1,0 +1,31 @@
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/console_output_win32.h"
+#include "core/platform/text.h"
+
+// The wide entry point receives the arguments as typed, whatever the ANSI code page can hold
+// (profile names and paths outside it); the commands take them as UTF-8.
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(marlix::WideToUtf8(argv[i]));
+    marlix::ConsoleOutput out(STD_OUTPUT_HANDLE);
+    marlix::ConsoleOutput err(STD_ERROR_HANDLE);
+    err.stream().setf(std::ios::unitbuf);
+    const int status = marlix::RunCli(args, out.stream(), err.stream());
+    // Output that never arrived (a full disk, a closed pipe) is a failure like any other.
+    out.stream().flush();
+    if (!out.stream().fail())
+        return status;
+    err.stream() << marlix::kProgramName << ": cannot write to standard output: " << out.failure()
+                 << "\n";
+    return status == marlix::kExitSuccess ? marlix::kExitFailure : status;
+}
