@@ -21,6 +21,10 @@ public:
 
 private:
     void Wait();
+    // The thread's priority where the system can make it run only on an idle processor (Linux,
+    // start_ahead_linux.cpp); elsewhere these do nothing. The first is called on the thread.
+    static void RunOnlyWhenIdle();
+    static void RunNormally(std::thread& thread);
 
     std::thread m_thread;
 };

@@ -4,13 +4,11 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/devices/device_events.h"
-
-#ifdef __linux__
 #include <fcntl.h>
 #include <libudev.h>
 #include <unistd.h>
-#endif
+
+#include "core/devices/device_events.h"
 
 namespace marlix {
 
@@ -39,14 +37,12 @@ DeviceChangeWatcher::~DeviceChangeWatcher() {
     // Notifiers go before the descriptors they watch.
     delete m_mountNotifier;
     delete m_udevNotifier;
-#ifdef __linux__
     if (m_mountFd >= 0)
         ::close(m_mountFd);
     if (m_udevMonitor != nullptr)
         udev_monitor_unref(m_udevMonitor);
     if (m_udev != nullptr)
         udev_unref(m_udev);
-#endif
 }
 
 void DeviceChangeWatcher::noteChange() {
@@ -60,7 +56,6 @@ void DeviceChangeWatcher::noteChange() {
 }
 
 void DeviceChangeWatcher::watchMountTable() {
-#ifdef __linux__
     m_mountFd = ::open(m_options.mountTablePath.c_str(), O_RDONLY | O_CLOEXEC);
     if (m_mountFd < 0) {
         m_problems << QStringLiteral("Cannot watch the mount table \"%1\": %2")
@@ -71,13 +66,9 @@ void DeviceChangeWatcher::watchMountTable() {
     // the descriptor is what acknowledges it.
     m_mountNotifier = new QSocketNotifier(m_mountFd, QSocketNotifier::Exception, this);
     connect(m_mountNotifier, &QSocketNotifier::activated, this, &DeviceChangeWatcher::noteChange);
-#else
-    m_problems << QStringLiteral("Cannot watch the mount table on this system");
-#endif
 }
 
 void DeviceChangeWatcher::watchUdev() {
-#ifdef __linux__
     const auto fail = [this](int error) {
         m_problems << QStringLiteral("Cannot listen to udev block device events: %1")
                           .arg(reasonText(error != 0 ? error : ENOMEM));
@@ -99,11 +90,9 @@ void DeviceChangeWatcher::watchUdev() {
     m_udevNotifier =
         new QSocketNotifier(udev_monitor_get_fd(m_udevMonitor), QSocketNotifier::Read, this);
     connect(m_udevNotifier, &QSocketNotifier::activated, this, &DeviceChangeWatcher::drainUdev);
-#endif
 }
 
 void DeviceChangeWatcher::drainUdev() {
-#ifdef __linux__
     // The socket does not block; take every queued event so the notifier goes quiet.
     bool relevant = false;
     while (udev_device* device = udev_monitor_receive_device(m_udevMonitor)) {
@@ -117,7 +106,6 @@ void DeviceChangeWatcher::drainUdev() {
     }
     if (relevant)
         noteChange();
-#endif
 }
 
 }  // namespace marlix

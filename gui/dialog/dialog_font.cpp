@@ -8,10 +8,6 @@
 #include <cstdlib>
 #include <utility>
 
-#ifndef _WIN32
-#include <dlfcn.h>
-#endif
-
 namespace marlix {
 
 int MulDiv(int a, int b, int c) {
@@ -25,29 +21,6 @@ int MulDiv(int a, int b, int c) {
     const std::int64_t magnitude = (std::llabs(product) + half) / std::llabs(c);
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
-
-#ifndef _WIN32  // Windows has the faces themselves: dialog_font_win32.cpp
-QStringList FontFamiliesFor(std::string_view face) {
-    // Liberation Sans has the metrics of Arial, which is what these faces resolved to where the
-    // layouts were drawn.
-    static constexpr std::string_view kSansFaces[] = {
-        "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif", "MS Sans Serif", "Tahoma",
-        "Arial",        "System",
-    };
-    QStringList families;
-    bool mapped = false;
-    for (std::string_view sans : kSansFaces) {
-        if (face == sans) {
-            mapped = true;
-        }
-    }
-    if (!mapped && !face.empty()) {
-        families << QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
-    }
-    families << QStringLiteral("Liberation Sans") << QStringLiteral("WenQuanYi Micro Hei");
-    return families;
-}
-#endif
 
 namespace {
 
@@ -102,18 +75,6 @@ QFont MakeCellHeightFont(std::string_view face, int cellHeight) {
     }
     font.setPixelSize(pixels);
     return font;
-}
-
-void ReadFontConfiguration() {
-#ifndef _WIN32
-    // Qt reads fonts through fontconfig here, which it has loaded with itself; FcInit is
-    // thread-safe and a no-op once the configuration is read. Looked up rather than linked, so
-    // that a Qt that does not use fontconfig just skips this.
-    using Init = int (*)();
-    if (auto* init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"))) {
-        init();
-    }
-#endif
 }
 
 DialogBaseUnits BaseUnitsOf(const QFont& font) {

@@ -51,4 +51,7 @@ QStringList FontFamiliesFor(std::string_view face) {
     return families;
 }
 
+// Windows' own font configuration needs no reading ahead.
+void ReadFontConfiguration() {}
+
 }  // namespace marlix
