@@ -42,6 +42,8 @@ public:
     // Why a source is not watched, one message naming the source and the system's reason each;
     // empty when both are.
     QStringList problems() const override { return m_problems; }
+    // Whether a burst is under way, its deviceChange still to come.
+    bool changePending() const { return m_quietTimer.isActive(); }
 
 public slots:
     // Something changed; deviceChange follows when the burst is over. It always carries
