@@ -2,6 +2,8 @@
 #include "core/platform/files/file_io.h"
 #include "core/platform/files/file_lock.h"
 
+#include <utility>
+
 #include "core/platform/text.h"
 
 namespace marlix {
@@ -20,6 +22,18 @@ Result<std::optional<std::string>> ReadFileIfPresent(const fs::path& path, std::
 bool SameFile(const fs::path& a, const fs::path& b) {
     std::error_code error;
     return fs::equivalent(a, b, error) && !error;
+}
+
+FileLock::FileLock(FileLock&& other) noexcept : m_held(std::exchange(other.m_held, kNothingHeld)) {}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept {
+    if (this != &other)
+        release(std::exchange(m_held, std::exchange(other.m_held, kNothingHeld)));
+    return *this;
+}
+
+FileLock::~FileLock() {
+    release(m_held);
 }
 
 Status BusyFailure(const fs::path& file, std::chrono::milliseconds waited) {

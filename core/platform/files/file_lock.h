@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 
@@ -36,12 +37,16 @@ public:
     ~FileLock();
 
 private:
-    FileLock() = default;
-    void release();
-    // What holds the lock, on the system this is built for: the lock file's descriptor on POSIX
-    // systems (file_lock_posix.cpp), the folder's mutex on Windows (file_lock_win32.cpp).
-    [[maybe_unused]] int m_fd = -1;
-    [[maybe_unused]] void* m_mutex = nullptr;
+    // What holds the lock, as a number whatever it is on the system this is built for: the lock
+    // file's descriptor on POSIX systems (file_lock_posix.cpp), the folder's mutex handle on
+    // Windows (file_lock_win32.cpp).
+    static constexpr std::intptr_t kNothingHeld = -1;
+
+    explicit FileLock(std::intptr_t held) : m_held(held) {}
+    // Lets go of the lock; nothing when held is kNothingHeld. In the system's file.
+    static void release(std::intptr_t held);
+
+    std::intptr_t m_held = kNothingHeld;
 };
 
 // The message of a lock that was not had in time, naming the file.

@@ -225,8 +225,7 @@ Result<FileLock> FileLock::Take(const fs::path& file, std::chrono::milliseconds 
             file, lockFile,
             error == EINVAL || error == ELOOP ? "it is not a regular file" : ErrnoText(error));
     }
-    FileLock lock;
-    lock.m_fd = fd;
+    FileLock lock(fd);
     // Only a lock file that nobody but those who may change the file could have made or can open
     // is used. One that fails is refused rather than replaced: removing it by its name could
     // remove the fit lock file another process has just put in its place, and then two processes
@@ -255,29 +254,11 @@ Result<FileLock> FileLock::Take(const fs::path& file, std::chrono::milliseconds 
     }
 }
 
-FileLock::FileLock(FileLock&& other) noexcept : m_fd(other.m_fd) {
-    other.m_fd = -1;
-}
-
-FileLock& FileLock::operator=(FileLock&& other) noexcept {
-    if (this != &other) {
-        release();
-        m_fd = other.m_fd;
-        other.m_fd = -1;
-    }
-    return *this;
-}
-
-FileLock::~FileLock() {
-    release();
-}
-
-void FileLock::release() {
+void FileLock::release(std::intptr_t held) {
     // Closing the only descriptor of the open lock file releases the lock. The file stays: taking
     // it away could let two processes lock two different files of one name.
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+    if (held >= 0)
+        ::close(static_cast<int>(held));
 }
 
 }  // namespace marlix

@@ -14,6 +14,7 @@
 #include "core/platform/files/file_io.h"
 #include "core/platform/files/file_lock.h"
 #include "core/platform/text.h"
+#include "core/platform/text_win32.h"
 
 namespace marlix {
 
@@ -81,35 +82,16 @@ Result<FileLock> FileLock::Take(const std::filesystem::path& file, std::chrono::
         return Status::failure("Cannot lock \"" + PathToUtf8(file) +
                                "\": " + WindowsErrorText(error));
     }
-    FileLock lock;
-    lock.m_mutex = mutex;
-    return lock;
+    return FileLock(reinterpret_cast<std::intptr_t>(mutex));
 }
 
-FileLock::FileLock(FileLock&& other) noexcept : m_mutex(other.m_mutex) {
-    other.m_mutex = nullptr;
-}
-
-FileLock& FileLock::operator=(FileLock&& other) noexcept {
-    if (this != &other) {
-        release();
-        m_mutex = other.m_mutex;
-        other.m_mutex = nullptr;
-    }
-    return *this;
-}
-
-FileLock::~FileLock() {
-    release();
-}
-
-void FileLock::release() {
+void FileLock::release(std::intptr_t held) {
     // A mutex belongs to the thread that took it; the lock lives in one scope of one thread.
-    if (m_mutex != nullptr) {
-        ::ReleaseMutex(m_mutex);
-        ::CloseHandle(m_mutex);
+    if (held != kNothingHeld) {
+        const auto mutex = reinterpret_cast<HANDLE>(held);
+        ::ReleaseMutex(mutex);
+        ::CloseHandle(mutex);
     }
-    m_mutex = nullptr;
 }
 
 }  // namespace marlix
