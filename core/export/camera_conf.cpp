@@ -1,7 +1,5 @@
 #include "core/export/camera_conf.h"
 
-#include <cerrno>
-
 #include "core/pages/page_logic.h"
 #include "core/platform/abandonable_work.h"
 #include "core/platform/files/file_io.h"
@@ -82,19 +80,10 @@ std::string BuildCameraConf(const ProfileSelections& s, std::string_view clockTe
 
 Result<std::string> LocalClockText(std::time_t now) {
     std::tm local{};
-    errno = 0;
-#ifdef _WIN32
-    // The C run-time of Windows converts times up to the year 3000 only.
-    if (const errno_t error = ::localtime_s(&local, &now); error != 0) {
+    if (const int error = camera_conf_detail::ToLocalTime(now, local); error != 0) {
         return Status::failure("Cannot convert the current time to local time for camera.conf: " +
                                ErrnoText(error));
     }
-#else
-    if (::localtime_r(&now, &local) == nullptr) {
-        return Status::failure("Cannot convert the current time to local time for camera.conf: " +
-                               ErrnoText(errno != 0 ? errno : EOVERFLOW));
-    }
-#endif
     char buffer[128];
     const std::size_t n = std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
     if (n != kClockTextLength) {

@@ -65,4 +65,10 @@ Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes
 // anything else is refused.
 Status WriteCameraConfFile(const std::filesystem::path& file, std::string_view bytes);
 
+namespace camera_conf_detail {
+// The local time of `now` into `local`: 0, or the errno value of the failure. In the system's file
+// (camera_conf_posix.cpp, camera_conf_win32.cpp).
+int ToLocalTime(std::time_t now, std::tm& local);
+}  // namespace camera_conf_detail
+
 }  // namespace marlix
