@@ -8,25 +8,9 @@
 #include <algorithm>
 
 #include "core/platform/text.h"
+#include "core/platform/text_win32.h"
 
 namespace marlix {
-
-namespace {
-
-// Bytes at the end of the text that start a UTF-8 character not yet complete; they wait for
-// the rest so that a character split between two writes is shown whole.
-std::size_t incompleteTail(const std::string& text) {
-    for (std::size_t back = 1; back <= std::min<std::size_t>(3, text.size()); ++back) {
-        const auto c = static_cast<unsigned char>(text[text.size() - back]);
-        if ((c & 0xC0) == 0x80)
-            continue;  // a continuation byte: look further back
-        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        return length > back ? back : 0;
-    }
-    return 0;
-}
-
-}  // namespace
 
 ConsoleOutputBuffer::ConsoleOutputBuffer(unsigned long standardHandle)
     : m_handle(::GetStdHandle(standardHandle)) {
@@ -65,7 +49,8 @@ bool ConsoleOutputBuffer::flushPending(bool final) {
         m_failure = WindowsErrorText(ERROR_INVALID_HANDLE);
         return false;
     }
-    const std::size_t keep = final ? 0 : (m_console ? incompleteTail(m_pending) : 0);
+    // A character split between two writes waits for its last bytes, to be shown whole.
+    const std::size_t keep = final ? 0 : (m_console ? Utf8IncompleteTail(m_pending) : 0);
     const std::string_view ready(m_pending.data(), m_pending.size() - keep);
     bool ok = true;
     if (m_console) {

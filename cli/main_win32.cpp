@@ -10,7 +10,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/console_output_win32.h"
-#include "core/platform/text.h"
+#include "core/platform/text_win32.h"
 
 // The wide entry point receives the arguments as typed, whatever the ANSI code page can hold
 // (profile names and paths outside it); the commands take them as UTF-8.

@@ -5,37 +5,15 @@
 
 namespace marlix {
 
-namespace {
-
-bool isLeadByte(unsigned char c) {
-    return c >= 0xC2 && c <= 0xF4;
-}
-
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead >= 0xF0)
-        return 4;
-    if (lead >= 0xE0)
-        return 3;
-    return 2;
-}
-
-}  // namespace
-
 // A file cut at the byte limit may end in the first bytes of a character; that character is
 // dropped rather than reading the whole text as Latin-1.
 std::string VersionTextFromBytes(std::string_view bytes, bool mayBeCut) {
     if (IsValidUtf8(bytes))
         return std::string(bytes);
     if (mayBeCut) {
-        for (std::size_t tail = 1; tail <= 3 && tail <= bytes.size(); ++tail) {
-            const auto lead = static_cast<unsigned char>(bytes[bytes.size() - tail]);
-            if (isLeadByte(lead) && sequenceLength(lead) > tail) {
-                const std::string_view whole = bytes.substr(0, bytes.size() - tail);
-                if (IsValidUtf8(whole))
-                    return std::string(whole);
-                break;
-            }
-        }
+        const std::string_view whole = bytes.substr(0, bytes.size() - Utf8IncompleteTail(bytes));
+        if (whole.size() < bytes.size() && IsValidUtf8(whole))
+            return std::string(whole);
     }
     return Latin1ToUtf8(bytes);
 }

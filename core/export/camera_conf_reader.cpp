@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/export/camera_conf.h"
+#include "core/platform/escaped_text.h"
 
 namespace marlix {
 
@@ -14,8 +15,10 @@ constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 constexpr std::size_t kShownTextLimit = 60;
 
-// A piece of the file fit for a message: printable ASCII as it stands, everything else escaped,
-// long texts cut short, so that a damaged file cannot garble the terminal.
+// A piece of the file fit for a message: quoted, printable ASCII as it stands, everything else
+// escaped byte by byte, long texts cut short, so that a damaged file cannot garble the terminal.
+// Unlike EscapedText, which keeps the characters of a name or a label readable, this shows the
+// file's bytes exactly, which is what a problem in a damaged file needs.
 std::string shown(std::string_view text) {
     std::string out = "\"";
     std::size_t count = 0;
@@ -31,10 +34,7 @@ std::string shown(std::string_view text) {
         } else if (byte >= 0x20 && byte < 0x7F) {
             out += c;
         } else {
-            static constexpr char kHex[] = "0123456789abcdef";
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
+            AppendHexEscape(out, byte);
         }
     }
     return out + "\"";

@@ -15,4 +15,7 @@ namespace marlix {
 // is.
 std::string EscapedText(std::string_view text);
 
+// Appends the byte as "\xNN" (lower-case hex), the one way every escape of a byte is written.
+void AppendHexEscape(std::string& out, unsigned char byte);
+
 }  // namespace marlix

@@ -2,42 +2,47 @@
 
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace marlix {
 
 namespace {
 
-// Decodes one code point at bytes[i]; returns its length, or 0 when the sequence is malformed.
+// The length a well-formed character that starts with this byte has, 0 for a byte that starts
+// none (a continuation byte, 0xC0 and 0xC1, which could only start overlong forms, and 0xF5 up).
+std::size_t lengthFromLead(unsigned char lead) {
+    return lead < 0x80    ? 1
+           : lead < 0xC2  ? 0
+           : lead <= 0xDF ? 2
+           : lead <= 0xEF ? 3
+           : lead <= 0xF4 ? 4
+                          : 0;
+}
+
+// Whether the `count` bytes after the lead at text[i] may follow it. The second byte's range
+// excludes overlong forms, surrogates and code points past U+10FFFF.
+bool followersFit(std::string_view text, std::size_t i, std::size_t count) {
+    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = at(i);
+    if (count >= 1) {
+        const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        if (at(i + 1) < low || at(i + 1) > high)
+            return false;
+    }
+    for (std::size_t k = 2; k <= count; ++k) {
+        if (at(i + k) < 0x80 || at(i + k) > 0xBF)
+            return false;
+    }
+    return true;
+}
+
+// Decodes one code point at s[i]; returns its length, or 0 when the sequence is malformed.
 std::size_t decodeUtf8(std::string_view s, std::size_t i, char32_t& out) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) {
-        out = b0;
-        return 1;
-    }
-    std::size_t len;
-    char32_t cp;
-    char32_t min;
-    if ((b0 & 0xE0) == 0xC0) {
-        len = 2, cp = b0 & 0x1F, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        len = 3, cp = b0 & 0x0F, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        len = 4, cp = b0 & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + len > s.size())
-        return 0;
-    for (std::size_t k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80)
-            return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
-    out = cp;
-    return len;
+    const std::size_t length = Utf8SequenceAt(s, i);
+    if (length != 0)
+        out = Utf8CodePointAt(s, i, length);
+    return length;
 }
 
 void appendUtf8(std::string& out, char32_t cp) {
@@ -115,6 +120,31 @@ std::string utf8ToUtf16(std::string_view utf8, bool bigEndian) {
 
 }  // namespace
 
+std::size_t Utf8SequenceAt(std::string_view text, std::size_t i) {
+    const std::size_t length = lengthFromLead(static_cast<unsigned char>(text[i]));
+    if (length == 0 || i + length > text.size() || !followersFit(text, i, length - 1))
+        return 0;
+    return length;
+}
+
+char32_t Utf8CodePointAt(std::string_view text, std::size_t i, std::size_t length) {
+    static constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t cp = static_cast<unsigned char>(text[i]) & kLeadBits[length];
+    for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (text[i + k] & 0x3F);
+    return cp;
+}
+
+std::size_t Utf8IncompleteTail(std::string_view text) {
+    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+        const std::size_t i = text.size() - back;
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x80 && byte <= 0xBF)
+            continue;  // a continuation byte: the lead is further back
+        return lengthFromLead(byte) > back && followersFit(text, i, back - 1) ? back : 0;
+    }
+    return 0;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         // Whole files pass through here (cfg.ini): skip ASCII eight bytes at a time.
@@ -126,22 +156,31 @@ bool IsValidUtf8(std::string_view bytes) {
                 continue;
             }
         }
-        char32_t cp;
-        const std::size_t len = decodeUtf8(bytes, i, cp);
-        if (len == 0)
+        const std::size_t length = Utf8SequenceAt(bytes, i);
+        if (length == 0)
             return false;
-        i += len;
+        i += length;
     }
     return true;
 }
 
+namespace {
+
+// The UTF-16 units of the character at utf8[i] and its length in bytes; a byte of no character
+// is one unit, the U+FFFD it becomes.
+std::pair<std::size_t, std::size_t> utf16UnitsAt(std::string_view utf8, std::size_t i) {
+    const std::size_t length = Utf8SequenceAt(utf8, i);
+    return {length == 4 ? 2 : 1, length == 0 ? 1 : length};
+}
+
+}  // namespace
+
 std::size_t Utf16Length(std::string_view utf8) {
     std::size_t units = 0;
-    for (unsigned char c : utf8) {
-        if ((c & 0xC0) != 0x80)
-            ++units;  // one unit per lead byte
-        if ((c & 0xF8) == 0xF0)
-            ++units;  // and a second for a 4-byte sequence
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto [need, length] = utf16UnitsAt(utf8, i);
+        units += need;
+        i += length;
     }
     return units;
 }
@@ -149,13 +188,11 @@ std::size_t Utf16Length(std::string_view utf8) {
 std::string_view TruncateUtf16Units(std::string_view utf8, std::size_t maxUnits) {
     std::size_t units = 0;
     for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        std::size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
-        const std::size_t need = len == 4 ? 2 : 1;
+        const auto [need, length] = utf16UnitsAt(utf8, i);
         if (units + need > maxUnits)
             return utf8.substr(0, i);
         units += need;
-        i += len;
+        i += length;
     }
     return utf8;
 }

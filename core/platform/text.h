@@ -14,9 +14,22 @@ std::filesystem::path PathFromUtf8(std::string_view utf8);
 // UTF-8 text of a path, for messages and for showing it.
 std::string PathToUtf8(const std::filesystem::path& path);
 
-// True when the bytes are well-formed UTF-8 (no overlongs, no surrogates, nothing above U+10FFFF).
+// The one UTF-8 walker of the program. Well-formed means: no overlong forms, no surrogates,
+// nothing above U+10FFFF.
+//
+// The length (1 to 4) of the well-formed UTF-8 character that starts at text[i], or 0 when none
+// does (a stray byte, a malformed sequence, or one cut off by the end of the text).
+std::size_t Utf8SequenceAt(std::string_view text, std::size_t i);
+// The code point of the character at text[i] that Utf8SequenceAt measured as `length` bytes.
+char32_t Utf8CodePointAt(std::string_view text, std::size_t i, std::size_t length);
+// How many bytes at the end of the text (0 to 3) begin a well-formed character whose last bytes
+// are missing: what a cut at a byte limit, or a write split in two, leaves.
+std::size_t Utf8IncompleteTail(std::string_view text);
+
+// True when the bytes are well-formed UTF-8.
 bool IsValidUtf8(std::string_view bytes);
-// Number of UTF-16 code units that the UTF-8 text takes. Expects valid UTF-8.
+// Number of UTF-16 code units that the UTF-8 text takes; a byte of no character counts as the
+// one U+FFFD it becomes.
 std::size_t Utf16Length(std::string_view utf8);
 // The longest prefix of the UTF-8 text that takes at most maxUnits UTF-16 code units. A character
 // outside the basic plane that would straddle the limit is left out whole.
@@ -37,11 +50,5 @@ std::string ErrnoText(int error);
 // active code page for this; elsewhere there is none, so valid UTF-8 is taken as it stands and
 // anything else byte for byte as Latin-1.
 std::string AnsiToUtf8(std::string_view ansi);
-
-// Windows only (text_win32.cpp): its UTF-16 text, and its error texts.
-std::wstring Utf8ToWide(std::string_view utf8);  // ill-formed sequences become U+FFFD
-std::string WideToUtf8(std::wstring_view wide);  // unpaired surrogates become U+FFFD
-// The system's text for a GetLastError() code, without the trailing full stop and line break.
-std::string WindowsErrorText(unsigned long error);
 
 }  // namespace marlix

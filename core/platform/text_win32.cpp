@@ -8,6 +8,8 @@
 #include <climits>
 #include <string>
 
+#include "core/platform/text_win32.h"
+
 #include "core/platform/text.h"
 
 namespace marlix {

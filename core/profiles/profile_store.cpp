@@ -26,16 +26,6 @@ std::string sectionOf(std::string_view profileName) {
     return std::string(ProfileStore::kSectionPrefix) + std::string(profileName);
 }
 
-// The code point at utf8[i] (valid UTF-8 expected); advances i.
-char32_t nextCodePoint(std::string_view utf8, std::size_t& i) {
-    const auto b0 = static_cast<unsigned char>(utf8[i]);
-    const std::size_t len = b0 < 0x80 ? 1 : b0 < 0xE0 ? 2 : b0 < 0xF0 ? 3 : 4;
-    char32_t cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
-    for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (utf8[i + k] & 0x3F);
-    i += len;
-    return cp;
-}
-
 }  // namespace
 
 ProfileStore::ProfileStore(std::filesystem::path cfgPath) : m_cfgPath(std::move(cfgPath)) {}
@@ -52,7 +42,9 @@ std::optional<std::string> ProfileStore::NameProblem(std::string_view name) {
     bool onlyBlanks = true;
     char32_t first = 0, last = 0;
     for (std::size_t i = 0; i < name.size();) {
-        const char32_t c = nextCodePoint(name, i);
+        const std::size_t length = Utf8SequenceAt(name, i);
+        const char32_t c = Utf8CodePointAt(name, i, length);
+        i += length;
         if (first == 0)
             first = c;
         last = c;

@@ -20,7 +20,7 @@
 #endif
 #include <windows.h>
 
-#include "core/platform/text.h"
+#include "core/platform/text_win32.h"
 #else
 #include <fcntl.h>
 #include <sched.h>

@@ -16,6 +16,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include "core/platform/text_win32.h"
 #else
 #include <sys/stat.h>
 #include <unistd.h>

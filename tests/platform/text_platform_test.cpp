@@ -11,6 +11,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include "core/platform/text_win32.h"
 #endif
 
 namespace marlix {

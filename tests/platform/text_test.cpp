@@ -33,6 +33,24 @@ TEST(Text, TruncateUtf16UnitsKeepsSurrogatePairsWhole) {
     EXPECT_EQ(Utf16Length("a" + kSmile + "\xC3\xA9"), 4u);
 }
 
+TEST(Text, IncompleteTailIsOnlyTheStartOfAWellFormedCharacter) {
+    const std::vector<std::pair<std::string, std::size_t>> cases = {
+        {"a", 0},
+        {"a" + kSmile, 0},
+        {"a" + kSmile.substr(0, 1), 1},
+        {"a" + kSmile.substr(0, 3), 3},
+        {"\xE6\x97", 2},
+        {"\xC3", 1},
+        {"\xC0", 0},      // starts only overlong forms
+        {"\xED\xA0", 0},  // a surrogate
+        {"\xE6"
+         "A",
+         0},  // not followed by a continuation byte
+        {"\x97\x97\x97", 0},
+    };
+    for (const auto& [text, tail] : cases) EXPECT_EQ(Utf8IncompleteTail(text), tail) << text;
+}
+
 TEST(Text, Latin1RoundTripsEveryByte) {
     std::string all;
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);

@@ -25,6 +25,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include "core/platform/text_win32.h"
 #else
 #include <fcntl.h>
 #include <grp.h>

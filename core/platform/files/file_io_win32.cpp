@@ -13,6 +13,7 @@
 
 #include "core/platform/files/file_io.h"
 #include "core/platform/text.h"
+#include "core/platform/text_win32.h"
 #include "core/platform/win32_error_mode.h"
 
 namespace marlix {

@@ -15,7 +15,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/platform/text.h"
+#include "core/platform/text_win32.h"
 #include "core/platform/win32_error_mode.h"
 
 namespace marlix {

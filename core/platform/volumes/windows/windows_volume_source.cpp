@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/platform/text.h"
+#include "core/platform/text_win32.h"
 #include "core/platform/win32_error_mode.h"
 
 namespace marlix {
