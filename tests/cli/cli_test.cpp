@@ -299,13 +299,13 @@ std::string defaultConf() {
     return BuildCameraConf(s, "");
 }
 
-const char* const kDefaultShow =
-    "mode_1=1920x1080p 60\nmode_2=1280x720p 120\nmode_3=16M\nvideo_quality=sfine\nfov=wide\n"
-    "timelapse=off\nvideo_stamp=off\nmic_vol=80%\nauto_rec=off\nloop_rec=5min\nrec_beep=off\n"
-    "image_meter=center\nimage_iso=auto\nimage_wb=auto\nimage_ev=0.0\nimage_sharpness=3\n"
-    "photo_quality=sfine\nauto_shoot=3s\nphoto_stamp=off\nphoto_burst=off\nsync_clock=TRUE\n"
-    "image_rotate=normal\ntvmode=ntsc\nlightfreq=60Hz\nauto_shutdown=3Min\ndatefmt=ymd\nosd=on\n"
-    "op_beep=on\nformat=false\n";
+// What "show default" prints: the default profile's lines of the first-run file.
+std::string defaultShow() {
+    const std::string firstRun =
+        ReadTestFile(fs::path(MARLIX_TEST_DATA) / "profiles/first_run_cfg.ini");
+    const std::string header = "[profile-default]\n";
+    return firstRun.substr(firstRun.find(header) + header.size());
+}
 
 TEST_F(Cli, UsageErrorsExitWithTwoAndHelpWithZero) {
     const std::vector<std::vector<std::string>> usage = {
@@ -357,7 +357,7 @@ TEST_F(Cli, FirstRunSeedsTheProfileFileAndShowsTheDefaults) {
     ASSERT_EQ(list.status, 0) << list;
     EXPECT_EQ(list.out, "default\n");
     EXPECT_FALSE(fs::exists(work() / "cfg.ini"));
-    ASSERT_EQ(run({"show", "default"}).out, kDefaultShow);
+    ASSERT_EQ(run({"show", "default"}).out, defaultShow());
     EXPECT_FALSE(fs::exists(work() / "cfg.ini"));
     ASSERT_EQ(run({"new", "other"}).status, 0);
     std::string written = cfg();  // with the system's line ends
@@ -368,7 +368,7 @@ TEST_F(Cli, FirstRunSeedsTheProfileFileAndShowsTheDefaults) {
 
     const CliRun show = run({"show", "default"});
     ASSERT_EQ(show.status, 0) << show;
-    EXPECT_EQ(show.out, kDefaultShow);
+    EXPECT_EQ(show.out, defaultShow());
 
     const CliRun missing = run({"show", "nosuch"});
     EXPECT_EQ(missing.status, 1);
@@ -472,13 +472,15 @@ TEST_F(Cli, WriteOutputIsWhatSetWrites) {
     EXPECT_EQ(ReadTestFile(out),
               ReadTestFile(fs::path(MARLIX_TEST_DATA) / "export/default_camera.conf"));
 
-    // The default profile asks for the clock: a 30th line with the local time.
+    // The default profile asks for the clock: a last line with the local time.
     ASSERT_EQ(run({"write", "default", "--output", out.string()}).status, 0);
     const std::string withClock = ReadTestFile(out);
-    ASSERT_EQ(withClock.size(), 463u + 32u);
-    EXPECT_EQ(withClock.substr(0, 463), defaultConf());
-    EXPECT_EQ(withClock.substr(463, 11), "sync_clock=");
-    EXPECT_EQ(withClock.substr(493), "\r\n");
+    const std::size_t settings = defaultConf().size();
+    ASSERT_EQ(withClock.size(),
+              settings + std::string("sync_clock=YYYY-MM-DD hh:mm:ss\r\n").size());
+    EXPECT_EQ(withClock.substr(0, settings), defaultConf());
+    EXPECT_EQ(withClock.substr(settings, 11), "sync_clock=");
+    EXPECT_TRUE(withClock.ends_with("\r\n"));
 
     // Both photo choices are kept: no interlock flag exists outside the window.
     ASSERT_EQ(run({"set", "default", "photo_burst=5p", "auto_shoot=10s", "sync_clock=FALSE",

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/export/camera_conf.h"
 
 namespace marlix {
@@ -72,13 +74,15 @@ TEST(CameraConfReader, EveryDepartureIsReportedWithItsLine) {
         const char* firstMessagePart;
     };
     const std::string good = defaultFile();
+    // The good file's lines: its last line, and the numbers of lines added after it.
+    const auto last = static_cast<std::size_t>(std::count(good.begin(), good.end(), '\n'));
     const Case cases[] = {
         {"wrong first line",
          replaced(good, "enable_cfg=true", "enable_cfg=false"),
          {1},
          "first line"},
         {"byte-order mark", "\xEF\xBB\xBF" + good, {1}, "byte-order mark"},
-        {"CR-only line ends", lineEndsReplaced(good, '\r'), std::vector<std::size_t>(30, 0),
+        {"CR-only line ends", lineEndsReplaced(good, '\r'), std::vector<std::size_t>(last + 1, 0),
          "CR alone"},
         {"first line missing", good.substr(17), {1}, "found \"mode_1=1920x1080p 60\""},
         {"unknown key", replaced(good, "fov=wide", "f0v=wide"), {6, 0}, "unknown key \"f0v\""},
@@ -89,24 +93,27 @@ TEST(CameraConfReader, EveryDepartureIsReportedWithItsLine) {
         {"case differs", replaced(good, "=sfine", "=SFine"), {5}, "\"SFine\" is not an option"},
         {"not a key=text line", replaced(good, "fov=wide", "fov"), {6, 0}, "not a key=text"},
         {"blank line", replaced(good, "fov=wide\r\n", "fov=wide\r\n\r\n"), {7}, "empty line"},
-        {"key twice", good + "mode_3=8M\r\n", {30}, "appears again (first on line 4)"},
+        {"key twice", good + "mode_3=8M\r\n", {last + 1}, "appears again (first on line 4)"},
         {"clock twice",
          good + "sync_clock=2026-01-01 00:00:00\r\nsync_clock=2026-01-01 00:00:00\r\n",
-         {31},
+         {last + 2},
          "\"sync_clock\" appears again"},
-        {"bad month", good + "sync_clock=2026-13-01 00:00:00\r\n", {30}, "YYYY-MM-DD hh:mm:ss"},
-        {"no leading zero", good + "sync_clock=2026-1-01 00:00:00\r\n", {30}, "not a time"},
+        {"bad month",
+         good + "sync_clock=2026-13-01 00:00:00\r\n",
+         {last + 1},
+         "YYYY-MM-DD hh:mm:ss"},
+        {"no leading zero", good + "sync_clock=2026-1-01 00:00:00\r\n", {last + 1}, "not a time"},
         {"29 February of a common year",
          good + "sync_clock=2100-02-29 00:00:00\r\n",
-         {30},
+         {last + 1},
          "not a time"},
-        {"enable_cfg again", good + "enable_cfg=true\r\n", {30}, "first line only"},
+        {"enable_cfg again", good + "enable_cfg=true\r\n", {last + 1}, "first line only"},
         {"missing key", replaced(good, "osd=on\r\n", ""), {0}, "key \"osd\" is missing"},
-        {"empty file", "", std::vector<std::size_t>(29, 0), "first line"},
-        {"last line end missing", good.substr(0, good.size() - 2), {29}, "no line end"},
+        {"empty file", "", std::vector<std::size_t>(last, 0), "first line"},
+        {"last line end missing", good.substr(0, good.size() - 2), {last}, "no line end"},
         {"last line end missing after LF lines",
          lineEndsReplaced(good, '\n') + "sync_clock=2026-01-01 00:00:00",
-         {30},
+         {last + 1},
          "no line end"},
         {"UTF-16 LE", asUtf16(good, false, true), {1}, "UTF-16 text"},
         {"UTF-16 BE", asUtf16(good, true, true), {1}, "UTF-16 text"},
@@ -127,7 +134,7 @@ TEST(CameraConfReader, EveryDepartureIsReportedWithItsLine) {
         const CameraConfReading r = ReadCameraConf(c.text);
         std::vector<std::size_t> lines;
         for (const auto& p : r.problems) lines.push_back(p.line);
-        if (c.lines.size() >= 29) {  // nothing but a first line: every key is missing too
+        if (c.lines.size() >= last) {  // nothing but a first line: every key is missing too
             ASSERT_EQ(r.problemCount, c.lines.size());
             EXPECT_EQ(lines.front(), 1u);
         } else {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/platform/text.h"
+#include "tests/support/golden_file.h"
 #include "tests/support/scratch_dir.h"
 
 #ifdef _WIN32
@@ -194,7 +195,9 @@ TEST_F(ProfileStoreTest, FirstRunWritesTheDefaultFile) {
     ProfileSelections out;
     out.photo.m_photoInterlock = kInterlockAutoShoot;
     ASSERT_TRUE(store.InitProfileStore(out).ok());
-    EXPECT_EQ(ReadTestFile(m_cfg), golden());
+    test_support::ExpectGoldenFile(replaceAll(ReadTestFile(m_cfg), "\r\n", "\n"),
+                                   fs::path(MARLIX_TEST_DATA) / "profiles" / "first_run_cfg.ini");
+    EXPECT_EQ(ReadTestFile(m_cfg), golden());  // with the system's line ends
 
     ProfileSelections expected = DefaultSelections();
     expected.photo.m_photoInterlock = kInterlockAutoShoot;
