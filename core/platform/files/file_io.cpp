@@ -2,6 +2,8 @@
 #include "core/platform/files/file_io.h"
 #include "core/platform/files/file_lock.h"
 
+#include "core/platform/files/atomic_write_steps.h"
+
 #include <utility>
 
 #include "core/platform/text.h"
@@ -22,6 +24,53 @@ Result<std::optional<std::string>> ReadFileIfPresent(const fs::path& path, std::
 bool SameFile(const fs::path& a, const fs::path& b) {
     std::error_code error;
     return fs::equivalent(a, b, error) && !error;
+}
+
+Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
+                       const AtomicWriteOptions& options) {
+    file_io_detail::AtomicWriteSteps steps(requested);
+    const fs::path target = options.followSymlink ? ResolveLinks(requested) : requested;
+    if (Status s = steps.openFolder(target, options.folderDevice); !s)
+        return s;
+    if (Status s = steps.checkTarget(options.followSymlink); !s)
+        return s;
+    if (options.removeStaleTemporaries)
+        steps.removeStaleTemporaries();
+    if (Status s = steps.createTemporary(); !s)
+        return s;
+
+    auto fail = [&](Status why) {
+        steps.removeTemporary();
+        return why;
+    };
+    if (Status s = steps.keepOwnerAndMode(); !s)
+        return fail(s);
+    if (Status s = steps.writeTemporary(bytes); !s)
+        return fail(s);
+    if (Status s = steps.syncTemporary(); !s)
+        return fail(s);
+    // Only a file that holds exactly the bytes may replace the old one: a write the system cut
+    // short without saying so must leave the old file as it was.
+    const Result<bool> holds = steps.temporaryHolds(bytes);
+    if (!holds)
+        return fail(holds.status());
+    if (!*holds)
+        return fail(file_io_detail::ReadBackFailure(requested));
+    if (Status s = steps.closeTemporary(); !s)
+        return fail(s);
+    if (Status s = steps.renameOverTarget(); !s)
+        return fail(s);
+
+    if (Status s = steps.syncFolder(); !s)
+        return s;
+    if (options.recheckAfterRename) {
+        const Result<bool> kept = steps.targetHolds(bytes);
+        if (!kept)
+            return kept.status();
+        if (!*kept)
+            return file_io_detail::ReadBackFailure(requested);
+    }
+    return Status::success();
 }
 
 FileLock::FileLock(FileLock&& other) noexcept : m_held(std::exchange(other.m_held, kNothingHeld)) {}

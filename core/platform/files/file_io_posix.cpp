@@ -8,14 +8,15 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <optional>
 
+#include "core/platform/files/atomic_write_steps.h"
 #include "core/platform/files/file_io.h"
 #include "core/platform/text.h"
 
 namespace marlix {
 
 namespace fs = std::filesystem;
-using file_io_detail::ReadBackFailure;
 using file_io_detail::TooLargeFailure;
 
 namespace {
@@ -320,116 +321,165 @@ Result<std::string> ReadWholeFile(const fs::path& path, std::size_t maxBytes) {
     return out;
 }
 
-Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
-                       const AtomicWriteOptions& options) {
-    const fs::path target = options.followSymlink ? ResolveLinks(requested) : requested;
-    const fs::path dirPath = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const std::string name = target.filename().native();
+namespace file_io_detail {
 
-    // Every step below goes through this one descriptor of the folder, so a folder that is
-    // swapped or unmounted meanwhile cannot send the file elsewhere.
-    Fd dir(::open(dirPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0)
-        return failure("Cannot write", requested, errno);
-    if (options.folderDevice) {
+struct AtomicWriteSteps::State {
+    fs::path requested;
+    // Every step goes through this one descriptor of the folder, so a folder that is swapped or
+    // unmounted meanwhile cannot send the file elsewhere.
+    Fd dir{-1};
+    std::string name;
+    bool exists = false;
+    struct stat existing {};
+    std::string temp;
+    Fd fd{-1};
+    std::optional<PendingTemporary> pending;
+
+    Status failure(int error) const { return marlix::failure("Cannot write", requested, error); }
+};
+
+AtomicWriteSteps::AtomicWriteSteps(const fs::path& requested) : m_state(std::make_unique<State>()) {
+    m_state->requested = requested;
+}
+
+AtomicWriteSteps::~AtomicWriteSteps() = default;
+
+Status AtomicWriteSteps::openFolder(const fs::path& target,
+                                    std::optional<std::uint64_t> folderDevice) {
+    State& s = *m_state;
+    const fs::path dirPath = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    s.name = target.filename().native();
+    s.dir.reset(::open(dirPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (s.dir.get() < 0)
+        return s.failure(errno);
+    if (folderDevice) {
         struct stat folder;
-        if (::fstat(dir.get(), &folder) != 0)
-            return failure("Cannot write", requested, errno);
-        if (folder.st_dev != *options.folderDevice) {
+        if (::fstat(s.dir.get(), &folder) != 0)
+            return s.failure(errno);
+        if (folder.st_dev != *folderDevice) {
             return Status::failure(
-                failureText("Cannot write", requested,
+                failureText("Cannot write", s.requested,
                             "the card is no longer mounted there (the folder is on another disk)"),
                 ErrorCode::DriveGone);
         }
     }
+    return Status::success();
+}
 
-    struct stat existing;
-    const bool exists = ::fstatat(dir.get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
-    if (!exists && !isAbsence(errno))
-        return failure("Cannot write", requested, errno);
-    if (exists) {
-        if (Status s =
-                checkReplaceable(requested, dir.get(), name, existing, options.followSymlink);
-            !s) {
-            return s;
-        }
-    }
+Status AtomicWriteSteps::checkTarget(bool followSymlink) {
+    State& s = *m_state;
+    s.exists = ::fstatat(s.dir.get(), s.name.c_str(), &s.existing, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!s.exists && !isAbsence(errno))
+        return s.failure(errno);
+    if (s.exists)
+        return checkReplaceable(s.requested, s.dir.get(), s.name, s.existing, followSymlink);
+    return Status::success();
+}
 
-    if (options.removeStaleTemporaries)
-        removeStaleTemporaries(dir.get(), name);
+void AtomicWriteSteps::removeStaleTemporaries() {
+    marlix::removeStaleTemporaries(m_state->dir.get(), m_state->name);
+}
 
-    std::string temp;
-    Fd fd(-1);
-    PendingTemporary pending;
-    for (int attempt = 0; attempt < 100 && fd.get() < 0; ++attempt) {
-        temp = temporaryName(name);
-        fd.reset(::openat(dir.get(), temp.c_str(),
-                          O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (fd.get() < 0 && errno != EEXIST) {
+Status AtomicWriteSteps::createTemporary() {
+    State& s = *m_state;
+    PendingTemporary& pending = s.pending.emplace();
+    for (int attempt = 0; attempt < 100 && s.fd.get() < 0; ++attempt) {
+        s.temp = temporaryName(s.name);
+        s.fd.reset(::openat(s.dir.get(), s.temp.c_str(),
+                            O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (s.fd.get() < 0 && errno != EEXIST) {
             const int error = errno;
-            pending.created(-1, temp);
-            return failure("Cannot write", requested, error);
+            pending.created(-1, s.temp);
+            return s.failure(error);
         }
     }
-    pending.created(fd.get() < 0 ? -1 : dir.get(), temp);
-    if (fd.get() < 0)
-        return failure("Cannot write", requested, EEXIST);
+    pending.created(s.fd.get() < 0 ? -1 : s.dir.get(), s.temp);
+    if (s.fd.get() < 0)
+        return s.failure(EEXIST);
+    return Status::success();
+}
 
-    auto fail = [&](Status why) {
-        ::unlinkat(dir.get(), temp.c_str(), 0);
-        return why;
-    };
-    auto failErrno = [&](int error) { return fail(failure("Cannot write", requested, error)); };
-
-    const bool replacesFile = exists && S_ISREG(existing.st_mode);
+Status AtomicWriteSteps::keepOwnerAndMode() {
+    State& s = *m_state;
+    const bool replacesFile = s.exists && S_ISREG(s.existing.st_mode);
     // Card file systems (FAT) refuse ownership and permission changes, and only root may give a
     // file away; none of that is a reason to fail the write. Ownership goes first: chown clears
     // set-id bits that the chmod then restores.
-    if (replacesFile && ::fchown(fd.get(), existing.st_uid, existing.st_gid) != 0) {
+    if (replacesFile && ::fchown(s.fd.get(), s.existing.st_uid, s.existing.st_gid) != 0) {
         if (errno != EPERM && errno != ENOTSUP)
-            return failErrno(errno);
+            return s.failure(errno);
         // A member of the file's group who is not its owner still keeps it the group's, or the
         // other members would lose it (and the group's lock file would no longer fit it).
         [[maybe_unused]] const int ignored =
-            ::fchown(fd.get(), static_cast<uid_t>(-1), existing.st_gid);
+            ::fchown(s.fd.get(), static_cast<uid_t>(-1), s.existing.st_gid);
     }
-    const mode_t mode = replacesFile ? (existing.st_mode & 07777) : (0666 & ~currentUmask());
-    if (::fchmod(fd.get(), mode) != 0 && errno != EPERM && errno != ENOTSUP)
-        return failErrno(errno);
-
-    if (const int error = writeAll(fd.get(), bytes))
-        return failErrno(error);
-    if (::fsync(fd.get()) != 0)
-        return failErrno(errno);
-    // Only a file that holds exactly the bytes may replace the old one: a write the system
-    // cut short without saying so must leave the old file as it was.
-    int readError = 0;
-    if (!holdsExactly(fd.get(), bytes, readError))
-        return fail(readError ? failure("Cannot write", requested, readError)
-                              : ReadBackFailure(requested));
-    if (::close(fd.release()) != 0)
-        return failErrno(errno);
-    if (::renameat(dir.get(), temp.c_str(), dir.get(), name.c_str()) != 0)
-        return failErrno(errno);
-
-    // Make the rename itself durable before reporting success. Some file systems cannot sync a
-    // folder (EINVAL, ENOTSUP); there the rename is as durable as it gets. A folder we may write
-    // but not read cannot be opened to sync it; the rename is done all the same.
-    Fd dirSync(::openat(dir.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dirSync.get() >= 0 && ::fsync(dirSync.get()) != 0 && errno != EINVAL && errno != ENOTSUP)
-        return Status::failure(failureText("Cannot sync the folder of", requested, errno));
-
-    if (options.recheckAfterRename) {
-        Fd written(
-            ::openat(dir.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        if (written.get() < 0)
-            return failure("Cannot read", requested, errno);
-        if (!holdsExactly(written.get(), bytes, readError))
-            return readError ? failure("Cannot read", requested, readError)
-                             : ReadBackFailure(requested);
-    }
+    const mode_t mode = replacesFile ? (s.existing.st_mode & 07777) : (0666 & ~currentUmask());
+    if (::fchmod(s.fd.get(), mode) != 0 && errno != EPERM && errno != ENOTSUP)
+        return s.failure(errno);
     return Status::success();
 }
+
+Status AtomicWriteSteps::writeTemporary(std::string_view bytes) {
+    if (const int error = writeAll(m_state->fd.get(), bytes))
+        return m_state->failure(error);
+    return Status::success();
+}
+
+Status AtomicWriteSteps::syncTemporary() {
+    if (::fsync(m_state->fd.get()) != 0)
+        return m_state->failure(errno);
+    return Status::success();
+}
+
+Result<bool> AtomicWriteSteps::temporaryHolds(std::string_view bytes) {
+    int readError = 0;
+    const bool holds = holdsExactly(m_state->fd.get(), bytes, readError);
+    if (readError)
+        return m_state->failure(readError);
+    return holds;
+}
+
+Status AtomicWriteSteps::closeTemporary() {
+    if (::close(m_state->fd.release()) != 0)
+        return m_state->failure(errno);
+    return Status::success();
+}
+
+Status AtomicWriteSteps::renameOverTarget() {
+    State& s = *m_state;
+    if (::renameat(s.dir.get(), s.temp.c_str(), s.dir.get(), s.name.c_str()) != 0)
+        return s.failure(errno);
+    return Status::success();
+}
+
+void AtomicWriteSteps::removeTemporary() {
+    ::unlinkat(m_state->dir.get(), m_state->temp.c_str(), 0);
+}
+
+Status AtomicWriteSteps::syncFolder() {
+    // Some file systems cannot sync a folder (EINVAL, ENOTSUP); there the rename is as durable as
+    // it gets. A folder we may write but not read cannot be opened to sync it; the rename is done
+    // all the same.
+    Fd dirSync(::openat(m_state->dir.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirSync.get() >= 0 && ::fsync(dirSync.get()) != 0 && errno != EINVAL && errno != ENOTSUP)
+        return Status::failure(failureText("Cannot sync the folder of", m_state->requested, errno));
+    return Status::success();
+}
+
+Result<bool> AtomicWriteSteps::targetHolds(std::string_view bytes) {
+    State& s = *m_state;
+    Fd written(
+        ::openat(s.dir.get(), s.name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (written.get() < 0)
+        return marlix::failure("Cannot read", s.requested, errno);
+    int readError = 0;
+    const bool holds = holdsExactly(written.get(), bytes, readError);
+    if (readError)
+        return marlix::failure("Cannot read", s.requested, readError);
+    return holds;
+}
+
+}  // namespace file_io_detail
 
 void EndWritesCleanlyOnSignals() {
     g_cleanOnSignals = 1;

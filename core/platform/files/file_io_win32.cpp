@@ -11,6 +11,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/platform/files/atomic_write_steps.h"
 #include "core/platform/files/file_io.h"
 #include "core/platform/text.h"
 #include "core/platform/text_win32.h"
@@ -291,96 +292,141 @@ Result<std::string> ReadWholeFile(const fs::path& path, std::size_t maxBytes) {
     return out;
 }
 
-Status AtomicWriteFile(const fs::path& requested, std::string_view bytes,
-                       const AtomicWriteOptions& options) {
+namespace file_io_detail {
+
+struct AtomicWriteSteps::State {
     QuietCriticalErrors quiet;
-    const fs::path target = options.followSymlink ? ResolveLinks(requested) : requested;
-    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(L".");
+    fs::path requested;
+    fs::path target;
+    fs::path dir;
+    DWORD existing = INVALID_FILE_ATTRIBUTES;
+    fs::path temp;
+    Handle file{INVALID_HANDLE_VALUE};
 
-    const DWORD existing = ::GetFileAttributesW(target.c_str());
-    if (existing != INVALID_FILE_ATTRIBUTES) {
-        if (Status s = checkReplaceable(requested, target, existing, options.followSymlink); !s)
-            return s;
+    Status failure(DWORD error) const {
+        return Status::failure(failureText("Cannot write", requested, error));
     }
+};
 
+AtomicWriteSteps::AtomicWriteSteps(const fs::path& requested) : m_state(std::make_unique<State>()) {
+    m_state->requested = requested;
+}
+
+AtomicWriteSteps::~AtomicWriteSteps() = default;
+
+Status AtomicWriteSteps::openFolder(const fs::path& target,
+                                    std::optional<std::uint64_t> /*folderDevice*/) {
+    m_state->target = target;
+    m_state->dir = target.has_parent_path() ? target.parent_path() : fs::path(L".");
+    return Status::success();
+}
+
+Status AtomicWriteSteps::checkTarget(bool followSymlink) {
+    State& s = *m_state;
+    s.existing = ::GetFileAttributesW(s.target.c_str());
+    if (s.existing != INVALID_FILE_ATTRIBUTES)
+        return checkReplaceable(s.requested, s.target, s.existing, followSymlink);
+    return Status::success();
+}
+
+void AtomicWriteSteps::removeStaleTemporaries() {
+    marlix::removeStaleTemporaries(m_state->dir, m_state->target);
+}
+
+Status AtomicWriteSteps::createTemporary() {
+    State& s = *m_state;
     // Attributes the user gave the file are kept; the read-only one is not carried over, since a
     // read-only target already refuses the replace.
     DWORD attributes = FILE_ATTRIBUTE_NORMAL;
-    if (existing != INVALID_FILE_ATTRIBUTES && !(existing & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        const DWORD kept = existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                                       FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+    if (s.existing != INVALID_FILE_ATTRIBUTES && !(s.existing & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        const DWORD kept = s.existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                         FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
         if (kept)
             attributes = kept;
     }
-
-    if (options.removeStaleTemporaries)
-        removeStaleTemporaries(dir, target);
-
-    fs::path temp;
-    Handle file(INVALID_HANDLE_VALUE);
-    for (unsigned attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
-        temp = dir / temporaryName(target, attempt);
-        file.reset(::CreateFileW(temp.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                 attributes, nullptr));
-        if (!file.valid() && ::GetLastError() != ERROR_FILE_EXISTS)
+    for (unsigned attempt = 0; attempt < 100 && !s.file.valid(); ++attempt) {
+        s.temp = s.dir / temporaryName(s.target, attempt);
+        s.file.reset(::CreateFileW(s.temp.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                   CREATE_NEW, attributes, nullptr));
+        if (!s.file.valid() && ::GetLastError() != ERROR_FILE_EXISTS)
             break;
     }
-    if (!file.valid())
-        return Status::failure(failureText("Cannot write", requested, ::GetLastError()));
+    if (!s.file.valid())
+        return s.failure(::GetLastError());
+    return Status::success();
+}
 
-    auto failWith = [&](Status why) {
-        file.close();
-        ::DeleteFileW(temp.c_str());
-        return why;
-    };
-    auto fail = [&](DWORD error) {
-        return failWith(Status::failure(failureText("Cannot write", requested, error)));
-    };
+Status AtomicWriteSteps::keepOwnerAndMode() {
+    // The attributes were given at the creation; the owner is whoever writes.
+    return Status::success();
+}
 
+Status AtomicWriteSteps::writeTemporary(std::string_view bytes) {
     for (std::size_t done = 0; done < bytes.size();) {
         const DWORD chunk =
             static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
         DWORD written = 0;
-        if (!::WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr)) {
-            return fail(::GetLastError());
-        }
+        if (!::WriteFile(m_state->file.get(), bytes.data() + done, chunk, &written, nullptr))
+            return m_state->failure(::GetLastError());
         if (written == 0)
-            return fail(ERROR_WRITE_FAULT);
+            return m_state->failure(ERROR_WRITE_FAULT);
         done += written;
-    }
-    if (!::FlushFileBuffers(file.get()))
-        return fail(::GetLastError());
-    // Only a file that holds exactly the bytes may replace the old one.
-    LARGE_INTEGER start{};
-    if (!::SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN))
-        return fail(::GetLastError());
-    std::string back;
-    if (const DWORD error = readAll(file.get(), back, bytes.size() + 1))
-        return fail(error);
-    if (back != bytes)
-        return failWith(file_io_detail::ReadBackFailure(requested));
-    if (!file.close())
-        return fail(::GetLastError());
-
-    constexpr DWORD kMoveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-    for (int attempt = 0;; ++attempt) {
-        if (::MoveFileExW(temp.c_str(), target.c_str(), kMoveFlags))
-            break;
-        const DWORD error = ::GetLastError();
-        if (!transient(error) || attempt == 10)
-            return fail(error);
-        ::Sleep(50);
-    }
-
-    if (options.recheckAfterRename) {
-        auto written = ReadWholeFile(target, bytes.size());
-        if (!written && written.code() != ErrorCode::TooLarge)
-            return written.status();
-        if (!written || *written != bytes)
-            return file_io_detail::ReadBackFailure(requested);
     }
     return Status::success();
 }
+
+Status AtomicWriteSteps::syncTemporary() {
+    if (!::FlushFileBuffers(m_state->file.get()))
+        return m_state->failure(::GetLastError());
+    return Status::success();
+}
+
+Result<bool> AtomicWriteSteps::temporaryHolds(std::string_view bytes) {
+    LARGE_INTEGER start{};
+    if (!::SetFilePointerEx(m_state->file.get(), start, nullptr, FILE_BEGIN))
+        return m_state->failure(::GetLastError());
+    std::string back;
+    if (const DWORD error = readAll(m_state->file.get(), back, bytes.size() + 1))
+        return m_state->failure(error);
+    return back == bytes;
+}
+
+Status AtomicWriteSteps::closeTemporary() {
+    if (!m_state->file.close())
+        return m_state->failure(::GetLastError());
+    return Status::success();
+}
+
+Status AtomicWriteSteps::renameOverTarget() {
+    constexpr DWORD kMoveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    for (int attempt = 0;; ++attempt) {
+        if (::MoveFileExW(m_state->temp.c_str(), m_state->target.c_str(), kMoveFlags))
+            return Status::success();
+        const DWORD error = ::GetLastError();
+        if (!transient(error) || attempt == 10)
+            return m_state->failure(error);
+        ::Sleep(50);
+    }
+}
+
+void AtomicWriteSteps::removeTemporary() {
+    m_state->file.close();
+    ::DeleteFileW(m_state->temp.c_str());
+}
+
+Status AtomicWriteSteps::syncFolder() {
+    // MOVEFILE_WRITE_THROUGH returns only once the replace is on the disk.
+    return Status::success();
+}
+
+Result<bool> AtomicWriteSteps::targetHolds(std::string_view bytes) {
+    auto written = ReadWholeFile(m_state->target, bytes.size());
+    if (!written && written.code() != ErrorCode::TooLarge)
+        return written.status();
+    return written && *written == bytes;
+}
+
+}  // namespace file_io_detail
 
 void EndWritesCleanlyOnSignals() {}
 
