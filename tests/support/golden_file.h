@@ -36,9 +36,12 @@ inline std::string GoldenDiff(std::string_view was, std::string_view now) {
     while (tail < a.size() - head && tail < b.size() - head &&
            a[a.size() - 1 - tail] == b[b.size() - 1 - tail])
         ++tail;
-    std::string out = "@@ -" + std::to_string(head + 1) + "," +
-                      std::to_string(a.size() - head - tail) + " +" + std::to_string(head + 1) +
-                      "," + std::to_string(b.size() - head - tail) + " @@\n";
+    // A side without lines is placed after the line before the hunk, as diff -u does.
+    const auto range = [&](std::size_t count) {
+        return std::to_string(count == 0 ? head : head + 1) + "," + std::to_string(count);
+    };
+    std::string out =
+        "@@ -" + range(a.size() - head - tail) + " +" + range(b.size() - head - tail) + " @@\n";
     for (std::size_t i = head; i < a.size() - tail; ++i) out += "-" + std::string(a[i]);
     for (std::size_t i = head; i < b.size() - tail; ++i) out += "+" + std::string(b[i]);
     return out;
