@@ -156,9 +156,9 @@ TEST(CardState, ComparesWhatSetWouldWriteWithTheCard) {
             EXPECT_TRUE(seen.summary.ends_with("; " + std::to_string(problems - 1) + " more)."))
                 << seen.summary;
             // The first problems, then how many more.
-            ASSERT_EQ(seen.details.size(), kCameraConfProblemsKept + 1);
+            EXPECT_EQ(seen.details.size(), kCameraConfProblemsKept + 1);
             EXPECT_EQ(
-                seen.details.back(),
+                seen.details.empty() ? "" : seen.details.back(),
                 "and " + std::to_string(problems - kCameraConfProblemsKept) + " more problems");
             continue;
         }
@@ -210,7 +210,7 @@ TEST(CardState, LoadRefusesACardWithoutAUsableFile) {
     };
     for (const auto& c : cases) {
         const auto loaded = LoadCardIntoPages(c.conf, Pages());
-        ASSERT_FALSE(loaded.ok()) << c.said;
+        EXPECT_FALSE(loaded.ok()) << c.said;
         EXPECT_EQ(loaded.code(), c.code) << c.said;
         EXPECT_NE(loaded.message().find(c.said), std::string::npos) << loaded.message();
     }

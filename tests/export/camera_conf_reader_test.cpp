@@ -135,12 +135,15 @@ TEST(CameraConfReader, EveryDepartureIsReportedWithItsLine) {
         std::vector<std::size_t> lines;
         for (const auto& p : r.problems) lines.push_back(p.line);
         if (c.lines.size() >= last) {  // nothing but a first line: every key is missing too
-            ASSERT_EQ(r.problemCount, c.lines.size());
-            EXPECT_EQ(lines.front(), 1u);
+            EXPECT_EQ(r.problemCount, c.lines.size());
+            EXPECT_EQ(lines.empty() ? 0u : lines.front(), 1u);
         } else {
             EXPECT_EQ(lines, c.lines);
         }
-        ASSERT_FALSE(r.problems.empty());
+        if (r.problems.empty()) {
+            ADD_FAILURE() << "no problem reported";
+            continue;
+        }
         EXPECT_NE(r.problems.front().message.find(c.firstMessagePart), std::string::npos)
             << r.problems.front().message;
     }
@@ -170,7 +173,9 @@ TEST(CameraConfReader, KeepsTheFirstProblemsOfAHugeFileAndCountsTheRest) {
         const CameraConfReading r = ReadCameraConf(c.text);
         EXPECT_FALSE(r.valid());
         EXPECT_EQ(r.problemCount, c.count);
-        ASSERT_EQ(r.problems.size(), kCameraConfProblemsKept);
+        EXPECT_EQ(r.problems.size(), kCameraConfProblemsKept);
+        if (r.problems.empty())
+            continue;
         EXPECT_EQ(r.problems.front().line, 2u);
         EXPECT_NE(r.problems.front().message.find(c.firstMessagePart), std::string::npos)
             << r.problems.front().message;

@@ -95,7 +95,7 @@ TEST_F(FileIoTest, LinksAreFollowedOrReplacedAsAsked) {
         for (const auto& [name, to] : c.links) fs::create_symlink(to, dir / name);
 
         const Status s = AtomicWriteFile(dir / "cfg.ini", "new", {.followSymlink = c.follow});
-        ASSERT_TRUE(s.ok()) << c.what << ": " << s.message();
+        EXPECT_TRUE(s.ok()) << c.what << ": " << s.message();
         EXPECT_EQ(ReadTestFile(dir / c.written), "new") << c.what;
         EXPECT_EQ(fs::is_symlink(dir / "cfg.ini"), c.follow) << c.what;
         if (std::string(c.written) != "real") {
@@ -260,8 +260,10 @@ TEST_F(FileIoTest, SmallRegularFileReads) {
     };
     for (const Case& c : cases) {
         auto read = ReadSmallRegularFile(m_dir / c.name, c.limit);
-        ASSERT_TRUE(read.ok()) << c.name << ": " << read.message();
-        EXPECT_EQ(*read, c.expected) << c.name << " " << c.limit;
+        EXPECT_TRUE(read.ok()) << c.name << ": " << read.message();
+        if (read.ok()) {
+            EXPECT_EQ(*read, c.expected) << c.name << " " << c.limit;
+        }
     }
 }
 
