@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "gui/app/about_dlg.h"
-#include "gui/app/ctavrel_app.h"
-#include "gui/app/ctavrel_dlg.h"
-#include "gui/profiles/dlg_new_cfg.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/main_window.h"
+#include "gui/app/marlix_application.h"
+#include "gui/profiles/new_profile_dialog.h"
 
 using namespace marlix;
 
@@ -66,7 +66,7 @@ bool Save(QWidget& window, const QString& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CTavrelApp app(argc, argv);
+    MarlixApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: marlix-render-pages OUTPUT_FOLDER\n");
         return 2;
@@ -84,11 +84,11 @@ int main(int argc, char** argv) {
         return IDOK;
     });
 
-    CTavrelDlg::Options options;
+    MainWindow::Options options;
     options.volumes = std::make_unique<Cards>(work.path());
     options.watchDevices = false;
-    CTavrelDlg window(std::move(options));
-    if (!window.Create(CTavrelDlg::IDD, nullptr)) {
+    MainWindow window(std::move(options));
+    if (!window.Create(MainWindow::IDD, nullptr)) {
         return 1;
     }
     // The card's size and version text arrive from the background probe.
@@ -99,10 +99,10 @@ int main(int argc, char** argv) {
         window.OnTabSelChange(nullptr, nullptr);
         saved = Save(window, QStringLiteral("%1/main-tab-%2.png").arg(out).arg(tab)) && saved;
     }
-    CAboutDlg about;
-    CDlgNewCFG newProfile;
-    saved = about.Create(CAboutDlg::IDD, nullptr) && Save(about, out + "/about.png") && saved;
-    saved = newProfile.Create(CDlgNewCFG::IDD, nullptr) &&
+    AboutDialog about;
+    NewProfileDialog newProfile;
+    saved = about.Create(AboutDialog::IDD, nullptr) && Save(about, out + "/about.png") && saved;
+    saved = newProfile.Create(NewProfileDialog::IDD, nullptr) &&
             Save(newProfile, out + "/new-profile.png") && saved;
     return saved ? 0 : 1;
 }

@@ -3,9 +3,17 @@
 // through the setting rows (schema/setting_rows.h) that say which field holds which setting.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace marlix {
+
+// The five settings pages, in the order of their tabs in the window.
+enum class Page : std::uint8_t { Mode, Video, Photo, System, Image };
+inline constexpr std::size_t kPageCount = 5;
+constexpr std::size_t TabIndex(Page page) {
+    return static_cast<std::size_t>(page);
+}
 
 struct ModeFields {
     int m_mode1 = 0;
@@ -63,12 +71,13 @@ struct SystemFields {
 
 // One value per schema key plus the sync-clock flag (and the Photo interlock flags, which only
 // the window sets).
+// The pages' structs are in tab order (Page).
 struct ProfileSelections {
     ModeFields mode;
     VideoFields video;
-    ImageFields image;
     PhotoFields photo;
     SystemFields system;
+    ImageFields image;
     bool operator==(const ProfileSelections&) const = default;
 };
 

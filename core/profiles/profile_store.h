@@ -1,5 +1,5 @@
 // The profiles in cfg.ini: seeding, listing, loading, saving, creating and deleting them. The
-// window (CTavrelDlg) and marlix-cli are thin glue over this class.
+// window (MainWindow) and marlix-cli are thin glue over this class.
 //
 // Every command reads the file at most once and writes it at most once, as a whole, through an
 // atomic replace; nothing of the file is kept between commands, so edits made elsewhere in it

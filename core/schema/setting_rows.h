@@ -20,7 +20,8 @@ namespace marlix {
 // A setting's choice: the number of its option, in the order the camera lists them.
 using OptionIndex = std::int32_t;
 
-// The settings in row order: section by section, each section's keys in their order.
+// The settings in row order: page by page (in the order of the schema, not of the tabs), each
+// page's keys in their order.
 // clang-format off
 enum class Setting : std::uint8_t {
     Mode1, Mode2, Mode3,
@@ -38,15 +39,6 @@ struct SettingOption {
     std::int32_t isDefault;  // 1 for the key's default option
 };
 
-// The group a setting is in, which is the page that shows it.
-enum SectionIndex : int {
-    kSectionMode = 0,
-    kSectionVideo = 1,
-    kSectionPhoto = 2,
-    kSectionImage = 3,
-    kSectionSystem = 4,
-};
-
 // The page field that holds a setting, as a member of the page's field struct.
 using PageField = std::variant<int ModeFields::*, int VideoFields::*, int ImageFields::*,
                                int PhotoFields::*, int SystemFields::*>;
@@ -55,7 +47,7 @@ inline constexpr int kNoPosition = -1;
 
 struct SettingRow {
     Setting id;
-    SectionIndex section;
+    Page page;  // the page that shows it
     std::string_view name;
     // The option texts, the default flagged; empty for sync_clock, a TRUE/FALSE flag.
     std::span<const SettingOption> options;

@@ -10,7 +10,7 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include "gui/app/ctavrel_dlg.h"
+#include "gui/app/main_window.h"
 #include "gui/app/qt_text.h"
 #include "gui/devices/media_actions.h"
 
@@ -38,17 +38,17 @@ QString DetailsText(const CardComparison& card) {
 // Every control of a page: a click, a slider step or a profile written into the pages changes
 // what Set would write. The check runs once the burst is over. Pages are made when first shown,
 // so each is watched from then on.
-void CTavrelDlg::WatchPageChanges(CDialog& page) {
+void MainWindow::WatchPageChanges(CDialog& page) {
     for (auto* button : page.findChildren<QAbstractButton*>())
-        connect(button, &QAbstractButton::toggled, this, &CTavrelDlg::OnPagesChanged);
+        connect(button, &QAbstractButton::toggled, this, &MainWindow::OnPagesChanged);
     for (auto* slider : page.findChildren<QAbstractSlider*>())
-        connect(slider, &QAbstractSlider::valueChanged, this, &CTavrelDlg::OnPagesChanged);
+        connect(slider, &QAbstractSlider::valueChanged, this, &MainWindow::OnPagesChanged);
 }
 
-void CTavrelDlg::InitCardActions() {
+void MainWindow::InitCardActions() {
     ListViewWidget* view = m_deviceList.listView();
     view->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(view, &QWidget::customContextMenuRequested, this, &CTavrelDlg::OnDeviceContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this, &MainWindow::OnDeviceContextMenu);
     // From the keyboard: the arrows reach an unmounted card's row too (it takes the focus but not
     // the selection, which stays on the card Set writes to), and the menu key or Shift+F10 opens
     // the menu of the row with the focus.
@@ -76,7 +76,7 @@ void CTavrelDlg::InitCardActions() {
         }
     });
 
-    connect(m_media.get(), &MediaActions::changed, this, &CTavrelDlg::OnMediaChanged);
+    connect(m_media.get(), &MediaActions::changed, this, &MainWindow::OnMediaChanged);
     // Nothing waits for the system's answer: until it comes the actions are just not offered.
     m_media->Start();
     ShowNote();
@@ -84,7 +84,7 @@ void CTavrelDlg::InitCardActions() {
 
 // ---- the card's line ----------------------------------------------------------------------
 
-void CTavrelDlg::UpdateCardNote() {
+void MainWindow::UpdateCardNote() {
     if (m_status == nullptr)
         return;
     // Rescans and clicks come often; the card's file is read and its texts built only when the
@@ -101,7 +101,7 @@ void CTavrelDlg::UpdateCardNote() {
     ShowNote();
 }
 
-void CTavrelDlg::ShowNote() {
+void MainWindow::ShowNote() {
     if (m_status == nullptr)
         return;
     m_shownNote = m_eventNote.isEmpty() ? Q(m_card.summary) : m_eventNote;
@@ -136,7 +136,7 @@ void CTavrelDlg::ShowNote() {
     m_status->setToolTip(tip == m_status->text() ? QString() : tip);
 }
 
-void CTavrelDlg::ShowCardRows() {
+void MainWindow::ShowCardRows() {
     const auto& rows = m_deviceState.rows();
     ListViewWidget* view = m_deviceList.listView();
     for (int i = 0; i < static_cast<int>(rows.size()) && i < view->rowCount(); ++i) {
@@ -157,7 +157,7 @@ void CTavrelDlg::ShowCardRows() {
     UpdateCardNote();
 }
 
-void CTavrelDlg::OnPagesChanged() {
+void MainWindow::OnPagesChanged() {
     if (m_pagesCheckQueued)
         return;
     m_pagesCheckQueued = true;
@@ -176,7 +176,7 @@ void CTavrelDlg::OnPagesChanged() {
 
 // ---- load from card -----------------------------------------------------------------------
 
-void CTavrelDlg::OnLoadFromCard() {
+void MainWindow::OnLoadFromCard() {
     const DeviceRow* card = m_deviceState.targetRow();
     if (card == nullptr)
         return;
@@ -207,7 +207,7 @@ void CTavrelDlg::OnLoadFromCard() {
     }
 }
 
-void CTavrelDlg::OnShowCardDifferences() {
+void MainWindow::OnShowCardDifferences() {
     if (m_cardDetails.isEmpty())
         return;
     MessageBoxW(m_cardDetails, "MARLIX");
@@ -215,7 +215,7 @@ void CTavrelDlg::OnShowCardDifferences() {
 
 // ---- mount and eject ----------------------------------------------------------------------
 
-void CTavrelDlg::OnMediaChanged() {
+void MainWindow::OnMediaChanged() {
     std::vector<UnmountedCard> cards;
     for (UnmountedCard& card : m_media->Unmounted()) {
         if (m_options.volumes->IsRemovableDevice(card.blockDevice))
@@ -228,7 +228,7 @@ void CTavrelDlg::OnMediaChanged() {
     ShowNote();  // the eject offer comes or goes with the service
 }
 
-void CTavrelDlg::FillDeviceMenu(QMenu& menu, int row) {
+void MainWindow::FillDeviceMenu(QMenu& menu, int row) {
     const auto& rows = m_deviceState.rows();
     if (row < 0 || row >= static_cast<int>(rows.size()))
         return;
@@ -242,10 +242,10 @@ void CTavrelDlg::FillDeviceMenu(QMenu& menu, int row) {
     }
     // The row's actions are the target's: a right click chooses the row first.
     const bool isTarget = row == m_deviceState.selectedRow();
-    QAction* load = menu.addAction(kLoadFromCard, this, &CTavrelDlg::OnLoadFromCard);
+    QAction* load = menu.addAction(kLoadFromCard, this, &MainWindow::OnLoadFromCard);
     load->setEnabled(isTarget && device.state == DriveState::Answered);
     if (isTarget && !m_card.details.empty())
-        menu.addAction(kShowDifferences, this, &CTavrelDlg::OnShowCardDifferences);
+        menu.addAction(kShowDifferences, this, &MainWindow::OnShowCardDifferences);
     if (m_media->CanEject()) {
         menu.addSeparator();
         QAction* eject = menu.addAction(kEject, this, [this, row] { OnEjectCard(row); });
@@ -253,7 +253,7 @@ void CTavrelDlg::FillDeviceMenu(QMenu& menu, int row) {
     }
 }
 
-void CTavrelDlg::OnDeviceContextMenu(const QPoint& position) {
+void MainWindow::OnDeviceContextMenu(const QPoint& position) {
     ListViewWidget* view = m_deviceList.listView();
     const QModelIndex index = view->indexAt(position);
     if (!index.isValid())
@@ -264,7 +264,7 @@ void CTavrelDlg::OnDeviceContextMenu(const QPoint& position) {
         menu.exec(view->viewport()->mapToGlobal(position));
 }
 
-void CTavrelDlg::ChooseRoot(const std::string& root) {
+void MainWindow::ChooseRoot(const std::string& root) {
     const auto& rows = m_deviceState.rows();
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         if (rows[i].root != root || !m_deviceState.Choose(i))
@@ -278,7 +278,7 @@ void CTavrelDlg::ChooseRoot(const std::string& root) {
     }
 }
 
-void CTavrelDlg::OnMountCard(int row) {
+void MainWindow::OnMountCard(int row) {
     const auto& rows = m_deviceState.rows();
     if (m_mediaBusy || row < 0 || row >= static_cast<int>(rows.size()) ||
         rows[static_cast<std::size_t>(row)].state != DriveState::Unmounted) {
@@ -288,7 +288,7 @@ void CTavrelDlg::OnMountCard(int row) {
     const UnmountedCard card{device.root, device.label, device.drive.listing.blockDevice};
     m_mediaBusy = true;
     SetStatus(Q("Mounting " + card.device + "..."));
-    QPointer<CTavrelDlg> self(this);
+    QPointer<MainWindow> self(this);
     m_media->Mount(card, [self, card](Result<std::string> mounted) {
         if (!self)
             return;
@@ -309,7 +309,7 @@ void CTavrelDlg::OnMountCard(int row) {
     });
 }
 
-void CTavrelDlg::OnEjectCard(int row) {
+void MainWindow::OnEjectCard(int row) {
     const auto& rows = m_deviceState.rows();
     if (m_mediaBusy || row < 0 || row >= static_cast<int>(rows.size()) ||
         rows[static_cast<std::size_t>(row)].state == DriveState::Unmounted) {
@@ -318,7 +318,7 @@ void CTavrelDlg::OnEjectCard(int row) {
     const DriveInfo drive = rows[static_cast<std::size_t>(row)].drive;
     m_mediaBusy = true;
     SetStatus(Q("Ejecting " + drive.root + "..."));
-    QPointer<CTavrelDlg> self(this);
+    QPointer<MainWindow> self(this);
     m_media->Eject(drive, [self, root = drive.root](Result<std::string> ejected) {
         if (!self)
             return;
@@ -337,7 +337,7 @@ void CTavrelDlg::OnEjectCard(int row) {
     });
 }
 
-void CTavrelDlg::OnCardWritten(const std::string& root, const std::string& bytes) {
+void MainWindow::OnCardWritten(const std::string& root, const std::string& bytes) {
     // The write was read back whole, so the card holds exactly these bytes; its probe, asked
     // again for the new free space, will say so too.
     m_deviceState.NoteWritten(root, bytes);

@@ -10,7 +10,7 @@
 
 #include "core/devices/device_events.h"
 #include "core/devices/device_rows.h"
-#include "gui/app/ctavrel_dlg.h"
+#include "gui/app/main_window.h"
 #include "gui/app/qt_text.h"
 #include "gui/devices/device_change_source.h"
 #include "gui/resources/resource_ids.h"
@@ -36,7 +36,7 @@ void ShowCellText(CListCtrl& list, int row, int column, const std::string& text)
 
 }  // namespace
 
-void CTavrelDlg::InitDeviceList() {
+void MainWindow::InitDeviceList() {
     m_deviceList.SetExtendedStyle(m_deviceList.GetExtendedStyle() | LVS_EX_GRIDLINES |
                                   LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT);
     m_deviceImages.Create(32, 32, 0x19, 1, 1);
@@ -74,7 +74,7 @@ void CTavrelDlg::InitDeviceList() {
     });
 }
 
-void CTavrelDlg::ScanRemovableDrives() {
+void MainWindow::ScanRemovableDrives() {
     m_firstScanPending = false;
     auto listed = m_options.volumes->ListRemovableDrives();
     // A note about an earlier write or failed scan no longer describes the list; what keeps the
@@ -96,7 +96,7 @@ void CTavrelDlg::ScanRemovableDrives() {
     ProbeDrivesInBackground(std::move(*listed));
 }
 
-void CTavrelDlg::ProbeDrivesInBackground(std::vector<DriveInfo> drives, bool again) {
+void MainWindow::ProbeDrivesInBackground(std::vector<DriveInfo> drives, bool again) {
     if (drives.empty())
         return;
     if (m_probeThread.joinable()) {
@@ -128,7 +128,7 @@ void CTavrelDlg::ProbeDrivesInBackground(std::vector<DriveInfo> drives, bool aga
     started.wait();
 }
 
-void CTavrelDlg::OnDrivesProbed(const std::vector<ProbedDrive>& probed) {
+void MainWindow::OnDrivesProbed(const std::vector<ProbedDrive>& probed) {
     m_probeThread.join();
     m_deviceState.ApplyProbes(probed);
     FillDeviceList();
@@ -139,7 +139,7 @@ void CTavrelDlg::OnDrivesProbed(const std::vector<ProbedDrive>& probed) {
     }
 }
 
-int CTavrelDlg::FillDeviceList() {
+int MainWindow::FillDeviceList() {
     m_filling = true;
     const auto& rows = m_deviceState.rows();
     // The same drives as shown: only their texts change, so the user's pointer and focus stay.
@@ -170,7 +170,7 @@ int CTavrelDlg::FillDeviceList() {
     return rows.empty() ? -1 : 0;
 }
 
-void CTavrelDlg::OnDeviceItemChanged(NMHDR* header, LRESULT* result) {
+void MainWindow::OnDeviceItemChanged(NMHDR* header, LRESULT* result) {
     if (result)
         *result = 0;
     const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
@@ -186,7 +186,7 @@ void CTavrelDlg::OnDeviceItemChanged(NMHDR* header, LRESULT* result) {
     }
 }
 
-bool CTavrelDlg::OnDeviceChange(unsigned eventCode, void*) {
+bool MainWindow::OnDeviceChange(unsigned eventCode, void*) {
     if (ShouldRescanDrives(eventCode))
         ScanRemovableDrives();
     return true;

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/platform/escaped_text.h"
-#include "gui/app/ctavrel_app.h"
+#include "gui/app/marlix_application.h"
 #include "gui/app/start_options.h"
 
 namespace {
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    marlix::CTavrelApp app(argc, argv);
+    marlix::MarlixApplication app(argc, argv);
     // Qt has taken its own options out of argv; what is left is ours.
     bool dataFolder = false;
     for (int i = 1; i < argc; ++i) {

@@ -4,20 +4,20 @@
 //
 // Usage:
 //
-//   class CDlgTab4 : public CDialog, public PhotoFields {
+//   class PhotoPage : public CDialog, public PhotoFields {
 //   public:
 //       static constexpr int IDD = kIddPhotoPage;
-//       CDlgTab4() : CDialog(IDD) {}
+//       PhotoPage() : CDialog(IDD) {}
 //   protected:
 //       void DoDataExchange(CDataExchange* pDX) override {
 //           DDX_Radio(pDX, kIdcPhotoQualityButtons[0], m_photoQuality);  // by its first button
 //       }
 //       void ConnectMessageMap() override {  // one call per handled notification
-//           MapCommand(BN_CLICKED, kIdcPhotoBurstButtons[0], &CDlgTab4::OnBurstClicked);
+//           MapCommand(BN_CLICKED, kIdcPhotoBurstButtons[0], &PhotoPage::OnBurstClicked);
 //       }
 //   };
 //
-//   page.Create(CDlgTab4::IDD, tab.GetSafeHwnd());  // modeless child: hidden, OnInitDialog run
+//   page.Create(PhotoPage::IDD, tab.GetSafeHwnd());  // modeless child: hidden, OnInitDialog run
 //   page.MoveWindow(x, y, width, height);
 //   page.ShowWindow(SW_SHOW);
 //   page.UpdateData(true);    // controls -> fields      page.UpdateData(false): fields -> controls

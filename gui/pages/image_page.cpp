@@ -5,7 +5,7 @@
 
 namespace marlix {
 
-void CDlgTab3::DoDataExchange(CDataExchange* pDX) {
+void ImagePage::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Settings(pDX, static_cast<ImageFields&>(*this));
     DDX_Control(pDX, kIdcEvSlider, m_evSlider);
@@ -14,12 +14,12 @@ void CDlgTab3::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, kIdcSharpnessText, m_sharpnessText);
 }
 
-void CDlgTab3::ConnectMessageMap() {
-    MapNotify(NM_CUSTOMDRAW, kIdcEvSlider, &CDlgTab3::OnCustomDrawEv);
-    MapNotify(NM_CUSTOMDRAW, kIdcSharpnessSlider, &CDlgTab3::OnCustomDrawSharpness);
+void ImagePage::ConnectMessageMap() {
+    MapNotify(NM_CUSTOMDRAW, kIdcEvSlider, &ImagePage::OnCustomDrawEv);
+    MapNotify(NM_CUSTOMDRAW, kIdcSharpnessSlider, &ImagePage::OnCustomDrawSharpness);
 }
 
-bool CDlgTab3::OnInitDialog() {
+bool ImagePage::OnInitDialog() {
     CDialog::OnInitDialog();
     m_evSlider.SetRange(0, 12, false);
     m_evSlider.SetTic(1);
@@ -34,7 +34,7 @@ bool CDlgTab3::OnInitDialog() {
 
 // Both labels follow their slider on every draw. Reading the whole page first also reads the
 // other label back, so writing the page leaves it as it was.
-void CDlgTab3::OnCustomDrawEv(NMHDR* pNMHDR, LRESULT* pResult) {
+void ImagePage::OnCustomDrawEv(NMHDR* pNMHDR, LRESULT* pResult) {
     (void)pNMHDR;
     UpdateData(true);
     m_evText = QString::fromStdString(EvText(m_evSlider.GetPos()));
@@ -42,7 +42,7 @@ void CDlgTab3::OnCustomDrawEv(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
 }
 
-void CDlgTab3::OnCustomDrawSharpness(NMHDR* pNMHDR, LRESULT* pResult) {
+void ImagePage::OnCustomDrawSharpness(NMHDR* pNMHDR, LRESULT* pResult) {
     (void)pNMHDR;
     UpdateData(true);
     m_sharpnessText = QString::fromStdString(SharpnessText(m_sharpness));

@@ -6,17 +6,17 @@
 
 #include "core/pages/page_fields.h"
 #include "gui/dialog/dialog.h"
-#include "gui/pages/tab_place.h"
 #include "gui/resources/resource_ids.h"
 
 namespace marlix {
 
-class CDlgTab3 : public CDialog, public ImageFields {
+class ImagePage : public CDialog, public ImageFields {
 public:
     static constexpr int IDD = kIddImagePage;
-    static constexpr TabPlace kTab{4, "Image Setting"};
+    static constexpr Page kPage = Page::Image;
+    static constexpr const char* kTabCaption = "Image Setting";
 
-    explicit CDlgTab3(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+    explicit ImagePage(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 
     QString m_evText;
     CSliderCtrl m_evSlider;

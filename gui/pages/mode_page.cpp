@@ -4,7 +4,7 @@
 
 namespace marlix {
 
-void CDlgTab1::DoDataExchange(CDataExchange* pDX) {
+void ModePage::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Settings(pDX, static_cast<ModeFields&>(*this));
 }

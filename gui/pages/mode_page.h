@@ -3,17 +3,17 @@
 
 #include "core/pages/page_fields.h"
 #include "gui/dialog/dialog.h"
-#include "gui/pages/tab_place.h"
 #include "gui/resources/resource_ids.h"
 
 namespace marlix {
 
-class CDlgTab1 : public CDialog, public ModeFields {
+class ModePage : public CDialog, public ModeFields {
 public:
     static constexpr int IDD = kIddModePage;
-    static constexpr TabPlace kTab{0, "Mode Setting"};
+    static constexpr Page kPage = Page::Mode;
+    static constexpr const char* kTabCaption = "Mode Setting";
 
-    explicit CDlgTab1(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+    explicit ModePage(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

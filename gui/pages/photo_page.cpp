@@ -5,23 +5,23 @@
 
 namespace marlix {
 
-void CDlgTab4::DoDataExchange(CDataExchange* pDX) {
+void PhotoPage::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Settings(pDX, static_cast<PhotoFields&>(*this));
 }
 
-void CDlgTab4::ConnectMessageMap() {
+void PhotoPage::ConnectMessageMap() {
     for (int id : kIdcPhotoBurstButtons) {
-        MapCommand(BN_CLICKED, id, &CDlgTab4::OnBurstClicked);
+        MapCommand(BN_CLICKED, id, &PhotoPage::OnBurstClicked);
     }
     for (int id : kIdcAutoShootButtons) {
-        MapCommand(BN_CLICKED, id, &CDlgTab4::OnAutoShootClicked);
+        MapCommand(BN_CLICKED, id, &PhotoPage::OnAutoShootClicked);
     }
 }
 
 // Only clicks run the interlock: writing the page for another profile leaves the enabled states
 // and the flags as the last click left them.
-void CDlgTab4::OnBurstClicked() {
+void PhotoPage::OnBurstClicked() {
     UpdateData(true);
     const bool enable = ApplyBurstClick(*this) == GroupState::Enabled;
     for (int id : kIdcAutoShootButtons) {
@@ -29,7 +29,7 @@ void CDlgTab4::OnBurstClicked() {
     }
 }
 
-void CDlgTab4::OnAutoShootClicked() {
+void PhotoPage::OnAutoShootClicked() {
     UpdateData(true);
     const bool enable = ApplyAutoShootClick(*this) == GroupState::Enabled;
     for (int id : kIdcPhotoBurstButtons) {

@@ -4,17 +4,17 @@
 
 #include "core/pages/page_fields.h"
 #include "gui/dialog/dialog.h"
-#include "gui/pages/tab_place.h"
 #include "gui/resources/resource_ids.h"
 
 namespace marlix {
 
-class CDlgTab4 : public CDialog, public PhotoFields {
+class PhotoPage : public CDialog, public PhotoFields {
 public:
     static constexpr int IDD = kIddPhotoPage;
-    static constexpr TabPlace kTab{2, "Photo Setting"};
+    static constexpr Page kPage = Page::Photo;
+    static constexpr const char* kTabCaption = "Photo Setting";
 
-    explicit CDlgTab4(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+    explicit PhotoPage(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -1,4 +1,5 @@
-// The five settings pages. Each class names its tab (kTab); the main window puts them in order.
+// The five settings pages. Each class names its tab (kPage, kTabCaption); the main window
+// puts them in order.
 #pragma once
 
 #include "gui/pages/image_page.h"

@@ -4,7 +4,7 @@
 
 namespace marlix {
 
-void CDlgTab5::DoDataExchange(CDataExchange* pDX) {
+void SystemPage::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Settings(pDX, static_cast<SystemFields&>(*this));
 }

@@ -3,17 +3,17 @@
 
 #include "core/pages/page_fields.h"
 #include "gui/dialog/dialog.h"
-#include "gui/pages/tab_place.h"
 #include "gui/resources/resource_ids.h"
 
 namespace marlix {
 
-class CDlgTab5 : public CDialog, public SystemFields {
+class SystemPage : public CDialog, public SystemFields {
 public:
     static constexpr int IDD = kIddSystemPage;
-    static constexpr TabPlace kTab{3, "System Setting"};
+    static constexpr Page kPage = Page::System;
+    static constexpr const char* kTabCaption = "System Setting";
 
-    explicit CDlgTab5(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+    explicit SystemPage(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -5,17 +5,17 @@
 
 #include "core/pages/page_fields.h"
 #include "gui/dialog/dialog.h"
-#include "gui/pages/tab_place.h"
 #include "gui/resources/resource_ids.h"
 
 namespace marlix {
 
-class CDlgTab2 : public CDialog, public VideoFields {
+class VideoPage : public CDialog, public VideoFields {
 public:
     static constexpr int IDD = kIddVideoPage;
-    static constexpr TabPlace kTab{1, "Video Setting"};
+    static constexpr Page kPage = Page::Video;
+    static constexpr const char* kTabCaption = "Video Setting";
 
-    explicit CDlgTab2(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+    explicit VideoPage(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 
     CSliderCtrl m_micVolSlider;
     QString m_micVolText;

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "gui/app/ctavrel_app.h"
-#include "gui/app/ctavrel_dlg.h"
+#include "gui/app/main_window.h"
+#include "gui/app/marlix_application.h"
 
 using namespace marlix;
 
@@ -31,11 +31,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "marlix-a11y-window: set MARLIX_TEST_CARD to a folder\n");
         return 2;
     }
-    CTavrelApp app(argc, argv);
-    CTavrelDlg::Options options;
+    MarlixApplication app(argc, argv);
+    MainWindow::Options options;
     options.volumes = std::make_shared<FolderCard>(std::string(card) + "/");
     options.watchDevices = false;
-    CTavrelDlg window(std::move(options));
+    MainWindow window(std::move(options));
     window.DoModal();
     return window.StartedUp() ? 0 : 1;
 }

@@ -24,7 +24,7 @@
 #include <unistd.h>
 
 #include "core/export/camera_conf.h"
-#include "gui/app/ctavrel_dlg.h"
+#include "gui/app/main_window.h"
 #include "gui/devices/media_actions.h"
 #include "gui/resources/resource_ids.h"
 #include "gui/resources/resources.h"
@@ -115,7 +115,7 @@ class MainWindowTest : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QTemporaryDir> m_card;
-    std::unique_ptr<CTavrelDlg> m_dlg;
+    std::unique_ptr<MainWindow> m_dlg;
     FakeVolumes* m_volumes = nullptr;
     std::shared_ptr<FakeMedia> m_media;
     QList<Message> m_messages;
@@ -129,13 +129,13 @@ private:
     // The window over the given drives, made but not shown yet.
     void create(std::unique_ptr<FakeVolumes> volumes) {
         m_volumes = volumes.get();
-        CTavrelDlg::Options options;
+        MainWindow::Options options;
         options.volumes = std::move(volumes);
         options.watchDevices = false;
         m_media = std::make_shared<FakeMedia>();
         options.media = m_media;
-        m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
-        QVERIFY(m_dlg->Create(CTavrelDlg::IDD, nullptr));
+        m_dlg = std::make_unique<MainWindow>(std::move(options));
+        QVERIFY(m_dlg->Create(MainWindow::IDD, nullptr));
     }
 
     void start(bool withCard = true) {
@@ -182,7 +182,7 @@ private:
 
     // Set, and its write's outcome: the write runs away from the window's thread.
     void set() {
-        QSignalSpy finished(m_dlg.get(), &CTavrelDlg::setFinished);
+        QSignalSpy finished(m_dlg.get(), &MainWindow::setFinished);
         m_dlg->OnSet();
         if (m_dlg->Writing())
             QVERIFY(finished.wait(30000));
@@ -228,7 +228,7 @@ private:
     }
 
     void clearClockBox() {
-        auto* clock = Button(m_dlg->EnsurePage(CDlgTab5::kTab.index), kIdcSyncClock);
+        auto* clock = Button(m_dlg->EnsurePage(Page::System), kIdcSyncClock);
         QVERIFY(clock);
         if (clock->isChecked())
             clock->click();
@@ -269,14 +269,14 @@ private slots:
             dialog.OnOK();
             return IDOK;
         });
-        CTavrelDlg::SetFolderPrompt(nullptr);
+        MainWindow::SetFolderPrompt(nullptr);
     }
 
     void cleanup() {
         m_dlg.reset();
         CDialog::SetMessageBoxHook(nullptr);
         CDialog::SetModalHook(nullptr);
-        CTavrelDlg::SetFolderPrompt(nullptr);
+        MainWindow::SetFolderPrompt(nullptr);
         QDir::setCurrent(m_savedCwd);
     }
 
@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
         // The pages show the defaults: Mode 1 "1920x1080P 60" is position 1.
         QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->isChecked());
-        QVERIFY(Button(m_dlg->EnsurePage(CDlgTab5::kTab.index), kIdcSyncClock)->isChecked());
+        QVERIFY(Button(m_dlg->EnsurePage(Page::System), kIdcSyncClock)->isChecked());
         QCOMPARE(m_dlg->ReadPages(), DefaultSelections());
         // The device row of the card is listed and is the target.
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 1);
@@ -353,11 +353,11 @@ private slots:
         QVERIFY(QDir::setCurrent(gone));
         QVERIFY(QDir().rmdir(gone));
         auto volumes = std::make_unique<FakeVolumes>();
-        CTavrelDlg::Options options;
+        MainWindow::Options options;
         options.volumes = std::move(volumes);
         options.watchDevices = false;
         options.media = std::make_shared<FakeMedia>();
-        CTavrelDlg dialog(std::move(options));
+        MainWindow dialog(std::move(options));
         QCOMPARE(dialog.DoModal(), IDCANCEL);  // ends before any window is shown
         QVERIFY(!dialog.StartedUp());
         QCOMPARE(m_messages.size(), 1);
@@ -415,7 +415,7 @@ private slots:
         click(kIdcDelProfile);
         QCOMPARE(listItems(), QStringList{"Clicked"});
 
-        QSignalSpy finished(m_dlg.get(), &CTavrelDlg::setFinished);
+        QSignalSpy finished(m_dlg.get(), &MainWindow::setFinished);
         click(kIdcSet);
         QVERIFY(finished.wait(30000));
         QCOMPARE(readFile(m_card->filePath("camera.conf")).size(), 463);
@@ -542,7 +542,7 @@ private slots:
         QCOMPARE(stored.LoadProfileAt(1).value(), shown);
 
         reach(m_dlg->GetDlgItem(kIdcSet));
-        QSignalSpy finished(m_dlg.get(), &CTavrelDlg::setFinished);
+        QSignalSpy finished(m_dlg.get(), &MainWindow::setFinished);
         press(Qt::Key_Return);
         QVERIFY(finished.wait(30000));
         // Once the event loop has run, the offscreen platform no longer has the window active
@@ -804,8 +804,8 @@ private slots:
     void setResolvesBurstAndAutoShootByTheLastChoice() {
         start();
         clearClockBox();
-        m_dlg->EnsurePage(CDlgTab4::kTab.index);
-        CDlgTab4& photo = m_dlg->m_photoPage;
+        m_dlg->EnsurePage(Page::Photo);
+        PhotoPage& photo = m_dlg->m_photoPage;
         // The default profile holds auto shoot "3s"; choosing burst "5 P" last wins.
         Button(photo, kIdcPhotoBurstButtons[2])->click();
         set();
@@ -836,7 +836,7 @@ private slots:
         QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 0);
         QVERIFY(m_dlg->m_targetRoot.empty());
         int asked = 0;
-        CTavrelDlg::SetFolderPrompt([&](QWidget*) {
+        MainWindow::SetFolderPrompt([&](QWidget*) {
             ++asked;
             return std::optional<std::filesystem::path>();
         });
@@ -845,7 +845,7 @@ private slots:
         QVERIFY(!QFile::exists(m_dir->filePath("camera.conf")));
         QVERIFY(!QFile::exists(m_card->filePath("camera.conf")));
 
-        CTavrelDlg::SetFolderPrompt([&](QWidget*) {
+        MainWindow::SetFolderPrompt([&](QWidget*) {
             return std::optional<std::filesystem::path>(m_card->path().toStdString());
         });
         set();
@@ -910,7 +910,7 @@ private slots:
             QSKIP("mounting a FUSE file system needs root and /dev/fuse");
         start();
         clearClockBox();
-        QSignalSpy finished(m_dlg.get(), &CTavrelDlg::setFinished);
+        QSignalSpy finished(m_dlg.get(), &MainWindow::setFinished);
         m_dlg->OnSet();
         QVERIFY(m_dlg->Writing());
         QVERIFY2(m_dlg->StatusText().contains("Writing"), qPrintable(m_dlg->StatusText()));
@@ -967,7 +967,7 @@ private slots:
         writeCard(QByteArray::fromStdString(BuildCameraConf(DefaultSelections(), clock)));
         start();
         // A page made only when its tab is first chosen is watched like the others.
-        CDialog& system = m_dlg->EnsurePage(CDlgTab5::kTab.index);
+        CDialog& system = m_dlg->EnsurePage(Page::System);
         Button(system, kIdcOsdButtons[0])->click();
         QTRY_COMPARE(m_dlg->CardLine().state, CardState::Differs);
         Button(system, kIdcOsdButtons[1])->click();
@@ -1003,7 +1003,7 @@ private slots:
         QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
         QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->isChecked());
         QCOMPARE(m_dlg->m_systemPage.m_syncClock, 0);
-        QVERIFY(!Button(m_dlg->EnsurePage(CDlgTab5::kTab.index), kIdcSyncClock)->isChecked());
+        QVERIFY(!Button(m_dlg->EnsurePage(Page::System), kIdcSyncClock)->isChecked());
         QCOMPARE(m_dlg->m_imagePage.m_iso, 0);  // no page shows 3200: the page keeps its own
         QCOMPARE(m_messages.size(), 1);
         QVERIFY2(m_messages[0].text.contains("\nimage_iso=3200"), qPrintable(m_messages[0].text));

@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <fstream>
 
-#include "gui/app/ctavrel_dlg.h"
+#include "gui/app/main_window.h"
 
 using namespace marlix;
 
@@ -16,7 +16,7 @@ class UDisksWindowTest : public QObject {
     Q_OBJECT
 
     // The row showing `text` in its first column; -1 when there is none.
-    int rowOf(CTavrelDlg& dlg, const QString& text) {
+    int rowOf(MainWindow& dlg, const QString& text) {
         for (int i = 0; i < dlg.m_deviceList.GetItemCount(); ++i) {
             if (dlg.m_deviceList.GetItemText(i, 0) == text)
                 return i;
@@ -24,7 +24,7 @@ class UDisksWindowTest : public QObject {
         return -1;
     }
 
-    void trigger(CTavrelDlg& dlg, int row, const QString& text) {
+    void trigger(MainWindow& dlg, int row, const QString& text) {
         QMenu menu;
         dlg.FillDeviceMenu(menu, row);
         for (QAction* action : menu.actions()) {
@@ -48,8 +48,8 @@ private slots:
             return IDOK;
         });
 
-        CTavrelDlg dlg;  // the system's drives, device watcher and UDisks2
-        QVERIFY(dlg.Create(CTavrelDlg::IDD, nullptr));
+        MainWindow dlg;  // the system's drives, device watcher and UDisks2
+        QVERIFY(dlg.Create(MainWindow::IDD, nullptr));
         QTRY_VERIFY_WITH_TIMEOUT(rowOf(dlg, device) >= 0, 10000);
         const int greyed = rowOf(dlg, device);
         QCOMPARE(dlg.m_deviceList.GetItemText(greyed, 1), QString("CAMCARD"));
@@ -91,8 +91,8 @@ private slots:
     // The script has stopped the bus daemon: the window's connection to it never comes, and
     // Escape still ends the window and, after it, this program.
     void closesWhileTheBusIsStuck() {
-        CTavrelDlg dlg;
-        QVERIFY(dlg.Create(CTavrelDlg::IDD, nullptr));
+        MainWindow dlg;
+        QVERIFY(dlg.Create(MainWindow::IDD, nullptr));
         dlg.show();
         QTest::keyClick(&dlg, Qt::Key_Escape);
         QVERIFY(!dlg.isVisible());

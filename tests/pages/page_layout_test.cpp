@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "core/pages/page_logic.h"
-#include "gui/app/ctavrel_dlg.h"
+#include "gui/app/main_window.h"
 #include "gui/dialog/captions.h"
 #include "gui/pages/settings_pages.h"
 
@@ -23,16 +23,16 @@ namespace {
 
 std::unique_ptr<CDialog> MakeDialog(int id) {
     switch (id) {
-        case CDlgTab1::IDD:
-            return std::make_unique<CDlgTab1>();
-        case CDlgTab2::IDD:
-            return std::make_unique<CDlgTab2>();
-        case CDlgTab3::IDD:
-            return std::make_unique<CDlgTab3>();
-        case CDlgTab4::IDD:
-            return std::make_unique<CDlgTab4>();
-        case CDlgTab5::IDD:
-            return std::make_unique<CDlgTab5>();
+        case ModePage::IDD:
+            return std::make_unique<ModePage>();
+        case VideoPage::IDD:
+            return std::make_unique<VideoPage>();
+        case ImagePage::IDD:
+            return std::make_unique<ImagePage>();
+        case PhotoPage::IDD:
+            return std::make_unique<PhotoPage>();
+        case SystemPage::IDD:
+            return std::make_unique<SystemPage>();
         default:
             return std::make_unique<CDialog>(id);
     }

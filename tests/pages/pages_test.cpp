@@ -67,40 +67,40 @@ class PagesTest : public QObject {
 
 private slots:
     void everyButtonSelectsTheOptionAtItsPosition() {
-        CheckGroup<CDlgTab1>(kIdcMode1Buttons, &ModeFields::m_mode1);
-        CheckGroup<CDlgTab1>(kIdcMode2Buttons, &ModeFields::m_mode2);
-        CheckGroup<CDlgTab1>(kIdcMode3Buttons, &ModeFields::m_mode3);
-        CheckGroup<CDlgTab2>(kIdcVideoQualityButtons, &VideoFields::m_videoQuality);
-        CheckGroup<CDlgTab2>(kIdcFovButtons, &VideoFields::m_fov);
-        CheckGroup<CDlgTab2>(kIdcTimelapseButtons, &VideoFields::m_timelapse);
-        CheckGroup<CDlgTab2>(kIdcVideoStampButtons, &VideoFields::m_videoStamp);
-        CheckGroup<CDlgTab2>(kIdcAutoRecButtons, &VideoFields::m_autoRec);
-        CheckGroup<CDlgTab2>(kIdcLoopRecButtons, &VideoFields::m_loopRec);
-        CheckGroup<CDlgTab2>(kIdcRecBeepButtons, &VideoFields::m_recBeep);
-        CheckGroup<CDlgTab3>(kIdcMeterButtons, &ImageFields::m_meter);
-        CheckGroup<CDlgTab3>(kIdcIsoButtons, &ImageFields::m_iso);
-        CheckGroup<CDlgTab3>(kIdcWbButtons, &ImageFields::m_wb);
-        CheckGroup<CDlgTab4>(kIdcPhotoQualityButtons, &PhotoFields::m_photoQuality);
-        CheckGroup<CDlgTab4>(kIdcAutoShootButtons, &PhotoFields::m_autoShoot);
-        CheckGroup<CDlgTab4>(kIdcPhotoStampButtons, &PhotoFields::m_photoStamp);
-        CheckGroup<CDlgTab4>(kIdcPhotoBurstButtons, &PhotoFields::m_photoBurst);
-        CheckGroup<CDlgTab5>(kIdcImageRotateButtons, &SystemFields::m_imageRotate);
-        CheckGroup<CDlgTab5>(kIdcTvModeButtons, &SystemFields::m_tvMode);
-        CheckGroup<CDlgTab5>(kIdcLightFreqButtons, &SystemFields::m_lightFreq);
-        CheckGroup<CDlgTab5>(kIdcAutoShutdownButtons, &SystemFields::m_autoShutdown);
-        CheckGroup<CDlgTab5>(kIdcDateFmtButtons, &SystemFields::m_dateFmt);
-        CheckGroup<CDlgTab5>(kIdcOsdButtons, &SystemFields::m_osd);
-        CheckGroup<CDlgTab5>(kIdcOpBeepButtons, &SystemFields::m_opBeep);
+        CheckGroup<ModePage>(kIdcMode1Buttons, &ModeFields::m_mode1);
+        CheckGroup<ModePage>(kIdcMode2Buttons, &ModeFields::m_mode2);
+        CheckGroup<ModePage>(kIdcMode3Buttons, &ModeFields::m_mode3);
+        CheckGroup<VideoPage>(kIdcVideoQualityButtons, &VideoFields::m_videoQuality);
+        CheckGroup<VideoPage>(kIdcFovButtons, &VideoFields::m_fov);
+        CheckGroup<VideoPage>(kIdcTimelapseButtons, &VideoFields::m_timelapse);
+        CheckGroup<VideoPage>(kIdcVideoStampButtons, &VideoFields::m_videoStamp);
+        CheckGroup<VideoPage>(kIdcAutoRecButtons, &VideoFields::m_autoRec);
+        CheckGroup<VideoPage>(kIdcLoopRecButtons, &VideoFields::m_loopRec);
+        CheckGroup<VideoPage>(kIdcRecBeepButtons, &VideoFields::m_recBeep);
+        CheckGroup<ImagePage>(kIdcMeterButtons, &ImageFields::m_meter);
+        CheckGroup<ImagePage>(kIdcIsoButtons, &ImageFields::m_iso);
+        CheckGroup<ImagePage>(kIdcWbButtons, &ImageFields::m_wb);
+        CheckGroup<PhotoPage>(kIdcPhotoQualityButtons, &PhotoFields::m_photoQuality);
+        CheckGroup<PhotoPage>(kIdcAutoShootButtons, &PhotoFields::m_autoShoot);
+        CheckGroup<PhotoPage>(kIdcPhotoStampButtons, &PhotoFields::m_photoStamp);
+        CheckGroup<PhotoPage>(kIdcPhotoBurstButtons, &PhotoFields::m_photoBurst);
+        CheckGroup<SystemPage>(kIdcImageRotateButtons, &SystemFields::m_imageRotate);
+        CheckGroup<SystemPage>(kIdcTvModeButtons, &SystemFields::m_tvMode);
+        CheckGroup<SystemPage>(kIdcLightFreqButtons, &SystemFields::m_lightFreq);
+        CheckGroup<SystemPage>(kIdcAutoShutdownButtons, &SystemFields::m_autoShutdown);
+        CheckGroup<SystemPage>(kIdcDateFmtButtons, &SystemFields::m_dateFmt);
+        CheckGroup<SystemPage>(kIdcOsdButtons, &SystemFields::m_osd);
+        CheckGroup<SystemPage>(kIdcOpBeepButtons, &SystemFields::m_opBeep);
     }
 
     void valuesWithoutAButtonReadBackAsMinusOne() {
-        CDlgTab3 image;
+        ImagePage image;
         image.m_iso = 6;  // "3200" has no button
-        CDlgTab5 system;
+        SystemPage system;
         system.m_autoShutdown = 4;
         system.m_imageRotate = 2;
-        QVERIFY(image.Create(CDlgTab3::IDD, nullptr));
-        QVERIFY(system.Create(CDlgTab5::IDD, nullptr));
+        QVERIFY(image.Create(ImagePage::IDD, nullptr));
+        QVERIFY(system.Create(SystemPage::IDD, nullptr));
         QVERIFY(CheckedIds(image, kIdcIsoButtons).isEmpty());
         QVERIFY(CheckedIds(system, kIdcAutoShutdownButtons).isEmpty());
         QVERIFY(CheckedIds(system, kIdcImageRotateButtons).isEmpty());
@@ -112,8 +112,8 @@ private slots:
     }
 
     void hiddenTwentyPictureButtonHoldsPositionFour() {
-        Shown<CDlgTab4> shown;
-        CDlgTab4& page = shown.page;
+        Shown<PhotoPage> shown;
+        PhotoPage& page = shown.page;
         const int twenty = kIdcPhotoBurstButtons[4];
         page.m_photoBurst = 4;
         QVERIFY(page.UpdateData(false));
@@ -132,8 +132,8 @@ private slots:
     }
 
     void formatAndClockCheckBoxes() {
-        Shown<CDlgTab5> shown;
-        CDlgTab5& page = shown.page;
+        Shown<SystemPage> shown;
+        SystemPage& page = shown.page;
         page.m_osd = 1;
         QVERIFY(page.UpdateData(false));
         QTest::mouseClick(Button(page, kIdcFormat), Qt::LeftButton);
@@ -148,8 +148,8 @@ private slots:
     }
 
     void dateFormatCaptionsNameTheOrderWritten() {
-        CDlgTab5 page;
-        QVERIFY(page.Create(CDlgTab5::IDD, nullptr));
+        SystemPage page;
+        QVERIFY(page.Create(SystemPage::IDD, nullptr));
         for (int id : kIdcDateFmtButtons) {
             Button(page, id)->click();
             QVERIFY(page.UpdateData(true));
@@ -170,8 +170,8 @@ private slots:
     }
 
     void micVolumeLabelFollowsTheSlider() {
-        Shown<CDlgTab2> shown(false);
-        CDlgTab2& page = shown.page;
+        Shown<VideoPage> shown(false);
+        VideoPage& page = shown.page;
         // Until the slider is first drawn the label is empty, never the template's "volume".
         QCOMPARE(LabelText(page, kIdcMicVolText), QString());
         page.m_micVol = 4;
@@ -198,9 +198,9 @@ private slots:
     }
 
     void micVolumeWrittenBeforeTheRangeIsLimited() {
-        CDlgTab2 page;
+        VideoPage page;
         page.m_micVol = 50;
-        QVERIFY(page.Create(CDlgTab2::IDD, nullptr));
+        QVERIFY(page.Create(VideoPage::IDD, nullptr));
         QCOMPARE(page.m_micVolSlider.GetRangeMax(), 6);
         QVERIFY(page.UpdateData(true));
         QCOMPARE(page.m_micVol, 6);
@@ -223,8 +223,8 @@ private slots:
         QFETCH(int, sharpness);
         QFETCH(QString, evText);
         QFETCH(QString, sharpnessText);
-        Shown<CDlgTab3> shown;
-        CDlgTab3& page = shown.page;
+        Shown<ImagePage> shown;
+        ImagePage& page = shown.page;
         MoveSlider(page.m_evSlider, ev);
         MoveSlider(page.m_sharpnessSlider, sharpness);
         QCOMPARE(LabelText(page, kIdcEvText), evText);
@@ -235,8 +235,8 @@ private slots:
     }
 
     void movingOneSliderLeavesTheOtherLabel() {
-        Shown<CDlgTab3> shown;
-        CDlgTab3& page = shown.page;
+        Shown<ImagePage> shown;
+        ImagePage& page = shown.page;
         MoveSlider(page.m_evSlider, 3);
         MoveSlider(page.m_sharpnessSlider, 1);
         QCOMPARE(LabelText(page, kIdcEvText), QStringLiteral("-1.0"));
@@ -247,8 +247,8 @@ private slots:
     }
 
     void burstClickDisablesAutoShootAndSetsFlagOne() {
-        Shown<CDlgTab4> shown;
-        CDlgTab4& page = shown.page;
+        Shown<PhotoPage> shown;
+        PhotoPage& page = shown.page;
         const auto& shoot = kIdcAutoShootButtons;
         page.m_autoShoot = 3;  // "3s"
         page.m_photoBurst = 0;
@@ -268,8 +268,8 @@ private slots:
     }
 
     void autoShootClickDisablesBurstAndSetsFlagTwo() {
-        Shown<CDlgTab4> shown;
-        CDlgTab4& page = shown.page;
+        Shown<PhotoPage> shown;
+        PhotoPage& page = shown.page;
         const auto& shoot = kIdcAutoShootButtons;
         page.m_photoInterlock = kInterlockBurst;
         for (int id : {shoot[4], shoot[1], shoot[2]}) {  // "5 Seconds", "1 Second", "2 Seconds"
@@ -286,8 +286,8 @@ private slots:
     }
 
     void writingAnotherProfileLeavesTheInterlockAlone() {
-        Shown<CDlgTab4> shown;
-        CDlgTab4& page = shown.page;
+        Shown<PhotoPage> shown;
+        PhotoPage& page = shown.page;
         QTest::mouseClick(Button(page, kIdcPhotoBurstButtons[3]), Qt::LeftButton);  // "10 P"
         QVERIFY(AllEnabled(page, kIdcAutoShootButtons, false));
         page.m_photoBurst = 0;
@@ -303,11 +303,11 @@ private slots:
         host.resize(1000, 560);
         TabControlWidget tabs(&host);
         tabs.setGeometry(0, 0, 1000, 560);
-        CDlgTab1 mode;
-        CDlgTab2 video;
-        CDlgTab3 image;
-        CDlgTab4 photo;
-        CDlgTab5 system;
+        ModePage mode;
+        VideoPage video;
+        ImagePage image;
+        PhotoPage photo;
+        SystemPage system;
         ProfileSelections s;
         s.mode = {3, 2, 1};
         s.video = {2, 1, 6, 3, 5, 1, 2, 3};
@@ -347,8 +347,8 @@ private slots:
     }
 
     void arrowKeysWalkAGroupInTemplateOrder() {
-        Shown<CDlgTab4> shown;
-        CDlgTab4& page = shown.page;
+        Shown<PhotoPage> shown;
+        PhotoPage& page = shown.page;
         const auto& shoot = kIdcAutoShootButtons;
         Button(page, shoot[0])->setFocus();
         QTest::keyClick(Button(page, shoot[0]), Qt::Key_Right);
@@ -362,7 +362,7 @@ private slots:
         QVERIFY(AllEnabled(page, kIdcPhotoBurstButtons, true));
         // In the Mode page the two out-of-order IDs follow the third button as they stand in
         // the template, and the walk wraps to the first button.
-        Shown<CDlgTab1> mode;
+        Shown<ModePage> mode;
         const auto& mode1 = kIdcMode1Buttons;
         Button(mode.page, mode1[2])->setFocus();
         QTest::keyClick(Button(mode.page, mode1[2]), Qt::Key_Down);
@@ -373,14 +373,14 @@ private slots:
     }
 
     void radioButtonsAreAnnouncedWithTheirHeading() {
-        CDlgTab1 mode;
-        CDlgTab2 video;
-        CDlgTab4 photo;
-        CDlgTab5 system;
-        QVERIFY(mode.Create(CDlgTab1::IDD, nullptr));
-        QVERIFY(video.Create(CDlgTab2::IDD, nullptr));
-        QVERIFY(photo.Create(CDlgTab4::IDD, nullptr));
-        QVERIFY(system.Create(CDlgTab5::IDD, nullptr));
+        ModePage mode;
+        VideoPage video;
+        PhotoPage photo;
+        SystemPage system;
+        QVERIFY(mode.Create(ModePage::IDD, nullptr));
+        QVERIFY(video.Create(VideoPage::IDD, nullptr));
+        QVERIFY(photo.Create(PhotoPage::IDD, nullptr));
+        QVERIFY(system.Create(SystemPage::IDD, nullptr));
         auto spoken = [](const CDialog& page, int id) {
             return page.GetDlgItem(id)->accessibleName();
         };

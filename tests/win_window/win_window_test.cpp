@@ -13,7 +13,7 @@
 // After windows.h, which it builds on.
 #include <dbt.h>
 
-#include "gui/app/ctavrel_dlg.h"
+#include "gui/app/main_window.h"
 #include "gui/resources/resource_ids.h"
 
 using namespace marlix;
@@ -44,7 +44,7 @@ class WinWindowTest : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CTavrelDlg> m_dlg;
+    std::unique_ptr<MainWindow> m_dlg;
     int m_scans = 0;
     QList<int> m_modalTemplates;
     QString m_savedCwd;
@@ -92,11 +92,11 @@ private slots:
             return IDOK;
         });
         m_scans = 0;
-        CTavrelDlg::Options options;
+        MainWindow::Options options;
         options.volumes = std::make_unique<CountingVolumes>(&m_scans);
         options.watchDevices = true;
-        m_dlg = std::make_unique<CTavrelDlg>(std::move(options));
-        QVERIFY(m_dlg->Create(CTavrelDlg::IDD, nullptr));
+        m_dlg = std::make_unique<MainWindow>(std::move(options));
+        QVERIFY(m_dlg->Create(MainWindow::IDD, nullptr));
         m_dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
         QCOMPARE(m_scans, 1);  // the scan at start-up

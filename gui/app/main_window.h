@@ -38,7 +38,7 @@ class SystemMenuEntry;
 // Where a page sits in the tab control of the main window: below the tabs, inside the frame.
 QRect TabPageRect(const QRect& tabClient);
 
-class CTavrelDlg : public CDialog {
+class MainWindow : public CDialog {
     Q_OBJECT
 public:
     static constexpr int IDD = kIddMain;
@@ -56,9 +56,9 @@ public:
     using FolderPrompt = std::function<std::optional<std::filesystem::path>(QWidget* parent)>;
     static void SetFolderPrompt(FolderPrompt prompt);
 
-    explicit CTavrelDlg(QWidget* parent = nullptr);
-    CTavrelDlg(Options options, QWidget* parent = nullptr);
-    ~CTavrelDlg() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    MainWindow(Options options, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     bool OnInitDialog() override;
     // False when start-up could not even find the working directory.
@@ -85,22 +85,21 @@ public:
     ProfileStore m_store{std::filesystem::path()};
     std::string m_targetRoot;
     QFont m_uiFont;
-    std::array<CDialog*, 5> m_pages{};  // by tab; a page's window is made when first shown
+    std::array<CDialog*, kPageCount> m_pages{};  // by tab; a page's window is made when first shown
     int m_currentPage = 0;
     CTabCtrl m_tabCtrl;
-    CDlgTab1 m_modePage;
-    CDlgTab2 m_videoPage;
-    CDlgTab3 m_imagePage;
-    CDlgTab4 m_photoPage;
-    CDlgTab5 m_systemPage;
+    ModePage m_modePage;
+    VideoPage m_videoPage;
+    ImagePage m_imagePage;
+    PhotoPage m_photoPage;
+    SystemPage m_systemPage;
     CListBox m_profileList;
     CListCtrl m_deviceList;
     std::vector<std::string> m_drives;
 
     // The fields of the five pages as they stand, without reading the controls.
     ProfileSelections PageFields() const;
-    // Reads every page's controls into its fields, in the order Mode, Video, Image, Photo,
-    // System, and returns them.
+    // Reads every page's controls into its fields, in tab order, and returns them.
     ProfileSelections ReadPages();
     // Puts the values into the fields (the Photo interlock flags stay the page's) and shows them.
     void WritePages(const ProfileSelections& values);
@@ -108,7 +107,7 @@ public:
     QString StatusText() const;
     // The page of a tab, its window made on first use: only the page shown at start is made at
     // start.
-    CDialog& EnsurePage(int tab);
+    CDialog& EnsurePage(Page page);
     // Whether the first run's cfg.ini is still to be made (right after the first paint).
     bool ProfileFilePending() const { return m_storePending; }
     // Whether the first scan for drives is still to come (right after the window is up), or
@@ -157,16 +156,16 @@ private:
     int FillDeviceList();
     void FillProfileList();
     void SetFields(const ProfileSelections& values);
-    // The one list of the five pages, in the order of their fields in ProfileSelections, which is
-    // also the order in which they are read and written. f(page, member of ProfileSelections)
-    // runs for each; which tab a page sits on is its class's kTab.
+    // The one list of the five pages, in tab order (Page), which is also the order of their
+    // fields in ProfileSelections and the order in which they are read and written.
+    // f(page, member of ProfileSelections) runs for each.
     template <class Self, class F>
     static void ForEachPage(Self& self, F&& f) {
         f(self.m_modePage, &ProfileSelections::mode);
         f(self.m_videoPage, &ProfileSelections::video);
-        f(self.m_imagePage, &ProfileSelections::image);
         f(self.m_photoPage, &ProfileSelections::photo);
         f(self.m_systemPage, &ProfileSelections::system);
+        f(self.m_imagePage, &ProfileSelections::image);
     }
     void ShowError(const std::string& message);
     void SetStatus(const QString& text);
@@ -190,7 +189,7 @@ private:
                       const std::string& cardRoot, const std::string& bytes);
 
     Options m_options;
-    std::array<const char*, 5> m_pageCaptions{};  // by tab
+    std::array<const char*, kPageCount> m_pageCaptions{};  // by tab
     DeviceList m_deviceState;
     std::thread m_probeThread;
     // Drives listed while a probe was out; probed when it is back.

@@ -1,4 +1,4 @@
-#include "gui/app/ctavrel_dlg.h"
+#include "gui/app/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,13 +14,13 @@
 
 #include "core/export/camera_conf.h"
 #include "core/platform/text.h"
-#include "gui/app/about_dlg.h"
+#include "gui/app/about_dialog.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/window_system_menu.h"
 #include "gui/devices/device_change_source.h"
 #include "gui/devices/media_actions.h"
 #include "gui/dialog/dialog_font.h"
-#include "gui/profiles/dlg_new_cfg.h"
+#include "gui/profiles/new_profile_dialog.h"
 #include "gui/resources/resource_ids.h"
 #include "gui/resources/resources.h"
 
@@ -28,8 +28,8 @@ namespace marlix {
 
 namespace {
 
-CTavrelDlg::FolderPrompt& folderPrompt() {
-    static CTavrelDlg::FolderPrompt prompt;
+MainWindow::FolderPrompt& folderPrompt() {
+    static MainWindow::FolderPrompt prompt;
     return prompt;
 }
 
@@ -61,13 +61,13 @@ const Fields& FieldsOf(const Page& page, Fields ProfileSelections::*) {
 
 }  // namespace
 
-void CTavrelDlg::SetFolderPrompt(FolderPrompt prompt) {
+void MainWindow::SetFolderPrompt(FolderPrompt prompt) {
     folderPrompt() = std::move(prompt);
 }
 
-CTavrelDlg::CTavrelDlg(QWidget* parent) : CTavrelDlg(Options{}, parent) {}
+MainWindow::MainWindow(QWidget* parent) : MainWindow(Options{}, parent) {}
 
-CTavrelDlg::CTavrelDlg(Options options, QWidget* parent)
+MainWindow::MainWindow(Options options, QWidget* parent)
     : CDialog(IDD, parent), m_options(std::move(options)) {
     m_appIcon = IconResource(kIdrMainIcon);
     if (!m_options.volumes)
@@ -77,7 +77,7 @@ CTavrelDlg::CTavrelDlg(Options options, QWidget* parent)
     m_media = m_options.media;
 }
 
-CTavrelDlg::~CTavrelDlg() {
+MainWindow::~MainWindow() {
     // A probe gives up on its drives in time, so this wait is short; its answer, posted to this
     // window, goes with the window.
     if (m_probeThread.joinable())
@@ -87,33 +87,33 @@ CTavrelDlg::~CTavrelDlg() {
         m_writeThread.join();
 }
 
-void CTavrelDlg::DoDataExchange(CDataExchange* pDX) {
+void MainWindow::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, kIdcTab, m_tabCtrl);
     DDX_Control(pDX, kIdcProfileList, m_profileList);
     DDX_Control(pDX, kIdcDeviceList, m_deviceList);
 }
 
-void CTavrelDlg::ConnectMessageMap() {
+void MainWindow::ConnectMessageMap() {
     // The About entry. The window manager owns the title-bar menu here, so the entry lives in
     // the window's context menu and on F1.
     auto* about = new QAction("&About Marlix...", this);
     about->setShortcut(QKeySequence(Qt::Key_F1));
     about->setShortcutContext(Qt::WindowShortcut);
-    connect(about, &QAction::triggered, this, &CTavrelDlg::OnAbout);
+    connect(about, &QAction::triggered, this, &MainWindow::OnAbout);
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    MapNotify(TCN_SELCHANGE, kIdcTab, &CTavrelDlg::OnTabSelChange);
-    MapCommand(BN_CLICKED, kIdcSet, &CTavrelDlg::OnSet);
-    MapCommand(BN_CLICKED, kIdcNewProfile, &CTavrelDlg::OnNewProfile);
-    MapCommand(BN_CLICKED, kIdcDelProfile, &CTavrelDlg::OnDelProfile);
-    MapCommand(BN_CLICKED, kIdcSaveProfile, &CTavrelDlg::OnSaveProfile);
-    MapCommand(LBN_SELCHANGE, kIdcProfileList, &CTavrelDlg::OnProfileSelChange);
-    MapNotify(LVN_ITEMCHANGED, kIdcDeviceList, &CTavrelDlg::OnDeviceItemChanged);
+    MapNotify(TCN_SELCHANGE, kIdcTab, &MainWindow::OnTabSelChange);
+    MapCommand(BN_CLICKED, kIdcSet, &MainWindow::OnSet);
+    MapCommand(BN_CLICKED, kIdcNewProfile, &MainWindow::OnNewProfile);
+    MapCommand(BN_CLICKED, kIdcDelProfile, &MainWindow::OnDelProfile);
+    MapCommand(BN_CLICKED, kIdcSaveProfile, &MainWindow::OnSaveProfile);
+    MapCommand(LBN_SELCHANGE, kIdcProfileList, &MainWindow::OnProfileSelChange);
+    MapNotify(LVN_ITEMCHANGED, kIdcDeviceList, &MainWindow::OnDeviceItemChanged);
 }
 
-bool CTavrelDlg::OnInitDialog() {
+bool MainWindow::OnInitDialog() {
     CDialog::OnInitDialog();
     // The native window exists from here on with its final flags, so its handle stays valid.
     m_systemMenuEntry = AddAboutToSystemMenu(*this, "&About Marlix...", [this] { OnAbout(); });
@@ -146,7 +146,7 @@ bool CTavrelDlg::OnInitDialog() {
     return true;
 }
 
-void CTavrelDlg::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     CDialog::showEvent(event);
     if (m_iconsSet || !isWindow())
         return;
@@ -160,14 +160,14 @@ void CTavrelDlg::showEvent(QShowEvent* event) {
     });
 }
 
-void CTavrelDlg::OnAbout() {
-    CAboutDlg about(this);
+void MainWindow::OnAbout() {
+    AboutDialog about(this);
     about.DoModal();
 }
 
 // ---- profiles ---------------------------------------------------------------------------
 
-void CTavrelDlg::InitProfileStore() {
+void MainWindow::InitProfileStore() {
     m_store = ProfileStore(m_cfgPath);
     ProfileSelections values = PageFields();
     // A first run creates cfg.ini, and syncing a new file to the disk can take longer than all
@@ -190,7 +190,7 @@ void CTavrelDlg::InitProfileStore() {
     SetFields(values);
 }
 
-void CTavrelDlg::FinishProfileStore() {
+void MainWindow::FinishProfileStore() {
     if (!m_storePending)
         return;
     m_storePending = false;
@@ -210,22 +210,22 @@ void CTavrelDlg::FinishProfileStore() {
     }
 }
 
-void CTavrelDlg::paintEvent(QPaintEvent* event) {
+void MainWindow::paintEvent(QPaintEvent* event) {
     CDialog::paintEvent(event);
     // The first picture is on its way to the screen: now the profile file can be made.
     if (m_storePending)
-        QTimer::singleShot(0, this, &CTavrelDlg::FinishProfileStore);
+        QTimer::singleShot(0, this, &MainWindow::FinishProfileStore);
 }
 
-void CTavrelDlg::FillProfileList() {
+void MainWindow::FillProfileList() {
     for (const std::string& name : m_store.profileNames()) m_profileList.AddString(Q(name));
     if (m_profileList.GetCount() > 0)
         m_profileList.SetCurSel(m_store.currentIndex());
 }
 
-void CTavrelDlg::OnNewProfile() {
+void MainWindow::OnNewProfile() {
     FinishProfileStore();
-    CDlgNewCFG dialog(this);
+    NewProfileDialog dialog(this);
     if (dialog.DoModal() != IDOK)
         return;
     const std::string name = dialog.m_name.toStdString();
@@ -246,7 +246,7 @@ void CTavrelDlg::OnNewProfile() {
     m_profileList.SetCurSel(item);
 }
 
-void CTavrelDlg::OnDelProfile() {
+void MainWindow::OnDelProfile() {
     FinishProfileStore();
     const int selected = m_profileList.GetCurSel();
     if (selected < 0)
@@ -264,7 +264,7 @@ void CTavrelDlg::OnDelProfile() {
         WritePages(values);
 }
 
-void CTavrelDlg::OnSaveProfile() {
+void MainWindow::OnSaveProfile() {
     FinishProfileStore();
     if (m_profileList.GetCurSel() < 0)
         return;
@@ -273,7 +273,7 @@ void CTavrelDlg::OnSaveProfile() {
         ShowError(status.message());
 }
 
-void CTavrelDlg::OnProfileSelChange() {
+void MainWindow::OnProfileSelChange() {
     FinishProfileStore();
     const int selected = m_profileList.GetCurSel();
     if (selected < 0)
@@ -290,37 +290,36 @@ void CTavrelDlg::OnProfileSelChange() {
 
 // ---- pages --------------------------------------------------------------------------------
 
-void CTavrelDlg::InitTabPages() {
+void MainWindow::InitTabPages() {
     // An 18-pixel cell of the "System" face (mapped to an installed sans face), for the profile
     // list and the tab headers only.
     m_uiFont = MakeCellHeightFont("System", 18);
     m_profileList.SetFont(m_uiFont);
     m_tabCtrl.SetFont(m_uiFont);
 
-    std::array<const char*, std::tuple_size_v<decltype(m_pages)>> captions{};
     ForEachPage(*this, [&](auto& page, auto) {
-        Q_ASSERT(m_pages[page.kTab.index] == nullptr);  // one page a tab
-        m_pages[page.kTab.index] = &page;
-        captions[page.kTab.index] = page.kTab.caption;
+        const std::size_t tab = TabIndex(page.kPage);
+        Q_ASSERT(m_pages[tab] == nullptr);  // one page a tab
+        m_pages[tab] = &page;
+        m_pageCaptions[tab] = page.kTabCaption;
     });
-    for (int i = 0; i < static_cast<int>(captions.size()); ++i)
-        m_tabCtrl.InsertItem(i, captions[i]);
-
-    m_pageCaptions = captions;
+    for (std::size_t tab = 0; tab < m_pageCaptions.size(); ++tab)
+        m_tabCtrl.InsertItem(static_cast<int>(tab), m_pageCaptions[tab]);
 
     // Only the page that is shown is made now; each of the others when its tab is first chosen,
     // which spares the start the controls and fonts of four pages nobody has looked at yet. The
     // fields of a page not made yet are what reading and writing the pages use meanwhile.
     m_currentPage = 0;
-    EnsurePage(m_currentPage).ShowWindow(SW_SHOW);
+    EnsurePage(Page::Mode).ShowWindow(SW_SHOW);
 }
 
-CDialog& CTavrelDlg::EnsurePage(int tab) {
-    CDialog& page = *m_pages.at(static_cast<std::size_t>(tab));
+CDialog& MainWindow::EnsurePage(Page which) {
+    const std::size_t tab = TabIndex(which);
+    CDialog& page = *m_pages.at(tab);
     if (!page.IsCreated()) {
         page.Create(page.GetTemplateId(), m_tabCtrl.GetSafeHwnd());
         // A screen reader calls the page by its tab.
-        page.setAccessibleName(QString::fromUtf8(m_pageCaptions[static_cast<std::size_t>(tab)]));
+        page.setAccessibleName(QString::fromUtf8(m_pageCaptions[tab]));
         QRect client;
         m_tabCtrl.GetClientRect(&client);
         const QRect place = TabPageRect(client);
@@ -330,21 +329,21 @@ CDialog& CTavrelDlg::EnsurePage(int tab) {
     return page;
 }
 
-void CTavrelDlg::OnTabSelChange(NMHDR*, LRESULT* result) {
+void MainWindow::OnTabSelChange(NMHDR*, LRESULT* result) {
     m_pages[m_currentPage]->ShowWindow(SW_HIDE);
     m_currentPage = m_tabCtrl.GetCurSel();
-    EnsurePage(m_currentPage).ShowWindow(SW_SHOW);
+    EnsurePage(static_cast<Page>(m_currentPage)).ShowWindow(SW_SHOW);
     if (result)
         *result = 0;
 }
 
-ProfileSelections CTavrelDlg::PageFields() const {
+ProfileSelections MainWindow::PageFields() const {
     ProfileSelections s;
     ForEachPage(*this, [&s](const auto& page, auto fields) { s.*fields = FieldsOf(page, fields); });
     return s;
 }
 
-void CTavrelDlg::SetFields(const ProfileSelections& values) {
+void MainWindow::SetFields(const ProfileSelections& values) {
     // The interlock flags record the user's last clicks on this page, not a profile.
     const std::uint8_t interlock = m_photoPage.m_photoInterlock;
     ForEachPage(*this,
@@ -352,12 +351,12 @@ void CTavrelDlg::SetFields(const ProfileSelections& values) {
     m_photoPage.m_photoInterlock = interlock;
 }
 
-ProfileSelections CTavrelDlg::ReadPages() {
+ProfileSelections MainWindow::ReadPages() {
     ForEachPage(*this, [](auto& page, auto) { page.UpdateData(true); });
     return PageFields();
 }
 
-void CTavrelDlg::WritePages(const ProfileSelections& values) {
+void MainWindow::WritePages(const ProfileSelections& values) {
     SetFields(values);
     ForEachPage(*this, [](auto& page, auto) { page.UpdateData(false); });
 }
@@ -368,7 +367,7 @@ QRect TabPageRect(const QRect& tabClient) {
 
 // ---- camera.conf --------------------------------------------------------------------------
 
-void CTavrelDlg::OnSet() {
+void MainWindow::OnSet() {
     // One write at a time: the note says that one is under way.
     if (Writing())
         return;
@@ -428,7 +427,7 @@ void CTavrelDlg::OnSet() {
     started.wait();
 }
 
-void CTavrelDlg::OnSetWritten(const Status& status, const std::filesystem::path& root,
+void MainWindow::OnSetWritten(const Status& status, const std::filesystem::path& root,
                               const std::string& cardRoot, const std::string& bytes) {
     m_writeThread.join();
     m_writingRoot.clear();
@@ -449,7 +448,7 @@ void CTavrelDlg::OnSetWritten(const Status& status, const std::filesystem::path&
     emit setFinished();
 }
 
-void CTavrelDlg::ReportCardGone(const std::string& root) {
+void MainWindow::ReportCardGone(const std::string& root) {
     ScanRemovableDrives();
     ShowError("The card " + root + " is gone: it was taken out or unmounted. camera.conf was " +
               "not written.\n\nAttach the card again and choose it in the device list.");
@@ -457,11 +456,11 @@ void CTavrelDlg::ReportCardGone(const std::string& root) {
 
 // ---- messages -----------------------------------------------------------------------------
 
-void CTavrelDlg::ShowError(const std::string& message) {
+void MainWindow::ShowError(const std::string& message) {
     MessageBoxW(Q(message), "MARLIX");
 }
 
-void CTavrelDlg::SetStatus(const QString& text) {
+void MainWindow::SetStatus(const QString& text) {
     m_noteLasts = false;
     m_eventNote = text;
     m_notePages = PageFields();
@@ -469,7 +468,7 @@ void CTavrelDlg::SetStatus(const QString& text) {
     ShowNote();
 }
 
-QString CTavrelDlg::StatusText() const {
+QString MainWindow::StatusText() const {
     return m_shownNote;
 }
 

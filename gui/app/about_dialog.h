@@ -6,10 +6,10 @@
 
 namespace marlix {
 
-class CAboutDlg : public CDialog {
+class AboutDialog : public CDialog {
 public:
     static constexpr int IDD = kIddAboutBox;
-    explicit CAboutDlg(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+    explicit AboutDialog(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 };
 
 }  // namespace marlix

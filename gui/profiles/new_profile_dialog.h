@@ -9,11 +9,11 @@
 
 namespace marlix {
 
-class CDlgNewCFG : public CDialog {
+class NewProfileDialog : public CDialog {
     Q_OBJECT
 public:
     static constexpr int IDD = kIddNewProfile;
-    explicit CDlgNewCFG(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+    explicit NewProfileDialog(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
 
     bool OnInitDialog() override;
 

@@ -1,8 +1,8 @@
-#include "gui/app/ctavrel_app.h"
+#include "gui/app/marlix_application.h"
 
 #include <QProxyStyle>
 
-#include "gui/app/ctavrel_dlg.h"
+#include "gui/app/main_window.h"
 #include "gui/app/start_options.h"
 #include "gui/resources/resources.h"
 
@@ -24,7 +24,7 @@ public:
 
 }  // namespace
 
-CTavrelApp::CTavrelApp(int& argc, char** argv) : m_qt(argc, argv) {
+MarlixApplication::MarlixApplication(int& argc, char** argv) : m_qt(argc, argv) {
     QApplication::setApplicationName("marlix");
     QApplication::setApplicationVersion(QString::fromUtf8(MarlixVersion()));
     QApplication::setDesktopFileName("marlix");
@@ -32,11 +32,11 @@ CTavrelApp::CTavrelApp(int& argc, char** argv) : m_qt(argc, argv) {
     QApplication::setStyle(new MarlixStyle);
     m_ahead.Finish(m_qt.devicePixelRatio());
     // The program's icon is given to every window once the main window is shown
-    // (CTavrelDlg::showEvent): decoding its pictures would hold up the first window.
+    // (MainWindow::showEvent): decoding its pictures would hold up the first window.
 }
 
-bool CTavrelApp::InitInstance() {
-    CTavrelDlg dialog;
+bool MarlixApplication::InitInstance() {
+    MainWindow dialog;
     dialog.DoModal();
     m_exitCode = dialog.StartedUp() ? 0 : 1;
     return false;

@@ -7,9 +7,9 @@
 
 namespace marlix {
 
-class CTavrelApp {
+class MarlixApplication {
 public:
-    CTavrelApp(int& argc, char** argv);
+    MarlixApplication(int& argc, char** argv);
     // Runs the main window until Enter, Escape or the close box ends it. Returns false, as the
     // program ends right after it.
     bool InitInstance();
