@@ -13,6 +13,7 @@
 #include "gui/app/about_dialog.h"
 #include "gui/app/main_window.h"
 #include "gui/app/marlix_application.h"
+#include "gui/dialog/message_box.h"
 #include "gui/profiles/new_profile_dialog.h"
 
 using namespace marlix;
@@ -78,17 +79,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     // Modal dialogs would wait for a user; say no to them.
-    CDialog::SetModalHook([](CDialog&) { return IDCANCEL; });
-    CDialog::SetMessageBoxHook([](const QString& text, const QString&) {
+    TemplateDialog::SetModalHook([](TemplateDialog&) { return QDialog::Rejected; });
+    SetMessageBoxHook([](const QString& text, const QString&) {
         std::fprintf(stderr, "marlix-render-pages: %s\n", qPrintable(text));
-        return IDOK;
     });
 
     MainWindow::Options options;
     options.volumes = std::make_unique<Cards>(work.path());
     options.watchDevices = false;
     MainWindow window(std::move(options));
-    if (!window.Create(MainWindow::IDD, nullptr)) {
+    if (!window.build(nullptr)) {
         return 1;
     }
     // The card's size and version text arrive from the background probe.
@@ -96,13 +96,12 @@ int main(int argc, char** argv) {
     bool saved = true;
     for (int tab = 0; tab < static_cast<int>(window.m_pages.size()); ++tab) {
         window.m_tabCtrl.SetCurSel(tab);
-        window.OnTabSelChange(nullptr, nullptr);
+        window.OnTabChanged();
         saved = Save(window, QStringLiteral("%1/main-tab-%2.png").arg(out).arg(tab)) && saved;
     }
     AboutDialog about;
     NewProfileDialog newProfile;
-    saved = about.Create(AboutDialog::IDD, nullptr) && Save(about, out + "/about.png") && saved;
-    saved = newProfile.Create(NewProfileDialog::IDD, nullptr) &&
-            Save(newProfile, out + "/new-profile.png") && saved;
+    saved = about.build(nullptr) && Save(about, out + "/about.png") && saved;
+    saved = newProfile.build(nullptr) && Save(newProfile, out + "/new-profile.png") && saved;
     return saved ? 0 : 1;
 }

@@ -1,15 +1,15 @@
 // The About box: the program's name, version and icon, and an OK button.
 #pragma once
 
-#include "gui/dialog/dialog.h"
+#include "gui/dialog/template_dialog.h"
 #include "gui/resources/resource_ids.h"
 
 namespace marlix {
 
-class AboutDialog : public CDialog {
+class AboutDialog : public TemplateDialog {
 public:
     static constexpr int IDD = kIddAboutBox;
-    explicit AboutDialog(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+    explicit AboutDialog(QWidget* parent = nullptr) : TemplateDialog(IDD, parent) {}
 };
 
 }  // namespace marlix

@@ -13,6 +13,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_text.h"
 #include "gui/devices/media_actions.h"
+#include "gui/dialog/message_box.h"
 
 namespace marlix {
 
@@ -38,7 +39,7 @@ QString DetailsText(const CardComparison& card) {
 // Every control of a page: a click, a slider step or a profile written into the pages changes
 // what Set would write. The check runs once the burst is over. Pages are made when first shown,
 // so each is watched from then on.
-void MainWindow::WatchPageChanges(CDialog& page) {
+void MainWindow::WatchPageChanges(TemplateDialog& page) {
     for (auto* button : page.findChildren<QAbstractButton*>())
         connect(button, &QAbstractButton::toggled, this, &MainWindow::OnPagesChanged);
     for (auto* slider : page.findChildren<QAbstractSlider*>())
@@ -201,7 +202,8 @@ void MainWindow::OnLoadFromCard() {
     if (!loaded->kept.empty()) {
         QString list;
         for (const std::string& kept : loaded->kept) list += "\n" + Q(kept);
-        MessageBoxW(
+        ShowMessage(
+            this,
             "No page can show these settings of the card, so the pages keep their own:\n" + list,
             "MARLIX");
     }
@@ -210,7 +212,7 @@ void MainWindow::OnLoadFromCard() {
 void MainWindow::OnShowCardDifferences() {
     if (m_cardDetails.isEmpty())
         return;
-    MessageBoxW(m_cardDetails, "MARLIX");
+    ShowMessage(this, m_cardDetails, "MARLIX");
 }
 
 // ---- mount and eject ----------------------------------------------------------------------

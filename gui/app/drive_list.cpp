@@ -62,7 +62,7 @@ void MainWindow::InitDeviceList() {
     // A one-line note for what "Set" did, between the device list and the tab control.
     m_status = new QLabel(this);
     m_status->setObjectName("statusNote");
-    m_status->setGeometry(MapDialogRect(DlgRect{8, 84, 370, 10}));
+    m_status->setGeometry(toPixels(DlgRect{8, 84, 370, 10}));
     m_status->setTextFormat(Qt::PlainText);
 
     // The first scan asks the system for its drives once the window is on its way to the screen:
@@ -170,17 +170,14 @@ int MainWindow::FillDeviceList() {
     return rows.empty() ? -1 : 0;
 }
 
-void MainWindow::OnDeviceItemChanged(NMHDR* header, LRESULT* result) {
-    if (result)
-        *result = 0;
-    const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
-    if (m_filling || change == nullptr || change->iItem < 0)
+void MainWindow::OnDeviceRowChanged(int row, unsigned newState) {
+    if (m_filling || row < 0)
         return;
     // Only a row that became selected is the user's choice; the row losing the selection in the
     // same click reports too, and must not win.
-    if (!(change->uNewState & LVIS_SELECTED))
+    if (!(newState & LVIS_SELECTED))
         return;
-    if (m_deviceState.Choose(change->iItem)) {
+    if (m_deviceState.Choose(row)) {
         m_targetRoot = m_deviceState.targetRoot();
         UpdateCardNote();
     }

@@ -20,6 +20,7 @@
 #include "gui/devices/device_change_source.h"
 #include "gui/devices/media_actions.h"
 #include "gui/dialog/dialog_font.h"
+#include "gui/dialog/message_box.h"
 #include "gui/profiles/new_profile_dialog.h"
 #include "gui/resources/resource_ids.h"
 #include "gui/resources/resources.h"
@@ -68,7 +69,7 @@ void MainWindow::SetFolderPrompt(FolderPrompt prompt) {
 MainWindow::MainWindow(QWidget* parent) : MainWindow(Options{}, parent) {}
 
 MainWindow::MainWindow(Options options, QWidget* parent)
-    : CDialog(IDD, parent), m_options(std::move(options)) {
+    : TemplateDialog(IDD, parent), m_options(std::move(options)) {
     m_appIcon = IconResource(kIdrMainIcon);
     if (!m_options.volumes)
         m_options.volumes = CreateSystemVolumeSource();
@@ -87,14 +88,7 @@ MainWindow::~MainWindow() {
         m_writeThread.join();
 }
 
-void MainWindow::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, kIdcTab, m_tabCtrl);
-    DDX_Control(pDX, kIdcProfileList, m_profileList);
-    DDX_Control(pDX, kIdcDeviceList, m_deviceList);
-}
-
-void MainWindow::ConnectMessageMap() {
+void MainWindow::ConnectCommands() {
     // The About entry. The window manager owns the title-bar menu here, so the entry lives in
     // the window's context menu and on F1.
     auto* about = new QAction("&About Marlix...", this);
@@ -104,17 +98,26 @@ void MainWindow::ConnectMessageMap() {
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    MapNotify(TCN_SELCHANGE, kIdcTab, &MainWindow::OnTabSelChange);
-    MapCommand(BN_CLICKED, kIdcSet, &MainWindow::OnSet);
-    MapCommand(BN_CLICKED, kIdcNewProfile, &MainWindow::OnNewProfile);
-    MapCommand(BN_CLICKED, kIdcDelProfile, &MainWindow::OnDelProfile);
-    MapCommand(BN_CLICKED, kIdcSaveProfile, &MainWindow::OnSaveProfile);
-    MapCommand(LBN_SELCHANGE, kIdcProfileList, &MainWindow::OnProfileSelChange);
-    MapNotify(LVN_ITEMCHANGED, kIdcDeviceList, &MainWindow::OnDeviceItemChanged);
+    connect(control<TabControlWidget>(kIdcTab), &TabControlWidget::selChange, this,
+            &MainWindow::OnTabChanged);
+    connect(control<QPushButton>(kIdcSet), &QPushButton::clicked, this, &MainWindow::OnSet);
+    connect(control<QPushButton>(kIdcNewProfile), &QPushButton::clicked, this,
+            &MainWindow::OnNewProfile);
+    connect(control<QPushButton>(kIdcDelProfile), &QPushButton::clicked, this,
+            &MainWindow::OnDelProfile);
+    connect(control<QPushButton>(kIdcSaveProfile), &QPushButton::clicked, this,
+            &MainWindow::OnSaveProfile);
+    connect(control<ListBoxWidget>(kIdcProfileList), &ListBoxWidget::selChange, this,
+            &MainWindow::OnProfileSelChange);
+    connect(control<ListViewWidget>(kIdcDeviceList), &ListViewWidget::itemChanged, this,
+            [this](int item, unsigned newState) { OnDeviceRowChanged(item, newState); });
 }
 
-bool MainWindow::OnInitDialog() {
-    CDialog::OnInitDialog();
+bool MainWindow::initialize() {
+    m_tabCtrl.Attach(control(kIdcTab));
+    m_profileList.Attach(control(kIdcProfileList));
+    m_deviceList.Attach(control(kIdcDeviceList));
+    ConnectCommands();
     // The native window exists from here on with its final flags, so its handle stays valid.
     m_systemMenuEntry = AddAboutToSystemMenu(*this, "&About Marlix...", [this] { OnAbout(); });
     // Device arrival and removal. The source listens from here on, before the first scan, so a
@@ -129,11 +132,12 @@ bool MainWindow::OnInitDialog() {
     std::error_code error;
     m_workDir = std::filesystem::current_path(error);
     if (error) {
-        MessageBoxW("marlix cannot find its working directory: " +
+        ShowMessage(this,
+                    "marlix cannot find its working directory: " +
                         QString::fromLocal8Bit(error.message().c_str()) +
                         "\n\nStart it from a folder that exists.",
                     "MARLIX");
-        EndDialog(IDCANCEL);
+        done(Rejected);
         return true;
     }
     m_cfgPath = m_workDir / "cfg.ini";
@@ -147,7 +151,7 @@ bool MainWindow::OnInitDialog() {
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
-    CDialog::showEvent(event);
+    TemplateDialog::showEvent(event);
     if (m_iconsSet || !isWindow())
         return;
     m_iconsSet = true;
@@ -162,7 +166,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::OnAbout() {
     AboutDialog about(this);
-    about.DoModal();
+    about.runModal();
 }
 
 // ---- profiles ---------------------------------------------------------------------------
@@ -211,7 +215,7 @@ void MainWindow::FinishProfileStore() {
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
-    CDialog::paintEvent(event);
+    TemplateDialog::paintEvent(event);
     // The first picture is on its way to the screen: now the profile file can be made.
     if (m_storePending)
         QTimer::singleShot(0, this, &MainWindow::FinishProfileStore);
@@ -226,16 +230,16 @@ void MainWindow::FillProfileList() {
 void MainWindow::OnNewProfile() {
     FinishProfileStore();
     NewProfileDialog dialog(this);
-    if (dialog.DoModal() != IDOK)
+    if (dialog.runModal() != Accepted)
         return;
-    const std::string name = dialog.m_name.toStdString();
+    const std::string name = dialog.name().toStdString();
     const Status status = m_store.CreateProfile(name, ReadPages());
     if (!status) {
         // A name the user can mend is a notice; anything else is an error of the file.
         const bool nameRefused =
             status.code() == ErrorCode::DuplicateName || status.code() == ErrorCode::InvalidName;
         if (nameRefused)
-            MessageBoxW(Q(status.message()), "Notify");
+            ShowMessage(this, Q(status.message()), "Notify");
         else
             ShowError(status.message());
         return;
@@ -310,31 +314,29 @@ void MainWindow::InitTabPages() {
     // which spares the start the controls and fonts of four pages nobody has looked at yet. The
     // fields of a page not made yet are what reading and writing the pages use meanwhile.
     m_currentPage = 0;
-    EnsurePage(Page::Mode).ShowWindow(SW_SHOW);
+    EnsurePage(Page::Mode).show();
 }
 
-CDialog& MainWindow::EnsurePage(Page which) {
+TemplateDialog& MainWindow::EnsurePage(Page which) {
     const std::size_t tab = TabIndex(which);
-    CDialog& page = *m_pages.at(tab);
-    if (!page.IsCreated()) {
-        page.Create(page.GetTemplateId(), m_tabCtrl.GetSafeHwnd());
+    TemplateDialog& page = *m_pages.at(tab);
+    if (!page.isBuilt()) {
+        page.build(m_tabCtrl.GetSafeHwnd());
         // A screen reader calls the page by its tab.
         page.setAccessibleName(QString::fromUtf8(m_pageCaptions[tab]));
         QRect client;
         m_tabCtrl.GetClientRect(&client);
         const QRect place = TabPageRect(client);
-        page.MoveWindow(place.x(), place.y(), place.width(), place.height());
+        page.setGeometry(place);
         WatchPageChanges(page);
     }
     return page;
 }
 
-void MainWindow::OnTabSelChange(NMHDR*, LRESULT* result) {
-    m_pages[m_currentPage]->ShowWindow(SW_HIDE);
+void MainWindow::OnTabChanged() {
+    m_pages[m_currentPage]->hide();
     m_currentPage = m_tabCtrl.GetCurSel();
-    EnsurePage(static_cast<Page>(m_currentPage)).ShowWindow(SW_SHOW);
-    if (result)
-        *result = 0;
+    EnsurePage(static_cast<Page>(m_currentPage)).show();
 }
 
 ProfileSelections MainWindow::PageFields() const {
@@ -352,13 +354,13 @@ void MainWindow::SetFields(const ProfileSelections& values) {
 }
 
 ProfileSelections MainWindow::ReadPages() {
-    ForEachPage(*this, [](auto& page, auto) { page.UpdateData(true); });
+    ForEachPage(*this, [](auto& page, auto) { page.readFields(); });
     return PageFields();
 }
 
 void MainWindow::WritePages(const ProfileSelections& values) {
     SetFields(values);
-    ForEachPage(*this, [](auto& page, auto) { page.UpdateData(false); });
+    ForEachPage(*this, [](auto& page, auto) { page.showFields(); });
 }
 
 QRect TabPageRect(const QRect& tabClient) {
@@ -371,7 +373,6 @@ void MainWindow::OnSet() {
     // One write at a time: the note says that one is under way.
     if (Writing())
         return;
-    UpdateData(true);
     SetStatus(QString());  // whatever happens now, an earlier "written" no longer holds
     std::filesystem::path root = PathFromUtf8(m_targetRoot);
     const DeviceRow* card = m_deviceState.targetRow();
@@ -457,7 +458,7 @@ void MainWindow::ReportCardGone(const std::string& root) {
 // ---- messages -----------------------------------------------------------------------------
 
 void MainWindow::ShowError(const std::string& message) {
-    MessageBoxW(Q(message), "MARLIX");
+    ShowMessage(this, Q(message), "MARLIX");
 }
 
 void MainWindow::SetStatus(const QString& text) {

@@ -21,7 +21,7 @@
 #include "core/platform/volumes/volume_source.h"
 #include "core/profiles/profile_store.h"
 #include "gui/dialog/controls.h"
-#include "gui/dialog/dialog.h"
+#include "gui/dialog/template_dialog.h"
 #include "gui/pages/settings_pages.h"
 #include "gui/resources/resource_ids.h"
 
@@ -38,7 +38,7 @@ class SystemMenuEntry;
 // Where a page sits in the tab control of the main window: below the tabs, inside the frame.
 QRect TabPageRect(const QRect& tabClient);
 
-class MainWindow : public CDialog {
+class MainWindow : public TemplateDialog {
     Q_OBJECT
 public:
     static constexpr int IDD = kIddMain;
@@ -60,20 +60,20 @@ public:
     MainWindow(Options options, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    bool OnInitDialog() override;
     // False when start-up could not even find the working directory.
     bool StartedUp() const { return m_startedUp; }
 
-    // The handlers ConnectMessageMap connects, public so that tests can call them as a click, a
+    // The handlers of the window's controls, public so that tests can call them as a click, a
     // tab change or a device change would.
-    void OnTabSelChange(NMHDR* header, LRESULT* result);
+    void OnTabChanged();
     void OnSet();
     void OnNewProfile();
     void OnDelProfile();
     void OnSaveProfile();
     void OnProfileSelChange();
     bool OnDeviceChange(unsigned eventCode, void* data);
-    void OnDeviceItemChanged(NMHDR* header, LRESULT* result);
+    // A row of the device list gained or lost the selection or the focus (LVIS_* states).
+    void OnDeviceRowChanged(int row, unsigned newState);
     void OnAbout();
 
     // Members, in the order they are set up.
@@ -85,7 +85,8 @@ public:
     ProfileStore m_store{std::filesystem::path()};
     std::string m_targetRoot;
     QFont m_uiFont;
-    std::array<CDialog*, kPageCount> m_pages{};  // by tab; a page's window is made when first shown
+    std::array<TemplateDialog*, kPageCount>
+        m_pages{};  // by tab; a page's window is made when first shown
     int m_currentPage = 0;
     CTabCtrl m_tabCtrl;
     ModePage m_modePage;
@@ -107,7 +108,7 @@ public:
     QString StatusText() const;
     // The page of a tab, its window made on first use: only the page shown at start is made at
     // start.
-    CDialog& EnsurePage(Page page);
+    TemplateDialog& EnsurePage(Page page);
     // Whether the first run's cfg.ini is still to be made (right after the first paint).
     bool ProfileFilePending() const { return m_storePending; }
     // Whether the first scan for drives is still to come (right after the window is up), or
@@ -134,12 +135,12 @@ signals:
     void setFinished();
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
+    bool initialize() override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void ConnectMessageMap() override;
 
 private:
+    void ConnectCommands();
     void InitProfileStore();
     // Makes the profile file of a first run, which start-up left for after the first paint; the
     // profile commands make it first should they come earlier.
@@ -172,7 +173,7 @@ private:
 
     // ---- the card in view (card_actions.cpp) ----
     void InitCardActions();
-    void WatchPageChanges(CDialog& page);
+    void WatchPageChanges(TemplateDialog& page);
     // The card's line, recomputed from what its probe read and what the pages show now.
     void UpdateCardNote();
     // The note: the latest event, or else the card's line; elided to its place, whole on hover.

@@ -37,7 +37,7 @@ MarlixApplication::MarlixApplication(int& argc, char** argv) : m_qt(argc, argv) 
 
 bool MarlixApplication::InitInstance() {
     MainWindow dialog;
-    dialog.DoModal();
+    dialog.runModal();
     m_exitCode = dialog.StartedUp() ? 0 : 1;
     return false;
 }

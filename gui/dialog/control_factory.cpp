@@ -71,8 +71,7 @@ QWidget* CreateControl(const ControlTemplate& control, const DialogBaseUnits& un
             label->setWordWrap(true);
             label->setMargin(0);
             label->setIndent(0);
-            SetNoPrefix(label, (control.style & kNoPrefix) != 0);
-            SetWindowText(label, caption);
+            label->setText((control.style & kNoPrefix) != 0 ? caption : StripMnemonics(caption));
             widget = label;
             break;
         }

@@ -1,7 +1,7 @@
 // Dialog templates as plain data: each dialog's caption, size, font and controls, so that a layout
-// is changed in one table (resources/dialog_templates.cpp) rather than in code. CDialog
-// (dialog.h) creates the controls of a template in the order they stand there, which is also the
-// keyboard order and the order that radio groups are walked in.
+// is changed in one table (resources/dialog_templates.cpp) rather than in code. TemplateDialog
+// (template_dialog.h) creates the controls of a template in the order they stand there, which is
+// also the keyboard order and the order that radio groups are walked in.
 #pragma once
 
 #include <cstdint>

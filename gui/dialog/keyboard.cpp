@@ -8,7 +8,7 @@
 #include <QShowEvent>
 #include <set>
 
-#include "gui/dialog/dialog.h"
+#include "gui/dialog/template_dialog.h"
 
 namespace marlix {
 
@@ -21,7 +21,7 @@ bool IsButtonKind(ControlKind kind) {
 
 }  // namespace
 
-void CDialog::pressEnter() {
+void TemplateDialog::pressEnter() {
     // A focused push button is the default button while it has the focus.
     if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
         if (focused->isEnabled() && focused->isVisible()) {
@@ -32,16 +32,14 @@ void CDialog::pressEnter() {
     for (const ControlEntry& entry : m_controls) {
         if (entry.tmpl->kind == ControlKind::DefPushButton) {
             // A hidden default button still answers Enter; a disabled one does not.
-            if (entry.widget->isEnabled()) {
-                dispatchCommand(entry.tmpl->id);
-            }
+            static_cast<QAbstractButton*>(entry.widget)->click();  // a disabled one ignores it
             return;
         }
     }
-    dispatchCommand(IDOK);
+    accept();
 }
 
-void CDialog::keyPressEvent(QKeyEvent* event) {
+void TemplateDialog::keyPressEvent(QKeyEvent* event) {
     if (!isWindow()) {
         // A page leaves Enter and Escape to the window it sits in.
         event->ignore();
@@ -54,27 +52,27 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (modifiers == Qt::NoModifier && event->key() == Qt::Key_Escape) {
-        dispatchCommand(IDCANCEL);
+        reject();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void CDialog::closeEvent(QCloseEvent* event) {
+void TemplateDialog::closeEvent(QCloseEvent* event) {
     if (!isWindow() || !isVisible()) {
         event->accept();
         return;
     }
     // The close box is Cancel, unless Cancel is there and disabled.
     event->ignore();
-    QWidget* cancel = GetDlgItem(IDCANCEL);
+    QWidget* cancel = control(kIdCancel);
     if (cancel != nullptr && !cancel->isEnabled()) {
         return;
     }
-    dispatchCommand(IDCANCEL);
+    reject();
 }
 
-void CDialog::showEvent(QShowEvent* event) {
+void TemplateDialog::showEvent(QShowEvent* event) {
     if (isWindow()) {
         QDialog::showEvent(event);
     } else {
@@ -83,7 +81,7 @@ void CDialog::showEvent(QShowEvent* event) {
     }
 }
 
-bool CDialog::moveInGroup(QWidget* from, bool forward) {
+bool TemplateDialog::moveInGroup(QWidget* from, bool forward) {
     const int index = indexOf(from);
     if (index < 0) {
         return false;
@@ -113,7 +111,7 @@ bool CDialog::moveInGroup(QWidget* from, bool forward) {
     return true;
 }
 
-bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+bool TemplateDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
@@ -133,7 +131,7 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void CDialog::collectTabTargets(QList<QWidget*>& targets) const {
+void TemplateDialog::collectTabTargets(QList<QWidget*>& targets) const {
     std::set<int> groupsDone;
     const QWidget* top = window();
     auto usable = [top](const QWidget* widget) {
@@ -160,32 +158,33 @@ void CDialog::collectTabTargets(QList<QWidget*>& targets) const {
             targets.append(widget);
         }
         // Pages inside this control (the tab control's) follow it.
-        for (CDialog* page : widget->findChildren<CDialog*>(Qt::FindDirectChildrenOnly)) {
+        for (TemplateDialog* page :
+             widget->findChildren<TemplateDialog*>(Qt::FindDirectChildrenOnly)) {
             if (page->isVisibleTo(top)) {
                 page->collectTabTargets(targets);
             }
         }
     }
-    for (CDialog* page : findChildren<CDialog*>(Qt::FindDirectChildrenOnly)) {
+    for (TemplateDialog* page : findChildren<TemplateDialog*>(Qt::FindDirectChildrenOnly)) {
         if (!page->isWindow() && page->isVisibleTo(top)) {
             page->collectTabTargets(targets);
         }
     }
 }
 
-CDialog* CDialog::navigationRoot() {
-    CDialog* root = this;
+TemplateDialog* TemplateDialog::navigationRoot() {
+    TemplateDialog* root = this;
     for (QWidget* widget = this; widget != nullptr && !widget->isWindow();) {
         widget = widget->parentWidget();
-        if (auto* dialog = qobject_cast<CDialog*>(widget)) {
+        if (auto* dialog = qobject_cast<TemplateDialog*>(widget)) {
             root = dialog;
         }
     }
     return root;
 }
 
-bool CDialog::focusNextPrevChild(bool next) {
-    CDialog* root = navigationRoot();
+bool TemplateDialog::focusNextPrevChild(bool next) {
+    TemplateDialog* root = navigationRoot();
     QList<QWidget*> targets;
     root->collectTabTargets(targets);
     if (targets.isEmpty()) {

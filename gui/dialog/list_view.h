@@ -9,7 +9,6 @@
 #include <QTableWidget>
 #include <vector>
 
-#include "gui/dialog/notifications.h"
 #include "gui/dialog/window.h"
 
 namespace marlix {
@@ -33,16 +32,6 @@ inline constexpr int LVCFMT_LEFT = 0;
 #ifndef LVSIL_SMALL
 inline constexpr int LVSIL_SMALL = 1;
 #endif
-
-// What LVN_ITEMCHANGED reports: the item and its states before and after; uChanged says whether
-// the states (LVIF_STATE) or the first column's text (LVIF_TEXT) changed.
-struct NMLISTVIEW {
-    NMHDR hdr;
-    int iItem = -1;
-    unsigned uNewState = 0;
-    unsigned uOldState = 0;
-    unsigned uChanged = 0;
-};
 
 // itemChanged sends one report per item whose selected or focused state changed (by the user
 // or by setItemState), items losing a state before items gaining one, and one when the text of

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "gui/dialog/captions.h"
-#include "gui/dialog/dialog.h"
+#include "gui/dialog/template_dialog.h"
 
 namespace marlix {
 
@@ -19,7 +19,7 @@ QString SpokenCaption(std::string_view caption) {
 
 }  // namespace
 
-void CDialog::buildRadioGroups() {
+void TemplateDialog::buildRadioGroups() {
     const int runs = m_controls.empty() ? 0 : m_controls.back().run + 1;
     m_runGroups.assign(static_cast<std::size_t>(runs), nullptr);
     for (ControlEntry& entry : m_controls) {
@@ -31,35 +31,26 @@ void CDialog::buildRadioGroups() {
             group = new QButtonGroup(this);
             group->setExclusive(true);
         }
-        group->addButton(static_cast<QAbstractButton*>(entry.widget));
+        // The id is the button's position in its group, which is the option it selects.
+        group->addButton(static_cast<QAbstractButton*>(entry.widget),
+                         static_cast<int>(group->buttons().size()));
     }
 }
 
-QList<QAbstractButton*> CDialog::GetRadioGroup(int firstId) const {
-    QList<QAbstractButton*> buttons;
-    std::size_t start = m_controls.size();
-    for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        if (m_controls[i].tmpl->id == firstId) {
-            start = i;
-            break;
-        }
+QButtonGroup* TemplateDialog::radioGroup(int firstId) const {
+    const QWidget* first = control(firstId);
+    const int index = indexOf(first);
+    if (index < 0) {
+        return nullptr;
     }
-    if (start == m_controls.size() || !IsRadioButton(*m_controls[start].tmpl) ||
-        (m_controls[start].tmpl->style & kGroup) == 0) {
-        return buttons;
+    const ControlEntry& entry = m_controls[static_cast<std::size_t>(index)];
+    if (!IsRadioButton(*entry.tmpl) || (entry.tmpl->style & kGroup) == 0) {
+        return nullptr;
     }
-    for (std::size_t i = start; i < m_controls.size(); ++i) {
-        if (i > start && (m_controls[i].tmpl->style & kGroup) != 0) {
-            break;
-        }
-        if (IsRadioButton(*m_controls[i].tmpl)) {
-            buttons.append(static_cast<QAbstractButton*>(m_controls[i].widget));
-        }
-    }
-    return buttons;
+    return m_runGroups[static_cast<std::size_t>(entry.run)];
 }
 
-QString CDialog::headingFor(std::size_t index) const {
+QString TemplateDialog::headingFor(std::size_t index) const {
     // The heading of a group is the static text just above its first member: templates put it
     // anywhere in the order, so only the geometry tells.
     const DlgRect& first = m_controls[index].tmpl->rect;
@@ -82,7 +73,7 @@ QString CDialog::headingFor(std::size_t index) const {
     return best == nullptr ? QString() : SpokenCaption(best->caption);
 }
 
-void CDialog::nameRadioGroups() {
+void TemplateDialog::nameRadioGroups() {
     std::set<int> named;
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         const ControlEntry& entry = m_controls[i];

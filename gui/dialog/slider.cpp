@@ -1,6 +1,7 @@
 #include "gui/dialog/slider.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QStyleOptionSlider>
 #include <algorithm>
 
@@ -28,11 +29,6 @@ void SliderWidget::initStyleOption(QStyleOptionSlider* option) const {
     }
 }
 
-void SliderWidget::paintEvent(QPaintEvent* event) {
-    emit customDraw();
-    QSlider::paintEvent(event);
-}
-
 void SliderWidget::keyPressEvent(QKeyEvent* event) {
     // Up and Page Up move the thumb left, Down and Page Down right, as on any track bar.
     switch (event->key()) {
@@ -53,57 +49,15 @@ void SliderWidget::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-bool CSliderCtrl::Attach(QWidget* window) {
-    return qobject_cast<SliderWidget*>(window) != nullptr && CWnd::Attach(window);
-}
-
-void CSliderCtrl::SetValueText(std::function<std::string(int)> text) {
-    SliderWidget* s = slider();
-    if (s == nullptr || !text)
-        return;
-    const auto describe = [s, text = std::move(text)](int position) {
-        s->setAccessibleDescription(QString::fromStdString(text(position)));
+void ShowPositionAs(SliderWidget& slider, int maximum, QLabel& label, std::string (*text)(int)) {
+    slider.setRange(0, maximum);
+    const auto show = [&slider, &label, text](int position) {
+        const QString shown = QString::fromStdString(text(position));
+        label.setText(shown);
+        slider.setAccessibleDescription(shown);
     };
-    describe(s->value());
-    QObject::connect(s, &QSlider::valueChanged, s, describe);
-}
-
-SliderWidget* CSliderCtrl::slider() const {
-    return qobject_cast<SliderWidget*>(m_hWnd.data());
-}
-
-void CSliderCtrl::SetRange(int minimum, int maximum, bool redraw) {
-    if (SliderWidget* s = slider()) {
-        s->setRange(minimum, maximum);
-        if (redraw) {
-            s->update();
-        }
-    }
-}
-
-int CSliderCtrl::GetRangeMax() const {
-    return slider() ? slider()->maximum() : 0;
-}
-
-void CSliderCtrl::SetPos(int position) {
-    if (SliderWidget* s = slider()) {
-        s->setValue(position);
-    }
-}
-
-int CSliderCtrl::GetPos() const {
-    return slider() ? slider()->value() : 0;
-}
-
-void CSliderCtrl::SetTicFreq(int frequency) {
-    if (SliderWidget* s = slider()) {
-        s->setTickInterval(std::max(1, frequency));
-    }
-}
-
-bool CSliderCtrl::SetTic(int position) {
-    const SliderWidget* s = slider();
-    return s != nullptr && position >= s->minimum() && position <= s->maximum();
+    show(slider.value());
+    QObject::connect(&slider, &QSlider::valueChanged, &label, show);
 }
 
 }  // namespace marlix

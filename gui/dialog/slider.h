@@ -1,17 +1,14 @@
-// The track bar of the templates and its wrapper.
+// The track bar of the templates.
 #pragma once
 
 #include <QSlider>
-#include <functional>
 #include <string>
 
-#include "gui/dialog/window.h"
+class QLabel;
 
 namespace marlix {
 
-// A horizontal track bar with ticks on both sides. It starts with the range 0..100: a page
-// writes its fields before it sets the real range, so a stored position is kept against 0..100
-// first and then limited by the range (a profile's 50 on a 0..6 slider reads back as 6).
+// A horizontal track bar with a tick at every position, on both sides.
 class SliderWidget : public QSlider {
     Q_OBJECT
 public:
@@ -21,35 +18,16 @@ public:
 
     explicit SliderWidget(QWidget* parent = nullptr);
 
-signals:
-    // Before every paint, which follows every change of position while the slider is shown.
-    void customDraw();
-
 protected:
     // A click on the track moves the thumb by about a fifth of the range, whatever the range:
     // the page step follows every change of the range.
     void sliderChange(SliderChange change) override;
     void initStyleOption(QStyleOptionSlider* option) const override;
-    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-class CSliderCtrl : public CWnd {
-public:
-    bool Attach(QWidget* window) override;
-    void SetRange(int minimum, int maximum, bool redraw = false);  // limits the position
-    int GetRangeMax() const;
-    void SetPos(int position);
-    int GetPos() const;
-    void SetTicFreq(int frequency);
-    // Every position of our sliders already has a tick (their frequency is 1), so an extra tick
-    // adds nothing to draw; false for a position outside the range.
-    bool SetTic(int position);
-    // What a screen reader says with the slider's position: the text the page shows for it.
-    void SetValueText(std::function<std::string(int)> text);
-
-private:
-    SliderWidget* slider() const;
-};
+// The slider's range 0..maximum, and its position told by text(position) in the label beside it
+// and in what a screen reader says, on every change of the position.
+void ShowPositionAs(SliderWidget& slider, int maximum, QLabel& label, std::string (*text)(int));
 
 }  // namespace marlix

@@ -2,27 +2,25 @@
 // burst shooting and auto shoot from being switched on together.
 #pragma once
 
-#include "core/pages/page_fields.h"
-#include "gui/dialog/dialog.h"
+#include "gui/pages/settings_page.h"
 #include "gui/resources/resource_ids.h"
 
 namespace marlix {
 
-class PhotoPage : public CDialog, public PhotoFields {
+class PhotoPage : public SettingsPage<PhotoFields> {
 public:
     static constexpr int IDD = kIddPhotoPage;
     static constexpr Page kPage = Page::Photo;
     static constexpr const char* kTabCaption = "Photo Setting";
 
-    explicit PhotoPage(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+    explicit PhotoPage(QWidget* parent = nullptr) : SettingsPage(IDD, parent) {}
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    void ConnectMessageMap() override;
+    bool initialize() override;
 
 private:
-    void OnBurstClicked();
-    void OnAutoShootClicked();
+    void onBurstChosen();
+    void onAutoShootChosen();
 };
 
 }  // namespace marlix

@@ -1,16 +1,15 @@
 #include "gui/profiles/new_profile_dialog.h"
 
+#include <QLineEdit>
+
 namespace marlix {
 
-void NewProfileDialog::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, kIdcProfileName, m_name);
-    DDX_Control(pDX, kIdcProfileName, m_edit);
+QString NewProfileDialog::name() const {
+    return control<QLineEdit>(kIdcProfileName)->text();
 }
 
-bool NewProfileDialog::OnInitDialog() {
-    CDialog::OnInitDialog();
-    m_edit.SetFocus();
+bool NewProfileDialog::initialize() {
+    control(kIdcProfileName)->setFocus(Qt::OtherFocusReason);
     return false;  // the focus stays in the name field
 }
 

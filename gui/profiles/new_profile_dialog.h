@@ -3,25 +3,22 @@
 
 #include <QString>
 
-#include "gui/dialog/controls.h"
-#include "gui/dialog/dialog.h"
+#include "gui/dialog/template_dialog.h"
 #include "gui/resources/resource_ids.h"
 
 namespace marlix {
 
-class NewProfileDialog : public CDialog {
+class NewProfileDialog : public TemplateDialog {
     Q_OBJECT
 public:
     static constexpr int IDD = kIddNewProfile;
-    explicit NewProfileDialog(QWidget* parent = nullptr) : CDialog(IDD, parent) {}
+    explicit NewProfileDialog(QWidget* parent = nullptr) : TemplateDialog(IDD, parent) {}
 
-    bool OnInitDialog() override;
-
-    QString m_name;  // what was typed, taken on OK
-    CEdit m_edit;
+    // What was typed into the name field.
+    QString name() const;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
+    bool initialize() override;
 };
 
 }  // namespace marlix

@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-#include "gui/dialog/dialog.h"
+#include "gui/dialog/template_dialog.h"
 #include "gui/resources/dib.h"
 #include "gui/resources/resource_ids.h"
 
@@ -170,7 +170,7 @@ void InitMarlixResources() {
     registerMarlixQrc();
     // Static icon and bitmap controls of the dialog templates name their pictures by number.
     static const bool loaderSet = [] {
-        CDialog::SetImageLoader([](int resource) {
+        TemplateDialog::SetImageLoader([](int resource) {
             if (resource == kIdbBanner) {
                 return BitmapResource(resource, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
             }

@@ -36,6 +36,6 @@ int main(int argc, char** argv) {
     options.volumes = std::make_shared<FolderCard>(std::string(card) + "/");
     options.watchDevices = false;
     MainWindow window(std::move(options));
-    window.DoModal();
+    window.runModal();
     return window.StartedUp() ? 0 : 1;
 }

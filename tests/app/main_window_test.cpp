@@ -26,6 +26,7 @@
 #include "core/export/camera_conf.h"
 #include "gui/app/main_window.h"
 #include "gui/devices/media_actions.h"
+#include "gui/dialog/message_box.h"
 #include "gui/resources/resource_ids.h"
 #include "gui/resources/resources.h"
 #include "tests/support/dialog_probe.h"
@@ -135,7 +136,7 @@ private:
         m_media = std::make_shared<FakeMedia>();
         options.media = m_media;
         m_dlg = std::make_unique<MainWindow>(std::move(options));
-        QVERIFY(m_dlg->Create(MainWindow::IDD, nullptr));
+        QVERIFY(m_dlg->build(nullptr));
     }
 
     void start(bool withCard = true) {
@@ -244,20 +245,20 @@ private slots:
         m_messages.clear();
         m_cancelNew = false;
         m_typeByKeys = false;
-        CDialog::SetMessageBoxHook([this](const QString& text, const QString& caption) {
+        SetMessageBoxHook([this](const QString& text, const QString& caption) {
             m_messages.append({text, caption});
-            return IDOK;
+            return QDialog::Accepted;
         });
         m_modalTemplates.clear();
-        CDialog::SetModalHook([this](CDialog& dialog) {
-            m_modalTemplates.append(dialog.GetTemplateId());
-            if (dialog.GetTemplateId() != kIddNewProfile)
-                return IDCANCEL;
+        TemplateDialog::SetModalHook([this](TemplateDialog& dialog) -> int {
+            m_modalTemplates.append(dialog.templateId());
+            if (dialog.templateId() != kIddNewProfile)
+                return QDialog::Rejected;
             if (m_cancelNew) {
-                dialog.OnCancel();
-                return IDCANCEL;
+                dialog.reject();
+                return QDialog::Rejected;
             }
-            auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(kIdcProfileName));
+            auto* edit = qobject_cast<QLineEdit*>(dialog.control(kIdcProfileName));
             m_nameFieldFocused = edit != nullptr && dialog.focusWidget() == edit;
             if (m_typeByKeys && edit) {
                 QTest::keyClicks(edit, m_typedName);
@@ -266,16 +267,16 @@ private slots:
             }
             if (edit)
                 edit->setText(m_typedName);
-            dialog.OnOK();
-            return IDOK;
+            dialog.accept();
+            return QDialog::Accepted;
         });
         MainWindow::SetFolderPrompt(nullptr);
     }
 
     void cleanup() {
         m_dlg.reset();
-        CDialog::SetMessageBoxHook(nullptr);
-        CDialog::SetModalHook(nullptr);
+        SetMessageBoxHook(nullptr);
+        TemplateDialog::SetModalHook(nullptr);
         MainWindow::SetFolderPrompt(nullptr);
         QDir::setCurrent(m_savedCwd);
     }
@@ -358,7 +359,7 @@ private slots:
         options.watchDevices = false;
         options.media = std::make_shared<FakeMedia>();
         MainWindow dialog(std::move(options));
-        QCOMPARE(dialog.DoModal(), IDCANCEL);  // ends before any window is shown
+        QCOMPARE(dialog.runModal(), QDialog::Rejected);  // ends before any window is shown
         QVERIFY(!dialog.StartedUp());
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("working directory"));
@@ -386,7 +387,7 @@ private slots:
         clearClockBox();
         m_dlg->show();
         auto click = [&](int id) {
-            QWidget* control = m_dlg->GetDlgItem(id);
+            QWidget* control = m_dlg->control(id);
             QVERIFY(control);
             QTest::mouseClick(control, Qt::LeftButton);
         };
@@ -470,7 +471,7 @@ private slots:
         // New Profile, named and confirmed with keys.
         m_typeByKeys = true;
         m_typedName = "Keys";
-        reach(m_dlg->GetDlgItem(kIdcNewProfile));
+        reach(m_dlg->control(kIdcNewProfile));
         press(Qt::Key_Space);
         QCOMPARE(listItems(), (QStringList{"default", "Keys"}));
 
@@ -490,7 +491,7 @@ private slots:
             if (tab > 0)
                 press(Qt::Key_Right);
             QCOMPARE(m_dlg->m_tabCtrl.GetCurSel(), tab);
-            CDialog* page = m_dlg->m_pages[static_cast<std::size_t>(tab)];
+            TemplateDialog* page = m_dlg->m_pages[static_cast<std::size_t>(tab)];
             QVERIFY(page->isVisible());
             press(Qt::Key_Tab);
             for (QWidget* focus = QApplication::focusWidget(); page->isAncestorOf(focus);
@@ -532,7 +533,7 @@ private slots:
         QCOMPARE(boxes, 2);
         QVERIFY(m_dlg->ReadPages() != before);
 
-        reach(m_dlg->GetDlgItem(kIdcSaveProfile));
+        reach(m_dlg->control(kIdcSaveProfile));
         press(Qt::Key_Space);
         ProfileStore stored(cfgPath().toStdString());
         ProfileSelections saved;
@@ -541,7 +542,7 @@ private slots:
         shown.photo.m_photoInterlock = 0;  // the last clicks, not a setting
         QCOMPARE(stored.LoadProfileAt(1).value(), shown);
 
-        reach(m_dlg->GetDlgItem(kIdcSet));
+        reach(m_dlg->control(kIdcSet));
         QSignalSpy finished(m_dlg.get(), &MainWindow::setFinished);
         press(Qt::Key_Return);
         QVERIFY(finished.wait(30000));
@@ -550,7 +551,7 @@ private slots:
         QApplication::setActiveWindow(m_dlg.get());
         QVERIFY(QFile::exists(QString::fromStdString(m_volumes->drives[1].root + "camera.conf")));
 
-        reach(m_dlg->GetDlgItem(kIdcDelProfile));
+        reach(m_dlg->control(kIdcDelProfile));
         press(Qt::Key_Space);
         QCOMPARE(listItems(), QStringList{"default"});
 
@@ -620,18 +621,19 @@ private slots:
     void tabsShowOnePageAndKeepTheFields() {
         start();
         const ProfileSelections before = m_dlg->ReadPages();
-        const QList<CDialog*> order = {&m_dlg->m_modePage, &m_dlg->m_videoPage, &m_dlg->m_photoPage,
-                                       &m_dlg->m_systemPage, &m_dlg->m_imagePage};
+        const QList<TemplateDialog*> order = {&m_dlg->m_modePage, &m_dlg->m_videoPage,
+                                              &m_dlg->m_photoPage, &m_dlg->m_systemPage,
+                                              &m_dlg->m_imagePage};
         // Only the page shown is made at start; the others when their tab is first chosen, and
         // they show what the fields hold by then.
-        for (CDialog* page : order) QCOMPARE(page->IsCreated(), page == &m_dlg->m_modePage);
+        for (TemplateDialog* page : order) QCOMPARE(page->isBuilt(), page == &m_dlg->m_modePage);
         ProfileSelections changed = before;
         changed.video.m_videoQuality = 2;
         m_dlg->WritePages(changed);
         QCOMPARE(m_dlg->ReadPages(), changed);
         for (int tab : {2, 4, 1, 3, 0}) {
             m_dlg->m_tabCtrl.SetCurSel(tab);
-            m_dlg->OnTabSelChange(nullptr, nullptr);
+            m_dlg->OnTabChanged();
             for (int i = 0; i < order.size(); ++i) {
                 QCOMPARE(order[i]->isVisibleTo(m_dlg.get()), i == tab);
             }
@@ -642,7 +644,7 @@ private slots:
         QRect client;
         m_dlg->m_tabCtrl.GetClientRect(&client);
         const int tabsBottom = m_dlg->m_tabCtrl.tabControl()->tabBar()->geometry().bottom();
-        for (CDialog* page : order) {
+        for (TemplateDialog* page : order) {
             QVERIFY(client.contains(page->geometry()));
             QVERIFY(page->geometry().top() > tabsBottom);
         }
@@ -824,7 +826,7 @@ private slots:
         // Auto shoot "10 Seconds" chosen last while burst holds "3p" (loaded, not clicked).
         Button(photo, kIdcAutoShootButtons[5])->click();
         photo.m_photoBurst = 1;
-        photo.UpdateData(false);
+        photo.showFields();
         set();
         written = readFile(m_card->filePath("camera.conf"));
         QVERIFY(written.contains("auto_shoot=10s\r\nphoto_burst=off\r\n"));
@@ -884,10 +886,7 @@ private slots:
                  QString("512 MB/1024 MB(0 G/1 G)"));
 
         m_dlg->m_deviceList.SetItemState(stuckRow, LVIS_SELECTED, LVIS_SELECTED);
-        NMLISTVIEW change{};
-        change.iItem = stuckRow;
-        change.uNewState = LVIS_SELECTED;
-        m_dlg->OnDeviceItemChanged(&change.hdr, nullptr);
+        m_dlg->OnDeviceRowChanged(stuckRow, LVIS_SELECTED);
         QCOMPARE(m_dlg->m_targetRoot, stuckRoot);
         QCOMPARE(m_dlg->CardLine().state, CardState::NotAnswering);
         QVERIFY(m_dlg->StatusText().contains("does not answer"));
@@ -917,7 +916,7 @@ private slots:
         QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 2), QString("Writing..."));
         m_dlg->OnSet();  // not a second write meanwhile
         m_dlg->m_tabCtrl.SetCurSel(1);
-        m_dlg->OnTabSelChange(nullptr, nullptr);
+        m_dlg->OnTabChanged();
         QVERIFY(m_dlg->m_videoPage.isVisible());
         QVERIFY(finished.wait(30000));
         QCOMPARE(finished.size(), 1);
@@ -967,7 +966,7 @@ private slots:
         writeCard(QByteArray::fromStdString(BuildCameraConf(DefaultSelections(), clock)));
         start();
         // A page made only when its tab is first chosen is watched like the others.
-        CDialog& system = m_dlg->EnsurePage(Page::System);
+        TemplateDialog& system = m_dlg->EnsurePage(Page::System);
         Button(system, kIdcOsdButtons[0])->click();
         QTRY_COMPARE(m_dlg->CardLine().state, CardState::Differs);
         Button(system, kIdcOsdButtons[1])->click();
@@ -1162,14 +1161,7 @@ private slots:
         const int otherRow = m_volumes->drives[0].root == other ? 0 : 1;
         const int firstRow = 1 - otherRow;
         m_dlg->m_deviceList.SetItemState(firstRow, 0, LVIS_SELECTED | LVIS_FOCUSED);
-        NMLISTVIEW change;
-        change.hdr.idFrom = kIdcDeviceList;
-        change.hdr.code = LVN_ITEMCHANGED;
-        change.iItem = otherRow;
-        change.uNewState = LVIS_SELECTED | LVIS_FOCUSED;
-        LRESULT result = -1;
-        m_dlg->OnDeviceItemChanged(&change.hdr, &result);
-        QCOMPARE(result, LRESULT(0));
+        m_dlg->OnDeviceRowChanged(otherRow, LVIS_SELECTED | LVIS_FOCUSED);
         QCOMPARE(m_dlg->m_targetRoot, other);
         deviceChange(0x8000);
         QCOMPARE(m_dlg->m_targetRoot, other);

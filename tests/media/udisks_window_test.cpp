@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "gui/app/main_window.h"
+#include "gui/dialog/message_box.h"
 
 using namespace marlix;
 
@@ -43,13 +44,13 @@ private slots:
         QTemporaryDir work;
         QVERIFY(QDir::setCurrent(work.path()));
         QStringList messages;
-        CDialog::SetMessageBoxHook([&](const QString& text, const QString&) {
+        SetMessageBoxHook([&](const QString& text, const QString&) {
             messages << text;
-            return IDOK;
+            return QDialog::Accepted;
         });
 
         MainWindow dlg;  // the system's drives, device watcher and UDisks2
-        QVERIFY(dlg.Create(MainWindow::IDD, nullptr));
+        QVERIFY(dlg.build(nullptr));
         QTRY_VERIFY_WITH_TIMEOUT(rowOf(dlg, device) >= 0, 10000);
         const int greyed = rowOf(dlg, device);
         QCOMPARE(dlg.m_deviceList.GetItemText(greyed, 1), QString("CAMCARD"));
@@ -85,14 +86,14 @@ private slots:
         QVERIFY2(dlg.StatusText().contains("can be taken out"), qPrintable(dlg.StatusText()));
         // Unmounted again: greyed again, to be mounted another time.
         QTRY_VERIFY_WITH_TIMEOUT(rowOf(dlg, device) >= 0, 10000);
-        CDialog::SetMessageBoxHook(nullptr);
+        SetMessageBoxHook(nullptr);
     }
 
     // The script has stopped the bus daemon: the window's connection to it never comes, and
     // Escape still ends the window and, after it, this program.
     void closesWhileTheBusIsStuck() {
         MainWindow dlg;
-        QVERIFY(dlg.Create(MainWindow::IDD, nullptr));
+        QVERIFY(dlg.build(nullptr));
         dlg.show();
         QTest::keyClick(&dlg, Qt::Key_Escape);
         QVERIFY(!dlg.isVisible());

@@ -21,7 +21,7 @@ using namespace marlix;
 
 namespace {
 
-std::unique_ptr<CDialog> MakeDialog(int id) {
+std::unique_ptr<TemplateDialog> MakeDialog(int id) {
     switch (id) {
         case ModePage::IDD:
             return std::make_unique<ModePage>();
@@ -34,7 +34,7 @@ std::unique_ptr<CDialog> MakeDialog(int id) {
         case SystemPage::IDD:
             return std::make_unique<SystemPage>();
         default:
-            return std::make_unique<CDialog>(id);
+            return std::make_unique<TemplateDialog>(id);
     }
 }
 
@@ -44,9 +44,9 @@ bool IsPage(const DialogTemplate& t) {
 
 // The room a page gets in the main window's tab control.
 QRect PageArea() {
-    CDialog main(kIddMain);
-    main.Create(kIddMain, nullptr);
-    return QRect(QPoint(0, 0), TabPageRect(main.GetDlgItem(kIdcTab)->rect()).size());
+    TemplateDialog main(kIddMain);
+    main.build(nullptr);
+    return QRect(QPoint(0, 0), TabPageRect(main.control(kIdcTab)->rect()).size());
 }
 
 // Where a control draws: a slider's channel keeps clear of its ends.
@@ -60,17 +60,17 @@ QRect Occupied(QWidget* control) {
 
 // The main window's banner lies over the strip right of the tab headers, which the tab control
 // leaves empty.
-bool BannerOverTabs(const CDialog& dialog, QWidget* a, QWidget* b) {
-    const ControlKind ka = dialog.GetControlTemplate(a)->kind;
-    const ControlKind kb = dialog.GetControlTemplate(b)->kind;
+bool BannerOverTabs(const TemplateDialog& dialog, QWidget* a, QWidget* b) {
+    const ControlKind ka = dialog.controlTemplate(a)->kind;
+    const ControlKind kb = dialog.controlTemplate(b)->kind;
     return (ka == ControlKind::StaticBitmap && kb == ControlKind::TabControl) ||
            (kb == ControlKind::StaticBitmap && ka == ControlKind::TabControl);
 }
 
-QString Describe(const CDialog& dialog, QWidget* control) {
-    const ControlTemplate* t = dialog.GetControlTemplate(control);
+QString Describe(const TemplateDialog& dialog, QWidget* control) {
+    const ControlTemplate* t = dialog.controlTemplate(control);
     return QStringLiteral("dialog %1, control %2 \"%3\"")
-        .arg(dialog.GetTemplateId())
+        .arg(dialog.templateId())
         .arg(t->id)
         .arg(CaptionText(t->caption));
 }
@@ -152,10 +152,10 @@ private slots:
     void controlsStayInsideTheirDialog() {
         const QRect area = PageArea();
         for (const DialogTemplate& t : DialogTemplates()) {
-            std::unique_ptr<CDialog> dialog = MakeDialog(t.id);
-            QVERIFY(dialog->Create(t.id, nullptr));
+            std::unique_ptr<TemplateDialog> dialog = MakeDialog(t.id);
+            QVERIFY(dialog->build(nullptr));
             const QRect bounds = dialog->rect();
-            for (QWidget* control : dialog->GetControls()) {
+            for (QWidget* control : dialog->controls()) {
                 if (!control->isVisibleTo(dialog.get())) {
                     continue;
                 }
@@ -172,10 +172,10 @@ private slots:
     void visibleControlsDoNotOverlap() {
         QStringList problems;
         for (const DialogTemplate& t : DialogTemplates()) {
-            std::unique_ptr<CDialog> dialog = MakeDialog(t.id);
-            QVERIFY(dialog->Create(t.id, nullptr));
+            std::unique_ptr<TemplateDialog> dialog = MakeDialog(t.id);
+            QVERIFY(dialog->build(nullptr));
             QList<QWidget*> visible;
-            for (QWidget* control : dialog->GetControls()) {
+            for (QWidget* control : dialog->controls()) {
                 if (control->isVisibleTo(dialog.get()) && !Occupied(control).isEmpty()) {
                     visible.append(control);
                 }
@@ -201,10 +201,10 @@ private slots:
             }
         };
         for (const DialogTemplate& t : DialogTemplates()) {
-            std::unique_ptr<CDialog> dialog = MakeDialog(t.id);
-            QVERIFY(dialog->Create(t.id, nullptr));
-            for (QWidget* control : dialog->GetControls()) {
-                const ControlTemplate* c = dialog->GetControlTemplate(control);
+            std::unique_ptr<TemplateDialog> dialog = MakeDialog(t.id);
+            QVERIFY(dialog->build(nullptr));
+            for (QWidget* control : dialog->controls()) {
+                const ControlTemplate* c = dialog->controlTemplate(control);
                 const QFontMetrics metrics(control->font());
                 const QString what = Describe(*dialog, control);
                 if (auto* label = qobject_cast<QLabel*>(control)) {

@@ -1,9 +1,11 @@
 // The five settings pages on real widgets: every button's position, values without a button, the
 // slider labels, the Photo interlock and what drawing a page leaves alone.
 #include <QLabel>
+#include <QSlider>
 #include <QTest>
 
 #include "core/export/camera_conf.h"
+#include "gui/dialog/tab_control.h"
 #include "gui/pages/settings_pages.h"
 #include "tests/support/dialog_probe.h"
 
@@ -14,8 +16,8 @@ using marlix::test_support::CheckedIds;
 
 namespace {
 
-QString LabelText(const CDialog& page, int id) {
-    return qobject_cast<QLabel*>(page.GetDlgItem(id))->text();
+QString LabelText(const TemplateDialog& page, int id) {
+    return qobject_cast<QLabel*>(page.control(id))->text();
 }
 
 // A page inside a shown host, placed as the main window places it.
@@ -25,10 +27,10 @@ struct Shown {
     Page page;
     explicit Shown(bool show = true) {
         host.resize(1000, 560);
-        page.Create(Page::IDD, &host);
-        page.MoveWindow(1, 26, 995, 530);
+        page.build(&host);
+        page.setGeometry(1, 26, 995, 530);
         if (show) {
-            page.ShowWindow(SW_SHOW);
+            page.show();
             host.show();
             QApplication::setActiveWindow(&host);
             QVERIFY(QTest::qWaitForWindowExposed(&host));
@@ -36,9 +38,8 @@ struct Shown {
     }
 };
 
-void MoveSlider(CSliderCtrl& slider, int position) {
-    slider.SetPos(position);
-    slider.GetSafeHwnd()->repaint();  // the label follows the draw that a move causes
+QSlider* Slider(const TemplateDialog& page, int id) {
+    return page.control<QSlider>(id);
 }
 
 // Clicking the button at index i of a group reads back as i, and writing i checks that button
@@ -47,15 +48,15 @@ void MoveSlider(CSliderCtrl& slider, int position) {
 template <class Page, class Fields, std::size_t N>
 void CheckGroup(const std::array<int, N>& buttons, int Fields::*field) {
     Page page;
-    QVERIFY(page.Create(Page::IDD, nullptr));
+    QVERIFY(page.build(nullptr));
     for (std::size_t i = 0; i < N; ++i) {
         Button(page, buttons[i])->click();
-        QVERIFY(page.UpdateData(true));
+        QVERIFY(page.readFields());
         QCOMPARE(page.*field, static_cast<int>(i));
     }
     for (std::size_t i = 0; i < N; ++i) {
         page.*field = static_cast<int>(i);
-        QVERIFY(page.UpdateData(false));
+        QVERIFY(page.showFields());
         QCOMPARE(CheckedIds(page, buttons), QList<int>{buttons[i]});
     }
 }
@@ -99,13 +100,13 @@ private slots:
         SystemPage system;
         system.m_autoShutdown = 4;
         system.m_imageRotate = 2;
-        QVERIFY(image.Create(ImagePage::IDD, nullptr));
-        QVERIFY(system.Create(SystemPage::IDD, nullptr));
+        QVERIFY(image.build(nullptr));
+        QVERIFY(system.build(nullptr));
         QVERIFY(CheckedIds(image, kIdcIsoButtons).isEmpty());
         QVERIFY(CheckedIds(system, kIdcAutoShutdownButtons).isEmpty());
         QVERIFY(CheckedIds(system, kIdcImageRotateButtons).isEmpty());
-        QVERIFY(image.UpdateData(true));
-        QVERIFY(system.UpdateData(true));
+        QVERIFY(image.readFields());
+        QVERIFY(system.readFields());
         QCOMPARE(image.m_iso, -1);
         QCOMPARE(system.m_autoShutdown, -1);
         QCOMPARE(system.m_imageRotate, -1);
@@ -116,11 +117,11 @@ private slots:
         PhotoPage& page = shown.page;
         const int twenty = kIdcPhotoBurstButtons[4];
         page.m_photoBurst = 4;
-        QVERIFY(page.UpdateData(false));
-        QVERIFY(!page.GetDlgItem(twenty)->isVisible());
+        QVERIFY(page.showFields());
+        QVERIFY(!page.control(twenty)->isVisible());
         QCOMPARE(CheckedIds(page, kIdcPhotoBurstButtons), QList<int>{twenty});
         page.m_photoBurst = 0;
-        QVERIFY(page.UpdateData(true));
+        QVERIFY(page.readFields());
         QCOMPARE(page.m_photoBurst, 4);
         // Clicking an interval still disables the whole burst group, hidden button included,
         // and enabling it again does not show the hidden one.
@@ -128,31 +129,31 @@ private slots:
         QVERIFY(AllEnabled(page, kIdcPhotoBurstButtons, false));
         QTest::mouseClick(Button(page, kIdcAutoShootButtons[0]), Qt::LeftButton);
         QVERIFY(AllEnabled(page, kIdcPhotoBurstButtons, true));
-        QVERIFY(!page.GetDlgItem(twenty)->isVisible());
+        QVERIFY(!page.control(twenty)->isVisible());
     }
 
     void formatAndClockCheckBoxes() {
         Shown<SystemPage> shown;
         SystemPage& page = shown.page;
         page.m_osd = 1;
-        QVERIFY(page.UpdateData(false));
+        QVERIFY(page.showFields());
         QTest::mouseClick(Button(page, kIdcFormat), Qt::LeftButton);
         QTest::mouseClick(Button(page, kIdcSyncClock), Qt::LeftButton);
-        QVERIFY(page.UpdateData(true));
+        QVERIFY(page.readFields());
         QCOMPARE(page.m_format, 1);  // option "true"
         QCOMPARE(page.m_syncClock, 1);
         QCOMPARE(page.m_osd, 1);  // the check box in the OSD run takes no position there
         QTest::mouseClick(Button(page, kIdcFormat), Qt::LeftButton);
-        QVERIFY(page.UpdateData(true));
+        QVERIFY(page.readFields());
         QCOMPARE(page.m_format, 0);
     }
 
     void dateFormatCaptionsNameTheOrderWritten() {
         SystemPage page;
-        QVERIFY(page.Create(SystemPage::IDD, nullptr));
+        QVERIFY(page.build(nullptr));
         for (int id : kIdcDateFmtButtons) {
             Button(page, id)->click();
-            QVERIFY(page.UpdateData(true));
+            QVERIFY(page.readFields());
             ProfileSelections values = DefaultSelections();
             values.system = page;
             // "MM-dd-yyyy HH:mm:ss" is the order "mdy".
@@ -170,39 +171,36 @@ private slots:
     }
 
     void micVolumeLabelFollowsTheSlider() {
-        Shown<VideoPage> shown(false);
+        Shown<VideoPage> shown;
         VideoPage& page = shown.page;
-        // Until the slider is first drawn the label is empty, never the template's "volume".
-        QCOMPARE(LabelText(page, kIdcMicVolText), QString());
-        page.m_micVol = 4;
-        QVERIFY(page.UpdateData(false));
-        page.ShowWindow(SW_SHOW);
-        shown.host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&shown.host));
-        QTRY_COMPARE(LabelText(page, kIdcMicVolText), QStringLiteral("80%"));
-        QCOMPARE(page.m_micVolSlider.GetPos(), 4);
-        MoveSlider(page.m_micVolSlider, 0);
+        // The label shows the position from the start, never the template's "volume".
         QCOMPARE(LabelText(page, kIdcMicVolText), QStringLiteral("Mute"));
-        MoveSlider(page.m_micVolSlider, 6);
+        page.m_micVol = 4;
+        QVERIFY(page.showFields());
+        QCOMPARE(LabelText(page, kIdcMicVolText), QStringLiteral("80%"));
+        QSlider* slider = Slider(page, kIdcMicVolSlider);
+        QCOMPARE(slider->value(), 4);
+        slider->setValue(0);
+        QCOMPARE(LabelText(page, kIdcMicVolText), QStringLiteral("Mute"));
+        slider->setValue(6);
         QCOMPARE(LabelText(page, kIdcMicVolText), QStringLiteral("100%"));
-        QVERIFY(page.UpdateData(true));
+        QVERIFY(page.readFields());
         QCOMPARE(page.m_micVol, 6);
-        QCOMPARE(page.m_micVolText, QStringLiteral("100%"));
         // The slider goes no further than its range, whatever the keyboard does.
-        page.m_micVolSlider.GetSafeHwnd()->setFocus();
-        QTest::keyClick(page.m_micVolSlider.GetSafeHwnd(), Qt::Key_End);
-        QCOMPARE(page.m_micVolSlider.GetPos(), 6);
-        QTest::keyClick(page.m_micVolSlider.GetSafeHwnd(), Qt::Key_Left);
-        page.m_micVolSlider.GetSafeHwnd()->repaint();
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_End);
+        QCOMPARE(slider->value(), 6);
+        QTest::keyClick(slider, Qt::Key_Left);
         QCOMPARE(LabelText(page, kIdcMicVolText), QStringLiteral("90%"));
+        QCOMPARE(slider->accessibleDescription(), QStringLiteral("90%"));
     }
 
     void micVolumeWrittenBeforeTheRangeIsLimited() {
         VideoPage page;
         page.m_micVol = 50;
-        QVERIFY(page.Create(VideoPage::IDD, nullptr));
-        QCOMPARE(page.m_micVolSlider.GetRangeMax(), 6);
-        QVERIFY(page.UpdateData(true));
+        QVERIFY(page.build(nullptr));
+        QCOMPARE(Slider(page, kIdcMicVolSlider)->maximum(), 6);
+        QVERIFY(page.readFields());
         QCOMPARE(page.m_micVol, 6);
     }
 
@@ -225,11 +223,11 @@ private slots:
         QFETCH(QString, sharpnessText);
         Shown<ImagePage> shown;
         ImagePage& page = shown.page;
-        MoveSlider(page.m_evSlider, ev);
-        MoveSlider(page.m_sharpnessSlider, sharpness);
+        Slider(page, kIdcEvSlider)->setValue(ev);
+        Slider(page, kIdcSharpnessSlider)->setValue(sharpness);
         QCOMPARE(LabelText(page, kIdcEvText), evText);
         QCOMPARE(LabelText(page, kIdcSharpnessText), sharpnessText);
-        QVERIFY(page.UpdateData(true));
+        QVERIFY(page.readFields());
         QCOMPARE(page.m_ev, ev);
         QCOMPARE(page.m_sharpness, sharpness);
     }
@@ -237,11 +235,11 @@ private slots:
     void movingOneSliderLeavesTheOtherLabel() {
         Shown<ImagePage> shown;
         ImagePage& page = shown.page;
-        MoveSlider(page.m_evSlider, 3);
-        MoveSlider(page.m_sharpnessSlider, 1);
+        Slider(page, kIdcEvSlider)->setValue(3);
+        Slider(page, kIdcSharpnessSlider)->setValue(1);
         QCOMPARE(LabelText(page, kIdcEvText), QStringLiteral("-1.0"));
         QCOMPARE(LabelText(page, kIdcSharpnessText), QStringLiteral("2"));
-        MoveSlider(page.m_evSlider, 9);
+        Slider(page, kIdcEvSlider)->setValue(9);
         QCOMPARE(LabelText(page, kIdcEvText), QStringLiteral("+1.0"));
         QCOMPARE(LabelText(page, kIdcSharpnessText), QStringLiteral("2"));
     }
@@ -252,7 +250,7 @@ private slots:
         const auto& shoot = kIdcAutoShootButtons;
         page.m_autoShoot = 3;  // "3s"
         page.m_photoBurst = 0;
-        QVERIFY(page.UpdateData(false));
+        QVERIFY(page.showFields());
         QTest::mouseClick(Button(page, kIdcPhotoBurstButtons[1]), Qt::LeftButton);  // "3 P"
         QVERIFY(AllEnabled(page, shoot, false));
         QCOMPARE(page.m_photoInterlock, kInterlockBurst);
@@ -292,7 +290,7 @@ private slots:
         QVERIFY(AllEnabled(page, kIdcAutoShootButtons, false));
         page.m_photoBurst = 0;
         page.m_autoShoot = 5;
-        QVERIFY(page.UpdateData(false));
+        QVERIFY(page.showFields());
         QVERIFY(AllEnabled(page, kIdcAutoShootButtons, false));
         QCOMPARE(page.m_photoInterlock, kInterlockBurst);
         QCOMPARE(CheckedIds(page, kIdcAutoShootButtons), QList<int>{kIdcAutoShootButtons[5]});
@@ -320,25 +318,24 @@ private slots:
         static_cast<ImageFields&>(image) = s.image;
         static_cast<PhotoFields&>(photo) = s.photo;
         static_cast<SystemFields&>(system) = s.system;
-        CDialog* pages[] = {&mode, &video, &image, &photo, &system};
-        for (CDialog* page : pages) {
-            QVERIFY(page->Create(page->GetTemplateId(), &tabs));
-            page->MoveWindow(1, 26, 995, 530);
+        TemplateDialog* pages[] = {&mode, &video, &image, &photo, &system};
+        for (TemplateDialog* page : pages) {
+            QVERIFY(page->build(&tabs));
+            page->setGeometry(1, 26, 995, 530);
         }
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
-        // Each page shown (and so drawn, which runs the slider handlers) in turn, twice.
+        // Each page shown (and so drawn) in turn, twice.
         for (int round = 0; round < 2; ++round) {
-            for (CDialog* shown : pages) {
-                for (CDialog* page : pages) {
-                    page->ShowWindow(page == shown ? SW_SHOW : SW_HIDE);
+            for (TemplateDialog* shown : pages) {
+                for (TemplateDialog* page : pages) {
+                    page->setVisible(page == shown);
                 }
                 QCoreApplication::processEvents();
             }
         }
-        for (CDialog* page : pages) {
-            QVERIFY(page->UpdateData(true));
-        }
+        QVERIFY(mode.readFields() && video.readFields() && image.readFields() &&
+                photo.readFields() && system.readFields());
         QCOMPARE(static_cast<ModeFields&>(mode), s.mode);
         QCOMPARE(static_cast<VideoFields&>(video), s.video);
         QCOMPARE(static_cast<ImageFields&>(image), s.image);
@@ -353,7 +350,7 @@ private slots:
         Button(page, shoot[0])->setFocus();
         QTest::keyClick(Button(page, shoot[0]), Qt::Key_Right);
         // "1 Second" has no tab stop but is the next member of the group.
-        QCOMPARE(page.focusWidget(), page.GetDlgItem(shoot[1]));
+        QCOMPARE(page.focusWidget(), page.control(shoot[1]));
         QCOMPARE(CheckedIds(page, shoot), QList<int>{shoot[1]});
         // Selecting by keyboard runs the interlock like a click.
         QVERIFY(AllEnabled(page, kIdcPhotoBurstButtons, false));
@@ -366,10 +363,10 @@ private slots:
         const auto& mode1 = kIdcMode1Buttons;
         Button(mode.page, mode1[2])->setFocus();
         QTest::keyClick(Button(mode.page, mode1[2]), Qt::Key_Down);
-        QCOMPARE(mode.page.focusWidget(), mode.page.GetDlgItem(mode1[3]));
+        QCOMPARE(mode.page.focusWidget(), mode.page.control(mode1[3]));
         QTest::keyClick(Button(mode.page, mode1[3]), Qt::Key_Down);
         QTest::keyClick(Button(mode.page, mode1[4]), Qt::Key_Down);
-        QCOMPARE(mode.page.focusWidget(), mode.page.GetDlgItem(mode1[0]));
+        QCOMPARE(mode.page.focusWidget(), mode.page.control(mode1[0]));
     }
 
     void radioButtonsAreAnnouncedWithTheirHeading() {
@@ -377,12 +374,12 @@ private slots:
         VideoPage video;
         PhotoPage photo;
         SystemPage system;
-        QVERIFY(mode.Create(ModePage::IDD, nullptr));
-        QVERIFY(video.Create(VideoPage::IDD, nullptr));
-        QVERIFY(photo.Create(PhotoPage::IDD, nullptr));
-        QVERIFY(system.Create(SystemPage::IDD, nullptr));
-        auto spoken = [](const CDialog& page, int id) {
-            return page.GetDlgItem(id)->accessibleName();
+        QVERIFY(mode.build(nullptr));
+        QVERIFY(video.build(nullptr));
+        QVERIFY(photo.build(nullptr));
+        QVERIFY(system.build(nullptr));
+        auto spoken = [](const TemplateDialog& page, int id) {
+            return page.control(id)->accessibleName();
         };
         QCOMPARE(spoken(mode, kIdcMode1Buttons[1]), QStringLiteral("Mode 1, 1920x1080P 60"));
         QCOMPARE(spoken(mode, kIdcMode3Buttons[3]),

@@ -5,17 +5,17 @@
 #include <QList>
 #include <span>
 
-#include "gui/dialog/dialog.h"
+#include "gui/dialog/template_dialog.h"
 
 namespace marlix::test_support {
 
 // The button with that control ID; nullptr when the control is missing or not a button.
-inline QAbstractButton* Button(const CDialog& dialog, int id) {
-    return qobject_cast<QAbstractButton*>(dialog.GetDlgItem(id));
+inline QAbstractButton* Button(const TemplateDialog& dialog, int id) {
+    return qobject_cast<QAbstractButton*>(dialog.control(id));
 }
 
 // The IDs among ids whose buttons are checked, in the order given.
-inline QList<int> CheckedIds(const CDialog& dialog, std::span<const int> ids) {
+inline QList<int> CheckedIds(const TemplateDialog& dialog, std::span<const int> ids) {
     QList<int> checked;
     for (int id : ids) {
         if (Button(dialog, id)->isChecked()) {
@@ -26,9 +26,9 @@ inline QList<int> CheckedIds(const CDialog& dialog, std::span<const int> ids) {
 }
 
 // Whether every one of the buttons is enabled (or, with enabled false, disabled).
-inline bool AllEnabled(const CDialog& dialog, std::span<const int> ids, bool enabled) {
+inline bool AllEnabled(const TemplateDialog& dialog, std::span<const int> ids, bool enabled) {
     for (int id : ids) {
-        if (dialog.GetDlgItem(id)->isEnabled() != enabled) {
+        if (dialog.control(id)->isEnabled() != enabled) {
             return false;
         }
     }

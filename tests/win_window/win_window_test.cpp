@@ -87,16 +87,16 @@ private slots:
         QVERIFY(m_dir->isValid());
         QVERIFY(QDir::setCurrent(m_dir->path()));
         m_modalTemplates.clear();
-        CDialog::SetModalHook([this](CDialog& dialog) {
-            m_modalTemplates.append(dialog.GetTemplateId());
-            return IDOK;
+        TemplateDialog::SetModalHook([this](TemplateDialog& dialog) {
+            m_modalTemplates.append(dialog.templateId());
+            return QDialog::Accepted;
         });
         m_scans = 0;
         MainWindow::Options options;
         options.volumes = std::make_unique<CountingVolumes>(&m_scans);
         options.watchDevices = true;
         m_dlg = std::make_unique<MainWindow>(std::move(options));
-        QVERIFY(m_dlg->Create(MainWindow::IDD, nullptr));
+        QVERIFY(m_dlg->build(nullptr));
         m_dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
         QCOMPARE(m_scans, 1);  // the scan at start-up
@@ -104,7 +104,7 @@ private slots:
 
     void cleanup() {
         m_dlg.reset();
-        CDialog::SetModalHook(nullptr);
+        TemplateDialog::SetModalHook(nullptr);
         QDir::setCurrent(m_savedCwd);
     }
 

@@ -1,8 +1,7 @@
-#include "gui/dialog/dialog.h"
+#include "gui/dialog/template_dialog.h"
 
 #include <QButtonGroup>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <cstdlib>
 
 #include "gui/dialog/captions.h"
@@ -12,13 +11,8 @@ namespace marlix {
 
 namespace {
 
-CDialog::ModalHook& modalHook() {
-    static CDialog::ModalHook hook;
-    return hook;
-}
-
-CDialog::MessageBoxHook& messageBoxHook() {
-    static CDialog::MessageBoxHook hook;
+TemplateDialog::ModalHook& modalHook() {
+    static TemplateDialog::ModalHook hook;
     return hook;
 }
 
@@ -38,54 +32,47 @@ void DialogFault(int templateId, const char* what, int controlId) {
 
 // ---- construction and creation ---------------------------------------------------------------
 
-CDialog::CDialog(int templateId, QWidget* parent) : QDialog(parent), m_templateId(templateId) {}
+TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
+    : QDialog(parent), m_templateId(templateId) {}
 
-CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent), m_templateId(dialogTemplate.id), m_template(&dialogTemplate) {}
 
-CDialog::~CDialog() = default;
+TemplateDialog::~TemplateDialog() = default;
 
-void CDialog::SetModalHook(ModalHook hook) {
+void TemplateDialog::SetModalHook(ModalHook hook) {
     modalHook() = std::move(hook);
 }
-void CDialog::SetMessageBoxHook(MessageBoxHook hook) {
-    messageBoxHook() = std::move(hook);
-}
-void CDialog::SetImageLoader(ImageLoader loader) {
+void TemplateDialog::SetImageLoader(ImageLoader loader) {
     imageLoader() = std::move(loader);
 }
 
-bool CDialog::Create(int templateId, QWidget* parent) {
-    const DialogTemplate* dialogTemplate = (m_template != nullptr && m_template->id == templateId)
-                                               ? m_template
-                                               : FindDialogTemplate(templateId);
-    if (dialogTemplate == nullptr) {
+bool TemplateDialog::build(QWidget* parent) {
+    const DialogTemplate* dialogTemplate =
+        m_template != nullptr ? m_template : FindDialogTemplate(m_templateId);
+    if (dialogTemplate == nullptr || !buildFrom(*dialogTemplate, parent)) {
         return false;
     }
-    m_templateId = templateId;
-    if (!build(*dialogTemplate, parent)) {
-        return false;
-    }
-    // The templates of modeless windows carry no visible style: they start hidden.
+    // Built windows start hidden; the caller shows them where it wants them.
     setVisible(false);
-    finishInit(false);
+    finishBuild(false);
     return true;
 }
 
-int CDialog::DoModal() {
+int TemplateDialog::runModal() {
     const DialogTemplate* dialogTemplate =
         m_template != nullptr ? m_template : FindDialogTemplate(m_templateId);
     if (dialogTemplate == nullptr || (dialogTemplate->style & kDsChild) != 0) {
         return -1;
     }
-    if (!build(*dialogTemplate, parentWidget())) {
+    if (!buildFrom(*dialogTemplate, parentWidget())) {
         return -1;
     }
     m_ended = false;
     m_endResult = 0;
-    finishInit(true);
+    finishBuild(true);
     if (m_ended) {
-        return m_endResult;  // OnInitDialog ended it: never show a window that gave up
+        return m_endResult;  // initialize() ended it: never show a window that gave up
     }
     if (modalHook()) {
         setWindowModality(Qt::ApplicationModal);
@@ -109,10 +96,15 @@ int CDialog::DoModal() {
     return m_ended ? m_endResult : result;
 }
 
-void CDialog::finishInit(bool defaultFocus) {
-    ConnectMessageMap();
-    connectStandardButtons();
-    const bool wantsFocus = OnInitDialog();
+void TemplateDialog::finishBuild(bool defaultFocus) {
+    // OK and Cancel end the dialog unless the dialog class has connected them itself.
+    if (auto* ok = control<QAbstractButton>(kIdOk)) {
+        connect(ok, &QAbstractButton::clicked, this, &QDialog::accept);
+    }
+    if (auto* cancel = control<QAbstractButton>(kIdCancel)) {
+        connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
+    }
+    const bool wantsFocus = initialize();
     // Only a window takes the focus: a page created inside another window leaves it alone.
     if (wantsFocus && defaultFocus && isWindow()) {
         QList<QWidget*> targets;
@@ -123,7 +115,7 @@ void CDialog::finishInit(bool defaultFocus) {
     }
 }
 
-bool CDialog::build(const DialogTemplate& dialogTemplate, QWidget* parent) {
+bool TemplateDialog::buildFrom(const DialogTemplate& dialogTemplate, QWidget* parent) {
     destroyControls();
     m_template = &dialogTemplate;
 
@@ -179,7 +171,7 @@ bool CDialog::build(const DialogTemplate& dialogTemplate, QWidget* parent) {
     return true;
 }
 
-void CDialog::destroyControls() {
+void TemplateDialog::destroyControls() {
     for (QButtonGroup* group : m_runGroups) {
         delete group;
     }
@@ -188,14 +180,12 @@ void CDialog::destroyControls() {
         delete entry.widget;
     }
     m_controls.clear();
-    m_clickHandlers.clear();
-    m_mapped.clear();
     m_built = false;
 }
 
 // ---- lookups ---------------------------------------------------------------------------------
 
-QWidget* CDialog::GetDlgItem(int id) const {
+QWidget* TemplateDialog::control(int id) const {
     for (const ControlEntry& entry : m_controls) {
         if (entry.tmpl->id == id) {
             return entry.widget;
@@ -204,7 +194,7 @@ QWidget* CDialog::GetDlgItem(int id) const {
     return nullptr;
 }
 
-int CDialog::indexOf(const QWidget* control) const {
+int TemplateDialog::indexOf(const QWidget* control) const {
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         if (m_controls[i].widget == control) {
             return static_cast<int>(i);
@@ -213,7 +203,7 @@ int CDialog::indexOf(const QWidget* control) const {
     return -1;
 }
 
-QList<QWidget*> CDialog::GetControls() const {
+QList<QWidget*> TemplateDialog::controls() const {
     QList<QWidget*> controls;
     for (const ControlEntry& entry : m_controls) {
         controls.append(entry.widget);
@@ -221,78 +211,22 @@ QList<QWidget*> CDialog::GetControls() const {
     return controls;
 }
 
-const ControlTemplate* CDialog::GetControlTemplate(const QWidget* control) const {
+const ControlTemplate* TemplateDialog::controlTemplate(const QWidget* control) const {
     const int index = indexOf(control);
     return index < 0 ? nullptr : m_controls[static_cast<std::size_t>(index)].tmpl;
 }
 
-// ---- data and ending -------------------------------------------------------------------------
+// ---- ending ----------------------------------------------------------------------------------
 
-bool CDialog::OnInitDialog() {
-    UpdateData(false);
-    return true;
-}
-
-void CDialog::DoDataExchange(CDataExchange* pDX) {
-    (void)pDX;
-}
-
-void CDialog::ConnectMessageMap() {}
-
-bool CDialog::UpdateData(bool bSaveAndValidate) {
-    if (!m_built) {
-        return false;
-    }
-    CDataExchange exchange(this, bSaveAndValidate);
-    DoDataExchange(&exchange);
-    return true;
-}
-
-void CDialog::EndDialog(int result) {
+void TemplateDialog::done(int result) {
     m_ended = true;
     m_endResult = result;
-    setResult(result);
     if (isWindow()) {
         QDialog::done(result);
     } else {
+        setResult(result);
         hide();
     }
-}
-
-void CDialog::OnOK() {
-    if (!UpdateData(true)) {
-        return;
-    }
-    EndDialog(IDOK);
-}
-
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
-}
-
-void CDialog::accept() {
-    dispatchCommand(IDOK);
-}
-void CDialog::reject() {
-    dispatchCommand(IDCANCEL);
-}
-
-// ---- window operations -----------------------------------------------------------------------
-
-bool CDialog::ShowWindow(int cmdShow) {
-    return marlix::ShowWindow(this, cmdShow);
-}
-void CDialog::MoveWindow(int x, int y, int width, int height, bool repaint) {
-    marlix::MoveWindow(this, x, y, width, height, repaint);
-}
-
-int CDialog::MessageBoxW(const QString& text, const QString& caption) {
-    if (messageBoxHook()) {
-        return messageBoxHook()(text, caption);
-    }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, window());
-    box.exec();
-    return IDOK;
 }
 
 }  // namespace marlix
