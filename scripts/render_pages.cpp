@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     while (window.DrivesBeingProbed()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     bool saved = true;
     for (int tab = 0; tab < static_cast<int>(window.m_pages.size()); ++tab) {
-        window.m_tabCtrl.SetCurSel(tab);
+        window.m_tabs->setCurrentIndex(tab);
         window.OnTabChanged();
         saved = Save(window, QStringLiteral("%1/main-tab-%2.png").arg(out).arg(tab)) && saved;
     }

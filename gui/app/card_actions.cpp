@@ -47,7 +47,7 @@ void MainWindow::WatchPageChanges(TemplateDialog& page) {
 }
 
 void MainWindow::InitCardActions() {
-    ListViewWidget* view = m_deviceList.listView();
+    ReportViewWidget* view = m_deviceList;
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this, &MainWindow::OnDeviceContextMenu);
     // From the keyboard: the arrows reach an unmounted card's row too (it takes the focus but not
@@ -139,7 +139,7 @@ void MainWindow::ShowNote() {
 
 void MainWindow::ShowCardRows() {
     const auto& rows = m_deviceState.rows();
-    ListViewWidget* view = m_deviceList.listView();
+    ReportViewWidget* view = m_deviceList;
     for (int i = 0; i < static_cast<int>(rows.size()) && i < view->rowCount(); ++i) {
         if (rows[i].state != DriveState::Unmounted)
             continue;
@@ -256,7 +256,7 @@ void MainWindow::FillDeviceMenu(QMenu& menu, int row) {
 }
 
 void MainWindow::OnDeviceContextMenu(const QPoint& position) {
-    ListViewWidget* view = m_deviceList.listView();
+    ReportViewWidget* view = m_deviceList;
     const QModelIndex index = view->indexAt(position);
     if (!index.isValid())
         return;
@@ -273,7 +273,7 @@ void MainWindow::ChooseRoot(const std::string& root) {
             continue;
         m_targetRoot = m_deviceState.targetRoot();
         m_filling = true;
-        m_deviceList.SetItemState(i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        m_deviceList->chooseRow(i);
         m_filling = false;
         UpdateCardNote();
         return;

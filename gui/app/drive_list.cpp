@@ -24,10 +24,10 @@ constexpr std::string_view kWritingText = "Writing...";
 
 // One of a row's texts in its cell: on one line, and whole in the tooltip. A tooltip that looks
 // like markup is taken for markup, and a card's version.txt must never be.
-void ShowCellText(CListCtrl& list, int row, int column, const std::string& text) {
+void ShowCellText(ReportViewWidget& list, int row, int column, const std::string& text) {
     const CellText cell = MakeCellText(text);
-    list.SetItemText(row, column, Q(cell.display));
-    if (QTableWidgetItem* item = list.listView()->item(row, column)) {
+    if (QTableWidgetItem* item = list.cell(row, column)) {
+        item->setText(Q(cell.display));
         const QString tooltip = Q(cell.tooltip);
         item->setToolTip(Qt::mightBeRichText(tooltip) ? Qt::convertFromPlainText(tooltip)
                                                       : tooltip);
@@ -37,27 +37,21 @@ void ShowCellText(CListCtrl& list, int row, int column, const std::string& text)
 }  // namespace
 
 void MainWindow::InitDeviceList() {
-    m_deviceList.SetExtendedStyle(m_deviceList.GetExtendedStyle() | LVS_EX_GRIDLINES |
-                                  LVS_EX_SUBITEMIMAGES | LVS_EX_FULLROWSELECT);
-    m_deviceImages.Create(32, 32, 0x19, 1, 1);
-    m_deviceImages.SetBkColor(Qt::white);
-    m_deviceImages.Add(IconResource(kIdiDeviceIcon));
-    m_deviceList.SetImageList(&m_deviceImages, LVSIL_SMALL);
-    m_deviceList.listView()->setTextElideMode(Qt::ElideMiddle);
+    m_deviceList->setRowIcon(IconResource(kIdiDeviceIcon), QSize(32, 32));
+    m_deviceList->setTextElideMode(Qt::ElideMiddle);
 
     // Roots here are mount points rather than drive letters, so the first column is wider than
     // a drive letter needs; the last column takes the rest of the list's width, less the vertical
     // scroll bar that a third card brings, so that the columns never need a horizontal one.
-    QRect client;
-    m_deviceList.GetClientRect(&client);
-    const int scrollBar = m_deviceList.listView()->verticalScrollBar()->sizeHint().width();
+    // The columns fill the list inside its border, so that they need no horizontal scroll bar.
+    const int clientWidth = m_deviceList->contentsRect().width();
+    const int scrollBar = m_deviceList->verticalScrollBar()->sizeHint().width();
     constexpr int kDeviceWidth = 150, kLabelWidth = 100, kDescriptionWidth = 200;
-    m_deviceList.InsertColumn(0, "Device", LVCFMT_LEFT, kDeviceWidth);
-    m_deviceList.InsertColumn(1, "Label", LVCFMT_LEFT, kLabelWidth);
-    m_deviceList.InsertColumn(2, "Description", LVCFMT_LEFT, kDescriptionWidth);
-    m_deviceList.InsertColumn(
-        3, "Version", LVCFMT_LEFT,
-        client.width() - kDeviceWidth - kLabelWidth - kDescriptionWidth - scrollBar);
+    m_deviceList->addColumn("Device", kDeviceWidth);
+    m_deviceList->addColumn("Label", kLabelWidth);
+    m_deviceList->addColumn("Description", kDescriptionWidth);
+    m_deviceList->addColumn(
+        "Version", clientWidth - kDeviceWidth - kLabelWidth - kDescriptionWidth - scrollBar);
 
     // A one-line note for what "Set" did, between the device list and the tab control.
     m_status = new QLabel(this);
@@ -143,39 +137,32 @@ int MainWindow::FillDeviceList() {
     m_filling = true;
     const auto& rows = m_deviceState.rows();
     // The same drives as shown: only their texts change, so the user's pointer and focus stay.
-    bool sameRows = m_deviceList.GetItemCount() == static_cast<int>(rows.size());
+    bool sameRows = m_deviceList->rowCount() == static_cast<int>(rows.size());
     for (int i = 0; sameRows && i < static_cast<int>(rows.size()); ++i)
-        sameRows = m_deviceList.GetItemText(i, 0) == Q(MakeCellText(rows[i].root).display);
+        sameRows = m_deviceList->cellText(i, 0) == Q(MakeCellText(rows[i].root).display);
     if (!sameRows) {
-        m_deviceList.DeleteAllItems();
-        for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-            m_deviceList.InsertItem(i, Q(MakeCellText(rows[i].root).display));
-            // Mount points can be longer than the column: keep both ends and show the whole on
-            // hover.
-            ShowCellText(m_deviceList, i, 0, rows[i].root);
-        }
+        m_deviceList->clearRows();
+        m_deviceList->setRowCount(static_cast<int>(rows.size()));
+        // Mount points can be longer than the column: keep both ends and show the whole on
+        // hover.
+        for (int i = 0; i < static_cast<int>(rows.size()); ++i)
+            ShowCellText(*m_deviceList, i, 0, rows[i].root);
     }
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        ShowCellText(m_deviceList, i, 1, rows[i].label);
+        ShowCellText(*m_deviceList, i, 1, rows[i].label);
         const bool writing = !m_writingRoot.empty() && rows[i].root == m_writingRoot;
-        ShowCellText(m_deviceList, i, 2, writing ? std::string(kWritingText) : rows[i].space);
-        ShowCellText(m_deviceList, i, 3, rows[i].version);
+        ShowCellText(*m_deviceList, i, 2, writing ? std::string(kWritingText) : rows[i].space);
+        ShowCellText(*m_deviceList, i, 3, rows[i].version);
     }
-    if (!sameRows && m_deviceState.selectedRow() >= 0) {
-        m_deviceList.SetItemState(m_deviceState.selectedRow(), LVIS_SELECTED | LVIS_FOCUSED,
-                                  LVIS_SELECTED | LVIS_FOCUSED);
-    }
+    if (!sameRows && m_deviceState.selectedRow() >= 0)
+        m_deviceList->chooseRow(m_deviceState.selectedRow());
     ShowCardRows();
     m_filling = false;
     return rows.empty() ? -1 : 0;
 }
 
-void MainWindow::OnDeviceRowChanged(int row, unsigned newState) {
+void MainWindow::OnDeviceRowChosen(int row) {
     if (m_filling || row < 0)
-        return;
-    // Only a row that became selected is the user's choice; the row losing the selection in the
-    // same click reports too, and must not win.
-    if (!(newState & LVIS_SELECTED))
         return;
     if (m_deviceState.Choose(row)) {
         m_targetRoot = m_deviceState.targetRoot();

@@ -98,8 +98,7 @@ void MainWindow::ConnectCommands() {
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    connect(control<TabControlWidget>(kIdcTab), &TabControlWidget::selChange, this,
-            &MainWindow::OnTabChanged);
+    connect(m_tabs, &TabControlWidget::tabChosen, this, &MainWindow::OnTabChanged);
     connect(control<QPushButton>(kIdcSet), &QPushButton::clicked, this, &MainWindow::OnSet);
     connect(control<QPushButton>(kIdcNewProfile), &QPushButton::clicked, this,
             &MainWindow::OnNewProfile);
@@ -107,16 +106,14 @@ void MainWindow::ConnectCommands() {
             &MainWindow::OnDelProfile);
     connect(control<QPushButton>(kIdcSaveProfile), &QPushButton::clicked, this,
             &MainWindow::OnSaveProfile);
-    connect(control<ListBoxWidget>(kIdcProfileList), &ListBoxWidget::selChange, this,
-            &MainWindow::OnProfileSelChange);
-    connect(control<ListViewWidget>(kIdcDeviceList), &ListViewWidget::itemChanged, this,
-            [this](int item, unsigned newState) { OnDeviceRowChanged(item, newState); });
+    connect(m_profileList, &ChoiceListWidget::choiceChanged, this, &MainWindow::OnProfileSelChange);
+    connect(m_deviceList, &ReportViewWidget::rowChosen, this, &MainWindow::OnDeviceRowChosen);
 }
 
 bool MainWindow::initialize() {
-    m_tabCtrl.Attach(control(kIdcTab));
-    m_profileList.Attach(control(kIdcProfileList));
-    m_deviceList.Attach(control(kIdcDeviceList));
+    m_tabs = control<TabControlWidget>(kIdcTab);
+    m_profileList = control<ChoiceListWidget>(kIdcProfileList);
+    m_deviceList = control<ReportViewWidget>(kIdcDeviceList);
     ConnectCommands();
     // The native window exists from here on with its final flags, so its handle stays valid.
     m_systemMenuEntry = AddAboutToSystemMenu(*this, "&About Marlix...", [this] { OnAbout(); });
@@ -207,7 +204,7 @@ void MainWindow::FinishProfileStore() {
         ShowError(status.message());
     // Another program made the file meanwhile, or it could not be made: show what there is.
     if (m_store.profileNames() != shown) {
-        while (m_profileList.GetCount() > 0) m_profileList.DeleteString(0);
+        m_profileList->clear();
         FillProfileList();
         if (m_store.currentIndex() >= 0)
             WritePages(values);
@@ -222,9 +219,9 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 }
 
 void MainWindow::FillProfileList() {
-    for (const std::string& name : m_store.profileNames()) m_profileList.AddString(Q(name));
-    if (m_profileList.GetCount() > 0)
-        m_profileList.SetCurSel(m_store.currentIndex());
+    for (const std::string& name : m_store.profileNames()) m_profileList->insertChoice(-1, Q(name));
+    if (m_profileList->count() > 0)
+        m_profileList->setChoice(m_store.currentIndex());
 }
 
 void MainWindow::OnNewProfile() {
@@ -245,14 +242,14 @@ void MainWindow::OnNewProfile() {
         return;
     }
     // The new profile keeps what the pages show; only the list learns about it.
-    const int item = m_profileList.GetCount();
-    m_profileList.InsertString(item, Q(name));
-    m_profileList.SetCurSel(item);
+    const int item = m_profileList->count();
+    m_profileList->insertChoice(item, Q(name));
+    m_profileList->setChoice(item);
 }
 
 void MainWindow::OnDelProfile() {
     FinishProfileStore();
-    const int selected = m_profileList.GetCurSel();
+    const int selected = m_profileList->choice();
     if (selected < 0)
         return;  // nothing shown as chosen: nothing to delete
     ProfileSelections values = PageFields();
@@ -261,16 +258,16 @@ void MainWindow::OnDelProfile() {
         ShowError(status.message());
         return;
     }
-    m_profileList.DeleteString(selected);
+    m_profileList->removeChoice(selected);
     // The neighbour that takes the selection is also the profile the pages show and Save writes.
-    m_profileList.SetCurSel(m_store.currentIndex());
+    m_profileList->setChoice(m_store.currentIndex());
     if (m_store.currentIndex() >= 0)
         WritePages(values);
 }
 
 void MainWindow::OnSaveProfile() {
     FinishProfileStore();
-    if (m_profileList.GetCurSel() < 0)
+    if (m_profileList->choice() < 0)
         return;
     const Status status = m_store.SaveProfile(ReadPages());
     if (!status)
@@ -279,14 +276,14 @@ void MainWindow::OnSaveProfile() {
 
 void MainWindow::OnProfileSelChange() {
     FinishProfileStore();
-    const int selected = m_profileList.GetCurSel();
+    const int selected = m_profileList->choice();
     if (selected < 0)
         return;
     ProfileSelections values = PageFields();
     const Status status = m_store.SelectProfile(selected, values);
     if (!status) {
         ShowError(status.message());
-        m_profileList.SetCurSel(m_store.currentIndex());  // the list keeps showing what is loaded
+        m_profileList->setChoice(m_store.currentIndex());  // the list keeps showing what is loaded
         return;
     }
     WritePages(values);
@@ -298,8 +295,8 @@ void MainWindow::InitTabPages() {
     // An 18-pixel cell of the "System" face (mapped to an installed sans face), for the profile
     // list and the tab headers only.
     m_uiFont = MakeCellHeightFont("System", 18);
-    m_profileList.SetFont(m_uiFont);
-    m_tabCtrl.SetFont(m_uiFont);
+    m_profileList->setFont(m_uiFont);
+    m_tabs->setFont(m_uiFont);
 
     ForEachPage(*this, [&](auto& page, auto) {
         const std::size_t tab = TabIndex(page.kPage);
@@ -307,8 +304,7 @@ void MainWindow::InitTabPages() {
         m_pages[tab] = &page;
         m_pageCaptions[tab] = page.kTabCaption;
     });
-    for (std::size_t tab = 0; tab < m_pageCaptions.size(); ++tab)
-        m_tabCtrl.InsertItem(static_cast<int>(tab), m_pageCaptions[tab]);
+    for (const char* caption : m_pageCaptions) m_tabs->addTab(caption);
 
     // Only the page that is shown is made now; each of the others when its tab is first chosen,
     // which spares the start the controls and fonts of four pages nobody has looked at yet. The
@@ -321,12 +317,10 @@ TemplateDialog& MainWindow::EnsurePage(Page which) {
     const std::size_t tab = TabIndex(which);
     TemplateDialog& page = *m_pages.at(tab);
     if (!page.isBuilt()) {
-        page.build(m_tabCtrl.GetSafeHwnd());
+        page.build(m_tabs);
         // A screen reader calls the page by its tab.
         page.setAccessibleName(QString::fromUtf8(m_pageCaptions[tab]));
-        QRect client;
-        m_tabCtrl.GetClientRect(&client);
-        const QRect place = TabPageRect(client);
+        const QRect place = TabPageRect(m_tabs->rect());
         page.setGeometry(place);
         WatchPageChanges(page);
     }
@@ -335,7 +329,7 @@ TemplateDialog& MainWindow::EnsurePage(Page which) {
 
 void MainWindow::OnTabChanged() {
     m_pages[m_currentPage]->hide();
-    m_currentPage = m_tabCtrl.GetCurSel();
+    m_currentPage = m_tabs->currentIndex();
     EnsurePage(static_cast<Page>(m_currentPage)).show();
 }
 

@@ -72,13 +72,12 @@ public:
     void OnSaveProfile();
     void OnProfileSelChange();
     bool OnDeviceChange(unsigned eventCode, void* data);
-    // A row of the device list gained or lost the selection or the focus (LVIS_* states).
-    void OnDeviceRowChanged(int row, unsigned newState);
+    // The user chose a row of the device list.
+    void OnDeviceRowChosen(int row);
     void OnAbout();
 
     // Members, in the order they are set up.
     QIcon m_appIcon;
-    CImageList m_deviceImages;
     std::filesystem::path m_workDir;
     std::filesystem::path m_cfgPath;
     // The profile state (current section, section and display names) lives in the store.
@@ -88,14 +87,14 @@ public:
     std::array<TemplateDialog*, kPageCount>
         m_pages{};  // by tab; a page's window is made when first shown
     int m_currentPage = 0;
-    CTabCtrl m_tabCtrl;
+    TabControlWidget* m_tabs = nullptr;
     ModePage m_modePage;
     VideoPage m_videoPage;
     ImagePage m_imagePage;
     PhotoPage m_photoPage;
     SystemPage m_systemPage;
-    CListBox m_profileList;
-    CListCtrl m_deviceList;
+    ChoiceListWidget* m_profileList = nullptr;
+    ReportViewWidget* m_deviceList = nullptr;
     std::vector<std::string> m_drives;
 
     // The fields of the five pages as they stand, without reading the controls.

@@ -113,10 +113,10 @@ QWidget* CreateControl(const ControlTemplate& control, const DialogBaseUnits& un
             break;
         }
         case ControlKind::ListBox:
-            widget = new ListBoxWidget(parent);
+            widget = new ChoiceListWidget(parent);
             break;
         case ControlKind::ListView:
-            widget = new ListViewWidget(parent);
+            widget = new ReportViewWidget(parent);
             break;
         case ControlKind::TabControl:
             widget = new TabControlWidget(parent);

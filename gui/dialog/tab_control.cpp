@@ -34,36 +34,23 @@ TabControlWidget::TabControlWidget(QWidget* parent)
     m_tabBar->setExpanding(false);
     m_tabBar->setUsesScrollButtons(true);
     setFocusProxy(m_tabBar);
-    connect(m_tabBar, &QTabBar::currentChanged, this, [this] {
+    connect(m_tabBar, &QTabBar::currentChanged, this, [this](int index) {
         if (m_quiet == 0) {
-            emit selChange();
+            emit tabChosen(index);
         }
     });
     layoutTabs();
 }
 
-int TabControlWidget::insertItem(int index, const QString& text) {
-    if (index < 0) {
-        return -1;
-    }
+void TabControlWidget::addTab(const QString& text) {
     QuietScope quiet(m_quiet);
-    const int at = m_tabBar->insertTab(std::min(index, m_tabBar->count()), text);
+    m_tabBar->addTab(text);
     layoutTabs();
-    return at;
 }
 
-int TabControlWidget::curSel() const {
-    return m_tabBar->currentIndex();
-}
-
-int TabControlWidget::setCurSel(int index) {
-    if (index < 0 || index >= m_tabBar->count()) {
-        return -1;
-    }
+void TabControlWidget::setCurrentIndex(int index) {
     QuietScope quiet(m_quiet);
-    const int previous = m_tabBar->currentIndex();
     m_tabBar->setCurrentIndex(index);
-    return previous;
 }
 
 void TabControlWidget::layoutTabs() {
@@ -95,26 +82,6 @@ void TabControlWidget::paintEvent(QPaintEvent* event) {
     frame.tabBarSize = m_tabBar->size();
     frame.tabBarRect = m_tabBar->geometry();
     style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
-}
-
-bool CTabCtrl::Attach(QWidget* window) {
-    return qobject_cast<TabControlWidget*>(window) != nullptr && CWnd::Attach(window);
-}
-
-TabControlWidget* CTabCtrl::tabControl() const {
-    return qobject_cast<TabControlWidget*>(m_hWnd.data());
-}
-
-int CTabCtrl::InsertItem(int item, const QString& text) {
-    return tabControl() ? tabControl()->insertItem(item, text) : -1;
-}
-
-int CTabCtrl::GetCurSel() const {
-    return tabControl() ? tabControl()->curSel() : -1;
-}
-
-int CTabCtrl::SetCurSel(int item) {
-    return tabControl() ? tabControl()->setCurSel(item) : -1;
 }
 
 }  // namespace marlix

@@ -1,27 +1,25 @@
-// The tab control of the templates and its wrapper.
+// The tab control of the templates.
 #pragma once
 
 #include <QTabBar>
 #include <QWidget>
 
-#include "gui/dialog/window.h"
-
 namespace marlix {
 
 // A row of tabs over a framed area. Pages are made children of this widget and placed in its
-// client coordinates. selChange reports the user's changes only.
+// client coordinates. tabChosen reports the user's changes only; the program's are silent.
 class TabControlWidget : public QWidget {
     Q_OBJECT
 public:
     explicit TabControlWidget(QWidget* parent = nullptr);
 
     QTabBar* tabBar() const { return m_tabBar; }
-    int insertItem(int index, const QString& text);  // index of the new tab, or -1
-    int curSel() const;
-    int setCurSel(int index);  // previous selection, or -1
+    void addTab(const QString& text);
+    int currentIndex() const { return m_tabBar->currentIndex(); }
+    void setCurrentIndex(int index);
 
 signals:
-    void selChange();
+    void tabChosen(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,15 +31,6 @@ private:
 
     QTabBar* m_tabBar;
     int m_quiet = 0;
-};
-
-class CTabCtrl : public CWnd {
-public:
-    bool Attach(QWidget* window) override;
-    int InsertItem(int item, const QString& text);
-    int GetCurSel() const;
-    int SetCurSel(int item);
-    TabControlWidget* tabControl() const;
 };
 
 }  // namespace marlix

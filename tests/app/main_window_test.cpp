@@ -216,14 +216,14 @@ private:
     }
 
     void selectProfile(int row) {
-        m_dlg->m_profileList.SetCurSel(row);
+        m_dlg->m_profileList->setChoice(row);
         m_dlg->OnProfileSelChange();
     }
 
     QStringList listItems() const {
         QStringList items;
-        for (int i = 0; i < m_dlg->m_profileList.GetCount(); ++i) {
-            items << m_dlg->m_profileList.GetText(i);
+        for (int i = 0; i < m_dlg->m_profileList->count(); ++i) {
+            items << m_dlg->m_profileList->item(i)->text();
         }
         return items;
     }
@@ -290,17 +290,17 @@ private slots:
                  readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini").replace("\n", "\r\n"));
 #endif
         QCOMPARE(listItems(), QStringList{"default"});
-        QCOMPARE(m_dlg->m_profileList.GetCurSel(), 0);
+        QCOMPARE(m_dlg->m_profileList->choice(), 0);
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
         // The pages show the defaults: Mode 1 "1920x1080P 60" is position 1.
         QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->isChecked());
         QVERIFY(Button(m_dlg->EnsurePage(Page::System), kIdcSyncClock)->isChecked());
         QCOMPARE(m_dlg->ReadPages(), DefaultSelections());
         // The device row of the card is listed and is the target.
-        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 1);
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 1), QString("CARD"));
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 2), QString("512 MB/1024 MB(0 G/1 G)"));
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 3), QString("No infomation"));  // as shipped
+        QCOMPARE(m_dlg->m_deviceList->rowCount(), 1);
+        QCOMPARE(m_dlg->m_deviceList->cellText(0, 1), QString("CARD"));
+        QCOMPARE(m_dlg->m_deviceList->cellText(0, 2), QString("512 MB/1024 MB(0 G/1 G)"));
+        QCOMPARE(m_dlg->m_deviceList->cellText(0, 3), QString("No infomation"));  // as shipped
         QCOMPARE(m_dlg->m_targetRoot, (m_card->path() + "/").toStdString());
         QVERIFY(m_messages.isEmpty());
     }
@@ -363,7 +363,7 @@ private slots:
         QVERIFY(!dialog.StartedUp());
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("working directory"));
-        QCOMPARE(dialog.m_profileList.GetCount(), 0);
+        QCOMPARE(dialog.m_profileList->count(), 0);
         QVERIFY(m_modalTemplates.isEmpty());  // the modal loop never ran
     }
 #endif
@@ -374,8 +374,8 @@ private slots:
             Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();  // an unsaved change
             const QByteArray file = cfgText();
             m_dlg->show();
-            m_dlg->m_profileList.SetFocus();
-            QTest::keyClick(m_dlg->m_profileList.GetSafeHwnd(), key);
+            m_dlg->m_profileList->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(m_dlg->m_profileList, key);
             QVERIFY(!m_dlg->isVisible());
             QCOMPARE(cfgText(), file);
             m_dlg.reset();
@@ -405,13 +405,13 @@ private slots:
         click(kIdcSaveProfile);
         QVERIFY(cfgText().contains("[profile-Clicked]\nmode_1=1600x1200p 60\n"));
 
-        ListBoxWidget* list = m_dlg->m_profileList.listBox();
+        ChoiceListWidget* list = m_dlg->m_profileList;
         clickRow(list, list->model()->index(0, 0));
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
         QCOMPARE(m_dlg->m_modePage.m_mode1, 1);
         // Ctrl+click cannot leave the list without a chosen profile.
         clickRow(list, list->model()->index(0, 0), Qt::ControlModifier);
-        QCOMPARE(m_dlg->m_profileList.GetCurSel(), 0);
+        QCOMPARE(m_dlg->m_profileList->choice(), 0);
 
         click(kIdcDelProfile);
         QCOMPARE(listItems(), QStringList{"Clicked"});
@@ -421,7 +421,7 @@ private slots:
         QVERIFY(finished.wait(30000));
         QCOMPARE(readFile(m_card->filePath("camera.conf")).size(), 463);
 
-        QTabBar* tabs = m_dlg->m_tabCtrl.tabControl()->tabBar();
+        QTabBar* tabs = m_dlg->m_tabs->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
         QVERIFY(m_dlg->m_imagePage.isVisible());
         QVERIFY(!m_dlg->m_modePage.isVisible());
@@ -464,7 +464,7 @@ private slots:
         };
 
         // A card: the other one.
-        reach(m_dlg->m_deviceList.GetSafeHwnd());
+        reach(m_dlg->m_deviceList);
         press(Qt::Key_Down);
         QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[1].root);
 
@@ -476,7 +476,7 @@ private slots:
         QCOMPARE(listItems(), (QStringList{"default", "Keys"}));
 
         // A profile: back to "default", then to "Keys" again.
-        reach(m_dlg->m_profileList.GetSafeHwnd());
+        reach(m_dlg->m_profileList);
         press(Qt::Key_Up);
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
         press(Qt::Key_Down);
@@ -487,10 +487,10 @@ private slots:
         const ProfileSelections before = m_dlg->ReadPages();
         int groups = 0, sliders = 0, boxes = 0;
         for (int tab = 0; tab < 5; ++tab) {
-            reach(m_dlg->m_tabCtrl.GetSafeHwnd());
+            reach(m_dlg->m_tabs);
             if (tab > 0)
                 press(Qt::Key_Right);
-            QCOMPARE(m_dlg->m_tabCtrl.GetCurSel(), tab);
+            QCOMPARE(m_dlg->m_tabs->currentIndex(), tab);
             TemplateDialog* page = m_dlg->m_pages[static_cast<std::size_t>(tab)];
             QVERIFY(page->isVisible());
             press(Qt::Key_Tab);
@@ -570,16 +570,16 @@ private slots:
                   [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
         deviceChange(0x8000);
         m_dlg->show();
-        ListViewWidget* view = m_dlg->m_deviceList.listView();
+        ReportViewWidget* view = m_dlg->m_deviceList;
         QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[0].root);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           view->visualRect(view->model()->index(1, 1)).center());
         QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[1].root);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           view->visualRect(view->model()->index(1, 1)).center());
-        QCOMPARE(m_dlg->m_deviceList.GetItemState(1, LVIS_SELECTED), LVIS_SELECTED);
+        QCOMPARE(m_dlg->m_deviceList->chosenRow(), 1);
         QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[1].root);
-        QCOMPARE(m_dlg->m_deviceList.listView()->item(1, 0)->toolTip(),
+        QCOMPARE(m_dlg->m_deviceList->item(1, 0)->toolTip(),
                  QString::fromStdString(m_volumes->drives[1].root));
     }
 
@@ -601,7 +601,7 @@ private slots:
         deviceChange(0x8000);
         m_dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
-        ListViewWidget* view = m_dlg->m_deviceList.listView();
+        ReportViewWidget* view = m_dlg->m_deviceList;
         QCOMPARE(view->rowCount(), 3);
         QVERIFY(view->verticalScrollBar()->isVisible());
         QVERIFY(!view->horizontalScrollBar()->isVisible());
@@ -611,8 +611,8 @@ private slots:
                                               return d.root == third.path().toStdString() + "/";
                                           }) -
                              m_volumes->drives.begin());
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(row, 1), QString("LINE BREAK"));
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(row, 3), QString("<b>FW</b> 2.0  model "));
+        QCOMPARE(m_dlg->m_deviceList->cellText(row, 1), QString("LINE BREAK"));
+        QCOMPARE(m_dlg->m_deviceList->cellText(row, 3), QString("<b>FW</b> 2.0  model "));
         QCOMPARE(view->item(row, 1)->toolTip(), QString("LINE\nBREAK"));
         // Shown as the card holds it, not as markup.
         QVERIFY(view->item(row, 3)->toolTip().contains("&lt;b&gt;FW&lt;/b&gt;"));
@@ -632,7 +632,7 @@ private slots:
         m_dlg->WritePages(changed);
         QCOMPARE(m_dlg->ReadPages(), changed);
         for (int tab : {2, 4, 1, 3, 0}) {
-            m_dlg->m_tabCtrl.SetCurSel(tab);
+            m_dlg->m_tabs->setCurrentIndex(tab);
             m_dlg->OnTabChanged();
             for (int i = 0; i < order.size(); ++i) {
                 QCOMPARE(order[i]->isVisibleTo(m_dlg.get()), i == tab);
@@ -641,9 +641,8 @@ private slots:
         QVERIFY(Button(m_dlg->m_videoPage, kIdcVideoQualityButtons[2])->isChecked());
         QCOMPARE(m_dlg->ReadPages(), changed);
         // Every page lies inside the tab control, below its tabs.
-        QRect client;
-        m_dlg->m_tabCtrl.GetClientRect(&client);
-        const int tabsBottom = m_dlg->m_tabCtrl.tabControl()->tabBar()->geometry().bottom();
+        const QRect client = m_dlg->m_tabs->rect();
+        const int tabsBottom = m_dlg->m_tabs->tabBar()->geometry().bottom();
         for (TemplateDialog* page : order) {
             QVERIFY(client.contains(page->geometry()));
             QVERIFY(page->geometry().top() > tabsBottom);
@@ -656,7 +655,7 @@ private slots:
             ->click();  // Mode 1 "1600x1200P 30", position 4
         newProfile("Night");
         QCOMPARE(listItems(), (QStringList{"default", "Night"}));
-        QCOMPARE(m_dlg->m_profileList.GetCurSel(), 1);
+        QCOMPARE(m_dlg->m_profileList->choice(), 1);
         QVERIFY(m_nameFieldFocused);
         QVERIFY(cfgText().contains("[profile-Night]\nmode_1=1600x1200p 30\n"));
         QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->isChecked());  // pages unchanged
@@ -729,14 +728,14 @@ private slots:
         selectProfile(2);  // B, in the middle
         m_dlg->OnDelProfile();
         QCOMPARE(listItems(), (QStringList{"default", "A", "C"}));
-        QCOMPARE(m_dlg->m_profileList.GetCurSel(), 2);
+        QCOMPARE(m_dlg->m_profileList->choice(), 2);
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-C"));
         QCOMPARE(m_dlg->m_modePage.m_mode1, 3);
         QVERIFY(!cfgText().contains("[profile-B]"));
 
         m_dlg->OnDelProfile();  // C, the last: the one before it takes over
         QCOMPARE(listItems(), (QStringList{"default", "A"}));
-        QCOMPARE(m_dlg->m_profileList.GetCurSel(), 1);
+        QCOMPARE(m_dlg->m_profileList->choice(), 1);
         QCOMPARE(m_dlg->m_modePage.m_mode1, 0);
 
         // Saving now writes A, the profile shown.
@@ -748,8 +747,8 @@ private slots:
     void deletingTheOnlyProfileLeavesAnEmptyList() {
         start();
         m_dlg->OnDelProfile();
-        QCOMPARE(m_dlg->m_profileList.GetCount(), 0);
-        QCOMPARE(m_dlg->m_profileList.GetCurSel(), -1);
+        QCOMPARE(m_dlg->m_profileList->count(), 0);
+        QCOMPARE(m_dlg->m_profileList->choice(), -1);
         const QByteArray file = cfgText();
         QVERIFY(!file.contains("[profile-"));
         QVERIFY(file.contains("[basic]"));
@@ -835,7 +834,7 @@ private slots:
     void setWithoutACameraAsksForAFolder() {
         start(false);
         clearClockBox();
-        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 0);
+        QCOMPARE(m_dlg->m_deviceList->rowCount(), 0);
         QVERIFY(m_dlg->m_targetRoot.empty());
         int asked = 0;
         MainWindow::SetFolderPrompt([&](QWidget*) {
@@ -876,17 +875,16 @@ private slots:
         volumes->hangs = stuckRoot;
         create(std::move(volumes));
         // Both cards are listed on the window's first turn, while the stuck one is still asked.
-        QTRY_COMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
+        QTRY_COMPARE(m_dlg->m_deviceList->rowCount(), 2);
         const int stuckRow = m_volumes->drives[0].root == stuckRoot ? 0 : 1;
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(stuckRow, 2), QString("Reading..."));
+        QCOMPARE(m_dlg->m_deviceList->cellText(stuckRow, 2), QString("Reading..."));
         waitForDrives();
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(stuckRow, 1), QString("STUCK"));
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(stuckRow, 2), QString("Not answering"));
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(1 - stuckRow, 2),
+        QCOMPARE(m_dlg->m_deviceList->cellText(stuckRow, 1), QString("STUCK"));
+        QCOMPARE(m_dlg->m_deviceList->cellText(stuckRow, 2), QString("Not answering"));
+        QCOMPARE(m_dlg->m_deviceList->cellText(1 - stuckRow, 2),
                  QString("512 MB/1024 MB(0 G/1 G)"));
 
-        m_dlg->m_deviceList.SetItemState(stuckRow, LVIS_SELECTED, LVIS_SELECTED);
-        m_dlg->OnDeviceRowChanged(stuckRow, LVIS_SELECTED);
+        m_dlg->m_deviceList->chooseRow(stuckRow);
         QCOMPARE(m_dlg->m_targetRoot, stuckRoot);
         QCOMPARE(m_dlg->CardLine().state, CardState::NotAnswering);
         QVERIFY(m_dlg->StatusText().contains("does not answer"));
@@ -913,9 +911,9 @@ private slots:
         m_dlg->OnSet();
         QVERIFY(m_dlg->Writing());
         QVERIFY2(m_dlg->StatusText().contains("Writing"), qPrintable(m_dlg->StatusText()));
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 2), QString("Writing..."));
+        QCOMPARE(m_dlg->m_deviceList->cellText(0, 2), QString("Writing..."));
         m_dlg->OnSet();  // not a second write meanwhile
-        m_dlg->m_tabCtrl.SetCurSel(1);
+        m_dlg->m_tabs->setCurrentIndex(1);
         m_dlg->OnTabChanged();
         QVERIFY(m_dlg->m_videoPage.isVisible());
         QVERIFY(finished.wait(30000));
@@ -924,7 +922,7 @@ private slots:
         QVERIFY2(
             m_messages[0].text.contains("does not answer; camera.conf may not have been written"),
             qPrintable(m_messages[0].text));
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(0, 2), QString("Not answering"));
+        QCOMPARE(m_dlg->m_deviceList->cellText(0, 2), QString("Not answering"));
         QVERIFY(!m_dlg->StatusText().contains("Writing"));
     }
 #endif
@@ -985,7 +983,7 @@ private slots:
         QTRY_VERIFY(!m_dlg->MediaBusy());
         waitForDrives();
         QCOMPARE(m_media->calls, QStringList{"eject " + m_card->path() + "/"});
-        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 0);
+        QCOMPARE(m_dlg->m_deviceList->rowCount(), 0);
         QVERIFY2(m_dlg->StatusText().contains("can be taken out"), qPrintable(m_dlg->StatusText()));
         QVERIFY(m_messages.isEmpty());
     }
@@ -1053,16 +1051,16 @@ private slots:
         m_media->unmounted = {{"/dev/sdz1", "CAM", 42}, {"/dev/sdy1", "SYSTEM", 0}};
         emit m_media->changed();
         // The system disk's file system (not a card, by the volume source) is not offered.
-        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(1, 0), QString("/dev/sdz1"));
-        QCOMPARE(m_dlg->m_deviceList.GetItemText(1, 2), QString("Not mounted"));
-        QCOMPARE(m_dlg->m_deviceList.listView()->item(1, 0)->flags(), Qt::ItemIsEnabled);
+        QCOMPARE(m_dlg->m_deviceList->rowCount(), 2);
+        QCOMPARE(m_dlg->m_deviceList->cellText(1, 0), QString("/dev/sdz1"));
+        QCOMPARE(m_dlg->m_deviceList->cellText(1, 2), QString("Not mounted"));
+        QCOMPARE(m_dlg->m_deviceList->item(1, 0)->flags(), Qt::ItemIsEnabled);
 
         // From the keyboard: the arrow takes the focus to it while the card above stays selected
         // and the target, and the menu key opens its menu, which offers Mount alone.
         // Refused: UDisks2's reason; then mounted: a row of its own, and the target.
         m_media->answer = Status::failure("Not authorized to perform operation");
-        ListViewWidget* view = m_dlg->m_deviceList.listView();
+        ReportViewWidget* view = m_dlg->m_deviceList;
         view->setFocus();
         QTest::keyClick(view, Qt::Key_Down);
         QCOMPARE(view->currentIndex().row(), 1);
@@ -1134,7 +1132,7 @@ private slots:
             QVERIFY(m_volumes->scans > scans);  // the list is brought up to date
             waitForDrives();
             if (tableTells)
-                QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 0);
+                QCOMPARE(m_dlg->m_deviceList->rowCount(), 0);
             m_dlg.reset();
         }
     }
@@ -1154,14 +1152,12 @@ private slots:
         std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
                   [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
         deviceChange(0x8000);
-        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 2);
+        QCOMPARE(m_dlg->m_deviceList->rowCount(), 2);
         QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[0].root);
 
         // The user picks the other card; a rescan keeps it as the target.
         const int otherRow = m_volumes->drives[0].root == other ? 0 : 1;
-        const int firstRow = 1 - otherRow;
-        m_dlg->m_deviceList.SetItemState(firstRow, 0, LVIS_SELECTED | LVIS_FOCUSED);
-        m_dlg->OnDeviceRowChanged(otherRow, LVIS_SELECTED | LVIS_FOCUSED);
+        m_dlg->m_deviceList->chooseRow(otherRow);
         QCOMPARE(m_dlg->m_targetRoot, other);
         deviceChange(0x8000);
         QCOMPARE(m_dlg->m_targetRoot, other);
@@ -1169,7 +1165,7 @@ private slots:
         // Both cards removed: the list empties and nothing is the target any more.
         m_volumes->drives.clear();
         deviceChange(0x8004);
-        QCOMPARE(m_dlg->m_deviceList.GetItemCount(), 0);
+        QCOMPARE(m_dlg->m_deviceList->rowCount(), 0);
         QVERIFY(m_dlg->m_targetRoot.empty());
         Q_UNUSED(first);
     }

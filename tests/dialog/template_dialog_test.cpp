@@ -15,8 +15,8 @@
 #include <QTest>
 #include <array>
 
-#include "gui/dialog/list_box.h"
-#include "gui/dialog/list_view.h"
+#include "gui/dialog/choice_list.h"
+#include "gui/dialog/report_view.h"
 #include "gui/dialog/slider.h"
 #include "gui/dialog/tab_control.h"
 #include "gui/pages/settings_page.h"
@@ -385,7 +385,7 @@ private slots:
         QVERIFY(hiddenPage.build(tabs));
         QVERIFY(shownPage.build(tabs));
         shownPage.show();
-        tabControl->insertItem(0, QStringLiteral("One"));
+        tabControl->addTab(QStringLiteral("One"));
         window.show();
         QApplication::setActiveWindow(&window);
         window.control(kListBox)->setFocus();
@@ -501,66 +501,58 @@ private slots:
         QCOMPARE(focused, dialog.control(kEdit));  // the hidden buttons are passed over
     }
 
-    void listBoxReportsOnlyTheUsersSelection() {
+    void choiceListReportsOnlyTheUsersChoice() {
         TemplateDialog dialog(kLists);
         QVERIFY(dialog.build(nullptr));
         dialog.show();
-        auto* box = dialog.control<ListBoxWidget>(kListBox);
-        QSignalSpy changes(box, &ListBoxWidget::selChange);
-        QCOMPARE(box->insertString(-1, QStringLiteral("default")), 0);
-        QCOMPARE(box->insertString(-1, QStringLiteral("night")), 1);
-        QCOMPARE(box->insertString(box->count(), QStringLiteral("sport")), 2);
-        QCOMPARE(box->insertString(9, QStringLiteral("bad")), LB_ERR);
-        QCOMPARE(box->curSel(), LB_ERR);
-        QCOMPARE(box->setCurSel(2), 2);
-        QCOMPARE(box->curSel(), 2);
-        QCOMPARE(changes.size(), 0);
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
-                          box->visualItemRect(box->item(1)).center());
-        QCOMPARE(box->curSel(), 1);
+        auto* list = dialog.control<ChoiceListWidget>(kListBox);
+        QSignalSpy changes(list, &ChoiceListWidget::choiceChanged);
+        for (const char* name : {"default", "night", "sport"}) list->insertChoice(-1, name);
+        QCOMPARE(list->choice(), -1);
+        list->setChoice(2);
+        QCOMPARE(list->choice(), 2);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        QCOMPARE(list->choice(), 1);
         QCOMPARE(changes.size(), 1);
-        QCOMPARE(box->deleteString(1), 2);  // the selected one: nothing selected after
-        QCOMPARE(box->curSel(), LB_ERR);
-        QCOMPARE(box->setCurSel(0), 0);
-        QCOMPARE(box->setCurSel(-1), LB_ERR);
-        QCOMPARE(box->curSel(), LB_ERR);
-        QCOMPARE(box->item(1)->text(), QStringLiteral("sport"));
+        // A click on empty space or Ctrl+click does not clear the choice.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, list->height() - 5));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(list->item(1)).center());
+        QCOMPARE(list->choice(), 1);
+        list->removeChoice(1);  // the chosen one: nothing chosen after
+        QCOMPARE(list->choice(), -1);
+        list->setChoice(0);
+        list->setChoice(-1);
+        QCOMPARE(list->choice(), -1);
+        QCOMPARE(list->item(1)->text(), QStringLiteral("sport"));
         QCOMPARE(changes.size(), 1);
     }
 
-    void listViewReportsStateChangesLastForTheGainingItem() {
+    void reportViewSaysWhichRowIsChosen() {
         TemplateDialog dialog(kLists);
         QVERIFY(dialog.build(nullptr));
         dialog.show();
-        auto* list = dialog.control<ListViewWidget>(kListView);
-        QList<int> reports;
-        connect(list, &ListViewWidget::itemChanged, this,
-                [&reports](int item) { reports.append(item); });
-        QCOMPARE(list->insertItem(0, QStringLiteral("x")), -1);  // no column yet
-        QCOMPARE(list->insertColumn(0, QStringLiteral("Device"), 65), 0);
-        QCOMPARE(list->insertColumn(1, QStringLiteral("Label"), 100), 1);
+        auto* list = dialog.control<ReportViewWidget>(kListView);
+        QSignalSpy chosen(list, &ReportViewWidget::rowChosen);
+        list->addColumn(QStringLiteral("Device"), 65);
+        list->addColumn(QStringLiteral("Label"), 100);
         QCOMPARE(list->columnWidth(0), 65);
-        QCOMPARE(list->insertItem(0, QStringLiteral("/media/a/")), 0);
-        QCOMPARE(list->insertItem(5, QStringLiteral("/media/b/")), 1);  // appended
-        QVERIFY(list->setItemText(1, 1, QStringLiteral("CARD")));
-        QVERIFY(!list->setItemText(2, 1, QStringLiteral("none")));
-        QVERIFY(reports.isEmpty());  // inserting and sub-item text are silent
-        QVERIFY(list->setItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
-        QCOMPARE(reports, QList<int>{1});
-        QVERIFY(list->setItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
-        QCOMPARE(reports.last(), 0);
-        QCOMPARE(list->itemState(1, LVIS_SELECTED), 0u);
-        QCOMPARE(list->itemState(0, LVIS_SELECTED | LVIS_FOCUSED), LVIS_SELECTED | LVIS_FOCUSED);
-        reports.clear();
+        list->setRowCount(2);
+        list->cell(1, 0)->setText(QStringLiteral("/media/b/"));
+        QVERIFY(list->cell(2, 0) == nullptr);
+        list->chooseRow(1);
+        list->chooseRow(0);
+        QCOMPARE(chosen.size(), 2);
+        QCOMPARE(chosen.last().at(0).toInt(), 0);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->model()->index(1, 1)).center());
-        QVERIFY(!reports.isEmpty());
-        QCOMPARE(reports.last(), 1);
-        QCOMPARE(list->itemText(1, 0), QStringLiteral("/media/b/"));
-        reports.clear();
-        QVERIFY(list->deleteAllItems());
-        QCOMPARE(list->rowCount(), 0);
-        QVERIFY(reports.isEmpty());
+        QCOMPARE(chosen.last().at(0).toInt(), 1);
+        QCOMPARE(list->chosenRow(), 1);
+        QCOMPARE(list->cellText(1, 0), QStringLiteral("/media/b/"));
+        list->clearRows();
+        QCOMPARE(list->chosenRow(), -1);
+        QCOMPARE(chosen.size(), 3);
     }
 
     void tabControlReportsOnlyTheUsersChange() {
@@ -568,16 +560,14 @@ private slots:
         QVERIFY(dialog.build(nullptr));
         dialog.show();
         auto* tabs = dialog.control<TabControlWidget>(kTabs);
-        QSignalSpy changes(tabs, &TabControlWidget::selChange);
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(tabs->insertItem(i, QStringLiteral("Page %1").arg(i)), i);
-        }
-        QCOMPARE(tabs->curSel(), 0);
-        QCOMPARE(tabs->setCurSel(2), 0);
+        QSignalSpy changes(tabs, &TabControlWidget::tabChosen);
+        for (int i = 0; i < 3; ++i) tabs->addTab(QStringLiteral("Page %1").arg(i));
+        QCOMPARE(tabs->currentIndex(), 0);
+        tabs->setCurrentIndex(2);
         QCOMPARE(changes.size(), 0);
         QTabBar* bar = tabs->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
-        QCOMPARE(tabs->curSel(), 1);
+        QCOMPARE(tabs->currentIndex(), 1);
         QCOMPARE(changes.size(), 1);
     }
 };
