@@ -13,7 +13,7 @@
 #include "gui/app/about_dialog.h"
 #include "gui/app/main_window.h"
 #include "gui/app/marlix_application.h"
-#include "gui/dialog/message_box.h"
+#include "gui/layout/message_box.h"
 #include "gui/profiles/new_profile_dialog.h"
 
 using namespace marlix;

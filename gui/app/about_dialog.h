@@ -1,7 +1,7 @@
 // The About box: the program's name, version and icon, and an OK button.
 #pragma once
 
-#include "gui/dialog/template_dialog.h"
+#include "gui/layout/template_dialog.h"
 #include "gui/resources/resource_ids.h"
 
 namespace marlix {

@@ -13,7 +13,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_text.h"
 #include "gui/devices/media_actions.h"
-#include "gui/dialog/message_box.h"
+#include "gui/layout/message_box.h"
 
 namespace marlix {
 

@@ -20,8 +20,8 @@
 #include "core/pages/page_fields.h"
 #include "core/platform/volumes/volume_source.h"
 #include "core/profiles/profile_store.h"
-#include "gui/dialog/controls.h"
-#include "gui/dialog/template_dialog.h"
+#include "gui/layout/controls.h"
+#include "gui/layout/template_dialog.h"
 #include "gui/pages/settings_pages.h"
 #include "gui/resources/resource_ids.h"
 

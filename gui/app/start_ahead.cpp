@@ -1,6 +1,6 @@
 #include "gui/app/start_ahead.h"
 
-#include "gui/dialog/dialog_font.h"
+#include "gui/layout/dialog_font.h"
 #include "gui/resources/resources.h"
 
 namespace marlix {

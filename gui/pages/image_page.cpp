@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "core/pages/page_logic.h"
-#include "gui/dialog/slider.h"
+#include "gui/layout/slider.h"
 
 namespace marlix {
 

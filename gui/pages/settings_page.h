@@ -4,8 +4,8 @@
 #pragma once
 
 #include "core/pages/page_fields.h"
-#include "gui/dialog/setting_binding.h"
-#include "gui/dialog/template_dialog.h"
+#include "gui/layout/setting_binding.h"
+#include "gui/layout/template_dialog.h"
 
 namespace marlix {
 

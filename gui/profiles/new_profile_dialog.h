@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "gui/dialog/template_dialog.h"
+#include "gui/layout/template_dialog.h"
 #include "gui/resources/resource_ids.h"
 
 namespace marlix {

@@ -11,7 +11,7 @@
 #include <array>
 
 #include "core/schema/setting_rows.h"
-#include "gui/dialog/dialog_template.h"
+#include "gui/layout/dialog_template.h"
 #include "gui/resources/resource_ids.h"
 
 namespace marlix {

@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-#include "gui/dialog/template_dialog.h"
+#include "gui/layout/template_dialog.h"
 #include "gui/resources/dib.h"
 #include "gui/resources/resource_ids.h"
 

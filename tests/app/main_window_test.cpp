@@ -26,7 +26,7 @@
 #include "core/export/camera_conf.h"
 #include "gui/app/main_window.h"
 #include "gui/devices/media_actions.h"
-#include "gui/dialog/message_box.h"
+#include "gui/layout/message_box.h"
 #include "gui/resources/resource_ids.h"
 #include "gui/resources/resources.h"
 #include "tests/support/dialog_probe.h"

@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "gui/app/main_window.h"
-#include "gui/dialog/message_box.h"
+#include "gui/layout/message_box.h"
 
 using namespace marlix;
 

@@ -14,7 +14,7 @@
 
 #include "core/pages/page_logic.h"
 #include "gui/app/main_window.h"
-#include "gui/dialog/captions.h"
+#include "gui/layout/captions.h"
 #include "gui/pages/settings_pages.h"
 
 using namespace marlix;

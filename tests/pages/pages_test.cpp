@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "core/export/camera_conf.h"
-#include "gui/dialog/tab_control.h"
+#include "gui/layout/tab_control.h"
 #include "gui/pages/settings_pages.h"
 #include "tests/support/dialog_probe.h"
 

@@ -5,7 +5,7 @@
 #include <QList>
 #include <span>
 
-#include "gui/dialog/template_dialog.h"
+#include "gui/layout/template_dialog.h"
 
 namespace marlix::test_support {
 

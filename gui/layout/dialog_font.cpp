@@ -1,4 +1,4 @@
-#include "gui/dialog/dialog_font.h"
+#include "gui/layout/dialog_font.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>

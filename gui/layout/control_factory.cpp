@@ -1,4 +1,4 @@
-#include "gui/dialog/control_factory.h"
+#include "gui/layout/control_factory.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "gui/dialog/captions.h"
-#include "gui/dialog/controls.h"
+#include "gui/layout/captions.h"
+#include "gui/layout/controls.h"
 
 namespace marlix {
 

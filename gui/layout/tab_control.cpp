@@ -1,4 +1,4 @@
-#include "gui/dialog/tab_control.h"
+#include "gui/layout/tab_control.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -6,7 +6,7 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <algorithm>
 
-#include "gui/dialog/quiet_scope.h"
+#include "gui/layout/quiet_scope.h"
 
 namespace marlix {
 

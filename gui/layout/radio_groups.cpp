@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <set>
 
-#include "gui/dialog/captions.h"
-#include "gui/dialog/template_dialog.h"
+#include "gui/layout/captions.h"
+#include "gui/layout/template_dialog.h"
 
 namespace marlix {
 

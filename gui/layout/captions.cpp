@@ -1,4 +1,4 @@
-#include "gui/dialog/captions.h"
+#include "gui/layout/captions.h"
 
 namespace marlix {
 

@@ -8,7 +8,7 @@
 #include <QShowEvent>
 #include <set>
 
-#include "gui/dialog/template_dialog.h"
+#include "gui/layout/template_dialog.h"
 
 namespace marlix {
 

@@ -4,7 +4,7 @@
 // it enumerates, which leaves such aliases out, so the substitute is looked up here. Characters
 // the face lacks (the Chinese captions) come from Qt's fallback through the system's fonts, as
 // font linking supplies them to native dialogs.
-#include "gui/dialog/dialog_font.h"
+#include "gui/layout/dialog_font.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

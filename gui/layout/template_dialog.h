@@ -25,9 +25,9 @@
 #include <functional>
 #include <vector>
 
-#include "gui/dialog/control_factory.h"
-#include "gui/dialog/dialog_font.h"
-#include "gui/dialog/dialog_template.h"
+#include "gui/layout/control_factory.h"
+#include "gui/layout/dialog_font.h"
+#include "gui/layout/dialog_template.h"
 
 class QButtonGroup;
 

@@ -1,4 +1,4 @@
-#include "gui/dialog/report_view.h"
+#include "gui/layout/report_view.h"
 
 #include <QHeaderView>
 #include <QIcon>
@@ -6,7 +6,7 @@
 #include <QStyleOptionHeader>
 #include <algorithm>
 
-#include "gui/dialog/single_selection.h"
+#include "gui/layout/single_selection.h"
 
 namespace marlix {
 

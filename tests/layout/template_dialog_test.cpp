@@ -15,10 +15,10 @@
 #include <QTest>
 #include <array>
 
-#include "gui/dialog/choice_list.h"
-#include "gui/dialog/report_view.h"
-#include "gui/dialog/slider.h"
-#include "gui/dialog/tab_control.h"
+#include "gui/layout/choice_list.h"
+#include "gui/layout/report_view.h"
+#include "gui/layout/slider.h"
+#include "gui/layout/tab_control.h"
 #include "gui/pages/settings_page.h"
 #include "tests/support/dialog_probe.h"
 

@@ -1,4 +1,4 @@
-#include "gui/dialog/message_box.h"
+#include "gui/layout/message_box.h"
 
 #include <QMessageBox>
 

@@ -1,11 +1,11 @@
-#include "gui/dialog/template_dialog.h"
+#include "gui/layout/template_dialog.h"
 
 #include <QButtonGroup>
 #include <QEventLoop>
 #include <cstdlib>
 
-#include "gui/dialog/captions.h"
-#include "gui/dialog/dialog_fault.h"
+#include "gui/layout/captions.h"
+#include "gui/layout/dialog_fault.h"
 
 namespace marlix {
 

@@ -1,7 +1,7 @@
 // The template faces where the system does not have them: installed fonts stand in for them.
 #include <dlfcn.h>
 
-#include "gui/dialog/dialog_font.h"
+#include "gui/layout/dialog_font.h"
 
 namespace marlix {
 

@@ -7,8 +7,8 @@
 #include <variant>
 
 #include "core/schema/setting_rows.h"
-#include "gui/dialog/dialog_fault.h"
-#include "gui/dialog/template_dialog.h"
+#include "gui/layout/dialog_fault.h"
+#include "gui/layout/template_dialog.h"
 
 namespace marlix {
 

@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <string_view>
 
-#include "gui/dialog/dialog_template.h"
+#include "gui/layout/dialog_template.h"
 
 namespace marlix {
 

@@ -1,7 +1,7 @@
-#include "gui/dialog/choice_list.h"
+#include "gui/layout/choice_list.h"
 
-#include "gui/dialog/quiet_scope.h"
-#include "gui/dialog/single_selection.h"
+#include "gui/layout/quiet_scope.h"
+#include "gui/layout/single_selection.h"
 
 namespace marlix {
 

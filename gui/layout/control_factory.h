@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "gui/dialog/dialog_font.h"
-#include "gui/dialog/dialog_template.h"
+#include "gui/layout/dialog_font.h"
+#include "gui/layout/dialog_template.h"
 
 namespace marlix {
 

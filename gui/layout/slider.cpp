@@ -1,4 +1,4 @@
-#include "gui/dialog/slider.h"
+#include "gui/layout/slider.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "gui/dialog/setting_binding.h"
+#include "gui/layout/setting_binding.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
