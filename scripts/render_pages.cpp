@@ -94,9 +94,9 @@ int main(int argc, char** argv) {
     // The card's size and version text arrive from the background probe.
     while (window.DrivesBeingProbed()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     bool saved = true;
-    for (int tab = 0; tab < static_cast<int>(window.m_pages.size()); ++tab) {
-        window.m_tabs->setCurrentIndex(tab);
-        window.OnTabChanged();
+    for (int tab = 0; tab < static_cast<int>(kPageCount); ++tab) {
+        window.control<TabControlWidget>(kIdcTab)->setCurrentIndex(tab);
+        window.pages().showChosenTab();
         saved = Save(window, QStringLiteral("%1/main-tab-%2.png").arg(out).arg(tab)) && saved;
     }
     AboutDialog about;

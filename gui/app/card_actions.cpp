@@ -36,16 +36,6 @@ QString DetailsText(const CardComparison& card) {
 
 }  // namespace
 
-// Every control of a page: a click, a slider step or a profile written into the pages changes
-// what Set would write. The check runs once the burst is over. Pages are made when first shown,
-// so each is watched from then on.
-void MainWindow::WatchPageChanges(TemplateDialog& page) {
-    for (auto* button : page.findChildren<QAbstractButton*>())
-        connect(button, &QAbstractButton::toggled, this, &MainWindow::OnPagesChanged);
-    for (auto* slider : page.findChildren<QAbstractSlider*>())
-        connect(slider, &QAbstractSlider::valueChanged, this, &MainWindow::OnPagesChanged);
-}
-
 void MainWindow::InitCardActions() {
     ReportViewWidget* view = m_deviceList;
     view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -91,7 +81,7 @@ void MainWindow::UpdateCardNote() {
     // Rescans and clicks come often; the card's file is read and its texts built only when the
     // card or the pages changed since.
     const DeviceRow* card = m_deviceState.targetRow();
-    const ProfileSelections pages = ReadPages();
+    const ProfileSelections pages = m_pages.read();
     const bool sameCard = card ? m_comparedCard == *card : !m_comparedCard;
     if (!sameCard || pages != m_comparedPages) {
         m_comparedCard = card ? std::optional<DeviceRow>(*card) : std::nullopt;
@@ -164,7 +154,7 @@ void MainWindow::OnPagesChanged() {
     m_pagesCheckQueued = true;
     QTimer::singleShot(0, this, [this] {
         m_pagesCheckQueued = false;
-        const ProfileSelections pages = ReadPages();
+        const ProfileSelections pages = m_pages.read();
         // What was said about the last action no longer holds once the pages say otherwise; a
         // write under way still is.
         if (!m_eventNote.isEmpty() && pages != m_notePages && !Writing()) {
@@ -189,13 +179,13 @@ void MainWindow::OnLoadFromCard() {
                                                         "not known. Nothing was loaded."));
         return;
     }
-    auto loaded = LoadCardIntoPages(card->conf, ReadPages());
+    auto loaded = LoadCardIntoPages(card->conf, m_pages.read());
     if (!loaded) {
         ShowError(loaded.message());
         return;
     }
     const std::string root = card->root;
-    WritePages(loaded->values);
+    m_pages.show(loaded->values);
     UpdateCardNote();
     SetStatus(Q("Loaded the settings of the card " + root +
                 " into the pages; New Profile or Save Profile keeps them."));

@@ -50,16 +50,6 @@ std::optional<std::filesystem::path> askForFolder(QWidget* parent) {
     return PathFromUtf8(folder.toStdString());
 }
 
-// A page's fields, as the part of ProfileSelections they fill.
-template <class Page, class Fields>
-Fields& FieldsOf(Page& page, Fields ProfileSelections::*) {
-    return page;
-}
-template <class Page, class Fields>
-const Fields& FieldsOf(const Page& page, Fields ProfileSelections::*) {
-    return page;
-}
-
 }  // namespace
 
 void MainWindow::SetFolderPrompt(FolderPrompt prompt) {
@@ -98,7 +88,7 @@ void MainWindow::ConnectCommands() {
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    connect(m_tabs, &TabControlWidget::tabChosen, this, &MainWindow::OnTabChanged);
+    connect(&m_pages, &PagesHost::changed, this, &MainWindow::OnPagesChanged);
     connect(control<QPushButton>(kIdcSet), &QPushButton::clicked, this, &MainWindow::OnSet);
     connect(control<QPushButton>(kIdcNewProfile), &QPushButton::clicked, this,
             &MainWindow::OnNewProfile);
@@ -170,7 +160,7 @@ void MainWindow::OnAbout() {
 
 void MainWindow::InitProfileStore() {
     m_store = ProfileStore(m_cfgPath);
-    ProfileSelections values = PageFields();
+    ProfileSelections values = m_pages.fields();
     // A first run creates cfg.ini, and syncing a new file to the disk can take longer than all
     // the rest of the start. The window shows what the file will hold (a missing file reads as a
     // first run leaves it) and makes it as soon as it is up (FinishProfileStore).
@@ -179,7 +169,7 @@ void MainWindow::InitProfileStore() {
             std::filesystem::file_type::not_found &&
         m_store.OpenReadOnly(values)) {
         m_storePending = true;
-        SetFields(values);
+        m_pages.setFields(values);
         return;
     }
     const Status status = m_store.InitProfileStore(values);
@@ -188,7 +178,7 @@ void MainWindow::InitProfileStore() {
         return;
     }
     // The pages do not exist yet: they show these fields when they are created.
-    SetFields(values);
+    m_pages.setFields(values);
 }
 
 void MainWindow::FinishProfileStore() {
@@ -197,7 +187,7 @@ void MainWindow::FinishProfileStore() {
     m_storePending = false;
     const std::vector<std::string> shown = m_store.profileNames();
     ProfileStore store(m_cfgPath);
-    ProfileSelections values = PageFields();
+    ProfileSelections values = m_pages.fields();
     const Status status = store.InitProfileStore(values);
     m_store = std::move(store);
     if (!status)
@@ -207,7 +197,7 @@ void MainWindow::FinishProfileStore() {
         m_profileList->clear();
         FillProfileList();
         if (m_store.currentIndex() >= 0)
-            WritePages(values);
+            m_pages.show(values);
     }
 }
 
@@ -230,7 +220,7 @@ void MainWindow::OnNewProfile() {
     if (dialog.runModal() != Accepted)
         return;
     const std::string name = dialog.name().toStdString();
-    const Status status = m_store.CreateProfile(name, ReadPages());
+    const Status status = m_store.CreateProfile(name, m_pages.read());
     if (!status) {
         // A name the user can mend is a notice; anything else is an error of the file.
         const bool nameRefused =
@@ -252,7 +242,7 @@ void MainWindow::OnDelProfile() {
     const int selected = m_profileList->choice();
     if (selected < 0)
         return;  // nothing shown as chosen: nothing to delete
-    ProfileSelections values = PageFields();
+    ProfileSelections values = m_pages.fields();
     const Status status = m_store.DeleteProfile(selected, values);
     if (!status) {
         ShowError(status.message());
@@ -262,14 +252,14 @@ void MainWindow::OnDelProfile() {
     // The neighbour that takes the selection is also the profile the pages show and Save writes.
     m_profileList->setChoice(m_store.currentIndex());
     if (m_store.currentIndex() >= 0)
-        WritePages(values);
+        m_pages.show(values);
 }
 
 void MainWindow::OnSaveProfile() {
     FinishProfileStore();
     if (m_profileList->choice() < 0)
         return;
-    const Status status = m_store.SaveProfile(ReadPages());
+    const Status status = m_store.SaveProfile(m_pages.read());
     if (!status)
         ShowError(status.message());
 }
@@ -279,14 +269,14 @@ void MainWindow::OnProfileSelChange() {
     const int selected = m_profileList->choice();
     if (selected < 0)
         return;
-    ProfileSelections values = PageFields();
+    ProfileSelections values = m_pages.fields();
     const Status status = m_store.SelectProfile(selected, values);
     if (!status) {
         ShowError(status.message());
         m_profileList->setChoice(m_store.currentIndex());  // the list keeps showing what is loaded
         return;
     }
-    WritePages(values);
+    m_pages.show(values);
 }
 
 // ---- pages --------------------------------------------------------------------------------
@@ -298,67 +288,7 @@ void MainWindow::InitTabPages() {
     m_profileList->setFont(m_uiFont);
     m_tabs->setFont(m_uiFont);
 
-    ForEachPage(*this, [&](auto& page, auto) {
-        const std::size_t tab = TabIndex(page.kPage);
-        Q_ASSERT(m_pages[tab] == nullptr);  // one page a tab
-        m_pages[tab] = &page;
-        m_pageCaptions[tab] = page.kTabCaption;
-    });
-    for (const char* caption : m_pageCaptions) m_tabs->addTab(caption);
-
-    // Only the page that is shown is made now; each of the others when its tab is first chosen,
-    // which spares the start the controls and fonts of four pages nobody has looked at yet. The
-    // fields of a page not made yet are what reading and writing the pages use meanwhile.
-    m_currentPage = 0;
-    EnsurePage(Page::Mode).show();
-}
-
-TemplateDialog& MainWindow::EnsurePage(Page which) {
-    const std::size_t tab = TabIndex(which);
-    TemplateDialog& page = *m_pages.at(tab);
-    if (!page.isBuilt()) {
-        page.build(m_tabs);
-        // A screen reader calls the page by its tab.
-        page.setAccessibleName(QString::fromUtf8(m_pageCaptions[tab]));
-        const QRect place = TabPageRect(m_tabs->rect());
-        page.setGeometry(place);
-        WatchPageChanges(page);
-    }
-    return page;
-}
-
-void MainWindow::OnTabChanged() {
-    m_pages[m_currentPage]->hide();
-    m_currentPage = m_tabs->currentIndex();
-    EnsurePage(static_cast<Page>(m_currentPage)).show();
-}
-
-ProfileSelections MainWindow::PageFields() const {
-    ProfileSelections s;
-    ForEachPage(*this, [&s](const auto& page, auto fields) { s.*fields = FieldsOf(page, fields); });
-    return s;
-}
-
-void MainWindow::SetFields(const ProfileSelections& values) {
-    // The interlock flags record the user's last clicks on this page, not a profile.
-    const std::uint8_t interlock = m_photoPage.m_photoInterlock;
-    ForEachPage(*this,
-                [&values](auto& page, auto fields) { FieldsOf(page, fields) = values.*fields; });
-    m_photoPage.m_photoInterlock = interlock;
-}
-
-ProfileSelections MainWindow::ReadPages() {
-    ForEachPage(*this, [](auto& page, auto) { page.readFields(); });
-    return PageFields();
-}
-
-void MainWindow::WritePages(const ProfileSelections& values) {
-    SetFields(values);
-    ForEachPage(*this, [](auto& page, auto) { page.showFields(); });
-}
-
-QRect TabPageRect(const QRect& tabClient) {
-    return QRect(1, 26, tabClient.width() - 5, tabClient.height() - 30);
+    m_pages.attach(m_tabs);
 }
 
 // ---- camera.conf --------------------------------------------------------------------------
@@ -389,7 +319,7 @@ void MainWindow::OnSet() {
         ReportCardGone(m_targetRoot);
         return;
     }
-    const ProfileSelections values = ReadPages();
+    const ProfileSelections values = m_pages.read();
     std::string clock;
     if (values.system.m_syncClock != 0) {
         auto now = LocalClockText(std::time(nullptr));
@@ -458,7 +388,7 @@ void MainWindow::ShowError(const std::string& message) {
 void MainWindow::SetStatus(const QString& text) {
     m_noteLasts = false;
     m_eventNote = text;
-    m_notePages = PageFields();
+    m_notePages = m_pages.fields();
     m_ejectOffer.clear();
     ShowNote();
 }

@@ -20,9 +20,9 @@
 #include "core/pages/page_fields.h"
 #include "core/platform/volumes/volume_source.h"
 #include "core/profiles/profile_store.h"
+#include "gui/app/pages_host.h"
 #include "gui/layout/controls.h"
 #include "gui/layout/template_dialog.h"
-#include "gui/pages/settings_pages.h"
 #include "gui/resources/resource_ids.h"
 
 class QLabel;
@@ -34,9 +34,6 @@ namespace marlix {
 class DeviceChangeSource;
 class MediaActions;
 class SystemMenuEntry;
-
-// Where a page sits in the tab control of the main window: below the tabs, inside the frame.
-QRect TabPageRect(const QRect& tabClient);
 
 class MainWindow : public TemplateDialog {
     Q_OBJECT
@@ -65,7 +62,6 @@ public:
 
     // The handlers of the window's controls, public so that tests can call them as a click, a
     // tab change or a device change would.
-    void OnTabChanged();
     void OnSet();
     void OnNewProfile();
     void OnDelProfile();
@@ -84,30 +80,16 @@ public:
     ProfileStore m_store{std::filesystem::path()};
     std::string m_targetRoot;
     QFont m_uiFont;
-    std::array<TemplateDialog*, kPageCount>
-        m_pages{};  // by tab; a page's window is made when first shown
-    int m_currentPage = 0;
     TabControlWidget* m_tabs = nullptr;
-    ModePage m_modePage;
-    VideoPage m_videoPage;
-    ImagePage m_imagePage;
-    PhotoPage m_photoPage;
-    SystemPage m_systemPage;
+    PagesHost m_pages;
     ChoiceListWidget* m_profileList = nullptr;
     ReportViewWidget* m_deviceList = nullptr;
     std::vector<std::string> m_drives;
 
-    // The fields of the five pages as they stand, without reading the controls.
-    ProfileSelections PageFields() const;
-    // Reads every page's controls into its fields, in tab order, and returns them.
-    ProfileSelections ReadPages();
-    // Puts the values into the fields (the Photo interlock flags stay the page's) and shows them.
-    void WritePages(const ProfileSelections& values);
+    // The five pages in the tab control.
+    PagesHost& pages() { return m_pages; }
     // The one-line note under the device list ("camera.conf written to ...").
     QString StatusText() const;
-    // The page of a tab, its window made on first use: only the page shown at start is made at
-    // start.
-    TemplateDialog& EnsurePage(Page page);
     // Whether the first run's cfg.ini is still to be made (right after the first paint).
     bool ProfileFilePending() const { return m_storePending; }
     // Whether the first scan for drives is still to come (right after the window is up), or
@@ -155,24 +137,11 @@ private:
     void ReportCardGone(const std::string& root);
     int FillDeviceList();
     void FillProfileList();
-    void SetFields(const ProfileSelections& values);
-    // The one list of the five pages, in tab order (Page), which is also the order of their
-    // fields in ProfileSelections and the order in which they are read and written.
-    // f(page, member of ProfileSelections) runs for each.
-    template <class Self, class F>
-    static void ForEachPage(Self& self, F&& f) {
-        f(self.m_modePage, &ProfileSelections::mode);
-        f(self.m_videoPage, &ProfileSelections::video);
-        f(self.m_photoPage, &ProfileSelections::photo);
-        f(self.m_systemPage, &ProfileSelections::system);
-        f(self.m_imagePage, &ProfileSelections::image);
-    }
     void ShowError(const std::string& message);
     void SetStatus(const QString& text);
 
     // ---- the card in view (card_actions.cpp) ----
     void InitCardActions();
-    void WatchPageChanges(TemplateDialog& page);
     // The card's line, recomputed from what its probe read and what the pages show now.
     void UpdateCardNote();
     // The note: the latest event, or else the card's line; elided to its place, whole on hover.
@@ -189,7 +158,6 @@ private:
                       const std::string& cardRoot, const std::string& bytes);
 
     Options m_options;
-    std::array<const char*, kPageCount> m_pageCaptions{};  // by tab
     DeviceList m_deviceState;
     std::thread m_probeThread;
     // Drives listed while a probe was out; probed when it is back.

@@ -229,7 +229,7 @@ private:
     }
 
     void clearClockBox() {
-        auto* clock = Button(m_dlg->EnsurePage(Page::System), kIdcSyncClock);
+        auto* clock = Button(m_dlg->pages().ensurePage(Page::System), kIdcSyncClock);
         QVERIFY(clock);
         if (clock->isChecked())
             clock->click();
@@ -293,9 +293,9 @@ private slots:
         QCOMPARE(m_dlg->m_profileList->choice(), 0);
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
         // The pages show the defaults: Mode 1 "1920x1080P 60" is position 1.
-        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->isChecked());
-        QVERIFY(Button(m_dlg->EnsurePage(Page::System), kIdcSyncClock)->isChecked());
-        QCOMPARE(m_dlg->ReadPages(), DefaultSelections());
+        QVERIFY(Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[1])->isChecked());
+        QVERIFY(Button(m_dlg->pages().ensurePage(Page::System), kIdcSyncClock)->isChecked());
+        QCOMPARE(m_dlg->pages().read(), DefaultSelections());
         // The device row of the card is listed and is the target.
         QCOMPARE(m_dlg->m_deviceList->rowCount(), 1);
         QCOMPARE(m_dlg->m_deviceList->cellText(0, 1), QString("CARD"));
@@ -314,7 +314,7 @@ private slots:
             QVERIFY(m_dlg->ProfileFilePending());
             QVERIFY(!QFile::exists(cfgPath()));
             QCOMPARE(listItems(), QStringList{"default"});
-            QCOMPARE(m_dlg->ReadPages(), DefaultSelections());
+            QCOMPARE(m_dlg->pages().read(), DefaultSelections());
             if (commandFirst) {
                 m_dlg->OnSaveProfile();
                 QCOMPARE(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
@@ -326,7 +326,7 @@ private slots:
                 m_dlg->show();
                 QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->ProfileFilePending(), 10000);
                 QCOMPARE(listItems(), QStringList{"other"});
-                QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
+                QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 4);
             }
             QVERIFY(!m_dlg->ProfileFilePending());
         }
@@ -371,7 +371,8 @@ private slots:
     void escapeAndEnterEndTheWindowWithoutWriting() {
         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
             start();
-            Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();  // an unsaved change
+            Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])
+                ->click();  // an unsaved change
             const QByteArray file = cfgText();
             m_dlg->show();
             m_dlg->m_profileList->setFocus(Qt::OtherFocusReason);
@@ -401,14 +402,14 @@ private slots:
         click(kIdcNewProfile);
         QCOMPARE(listItems(), (QStringList{"default", "Clicked"}));
 
-        Button(m_dlg->m_modePage, kIdcMode1Buttons[3])->click();
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[3])->click();
         click(kIdcSaveProfile);
         QVERIFY(cfgText().contains("[profile-Clicked]\nmode_1=1600x1200p 60\n"));
 
         ChoiceListWidget* list = m_dlg->m_profileList;
         clickRow(list, list->model()->index(0, 0));
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
-        QCOMPARE(m_dlg->m_modePage.m_mode1, 1);
+        QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 1);
         // Ctrl+click cannot leave the list without a chosen profile.
         clickRow(list, list->model()->index(0, 0), Qt::ControlModifier);
         QCOMPARE(m_dlg->m_profileList->choice(), 0);
@@ -421,10 +422,10 @@ private slots:
         QVERIFY(finished.wait(30000));
         QCOMPARE(readFile(m_card->filePath("camera.conf")).size(), 463);
 
-        QTabBar* tabs = m_dlg->m_tabs->tabBar();
+        QTabBar* tabs = m_dlg->control<TabControlWidget>(kIdcTab)->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(4).center());
-        QVERIFY(m_dlg->m_imagePage.isVisible());
-        QVERIFY(!m_dlg->m_modePage.isVisible());
+        QVERIFY(m_dlg->pages().page<ImagePage>().isVisible());
+        QVERIFY(!m_dlg->pages().page<ModePage>().isVisible());
 
         // The About entry sits in the window's context menu, on F1.
         QCOMPARE(m_dlg->contextMenuPolicy(), Qt::ActionsContextMenu);
@@ -484,14 +485,14 @@ private slots:
 
         // Each tab in turn, and on its page every stop: a radio group moves on with an arrow,
         // a slider with an arrow, a check box with Space.
-        const ProfileSelections before = m_dlg->ReadPages();
+        const ProfileSelections before = m_dlg->pages().read();
         int groups = 0, sliders = 0, boxes = 0;
         for (int tab = 0; tab < 5; ++tab) {
-            reach(m_dlg->m_tabs);
+            reach(m_dlg->control<TabControlWidget>(kIdcTab));
             if (tab > 0)
                 press(Qt::Key_Right);
-            QCOMPARE(m_dlg->m_tabs->currentIndex(), tab);
-            TemplateDialog* page = m_dlg->m_pages[static_cast<std::size_t>(tab)];
+            QCOMPARE(m_dlg->control<TabControlWidget>(kIdcTab)->currentIndex(), tab);
+            TemplateDialog* page = &m_dlg->pages().ensurePage(static_cast<Page>(tab));
             QVERIFY(page->isVisible());
             press(Qt::Key_Tab);
             for (QWidget* focus = QApplication::focusWidget(); page->isAncestorOf(focus);
@@ -517,9 +518,9 @@ private slots:
                     ++groups;
                     if (radio->accessibleName().startsWith("Auto Shoot")) {
                         // Off again, or it would grey out the Burst group that follows.
-                        for (int i = 0;
-                             i < 8 &&
-                             !Button(m_dlg->m_photoPage, kIdcAutoShootButtons[0])->isChecked();
+                        for (int i = 0; i < 8 && !Button(m_dlg->pages().page<PhotoPage>(),
+                                                         kIdcAutoShootButtons[0])
+                                                      ->isChecked();
                              ++i) {
                             press(Qt::Key_Up);
                         }
@@ -531,14 +532,14 @@ private slots:
         QCOMPARE(groups, 24);
         QCOMPARE(sliders, 3);
         QCOMPARE(boxes, 2);
-        QVERIFY(m_dlg->ReadPages() != before);
+        QVERIFY(m_dlg->pages().read() != before);
 
         reach(m_dlg->control(kIdcSaveProfile));
         press(Qt::Key_Space);
         ProfileStore stored(cfgPath().toStdString());
         ProfileSelections saved;
         QVERIFY(stored.OpenReadOnly(saved).ok());
-        ProfileSelections shown = m_dlg->PageFields();
+        ProfileSelections shown = m_dlg->pages().fields();
         shown.photo.m_photoInterlock = 0;  // the last clicks, not a setting
         QCOMPARE(stored.LoadProfileAt(1).value(), shown);
 
@@ -620,29 +621,32 @@ private slots:
 
     void tabsShowOnePageAndKeepTheFields() {
         start();
-        const ProfileSelections before = m_dlg->ReadPages();
-        const QList<TemplateDialog*> order = {&m_dlg->m_modePage, &m_dlg->m_videoPage,
-                                              &m_dlg->m_photoPage, &m_dlg->m_systemPage,
-                                              &m_dlg->m_imagePage};
+        const ProfileSelections before = m_dlg->pages().read();
+        const QList<TemplateDialog*> order = {
+            &m_dlg->pages().page<ModePage>(), &m_dlg->pages().page<VideoPage>(),
+            &m_dlg->pages().page<PhotoPage>(), &m_dlg->pages().page<SystemPage>(),
+            &m_dlg->pages().page<ImagePage>()};
         // Only the page shown is made at start; the others when their tab is first chosen, and
         // they show what the fields hold by then.
-        for (TemplateDialog* page : order) QCOMPARE(page->isBuilt(), page == &m_dlg->m_modePage);
+        for (TemplateDialog* page : order)
+            QCOMPARE(page->isBuilt(), page == &m_dlg->pages().page<ModePage>());
         ProfileSelections changed = before;
         changed.video.m_videoQuality = 2;
-        m_dlg->WritePages(changed);
-        QCOMPARE(m_dlg->ReadPages(), changed);
+        m_dlg->pages().show(changed);
+        QCOMPARE(m_dlg->pages().read(), changed);
         for (int tab : {2, 4, 1, 3, 0}) {
-            m_dlg->m_tabs->setCurrentIndex(tab);
-            m_dlg->OnTabChanged();
+            m_dlg->control<TabControlWidget>(kIdcTab)->setCurrentIndex(tab);
+            m_dlg->pages().showChosenTab();
             for (int i = 0; i < order.size(); ++i) {
                 QCOMPARE(order[i]->isVisibleTo(m_dlg.get()), i == tab);
             }
         }
-        QVERIFY(Button(m_dlg->m_videoPage, kIdcVideoQualityButtons[2])->isChecked());
-        QCOMPARE(m_dlg->ReadPages(), changed);
+        QVERIFY(Button(m_dlg->pages().page<VideoPage>(), kIdcVideoQualityButtons[2])->isChecked());
+        QCOMPARE(m_dlg->pages().read(), changed);
         // Every page lies inside the tab control, below its tabs.
-        const QRect client = m_dlg->m_tabs->rect();
-        const int tabsBottom = m_dlg->m_tabs->tabBar()->geometry().bottom();
+        const QRect client = m_dlg->control<TabControlWidget>(kIdcTab)->rect();
+        const int tabsBottom =
+            m_dlg->control<TabControlWidget>(kIdcTab)->tabBar()->geometry().bottom();
         for (TemplateDialog* page : order) {
             QVERIFY(client.contains(page->geometry()));
             QVERIFY(page->geometry().top() > tabsBottom);
@@ -651,14 +655,15 @@ private slots:
 
     void newProfileTakesThePagesAndRefusesBadNames() {
         start();
-        Button(m_dlg->m_modePage, kIdcMode1Buttons[4])
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])
             ->click();  // Mode 1 "1600x1200P 30", position 4
         newProfile("Night");
         QCOMPARE(listItems(), (QStringList{"default", "Night"}));
         QCOMPARE(m_dlg->m_profileList->choice(), 1);
         QVERIFY(m_nameFieldFocused);
         QVERIFY(cfgText().contains("[profile-Night]\nmode_1=1600x1200p 30\n"));
-        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->isChecked());  // pages unchanged
+        QVERIFY(Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])
+                    ->isChecked());  // pages unchanged
 
         const QByteArray file = cfgText();
         struct Refused {
@@ -693,22 +698,22 @@ private slots:
 
     void selectionLoadsTheProfileIntoThePages() {
         start();
-        Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])->click();
         newProfile("Night");
         selectProfile(0);
-        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->isChecked());
-        QCOMPARE(m_dlg->m_modePage.m_mode1, 1);
+        QVERIFY(Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[1])->isChecked());
+        QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 1);
         // Unsaved changes are dropped by a selection change; saved ones come back.
-        Button(m_dlg->m_modePage, kIdcMode1Buttons[2])->click();
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[2])->click();
         selectProfile(1);
-        QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
+        QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 4);
         selectProfile(0);
-        QCOMPARE(m_dlg->m_modePage.m_mode1, 1);
+        QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 1);
     }
 
     void saveWritesThePagesAndTwiceChangesNothing() {
         start();
-        Button(m_dlg->m_modePage, kIdcMode1Buttons[2])->click();
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[2])->click();
         m_dlg->OnSaveProfile();
         const QByteArray once = cfgText();
         QVERIFY(once.contains("mode_1=1920x1080p 30\n"));
@@ -718,11 +723,11 @@ private slots:
 
     void deleteMovesToTheNeighbourAndLoadsIt() {
         start();
-        Button(m_dlg->m_modePage, kIdcMode1Buttons[0])->click();
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[0])->click();
         newProfile("A");
-        Button(m_dlg->m_modePage, kIdcMode1Buttons[2])->click();
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[2])->click();
         newProfile("B");
-        Button(m_dlg->m_modePage, kIdcMode1Buttons[3])->click();
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[3])->click();
         newProfile("C");
 
         selectProfile(2);  // B, in the middle
@@ -730,16 +735,16 @@ private slots:
         QCOMPARE(listItems(), (QStringList{"default", "A", "C"}));
         QCOMPARE(m_dlg->m_profileList->choice(), 2);
         QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-C"));
-        QCOMPARE(m_dlg->m_modePage.m_mode1, 3);
+        QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 3);
         QVERIFY(!cfgText().contains("[profile-B]"));
 
         m_dlg->OnDelProfile();  // C, the last: the one before it takes over
         QCOMPARE(listItems(), (QStringList{"default", "A"}));
         QCOMPARE(m_dlg->m_profileList->choice(), 1);
-        QCOMPARE(m_dlg->m_modePage.m_mode1, 0);
+        QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 0);
 
         // Saving now writes A, the profile shown.
-        Button(m_dlg->m_modePage, kIdcMode1Buttons[1])->click();
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[1])->click();
         m_dlg->OnSaveProfile();
         QVERIFY(cfgText().contains("[profile-A]\nmode_1=1920x1080p 60\n"));
     }
@@ -805,8 +810,8 @@ private slots:
     void setResolvesBurstAndAutoShootByTheLastChoice() {
         start();
         clearClockBox();
-        m_dlg->EnsurePage(Page::Photo);
-        PhotoPage& photo = m_dlg->m_photoPage;
+        m_dlg->pages().ensurePage(Page::Photo);
+        PhotoPage& photo = m_dlg->pages().page<PhotoPage>();
         // The default profile holds auto shoot "3s"; choosing burst "5 P" last wins.
         Button(photo, kIdcPhotoBurstButtons[2])->click();
         set();
@@ -913,9 +918,9 @@ private slots:
         QVERIFY2(m_dlg->StatusText().contains("Writing"), qPrintable(m_dlg->StatusText()));
         QCOMPARE(m_dlg->m_deviceList->cellText(0, 2), QString("Writing..."));
         m_dlg->OnSet();  // not a second write meanwhile
-        m_dlg->m_tabs->setCurrentIndex(1);
-        m_dlg->OnTabChanged();
-        QVERIFY(m_dlg->m_videoPage.isVisible());
+        m_dlg->control<TabControlWidget>(kIdcTab)->setCurrentIndex(1);
+        m_dlg->pages().showChosenTab();
+        QVERIFY(m_dlg->pages().page<VideoPage>().isVisible());
         QVERIFY(finished.wait(30000));
         QCOMPARE(finished.size(), 1);
         QCOMPARE(m_messages.size(), 1);
@@ -964,12 +969,12 @@ private slots:
         writeCard(QByteArray::fromStdString(BuildCameraConf(DefaultSelections(), clock)));
         start();
         // A page made only when its tab is first chosen is watched like the others.
-        TemplateDialog& system = m_dlg->EnsurePage(Page::System);
+        TemplateDialog& system = m_dlg->pages().ensurePage(Page::System);
         Button(system, kIdcOsdButtons[0])->click();
         QTRY_COMPARE(m_dlg->CardLine().state, CardState::Differs);
         Button(system, kIdcOsdButtons[1])->click();
         QTRY_COMPARE(m_dlg->CardLine().state, CardState::Matches);
-        Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->click();
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])->click();
         QTRY_COMPARE(m_dlg->CardLine().state, CardState::Differs);
         QVERIFY(noteTip().contains("mode_1: 1920x1080p 60 -> 1600x1200p 30"));
         auto* eject = m_dlg->findChild<QPushButton*>("ejectOffer");
@@ -997,11 +1002,12 @@ private slots:
         start();
         const QByteArray profiles = cfgText();
         trigger(0, "Load from Card");
-        QCOMPARE(m_dlg->m_modePage.m_mode1, 4);
-        QVERIFY(Button(m_dlg->m_modePage, kIdcMode1Buttons[4])->isChecked());
-        QCOMPARE(m_dlg->m_systemPage.m_syncClock, 0);
-        QVERIFY(!Button(m_dlg->EnsurePage(Page::System), kIdcSyncClock)->isChecked());
-        QCOMPARE(m_dlg->m_imagePage.m_iso, 0);  // no page shows 3200: the page keeps its own
+        QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 4);
+        QVERIFY(Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])->isChecked());
+        QCOMPARE(m_dlg->pages().page<SystemPage>().m_syncClock, 0);
+        QVERIFY(!Button(m_dlg->pages().ensurePage(Page::System), kIdcSyncClock)->isChecked());
+        QCOMPARE(m_dlg->pages().page<ImagePage>().m_iso,
+                 0);  // no page shows 3200: the page keeps its own
         QCOMPARE(m_messages.size(), 1);
         QVERIFY2(m_messages[0].text.contains("\nimage_iso=3200"), qPrintable(m_messages[0].text));
         QCOMPARE(cfgText(), profiles);  // no profile made or saved
@@ -1014,11 +1020,11 @@ private slots:
         m_messages.clear();
         writeCard("enable_cfg=true\r\n");
         start();
-        const ProfileSelections before = m_dlg->ReadPages();
+        const ProfileSelections before = m_dlg->pages().read();
         m_dlg->OnLoadFromCard();
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("nothing was loaded"));
-        QCOMPARE(m_dlg->ReadPages(), before);
+        QCOMPARE(m_dlg->pages().read(), before);
     }
 
     // A file of nearly a megabyte of empty lines has a million problems: the note's tooltip,
