@@ -21,7 +21,6 @@
 #include "gui/devices/media_actions.h"
 #include "gui/layout/dialog_font.h"
 #include "gui/layout/message_box.h"
-#include "gui/profiles/new_profile_dialog.h"
 #include "gui/resources/resource_ids.h"
 #include "gui/resources/resources.h"
 
@@ -90,13 +89,6 @@ void MainWindow::ConnectCommands() {
 
     connect(&m_pages, &PagesHost::changed, this, &MainWindow::OnPagesChanged);
     connect(control<QPushButton>(kIdcSet), &QPushButton::clicked, this, &MainWindow::OnSet);
-    connect(control<QPushButton>(kIdcNewProfile), &QPushButton::clicked, this,
-            &MainWindow::OnNewProfile);
-    connect(control<QPushButton>(kIdcDelProfile), &QPushButton::clicked, this,
-            &MainWindow::OnDelProfile);
-    connect(control<QPushButton>(kIdcSaveProfile), &QPushButton::clicked, this,
-            &MainWindow::OnSaveProfile);
-    connect(m_profileList, &ChoiceListWidget::choiceChanged, this, &MainWindow::OnProfileSelChange);
     connect(m_deviceList, &ReportViewWidget::rowChosen, this, &MainWindow::OnDeviceRowChosen);
 }
 
@@ -127,12 +119,13 @@ bool MainWindow::initialize() {
         done(Rejected);
         return true;
     }
-    m_cfgPath = m_workDir / "cfg.ini";
-    InitProfileStore();
+    m_profiles.open(m_workDir / "cfg.ini");
     InitTabPages();
     InitDeviceList();
     InitCardActions();
-    FillProfileList();
+    m_profiles.attach(m_profileList, control<QAbstractButton>(kIdcNewProfile),
+                      control<QAbstractButton>(kIdcDelProfile),
+                      control<QAbstractButton>(kIdcSaveProfile));
     m_startedUp = true;
     return true;
 }
@@ -158,125 +151,11 @@ void MainWindow::OnAbout() {
 
 // ---- profiles ---------------------------------------------------------------------------
 
-void MainWindow::InitProfileStore() {
-    m_store = ProfileStore(m_cfgPath);
-    ProfileSelections values = m_pages.fields();
-    // A first run creates cfg.ini, and syncing a new file to the disk can take longer than all
-    // the rest of the start. The window shows what the file will hold (a missing file reads as a
-    // first run leaves it) and makes it as soon as it is up (FinishProfileStore).
-    std::error_code error;
-    if (std::filesystem::symlink_status(m_cfgPath, error).type() ==
-            std::filesystem::file_type::not_found &&
-        m_store.OpenReadOnly(values)) {
-        m_storePending = true;
-        m_pages.setFields(values);
-        return;
-    }
-    const Status status = m_store.InitProfileStore(values);
-    if (!status) {
-        ShowError(status.message());
-        return;
-    }
-    // The pages do not exist yet: they show these fields when they are created.
-    m_pages.setFields(values);
-}
-
-void MainWindow::FinishProfileStore() {
-    if (!m_storePending)
-        return;
-    m_storePending = false;
-    const std::vector<std::string> shown = m_store.profileNames();
-    ProfileStore store(m_cfgPath);
-    ProfileSelections values = m_pages.fields();
-    const Status status = store.InitProfileStore(values);
-    m_store = std::move(store);
-    if (!status)
-        ShowError(status.message());
-    // Another program made the file meanwhile, or it could not be made: show what there is.
-    if (m_store.profileNames() != shown) {
-        m_profileList->clear();
-        FillProfileList();
-        if (m_store.currentIndex() >= 0)
-            m_pages.show(values);
-    }
-}
-
 void MainWindow::paintEvent(QPaintEvent* event) {
     TemplateDialog::paintEvent(event);
     // The first picture is on its way to the screen: now the profile file can be made.
-    if (m_storePending)
-        QTimer::singleShot(0, this, &MainWindow::FinishProfileStore);
-}
-
-void MainWindow::FillProfileList() {
-    for (const std::string& name : m_store.profileNames()) m_profileList->insertChoice(-1, Q(name));
-    if (m_profileList->count() > 0)
-        m_profileList->setChoice(m_store.currentIndex());
-}
-
-void MainWindow::OnNewProfile() {
-    FinishProfileStore();
-    NewProfileDialog dialog(this);
-    if (dialog.runModal() != Accepted)
-        return;
-    const std::string name = dialog.name().toStdString();
-    const Status status = m_store.CreateProfile(name, m_pages.read());
-    if (!status) {
-        // A name the user can mend is a notice; anything else is an error of the file.
-        const bool nameRefused =
-            status.code() == ErrorCode::DuplicateName || status.code() == ErrorCode::InvalidName;
-        if (nameRefused)
-            ShowMessage(this, Q(status.message()), "Notify");
-        else
-            ShowError(status.message());
-        return;
-    }
-    // The new profile keeps what the pages show; only the list learns about it.
-    const int item = m_profileList->count();
-    m_profileList->insertChoice(item, Q(name));
-    m_profileList->setChoice(item);
-}
-
-void MainWindow::OnDelProfile() {
-    FinishProfileStore();
-    const int selected = m_profileList->choice();
-    if (selected < 0)
-        return;  // nothing shown as chosen: nothing to delete
-    ProfileSelections values = m_pages.fields();
-    const Status status = m_store.DeleteProfile(selected, values);
-    if (!status) {
-        ShowError(status.message());
-        return;
-    }
-    m_profileList->removeChoice(selected);
-    // The neighbour that takes the selection is also the profile the pages show and Save writes.
-    m_profileList->setChoice(m_store.currentIndex());
-    if (m_store.currentIndex() >= 0)
-        m_pages.show(values);
-}
-
-void MainWindow::OnSaveProfile() {
-    FinishProfileStore();
-    if (m_profileList->choice() < 0)
-        return;
-    const Status status = m_store.SaveProfile(m_pages.read());
-    if (!status)
-        ShowError(status.message());
-}
-
-void MainWindow::OnProfileSelChange() {
-    FinishProfileStore();
-    const int selected = m_profileList->choice();
-    if (selected < 0)
-        return;
-    ProfileSelections values = m_pages.fields();
-    const Status status = m_store.SelectProfile(selected, values);
-    if (!status) {
-        ShowError(status.message());
-        m_profileList->setChoice(m_store.currentIndex());  // the list keeps showing what is loaded
-        return;
-    }
-    m_pages.show(values);
+    if (m_profiles.pending())
+        QTimer::singleShot(0, &m_profiles, &ProfilePanel::finishPending);
 }
 
 // ---- pages --------------------------------------------------------------------------------

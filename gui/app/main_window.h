@@ -21,6 +21,7 @@
 #include "core/platform/volumes/volume_source.h"
 #include "core/profiles/profile_store.h"
 #include "gui/app/pages_host.h"
+#include "gui/app/profile_panel.h"
 #include "gui/layout/controls.h"
 #include "gui/layout/template_dialog.h"
 #include "gui/resources/resource_ids.h"
@@ -63,10 +64,6 @@ public:
     // The handlers of the window's controls, public so that tests can call them as a click, a
     // tab change or a device change would.
     void OnSet();
-    void OnNewProfile();
-    void OnDelProfile();
-    void OnSaveProfile();
-    void OnProfileSelChange();
     bool OnDeviceChange(unsigned eventCode, void* data);
     // The user chose a row of the device list.
     void OnDeviceRowChosen(int row);
@@ -75,23 +72,23 @@ public:
     // Members, in the order they are set up.
     QIcon m_appIcon;
     std::filesystem::path m_workDir;
-    std::filesystem::path m_cfgPath;
-    // The profile state (current section, section and display names) lives in the store.
-    ProfileStore m_store{std::filesystem::path()};
     std::string m_targetRoot;
     QFont m_uiFont;
     TabControlWidget* m_tabs = nullptr;
     PagesHost m_pages;
+    ProfilePanel m_profiles{m_pages, this};
     ChoiceListWidget* m_profileList = nullptr;
     ReportViewWidget* m_deviceList = nullptr;
     std::vector<std::string> m_drives;
 
     // The five pages in the tab control.
     PagesHost& pages() { return m_pages; }
+    // The profile list and its commands.
+    ProfilePanel& profiles() { return m_profiles; }
     // The one-line note under the device list ("camera.conf written to ...").
     QString StatusText() const;
     // Whether the first run's cfg.ini is still to be made (right after the first paint).
-    bool ProfileFilePending() const { return m_storePending; }
+    bool ProfileFilePending() const { return m_profiles.pending(); }
     // Whether the first scan for drives is still to come (right after the window is up), or
     // drives are being asked for their size and version.txt right now.
     bool DrivesBeingProbed() const { return m_firstScanPending || m_probeThread.joinable(); }
@@ -122,10 +119,6 @@ protected:
 
 private:
     void ConnectCommands();
-    void InitProfileStore();
-    // Makes the profile file of a first run, which start-up left for after the first paint; the
-    // profile commands make it first should they come earlier.
-    void FinishProfileStore();
     void InitTabPages();
     void InitDeviceList();
     void ScanRemovableDrives();
@@ -136,7 +129,6 @@ private:
     // The card chosen for Set is gone: the list is brought up to date and the user told.
     void ReportCardGone(const std::string& root);
     int FillDeviceList();
-    void FillProfileList();
     void ShowError(const std::string& message);
     void SetStatus(const QString& text);
 
@@ -186,7 +178,6 @@ private:
     bool m_mediaBusy = false;
     bool m_startedUp = false;
     bool m_iconsSet = false;
-    bool m_storePending = false;      // the first run's cfg.ini is still to be made
     bool m_firstScanPending = false;  // the scan at start is still to come
 };
 

@@ -212,18 +212,18 @@ private:
     // New Profile with the name typed into the dialog.
     void newProfile(const QString& name) {
         m_typedName = name;
-        m_dlg->OnNewProfile();
+        m_dlg->profiles().createProfile();
     }
 
     void selectProfile(int row) {
-        m_dlg->m_profileList->setChoice(row);
-        m_dlg->OnProfileSelChange();
+        m_dlg->control<ChoiceListWidget>(kIdcProfileList)->setChoice(row);
+        m_dlg->profiles().chooseProfile();
     }
 
     QStringList listItems() const {
         QStringList items;
-        for (int i = 0; i < m_dlg->m_profileList->count(); ++i) {
-            items << m_dlg->m_profileList->item(i)->text();
+        for (int i = 0; i < m_dlg->control<ChoiceListWidget>(kIdcProfileList)->count(); ++i) {
+            items << m_dlg->control<ChoiceListWidget>(kIdcProfileList)->item(i)->text();
         }
         return items;
     }
@@ -290,8 +290,8 @@ private slots:
                  readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini").replace("\n", "\r\n"));
 #endif
         QCOMPARE(listItems(), QStringList{"default"});
-        QCOMPARE(m_dlg->m_profileList->choice(), 0);
-        QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
+        QCOMPARE(m_dlg->control<ChoiceListWidget>(kIdcProfileList)->choice(), 0);
+        QCOMPARE(m_dlg->profiles().store().currentSection(), std::string("profile-default"));
         // The pages show the defaults: Mode 1 "1920x1080P 60" is position 1.
         QVERIFY(Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[1])->isChecked());
         QVERIFY(Button(m_dlg->pages().ensurePage(Page::System), kIdcSyncClock)->isChecked());
@@ -316,7 +316,7 @@ private slots:
             QCOMPARE(listItems(), QStringList{"default"});
             QCOMPARE(m_dlg->pages().read(), DefaultSelections());
             if (commandFirst) {
-                m_dlg->OnSaveProfile();
+                m_dlg->profiles().saveProfile();
                 QCOMPARE(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
             } else {
                 QFile other(cfgPath());
@@ -375,8 +375,8 @@ private slots:
                 ->click();  // an unsaved change
             const QByteArray file = cfgText();
             m_dlg->show();
-            m_dlg->m_profileList->setFocus(Qt::OtherFocusReason);
-            QTest::keyClick(m_dlg->m_profileList, key);
+            m_dlg->control<ChoiceListWidget>(kIdcProfileList)->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(m_dlg->control<ChoiceListWidget>(kIdcProfileList), key);
             QVERIFY(!m_dlg->isVisible());
             QCOMPARE(cfgText(), file);
             m_dlg.reset();
@@ -406,13 +406,13 @@ private slots:
         click(kIdcSaveProfile);
         QVERIFY(cfgText().contains("[profile-Clicked]\nmode_1=1600x1200p 60\n"));
 
-        ChoiceListWidget* list = m_dlg->m_profileList;
+        ChoiceListWidget* list = m_dlg->control<ChoiceListWidget>(kIdcProfileList);
         clickRow(list, list->model()->index(0, 0));
-        QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
+        QCOMPARE(m_dlg->profiles().store().currentSection(), std::string("profile-default"));
         QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 1);
         // Ctrl+click cannot leave the list without a chosen profile.
         clickRow(list, list->model()->index(0, 0), Qt::ControlModifier);
-        QCOMPARE(m_dlg->m_profileList->choice(), 0);
+        QCOMPARE(m_dlg->control<ChoiceListWidget>(kIdcProfileList)->choice(), 0);
 
         click(kIdcDelProfile);
         QCOMPARE(listItems(), QStringList{"Clicked"});
@@ -477,11 +477,11 @@ private slots:
         QCOMPARE(listItems(), (QStringList{"default", "Keys"}));
 
         // A profile: back to "default", then to "Keys" again.
-        reach(m_dlg->m_profileList);
+        reach(m_dlg->control<ChoiceListWidget>(kIdcProfileList));
         press(Qt::Key_Up);
-        QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
+        QCOMPARE(m_dlg->profiles().store().currentSection(), std::string("profile-default"));
         press(Qt::Key_Down);
-        QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-Keys"));
+        QCOMPARE(m_dlg->profiles().store().currentSection(), std::string("profile-Keys"));
 
         // Each tab in turn, and on its page every stop: a radio group moves on with an arrow,
         // a slider with an arrow, a check box with Space.
@@ -659,7 +659,7 @@ private slots:
             ->click();  // Mode 1 "1600x1200P 30", position 4
         newProfile("Night");
         QCOMPARE(listItems(), (QStringList{"default", "Night"}));
-        QCOMPARE(m_dlg->m_profileList->choice(), 1);
+        QCOMPARE(m_dlg->control<ChoiceListWidget>(kIdcProfileList)->choice(), 1);
         QVERIFY(m_nameFieldFocused);
         QVERIFY(cfgText().contains("[profile-Night]\nmode_1=1600x1200p 30\n"));
         QVERIFY(Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])
@@ -714,10 +714,10 @@ private slots:
     void saveWritesThePagesAndTwiceChangesNothing() {
         start();
         Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[2])->click();
-        m_dlg->OnSaveProfile();
+        m_dlg->profiles().saveProfile();
         const QByteArray once = cfgText();
         QVERIFY(once.contains("mode_1=1920x1080p 30\n"));
-        m_dlg->OnSaveProfile();
+        m_dlg->profiles().saveProfile();
         QCOMPARE(cfgText(), once);
     }
 
@@ -731,35 +731,35 @@ private slots:
         newProfile("C");
 
         selectProfile(2);  // B, in the middle
-        m_dlg->OnDelProfile();
+        m_dlg->profiles().deleteProfile();
         QCOMPARE(listItems(), (QStringList{"default", "A", "C"}));
-        QCOMPARE(m_dlg->m_profileList->choice(), 2);
-        QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-C"));
+        QCOMPARE(m_dlg->control<ChoiceListWidget>(kIdcProfileList)->choice(), 2);
+        QCOMPARE(m_dlg->profiles().store().currentSection(), std::string("profile-C"));
         QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 3);
         QVERIFY(!cfgText().contains("[profile-B]"));
 
-        m_dlg->OnDelProfile();  // C, the last: the one before it takes over
+        m_dlg->profiles().deleteProfile();  // C, the last: the one before it takes over
         QCOMPARE(listItems(), (QStringList{"default", "A"}));
-        QCOMPARE(m_dlg->m_profileList->choice(), 1);
+        QCOMPARE(m_dlg->control<ChoiceListWidget>(kIdcProfileList)->choice(), 1);
         QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 0);
 
         // Saving now writes A, the profile shown.
         Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[1])->click();
-        m_dlg->OnSaveProfile();
+        m_dlg->profiles().saveProfile();
         QVERIFY(cfgText().contains("[profile-A]\nmode_1=1920x1080p 60\n"));
     }
 
     void deletingTheOnlyProfileLeavesAnEmptyList() {
         start();
-        m_dlg->OnDelProfile();
-        QCOMPARE(m_dlg->m_profileList->count(), 0);
-        QCOMPARE(m_dlg->m_profileList->choice(), -1);
+        m_dlg->profiles().deleteProfile();
+        QCOMPARE(m_dlg->control<ChoiceListWidget>(kIdcProfileList)->count(), 0);
+        QCOMPARE(m_dlg->control<ChoiceListWidget>(kIdcProfileList)->choice(), -1);
         const QByteArray file = cfgText();
         QVERIFY(!file.contains("[profile-"));
         QVERIFY(file.contains("[basic]"));
         // Nothing is selected: Del and Save do nothing.
-        m_dlg->OnDelProfile();
-        m_dlg->OnSaveProfile();
+        m_dlg->profiles().deleteProfile();
+        m_dlg->profiles().saveProfile();
         QCOMPARE(cfgText(), file);
         // New still works from what the pages show.
         newProfile("again");
@@ -775,9 +775,9 @@ private slots:
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("cfg.ini"));
         QCOMPARE(listItems(), QStringList{"default"});
-        QCOMPARE(m_dlg->m_store.currentSection(), std::string("profile-default"));
+        QCOMPARE(m_dlg->profiles().store().currentSection(), std::string("profile-default"));
         m_messages.clear();
-        m_dlg->OnSaveProfile();
+        m_dlg->profiles().saveProfile();
         QCOMPARE(m_messages.size(), 1);
     }
 
@@ -820,7 +820,7 @@ private slots:
                  qPrintable(m_dlg->StatusText() + " | " + written + " | " +
                             (m_messages.isEmpty() ? QString() : m_messages[0].text)));
         // Saving keeps both choices as they stand.
-        m_dlg->OnSaveProfile();
+        m_dlg->profiles().saveProfile();
         QVERIFY(cfgText().contains("auto_shoot=3s\nphoto_stamp=off\nphoto_burst=5p\n"));
         // Burst back off: auto shoot is written again.
         Button(photo, kIdcPhotoBurstButtons[0])->click();
