@@ -60,7 +60,7 @@ void MainWindow::InitCardActions() {
     m_ejectButton->setToolTip("Unmount the card and power it off, so that it can be taken out");
     m_ejectButton->hide();
     connect(m_ejectButton, &QPushButton::clicked, this, [this] {
-        const auto& rows = m_deviceState.rows();
+        const auto& rows = m_drives->state().rows();
         for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
             if (rows[i].root == m_ejectOffer)
                 OnEjectCard(i);
@@ -80,7 +80,7 @@ void MainWindow::UpdateCardNote() {
         return;
     // Rescans and clicks come often; the card's file is read and its texts built only when the
     // card or the pages changed since.
-    const DeviceRow* card = m_deviceState.targetRow();
+    const DeviceRow* card = m_drives->state().targetRow();
     const ProfileSelections pages = m_pages.read();
     const bool sameCard = card ? m_comparedCard == *card : !m_comparedCard;
     if (!sameCard || pages != m_comparedPages) {
@@ -128,7 +128,7 @@ void MainWindow::ShowNote() {
 }
 
 void MainWindow::ShowCardRows() {
-    const auto& rows = m_deviceState.rows();
+    const auto& rows = m_drives->state().rows();
     ReportViewWidget* view = m_deviceList;
     for (int i = 0; i < static_cast<int>(rows.size()) && i < view->rowCount(); ++i) {
         if (rows[i].state != DriveState::Unmounted)
@@ -168,7 +168,7 @@ void MainWindow::OnPagesChanged() {
 // ---- load from card -----------------------------------------------------------------------
 
 void MainWindow::OnLoadFromCard() {
-    const DeviceRow* card = m_deviceState.targetRow();
+    const DeviceRow* card = m_drives->state().targetRow();
     if (card == nullptr)
         return;
     if (card->state == DriveState::NotAnswering || card->state == DriveState::Probing) {
@@ -210,18 +210,15 @@ void MainWindow::OnShowCardDifferences() {
 void MainWindow::OnMediaChanged() {
     std::vector<UnmountedCard> cards;
     for (UnmountedCard& card : m_media->Unmounted()) {
-        if (m_options.volumes->IsRemovableDevice(card.blockDevice))
+        if (m_drives->volumes().IsRemovableDevice(card.blockDevice))
             cards.push_back(std::move(card));
     }
-    m_deviceState.ApplyUnmounted(std::move(cards));
-    m_drives = m_deviceState.roots();
-    m_targetRoot = m_deviceState.targetRoot();
-    FillDeviceList();
+    m_drives->applyUnmounted(std::move(cards));
     ShowNote();  // the eject offer comes or goes with the service
 }
 
 void MainWindow::FillDeviceMenu(QMenu& menu, int row) {
-    const auto& rows = m_deviceState.rows();
+    const auto& rows = m_drives->state().rows();
     if (row < 0 || row >= static_cast<int>(rows.size()))
         return;
     const DeviceRow& device = rows[static_cast<std::size_t>(row)];
@@ -233,7 +230,7 @@ void MainWindow::FillDeviceMenu(QMenu& menu, int row) {
         return;
     }
     // The row's actions are the target's: a right click chooses the row first.
-    const bool isTarget = row == m_deviceState.selectedRow();
+    const bool isTarget = row == m_drives->state().selectedRow();
     QAction* load = menu.addAction(kLoadFromCard, this, &MainWindow::OnLoadFromCard);
     load->setEnabled(isTarget && device.state == DriveState::Answered);
     if (isTarget && !m_card.details.empty())
@@ -257,21 +254,12 @@ void MainWindow::OnDeviceContextMenu(const QPoint& position) {
 }
 
 void MainWindow::ChooseRoot(const std::string& root) {
-    const auto& rows = m_deviceState.rows();
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        if (rows[i].root != root || !m_deviceState.Choose(i))
-            continue;
-        m_targetRoot = m_deviceState.targetRoot();
-        m_filling = true;
-        m_deviceList->chooseRow(i);
-        m_filling = false;
+    if (m_drives->chooseRoot(root))
         UpdateCardNote();
-        return;
-    }
 }
 
 void MainWindow::OnMountCard(int row) {
-    const auto& rows = m_deviceState.rows();
+    const auto& rows = m_drives->state().rows();
     if (m_mediaBusy || row < 0 || row >= static_cast<int>(rows.size()) ||
         rows[static_cast<std::size_t>(row)].state != DriveState::Unmounted) {
         return;
@@ -294,7 +282,7 @@ void MainWindow::OnMountCard(int row) {
         std::string root = *mounted;
         if (!root.ends_with('/'))
             root += '/';
-        self->ScanRemovableDrives();
+        self->m_drives->scan();
         self->ChooseRoot(root);
         self->SetStatus(Q("Mounted " + card.device + " at " + root));
         self->m_noteLasts = true;
@@ -302,7 +290,7 @@ void MainWindow::OnMountCard(int row) {
 }
 
 void MainWindow::OnEjectCard(int row) {
-    const auto& rows = m_deviceState.rows();
+    const auto& rows = m_drives->state().rows();
     if (m_mediaBusy || row < 0 || row >= static_cast<int>(rows.size()) ||
         rows[static_cast<std::size_t>(row)].state == DriveState::Unmounted) {
         return;
@@ -320,7 +308,7 @@ void MainWindow::OnEjectCard(int row) {
             self->ShowError("Cannot eject " + root + ": " + ejected.message());
             return;
         }
-        self->ScanRemovableDrives();
+        self->m_drives->scan();
         std::string note = "Ejected " + root + ": the card can be taken out.";
         if (!ejected->empty())
             note += " (" + *ejected + ")";
@@ -332,9 +320,9 @@ void MainWindow::OnEjectCard(int row) {
 void MainWindow::OnCardWritten(const std::string& root, const std::string& bytes) {
     // The write was read back whole, so the card holds exactly these bytes; its probe, asked
     // again for the new free space, will say so too.
-    m_deviceState.NoteWritten(root, bytes);
-    if (const DeviceRow* card = m_deviceState.targetRow(); card && card->root == root)
-        ProbeDrivesInBackground({card->drive}, true);
+    m_drives->state().NoteWritten(root, bytes);
+    if (const DeviceRow* card = m_drives->state().targetRow(); card && card->root == root)
+        m_drives->probeAgain(card->drive);
     m_ejectOffer = root;
     UpdateCardNote();
 }

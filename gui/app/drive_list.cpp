@@ -1,6 +1,5 @@
-// The device list of the main window: its columns, the scan, the drives probed in the background
-// and the rows they give.
-#include <QLabel>
+#include "gui/app/drive_list.h"
+
 #include <QScrollBar>
 #include <QTableWidgetItem>
 #include <QTextDocument>
@@ -10,9 +9,9 @@
 
 #include "core/devices/device_events.h"
 #include "core/devices/device_rows.h"
-#include "gui/app/main_window.h"
 #include "gui/app/qt_text.h"
 #include "gui/devices/device_change_source.h"
+#include "gui/layout/report_view.h"
 #include "gui/resources/resource_ids.h"
 #include "gui/resources/resources.h"
 
@@ -36,61 +35,69 @@ void ShowCellText(ReportViewWidget& list, int row, int column, const std::string
 
 }  // namespace
 
-void MainWindow::InitDeviceList() {
-    m_deviceList->setRowIcon(IconResource(kIdiDeviceIcon), QSize(32, 32));
-    m_deviceList->setTextElideMode(Qt::ElideMiddle);
+DriveList::DriveList(std::shared_ptr<VolumeSource> volumes) : m_volumes(std::move(volumes)) {}
 
+DriveList::~DriveList() {
+    // A probe gives up on its drives in time, so this wait is short; its answer, posted to this
+    // object, goes with it.
+    if (m_probeThread.joinable())
+        m_probeThread.join();
+}
+
+void DriveList::attach(ReportViewWidget* view) {
+    m_view = view;
+    m_view->setRowIcon(IconResource(kIdiDeviceIcon), QSize(32, 32));
+    m_view->setTextElideMode(Qt::ElideMiddle);
     // Roots here are mount points rather than drive letters, so the first column is wider than
     // a drive letter needs; the last column takes the rest of the list's width, less the vertical
     // scroll bar that a third card brings, so that the columns never need a horizontal one.
     // The columns fill the list inside its border, so that they need no horizontal scroll bar.
-    const int clientWidth = m_deviceList->contentsRect().width();
-    const int scrollBar = m_deviceList->verticalScrollBar()->sizeHint().width();
+    const int clientWidth = m_view->contentsRect().width();
+    const int scrollBar = m_view->verticalScrollBar()->sizeHint().width();
     constexpr int kDeviceWidth = 150, kLabelWidth = 100, kDescriptionWidth = 200;
-    m_deviceList->addColumn("Device", kDeviceWidth);
-    m_deviceList->addColumn("Label", kLabelWidth);
-    m_deviceList->addColumn("Description", kDescriptionWidth);
-    m_deviceList->addColumn(
-        "Version", clientWidth - kDeviceWidth - kLabelWidth - kDescriptionWidth - scrollBar);
+    m_view->addColumn("Device", kDeviceWidth);
+    m_view->addColumn("Label", kLabelWidth);
+    m_view->addColumn("Description", kDescriptionWidth);
+    m_view->addColumn("Version",
+                      clientWidth - kDeviceWidth - kLabelWidth - kDescriptionWidth - scrollBar);
 
-    // A one-line note for what "Set" did, between the device list and the tab control.
-    m_status = new QLabel(this);
-    m_status->setObjectName("statusNote");
-    m_status->setGeometry(toPixels(DlgRect{8, 84, 370, 10}));
-    m_status->setTextFormat(Qt::PlainText);
+    connect(m_view, &ReportViewWidget::rowChosen, this, &DriveList::onRowChosen);
 
-    // The first scan asks the system for its drives once the window is on its way to the screen:
-    // on the event loop's first turn, before any click or key and before the first picture.
     m_firstScanPending = true;
     QTimer::singleShot(0, this, [this] {
         if (m_firstScanPending)
-            ScanRemovableDrives();
+            scan();
     });
 }
 
-void MainWindow::ScanRemovableDrives() {
-    m_firstScanPending = false;
-    auto listed = m_options.volumes->ListRemovableDrives();
-    // A note about an earlier write or failed scan no longer describes the list; what keeps the
-    // list from following the cards still does.
-    QStringList note;
-    if (!listed)
-        note << Q(listed.message());
-    if (m_deviceChanges)
-        note << m_deviceChanges->problems();
-    // The outcome of a mount or an eject still holds after the rescan that follows from it.
-    if (!note.isEmpty() || !m_noteLasts)
-        SetStatus(note.join(' '));
-    if (!listed)
-        return;
-    m_deviceState.ApplyListing(*listed);
-    m_drives = m_deviceState.roots();
-    m_targetRoot = m_deviceState.targetRoot();
-    FillDeviceList();
-    ProbeDrivesInBackground(std::move(*listed));
+void DriveList::watch(QWidget& window) {
+    m_changes = CreateSystemDeviceChangeSource(window);
+    connect(m_changes.get(), &DeviceChangeSource::deviceChange, this, &DriveList::deviceChange);
 }
 
-void MainWindow::ProbeDrivesInBackground(std::vector<DriveInfo> drives, bool again) {
+void DriveList::scan() {
+    m_firstScanPending = false;
+    auto listed = m_volumes->ListRemovableDrives();
+    // What keeps the list from following the cards.
+    QStringList problems;
+    if (!listed)
+        problems << Q(listed.message());
+    if (m_changes)
+        problems << m_changes->problems();
+    emit scanned(problems.join(' '));
+    if (!listed)
+        return;
+    m_state.ApplyListing(*listed);
+    m_targetRoot = m_state.targetRoot();
+    fill();
+    probeInBackground(std::move(*listed));
+}
+
+void DriveList::probeAgain(const DriveInfo& drive) {
+    probeInBackground({drive}, true);
+}
+
+void DriveList::probeInBackground(std::vector<DriveInfo> drives, bool again) {
     if (drives.empty())
         return;
     if (m_probeThread.joinable()) {
@@ -111,69 +118,90 @@ void MainWindow::ProbeDrivesInBackground(std::vector<DriveInfo> drives, bool aga
     // as an allocator's that has no fork handling (the sanitizers' has none).
     auto underWay = std::make_shared<std::promise<void>>();
     std::future<void> started = underWay->get_future();
-    m_probeThread =
-        std::thread([this, source = m_options.volumes, drives = std::move(drives), underWay] {
-            std::vector<ProbedDrive> probed =
-                ProbeDrives(source, drives, kDriveProbeDeadline, [&] { underWay->set_value(); });
-            QMetaObject::invokeMethod(
-                this, [this, probed = std::move(probed)] { OnDrivesProbed(probed); },
-                Qt::QueuedConnection);
-        });
+    m_probeThread = std::thread([this, source = m_volumes, drives = std::move(drives), underWay] {
+        std::vector<ProbedDrive> probed =
+            ProbeDrives(source, drives, kDriveProbeDeadline, [&] { underWay->set_value(); });
+        QMetaObject::invokeMethod(
+            this, [this, probed = std::move(probed)] { onProbed(probed); }, Qt::QueuedConnection);
+    });
     started.wait();
 }
 
-void MainWindow::OnDrivesProbed(const std::vector<ProbedDrive>& probed) {
+void DriveList::onProbed(const std::vector<ProbedDrive>& probed) {
     m_probeThread.join();
-    m_deviceState.ApplyProbes(probed);
-    FillDeviceList();
+    m_state.ApplyProbes(probed);
+    fill();
     if (m_probeNext) {
         std::vector<DriveInfo> next = std::move(*m_probeNext);
         m_probeNext.reset();
-        ProbeDrivesInBackground(std::move(next));
+        probeInBackground(std::move(next));
     }
 }
 
-int MainWindow::FillDeviceList() {
+void DriveList::fill() {
     m_filling = true;
-    const auto& rows = m_deviceState.rows();
+    const auto& rows = m_state.rows();
     // The same drives as shown: only their texts change, so the user's pointer and focus stay.
-    bool sameRows = m_deviceList->rowCount() == static_cast<int>(rows.size());
+    bool sameRows = m_view->rowCount() == static_cast<int>(rows.size());
     for (int i = 0; sameRows && i < static_cast<int>(rows.size()); ++i)
-        sameRows = m_deviceList->cellText(i, 0) == Q(MakeCellText(rows[i].root).display);
+        sameRows = m_view->cellText(i, 0) == Q(MakeCellText(rows[i].root).display);
     if (!sameRows) {
-        m_deviceList->clearRows();
-        m_deviceList->setRowCount(static_cast<int>(rows.size()));
+        m_view->clearRows();
+        m_view->setRowCount(static_cast<int>(rows.size()));
         // Mount points can be longer than the column: keep both ends and show the whole on
         // hover.
         for (int i = 0; i < static_cast<int>(rows.size()); ++i)
-            ShowCellText(*m_deviceList, i, 0, rows[i].root);
+            ShowCellText(*m_view, i, 0, rows[i].root);
     }
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        ShowCellText(*m_deviceList, i, 1, rows[i].label);
+        ShowCellText(*m_view, i, 1, rows[i].label);
         const bool writing = !m_writingRoot.empty() && rows[i].root == m_writingRoot;
-        ShowCellText(*m_deviceList, i, 2, writing ? std::string(kWritingText) : rows[i].space);
-        ShowCellText(*m_deviceList, i, 3, rows[i].version);
+        ShowCellText(*m_view, i, 2, writing ? std::string(kWritingText) : rows[i].space);
+        ShowCellText(*m_view, i, 3, rows[i].version);
     }
-    if (!sameRows && m_deviceState.selectedRow() >= 0)
-        m_deviceList->chooseRow(m_deviceState.selectedRow());
-    ShowCardRows();
+    if (!sameRows && m_state.selectedRow() >= 0)
+        m_view->chooseRow(m_state.selectedRow());
+    emit filled();
     m_filling = false;
-    return rows.empty() ? -1 : 0;
 }
 
-void MainWindow::OnDeviceRowChosen(int row) {
+void DriveList::onRowChosen(int row) {
     if (m_filling || row < 0)
         return;
-    if (m_deviceState.Choose(row)) {
-        m_targetRoot = m_deviceState.targetRoot();
-        UpdateCardNote();
+    if (m_state.Choose(row)) {
+        m_targetRoot = m_state.targetRoot();
+        emit targetChosen();
     }
 }
 
-bool MainWindow::OnDeviceChange(unsigned eventCode, void*) {
+bool DriveList::chooseRoot(const std::string& root) {
+    const auto& rows = m_state.rows();
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        if (rows[i].root != root || !m_state.Choose(i))
+            continue;
+        m_targetRoot = m_state.targetRoot();
+        m_filling = true;
+        m_view->chooseRow(i);
+        m_filling = false;
+        return true;
+    }
+    return false;
+}
+
+void DriveList::applyUnmounted(std::vector<UnmountedCard> cards) {
+    m_state.ApplyUnmounted(std::move(cards));
+    m_targetRoot = m_state.targetRoot();
+    fill();
+}
+
+void DriveList::setWritingRoot(const std::string& root) {
+    m_writingRoot = root;
+    fill();
+}
+
+void DriveList::deviceChange(unsigned eventCode) {
     if (ShouldRescanDrives(eventCode))
-        ScanRemovableDrives();
-    return true;
+        scan();
 }
 
 }  // namespace marlix

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTime>
@@ -65,14 +66,11 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     if (!m_options.media)
         m_options.media = CreateSystemMediaActions();
     m_media = m_options.media;
+    m_drives = std::make_unique<DriveList>(m_options.volumes);
 }
 
 MainWindow::~MainWindow() {
-    // A probe gives up on its drives in time, so this wait is short; its answer, posted to this
-    // window, goes with the window.
-    if (m_probeThread.joinable())
-        m_probeThread.join();
-    // So is a write, by its own deadline.
+    // A write gives up at its deadline, so this wait is short.
     if (m_writeThread.joinable())
         m_writeThread.join();
 }
@@ -89,7 +87,14 @@ void MainWindow::ConnectCommands() {
 
     connect(&m_pages, &PagesHost::changed, this, &MainWindow::OnPagesChanged);
     connect(control<QPushButton>(kIdcSet), &QPushButton::clicked, this, &MainWindow::OnSet);
-    connect(m_deviceList, &ReportViewWidget::rowChosen, this, &MainWindow::OnDeviceRowChosen);
+    // The outcome of a mount or an eject still holds after the rescan that follows from it; a
+    // note about an earlier write or failed scan no longer describes the list.
+    connect(m_drives.get(), &DriveList::scanned, this, [this](const QString& problems) {
+        if (!problems.isEmpty() || !m_noteLasts)
+            SetStatus(problems);
+    });
+    connect(m_drives.get(), &DriveList::filled, this, &MainWindow::ShowCardRows);
+    connect(m_drives.get(), &DriveList::targetChosen, this, &MainWindow::UpdateCardNote);
 }
 
 bool MainWindow::initialize() {
@@ -101,11 +106,8 @@ bool MainWindow::initialize() {
     m_systemMenuEntry = AddAboutToSystemMenu(*this, "&About Marlix...", [this] { OnAbout(); });
     // Device arrival and removal. The source listens from here on, before the first scan, so a
     // card that arrives in between is not missed.
-    if (m_options.watchDevices) {
-        m_deviceChanges = CreateSystemDeviceChangeSource(*this);
-        connect(m_deviceChanges.get(), &DeviceChangeSource::deviceChange, this,
-                [this](unsigned eventCode) { OnDeviceChange(eventCode, nullptr); });
-    }
+    if (m_options.watchDevices)
+        m_drives->watch(*this);
 
     // The working directory at launch, whatever its length; cfg.ini lives there.
     std::error_code error;
@@ -170,6 +172,15 @@ void MainWindow::InitTabPages() {
     m_pages.attach(m_tabs);
 }
 
+void MainWindow::InitDeviceList() {
+    m_drives->attach(m_deviceList);
+    // A one-line note for what "Set" did, between the device list and the tab control.
+    m_status = new QLabel(this);
+    m_status->setObjectName("statusNote");
+    m_status->setGeometry(toPixels(DlgRect{8, 84, 370, 10}));
+    m_status->setTextFormat(Qt::PlainText);
+}
+
 // ---- camera.conf --------------------------------------------------------------------------
 
 void MainWindow::OnSet() {
@@ -177,9 +188,10 @@ void MainWindow::OnSet() {
     if (Writing())
         return;
     SetStatus(QString());  // whatever happens now, an earlier "written" no longer holds
-    std::filesystem::path root = PathFromUtf8(m_targetRoot);
-    const DeviceRow* card = m_deviceState.targetRow();
-    if (m_targetRoot.empty()) {
+    const std::string& target = m_drives->targetRoot();
+    std::filesystem::path root = PathFromUtf8(target);
+    const DeviceRow* card = m_drives->state().targetRow();
+    if (target.empty()) {
         // Writing into the working directory unasked would look like success while no card got
         // anything; ask where to write instead.
         const FolderPrompt& prompt = folderPrompt();
@@ -189,13 +201,13 @@ void MainWindow::OnSet() {
         root = *folder;
         card = nullptr;
     } else if (card && card->state == DriveState::NotAnswering) {
-        ShowError("The card " + m_targetRoot + " does not answer, so camera.conf was not " +
+        ShowError("The card " + target + " does not answer, so camera.conf was not " +
                   "written: writing onto it could hang. Take it out and attach it again.");
         return;
-    } else if (card && !m_options.volumes->StillMounted(card->drive)) {
+    } else if (card && !m_drives->volumes().StillMounted(card->drive)) {
         // Unmounted a moment ago, before the list heard of it: its mount point is an empty
         // folder on the computer's own disk now.
-        ReportCardGone(m_targetRoot);
+        ReportCardGone(target);
         return;
     }
     const ProfileSelections values = m_pages.read();
@@ -212,32 +224,31 @@ void MainWindow::OnSet() {
 
     // A card that stops answering would hold this thread, and the window, for good: the write
     // runs on a thread of its own and is given up at its deadline.
-    m_writingRoot = card ? card->root : std::string();
+    const std::string writingRoot = card ? card->root : std::string();
     const std::optional<std::uint64_t> device = card ? card->drive.rootDevice : std::nullopt;
     SetStatus(Q("Writing camera.conf to " + PathToUtf8(root) + "..."));
-    FillDeviceList();
+    m_drives->setWritingRoot(writingRoot);
     // As with the probes, the write forks while this thread waits for it to be under way.
     auto underWay = std::make_shared<std::promise<void>>();
     std::future<void> started = underWay->get_future();
-    m_writeThread = std::thread([this, root, cardRoot = m_writingRoot, bytes = std::move(bytes),
-                                 device, underWay]() mutable {
-        Status status = WriteCameraConf(root, bytes, device, [&] { underWay->set_value(); });
-        QMetaObject::invokeMethod(
-            this,
-            [this, status = std::move(status), root, cardRoot = std::move(cardRoot),
-             bytes = std::move(bytes)] { OnSetWritten(status, root, cardRoot, bytes); },
-            Qt::QueuedConnection);
-    });
+    m_writeThread = std::thread(
+        [this, root, cardRoot = writingRoot, bytes = std::move(bytes), device, underWay]() mutable {
+            Status status = WriteCameraConf(root, bytes, device, [&] { underWay->set_value(); });
+            QMetaObject::invokeMethod(
+                this,
+                [this, status = std::move(status), root, cardRoot = std::move(cardRoot),
+                 bytes = std::move(bytes)] { OnSetWritten(status, root, cardRoot, bytes); },
+                Qt::QueuedConnection);
+        });
     started.wait();
 }
 
 void MainWindow::OnSetWritten(const Status& status, const std::filesystem::path& root,
                               const std::string& cardRoot, const std::string& bytes) {
     m_writeThread.join();
-    m_writingRoot.clear();
     if (status.code() == ErrorCode::NotAnswering && !cardRoot.empty())
-        m_deviceState.NoteNotAnswering(cardRoot);
-    FillDeviceList();
+        m_drives->state().NoteNotAnswering(cardRoot);
+    m_drives->setWritingRoot({});
     if (status.code() == ErrorCode::DriveGone) {
         ReportCardGone(PathToUtf8(root));
     } else if (!status) {
@@ -253,7 +264,7 @@ void MainWindow::OnSetWritten(const Status& status, const std::filesystem::path&
 }
 
 void MainWindow::ReportCardGone(const std::string& root) {
-    ScanRemovableDrives();
+    m_drives->scan();
     ShowError("The card " + root + " is gone: it was taken out or unmounted. camera.conf was " +
               "not written.\n\nAttach the card again and choose it in the device list.");
 }

@@ -20,6 +20,7 @@
 #include "core/pages/page_fields.h"
 #include "core/platform/volumes/volume_source.h"
 #include "core/profiles/profile_store.h"
+#include "gui/app/drive_list.h"
 #include "gui/app/pages_host.h"
 #include "gui/app/profile_panel.h"
 #include "gui/layout/controls.h"
@@ -64,22 +65,17 @@ public:
     // The handlers of the window's controls, public so that tests can call them as a click, a
     // tab change or a device change would.
     void OnSet();
-    bool OnDeviceChange(unsigned eventCode, void* data);
-    // The user chose a row of the device list.
-    void OnDeviceRowChosen(int row);
     void OnAbout();
 
     // Members, in the order they are set up.
     QIcon m_appIcon;
     std::filesystem::path m_workDir;
-    std::string m_targetRoot;
     QFont m_uiFont;
     TabControlWidget* m_tabs = nullptr;
     PagesHost m_pages;
     ProfilePanel m_profiles{m_pages, this};
     ChoiceListWidget* m_profileList = nullptr;
     ReportViewWidget* m_deviceList = nullptr;
-    std::vector<std::string> m_drives;
 
     // The five pages in the tab control.
     PagesHost& pages() { return m_pages; }
@@ -91,7 +87,9 @@ public:
     bool ProfileFilePending() const { return m_profiles.pending(); }
     // Whether the first scan for drives is still to come (right after the window is up), or
     // drives are being asked for their size and version.txt right now.
-    bool DrivesBeingProbed() const { return m_firstScanPending || m_probeThread.joinable(); }
+    bool DrivesBeingProbed() const { return m_drives->probing(); }
+    // The device list.
+    DriveList& drives() { return *m_drives; }
 
     // ---- the card in view (card_actions.cpp) ----
     // How the chosen card's camera.conf compares with the pages, as the note says it.
@@ -121,14 +119,8 @@ private:
     void ConnectCommands();
     void InitTabPages();
     void InitDeviceList();
-    void ScanRemovableDrives();
-    // Asks the drives for what only they can tell, away from this thread; OnDrivesProbed takes
-    // the answers. `again`: drives of the current listing asked once more, not a new listing.
-    void ProbeDrivesInBackground(std::vector<DriveInfo> drives, bool again = false);
-    void OnDrivesProbed(const std::vector<ProbedDrive>& probed);
     // The card chosen for Set is gone: the list is brought up to date and the user told.
     void ReportCardGone(const std::string& root);
-    int FillDeviceList();
     void ShowError(const std::string& message);
     void SetStatus(const QString& text);
 
@@ -150,16 +142,10 @@ private:
                       const std::string& cardRoot, const std::string& bytes);
 
     Options m_options;
-    DeviceList m_deviceState;
-    std::thread m_probeThread;
-    // Drives listed while a probe was out; probed when it is back.
-    std::optional<std::vector<DriveInfo>> m_probeNext;
+    std::unique_ptr<DriveList> m_drives;
     std::thread m_writeThread;
-    std::string m_writingRoot;  // the card's row while Set writes onto it
-    std::unique_ptr<DeviceChangeSource> m_deviceChanges;
     std::unique_ptr<SystemMenuEntry> m_systemMenuEntry;
     QLabel* m_status = nullptr;
-    bool m_filling = false;  // the list view's notifications come from our own fill
 
     std::shared_ptr<MediaActions> m_media;
     CardComparison m_card;
@@ -178,7 +164,6 @@ private:
     bool m_mediaBusy = false;
     bool m_startedUp = false;
     bool m_iconsSet = false;
-    bool m_firstScanPending = false;  // the scan at start is still to come
 };
 
 }  // namespace marlix

@@ -193,7 +193,7 @@ private:
     void waitForDrives() { QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->DrivesBeingProbed(), 10000); }
 
     void deviceChange(unsigned code) {
-        QVERIFY(m_dlg->OnDeviceChange(code, nullptr));
+        m_dlg->drives().deviceChange(code);
         waitForDrives();
     }
 
@@ -297,11 +297,13 @@ private slots:
         QVERIFY(Button(m_dlg->pages().ensurePage(Page::System), kIdcSyncClock)->isChecked());
         QCOMPARE(m_dlg->pages().read(), DefaultSelections());
         // The device row of the card is listed and is the target.
-        QCOMPARE(m_dlg->m_deviceList->rowCount(), 1);
-        QCOMPARE(m_dlg->m_deviceList->cellText(0, 1), QString("CARD"));
-        QCOMPARE(m_dlg->m_deviceList->cellText(0, 2), QString("512 MB/1024 MB(0 G/1 G)"));
-        QCOMPARE(m_dlg->m_deviceList->cellText(0, 3), QString("No infomation"));  // as shipped
-        QCOMPARE(m_dlg->m_targetRoot, (m_card->path() + "/").toStdString());
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 1);
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(0, 1), QString("CARD"));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(0, 2),
+                 QString("512 MB/1024 MB(0 G/1 G)"));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(0, 3),
+                 QString("No infomation"));  // as shipped
+        QCOMPARE(m_dlg->drives().targetRoot(), (m_card->path() + "/").toStdString());
         QVERIFY(m_messages.isEmpty());
     }
 
@@ -465,9 +467,9 @@ private slots:
         };
 
         // A card: the other one.
-        reach(m_dlg->m_deviceList);
+        reach(m_dlg->control<ReportViewWidget>(kIdcDeviceList));
         press(Qt::Key_Down);
-        QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[1].root);
+        QCOMPARE(m_dlg->drives().targetRoot(), m_volumes->drives[1].root);
 
         // New Profile, named and confirmed with keys.
         m_typeByKeys = true;
@@ -571,16 +573,16 @@ private slots:
                   [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
         deviceChange(0x8000);
         m_dlg->show();
-        ReportViewWidget* view = m_dlg->m_deviceList;
-        QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[0].root);
+        ReportViewWidget* view = m_dlg->control<ReportViewWidget>(kIdcDeviceList);
+        QCOMPARE(m_dlg->drives().targetRoot(), m_volumes->drives[0].root);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           view->visualRect(view->model()->index(1, 1)).center());
-        QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[1].root);
+        QCOMPARE(m_dlg->drives().targetRoot(), m_volumes->drives[1].root);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           view->visualRect(view->model()->index(1, 1)).center());
-        QCOMPARE(m_dlg->m_deviceList->chosenRow(), 1);
-        QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[1].root);
-        QCOMPARE(m_dlg->m_deviceList->item(1, 0)->toolTip(),
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->chosenRow(), 1);
+        QCOMPARE(m_dlg->drives().targetRoot(), m_volumes->drives[1].root);
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->item(1, 0)->toolTip(),
                  QString::fromStdString(m_volumes->drives[1].root));
     }
 
@@ -602,7 +604,7 @@ private slots:
         deviceChange(0x8000);
         m_dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
-        ReportViewWidget* view = m_dlg->m_deviceList;
+        ReportViewWidget* view = m_dlg->control<ReportViewWidget>(kIdcDeviceList);
         QCOMPARE(view->rowCount(), 3);
         QVERIFY(view->verticalScrollBar()->isVisible());
         QVERIFY(!view->horizontalScrollBar()->isVisible());
@@ -612,8 +614,10 @@ private slots:
                                               return d.root == third.path().toStdString() + "/";
                                           }) -
                              m_volumes->drives.begin());
-        QCOMPARE(m_dlg->m_deviceList->cellText(row, 1), QString("LINE BREAK"));
-        QCOMPARE(m_dlg->m_deviceList->cellText(row, 3), QString("<b>FW</b> 2.0  model "));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(row, 1),
+                 QString("LINE BREAK"));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(row, 3),
+                 QString("<b>FW</b> 2.0  model "));
         QCOMPARE(view->item(row, 1)->toolTip(), QString("LINE\nBREAK"));
         // Shown as the card holds it, not as markup.
         QVERIFY(view->item(row, 3)->toolTip().contains("&lt;b&gt;FW&lt;/b&gt;"));
@@ -839,8 +843,8 @@ private slots:
     void setWithoutACameraAsksForAFolder() {
         start(false);
         clearClockBox();
-        QCOMPARE(m_dlg->m_deviceList->rowCount(), 0);
-        QVERIFY(m_dlg->m_targetRoot.empty());
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 0);
+        QVERIFY(m_dlg->drives().targetRoot().empty());
         int asked = 0;
         MainWindow::SetFolderPrompt([&](QWidget*) {
             ++asked;
@@ -880,17 +884,20 @@ private slots:
         volumes->hangs = stuckRoot;
         create(std::move(volumes));
         // Both cards are listed on the window's first turn, while the stuck one is still asked.
-        QTRY_COMPARE(m_dlg->m_deviceList->rowCount(), 2);
+        QTRY_COMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 2);
         const int stuckRow = m_volumes->drives[0].root == stuckRoot ? 0 : 1;
-        QCOMPARE(m_dlg->m_deviceList->cellText(stuckRow, 2), QString("Reading..."));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(stuckRow, 2),
+                 QString("Reading..."));
         waitForDrives();
-        QCOMPARE(m_dlg->m_deviceList->cellText(stuckRow, 1), QString("STUCK"));
-        QCOMPARE(m_dlg->m_deviceList->cellText(stuckRow, 2), QString("Not answering"));
-        QCOMPARE(m_dlg->m_deviceList->cellText(1 - stuckRow, 2),
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(stuckRow, 1),
+                 QString("STUCK"));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(stuckRow, 2),
+                 QString("Not answering"));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(1 - stuckRow, 2),
                  QString("512 MB/1024 MB(0 G/1 G)"));
 
-        m_dlg->m_deviceList->chooseRow(stuckRow);
-        QCOMPARE(m_dlg->m_targetRoot, stuckRoot);
+        m_dlg->control<ReportViewWidget>(kIdcDeviceList)->chooseRow(stuckRow);
+        QCOMPARE(m_dlg->drives().targetRoot(), stuckRoot);
         QCOMPARE(m_dlg->CardLine().state, CardState::NotAnswering);
         QVERIFY(m_dlg->StatusText().contains("does not answer"));
         set();
@@ -916,7 +923,8 @@ private slots:
         m_dlg->OnSet();
         QVERIFY(m_dlg->Writing());
         QVERIFY2(m_dlg->StatusText().contains("Writing"), qPrintable(m_dlg->StatusText()));
-        QCOMPARE(m_dlg->m_deviceList->cellText(0, 2), QString("Writing..."));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(0, 2),
+                 QString("Writing..."));
         m_dlg->OnSet();  // not a second write meanwhile
         m_dlg->control<TabControlWidget>(kIdcTab)->setCurrentIndex(1);
         m_dlg->pages().showChosenTab();
@@ -927,7 +935,8 @@ private slots:
         QVERIFY2(
             m_messages[0].text.contains("does not answer; camera.conf may not have been written"),
             qPrintable(m_messages[0].text));
-        QCOMPARE(m_dlg->m_deviceList->cellText(0, 2), QString("Not answering"));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(0, 2),
+                 QString("Not answering"));
         QVERIFY(!m_dlg->StatusText().contains("Writing"));
     }
 #endif
@@ -988,7 +997,7 @@ private slots:
         QTRY_VERIFY(!m_dlg->MediaBusy());
         waitForDrives();
         QCOMPARE(m_media->calls, QStringList{"eject " + m_card->path() + "/"});
-        QCOMPARE(m_dlg->m_deviceList->rowCount(), 0);
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 0);
         QVERIFY2(m_dlg->StatusText().contains("can be taken out"), qPrintable(m_dlg->StatusText()));
         QVERIFY(m_messages.isEmpty());
     }
@@ -1057,22 +1066,25 @@ private slots:
         m_media->unmounted = {{"/dev/sdz1", "CAM", 42}, {"/dev/sdy1", "SYSTEM", 0}};
         emit m_media->changed();
         // The system disk's file system (not a card, by the volume source) is not offered.
-        QCOMPARE(m_dlg->m_deviceList->rowCount(), 2);
-        QCOMPARE(m_dlg->m_deviceList->cellText(1, 0), QString("/dev/sdz1"));
-        QCOMPARE(m_dlg->m_deviceList->cellText(1, 2), QString("Not mounted"));
-        QCOMPARE(m_dlg->m_deviceList->item(1, 0)->flags(), Qt::ItemIsEnabled);
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 2);
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(1, 0),
+                 QString("/dev/sdz1"));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(1, 2),
+                 QString("Not mounted"));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->item(1, 0)->flags(),
+                 Qt::ItemIsEnabled);
 
         // From the keyboard: the arrow takes the focus to it while the card above stays selected
         // and the target, and the menu key opens its menu, which offers Mount alone.
         // Refused: UDisks2's reason; then mounted: a row of its own, and the target.
         m_media->answer = Status::failure("Not authorized to perform operation");
-        ReportViewWidget* view = m_dlg->m_deviceList;
+        ReportViewWidget* view = m_dlg->control<ReportViewWidget>(kIdcDeviceList);
         view->setFocus();
         QTest::keyClick(view, Qt::Key_Down);
         QCOMPARE(view->currentIndex().row(), 1);
         QVERIFY(view->selectionModel()->isRowSelected(0, QModelIndex()));
         QVERIFY(!view->selectionModel()->isRowSelected(1, QModelIndex()));
-        QCOMPARE(m_dlg->m_targetRoot, (m_card->path() + "/").toStdString());
+        QCOMPARE(m_dlg->drives().targetRoot(), (m_card->path() + "/").toStdString());
         QStringList offered;
         QTimer::singleShot(0, [&offered] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -1098,7 +1110,7 @@ private slots:
         QTRY_VERIFY(!m_dlg->MediaBusy());
         waitForDrives();
         QCOMPARE(m_media->calls, (QStringList{"mount /dev/sdz1", "mount /dev/sdz1"}));
-        QCOMPARE(m_dlg->m_targetRoot, root);
+        QCOMPARE(m_dlg->drives().targetRoot(), root);
         QVERIFY(
             m_dlg->StatusText().contains("Mounted /dev/sdz1 at " + QString::fromStdString(root)));
 
@@ -1138,7 +1150,7 @@ private slots:
             QVERIFY(m_volumes->scans > scans);  // the list is brought up to date
             waitForDrives();
             if (tableTells)
-                QCOMPARE(m_dlg->m_deviceList->rowCount(), 0);
+                QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 0);
             m_dlg.reset();
         }
     }
@@ -1146,9 +1158,9 @@ private slots:
     void deviceChangesRescanOnlyOnArrivalAndRemoval() {
         start();
         const int scans = m_volumes->scans;
-        m_dlg->OnDeviceChange(0x8001, nullptr);  // a removal query
-        m_dlg->OnDeviceChange(0x8003, nullptr);  // a removal pending
-        m_dlg->OnDeviceChange(0x0007, nullptr);  // a device-node change
+        m_dlg->drives().deviceChange(0x8001);  // a removal query
+        m_dlg->drives().deviceChange(0x8003);  // a removal pending
+        m_dlg->drives().deviceChange(0x0007);  // a device-node change
         QCOMPARE(m_volumes->scans, scans);
 
         QTemporaryDir second;
@@ -1158,21 +1170,21 @@ private slots:
         std::sort(m_volumes->drives.begin(), m_volumes->drives.end(),
                   [](const DriveInfo& a, const DriveInfo& b) { return a.root < b.root; });
         deviceChange(0x8000);
-        QCOMPARE(m_dlg->m_deviceList->rowCount(), 2);
-        QCOMPARE(m_dlg->m_targetRoot, m_volumes->drives[0].root);
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 2);
+        QCOMPARE(m_dlg->drives().targetRoot(), m_volumes->drives[0].root);
 
         // The user picks the other card; a rescan keeps it as the target.
         const int otherRow = m_volumes->drives[0].root == other ? 0 : 1;
-        m_dlg->m_deviceList->chooseRow(otherRow);
-        QCOMPARE(m_dlg->m_targetRoot, other);
+        m_dlg->control<ReportViewWidget>(kIdcDeviceList)->chooseRow(otherRow);
+        QCOMPARE(m_dlg->drives().targetRoot(), other);
         deviceChange(0x8000);
-        QCOMPARE(m_dlg->m_targetRoot, other);
+        QCOMPARE(m_dlg->drives().targetRoot(), other);
 
         // Both cards removed: the list empties and nothing is the target any more.
         m_volumes->drives.clear();
         deviceChange(0x8004);
-        QCOMPARE(m_dlg->m_deviceList->rowCount(), 0);
-        QVERIFY(m_dlg->m_targetRoot.empty());
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 0);
+        QVERIFY(m_dlg->drives().targetRoot().empty());
         Q_UNUSED(first);
     }
 };

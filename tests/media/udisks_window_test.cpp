@@ -18,8 +18,8 @@ class UDisksWindowTest : public QObject {
 
     // The row showing `text` in its first column; -1 when there is none.
     int rowOf(MainWindow& dlg, const QString& text) {
-        for (int i = 0; i < dlg.m_deviceList->rowCount(); ++i) {
-            if (dlg.m_deviceList->cellText(i, 0) == text)
+        for (int i = 0; i < dlg.control<ReportViewWidget>(kIdcDeviceList)->rowCount(); ++i) {
+            if (dlg.control<ReportViewWidget>(kIdcDeviceList)->cellText(i, 0) == text)
                 return i;
         }
         return -1;
@@ -53,20 +53,23 @@ private slots:
         QVERIFY(dlg.build(nullptr));
         QTRY_VERIFY_WITH_TIMEOUT(rowOf(dlg, device) >= 0, 10000);
         const int greyed = rowOf(dlg, device);
-        QCOMPARE(dlg.m_deviceList->cellText(greyed, 1), QString("CAMCARD"));
-        QCOMPARE(dlg.m_deviceList->item(greyed, 0)->flags(), Qt::ItemIsEnabled);
+        QCOMPARE(dlg.control<ReportViewWidget>(kIdcDeviceList)->cellText(greyed, 1),
+                 QString("CAMCARD"));
+        QCOMPARE(dlg.control<ReportViewWidget>(kIdcDeviceList)->item(greyed, 0)->flags(),
+                 Qt::ItemIsEnabled);
 
         trigger(dlg, greyed, "Mount");
         QTRY_VERIFY_WITH_TIMEOUT(!dlg.MediaBusy(), 30000);
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
-        const std::string root = dlg.m_targetRoot;
+        const std::string root = dlg.drives().targetRoot();
         QVERIFY2(root.starts_with("/media/") && root.ends_with("/CAMCARD/"), root.c_str());
         QCOMPARE(rowOf(dlg, device), -1);
         QTRY_VERIFY_WITH_TIMEOUT(!dlg.DrivesBeingProbed(), 10000);
         QCOMPARE(dlg.CardLine().state, CardState::NoFile);
         const int mounted = rowOf(dlg, QString::fromStdString(root));
         // One line in the cell; the whole text in its tooltip.
-        QCOMPARE(dlg.m_deviceList->cellText(mounted, 3), QString("CAM V2.1  "));
+        QCOMPARE(dlg.control<ReportViewWidget>(kIdcDeviceList)->cellText(mounted, 3),
+                 QString("CAM V2.1  "));
 
         {
             std::ifstream open(root + "version.txt");  // a program reading the card
