@@ -65,8 +65,9 @@ MainWindow::MainWindow(Options options, QWidget* parent)
         m_options.volumes = CreateSystemVolumeSource();
     if (!m_options.media)
         m_options.media = CreateSystemMediaActions();
-    m_media = m_options.media;
     m_drives = std::make_unique<DriveList>(m_options.volumes);
+    m_card = std::make_unique<CardPanel>(
+        *m_drives, m_pages, m_options.media, [this] { return Writing(); }, this);
 }
 
 MainWindow::~MainWindow() {
@@ -85,16 +86,7 @@ void MainWindow::ConnectCommands() {
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    connect(&m_pages, &PagesHost::changed, this, &MainWindow::OnPagesChanged);
     connect(control<QPushButton>(kIdcSet), &QPushButton::clicked, this, &MainWindow::OnSet);
-    // The outcome of a mount or an eject still holds after the rescan that follows from it; a
-    // note about an earlier write or failed scan no longer describes the list.
-    connect(m_drives.get(), &DriveList::scanned, this, [this](const QString& problems) {
-        if (!problems.isEmpty() || !m_noteLasts)
-            SetStatus(problems);
-    });
-    connect(m_drives.get(), &DriveList::filled, this, &MainWindow::ShowCardRows);
-    connect(m_drives.get(), &DriveList::targetChosen, this, &MainWindow::UpdateCardNote);
 }
 
 bool MainWindow::initialize() {
@@ -124,7 +116,6 @@ bool MainWindow::initialize() {
     m_profiles.open(m_workDir / "cfg.ini");
     InitTabPages();
     InitDeviceList();
-    InitCardActions();
     m_profiles.attach(m_profileList, control<QAbstractButton>(kIdcNewProfile),
                       control<QAbstractButton>(kIdcDelProfile),
                       control<QAbstractButton>(kIdcSaveProfile));
@@ -174,11 +165,7 @@ void MainWindow::InitTabPages() {
 
 void MainWindow::InitDeviceList() {
     m_drives->attach(m_deviceList);
-    // A one-line note for what "Set" did, between the device list and the tab control.
-    m_status = new QLabel(this);
-    m_status->setObjectName("statusNote");
-    m_status->setGeometry(toPixels(DlgRect{8, 84, 370, 10}));
-    m_status->setTextFormat(Qt::PlainText);
+    m_card->attach(m_deviceList, toPixels(DlgRect{8, 84, 370, 10}));
 }
 
 // ---- camera.conf --------------------------------------------------------------------------
@@ -187,7 +174,7 @@ void MainWindow::OnSet() {
     // One write at a time: the note says that one is under way.
     if (Writing())
         return;
-    SetStatus(QString());  // whatever happens now, an earlier "written" no longer holds
+    m_card->setStatus(QString());  // whatever happens now, an earlier "written" no longer holds
     const std::string& target = m_drives->targetRoot();
     std::filesystem::path root = PathFromUtf8(target);
     const DeviceRow* card = m_drives->state().targetRow();
@@ -226,7 +213,7 @@ void MainWindow::OnSet() {
     // runs on a thread of its own and is given up at its deadline.
     const std::string writingRoot = card ? card->root : std::string();
     const std::optional<std::uint64_t> device = card ? card->drive.rootDevice : std::nullopt;
-    SetStatus(Q("Writing camera.conf to " + PathToUtf8(root) + "..."));
+    m_card->setStatus(Q("Writing camera.conf to " + PathToUtf8(root) + "..."));
     m_drives->setWritingRoot(writingRoot);
     // As with the probes, the write forks while this thread waits for it to be under way.
     auto underWay = std::make_shared<std::promise<void>>();
@@ -252,13 +239,13 @@ void MainWindow::OnSetWritten(const Status& status, const std::filesystem::path&
     if (status.code() == ErrorCode::DriveGone) {
         ReportCardGone(PathToUtf8(root));
     } else if (!status) {
-        SetStatus(QString());
+        m_card->setStatus(QString());
         ShowError(status.message());
     } else {
-        SetStatus(QString("camera.conf written to %1 at %2")
-                      .arg(Q(PathToUtf8(root)), QTime::currentTime().toString("HH:mm:ss")));
+        m_card->setStatus(QString("camera.conf written to %1 at %2")
+                              .arg(Q(PathToUtf8(root)), QTime::currentTime().toString("HH:mm:ss")));
         if (!cardRoot.empty())
-            OnCardWritten(cardRoot, bytes);
+            m_card->cardWritten(cardRoot, bytes);
     }
     emit setFinished();
 }
@@ -273,18 +260,6 @@ void MainWindow::ReportCardGone(const std::string& root) {
 
 void MainWindow::ShowError(const std::string& message) {
     ShowMessage(this, Q(message), "MARLIX");
-}
-
-void MainWindow::SetStatus(const QString& text) {
-    m_noteLasts = false;
-    m_eventNote = text;
-    m_notePages = m_pages.fields();
-    m_ejectOffer.clear();
-    ShowNote();
-}
-
-QString MainWindow::StatusText() const {
-    return m_shownNote;
 }
 
 }  // namespace marlix

@@ -20,6 +20,7 @@
 #include "core/pages/page_fields.h"
 #include "core/platform/volumes/volume_source.h"
 #include "core/profiles/profile_store.h"
+#include "gui/app/card_panel.h"
 #include "gui/app/drive_list.h"
 #include "gui/app/pages_host.h"
 #include "gui/app/profile_panel.h"
@@ -82,7 +83,7 @@ public:
     // The profile list and its commands.
     ProfilePanel& profiles() { return m_profiles; }
     // The one-line note under the device list ("camera.conf written to ...").
-    QString StatusText() const;
+    QString StatusText() const { return m_card->statusText(); }
     // Whether the first run's cfg.ini is still to be made (right after the first paint).
     bool ProfileFilePending() const { return m_profiles.pending(); }
     // Whether the first scan for drives is still to come (right after the window is up), or
@@ -91,18 +92,8 @@ public:
     // The device list.
     DriveList& drives() { return *m_drives; }
 
-    // ---- the card in view (card_actions.cpp) ----
-    // How the chosen card's camera.conf compares with the pages, as the note says it.
-    const CardComparison& CardLine() const { return m_card; }
-    // The device row's context menu: Load from Card, Show Differences, Eject; Mount for a card
-    // that is not mounted. Public so that tests can see and trigger what a right click offers.
-    void FillDeviceMenu(QMenu& menu, int row);
-    void OnLoadFromCard();
-    void OnShowCardDifferences();
-    void OnMountCard(int row);
-    void OnEjectCard(int row);
-    // A mount or an eject is under way.
-    bool MediaBusy() const { return m_mediaBusy; }
+    // The note under the device list and the card in view.
+    CardPanel& card() { return *m_card; }
     // Set's write is under way (away from this thread); setFinished() says when it is over.
     bool Writing() const { return m_writeThread.joinable(); }
 
@@ -122,21 +113,7 @@ private:
     // The card chosen for Set is gone: the list is brought up to date and the user told.
     void ReportCardGone(const std::string& root);
     void ShowError(const std::string& message);
-    void SetStatus(const QString& text);
 
-    // ---- the card in view (card_actions.cpp) ----
-    void InitCardActions();
-    // The card's line, recomputed from what its probe read and what the pages show now.
-    void UpdateCardNote();
-    // The note: the latest event, or else the card's line; elided to its place, whole on hover.
-    void ShowNote();
-    // Greys the rows of unmounted cards and brings the card's line up to date; after each fill.
-    void ShowCardRows();
-    void OnPagesChanged();
-    void OnMediaChanged();
-    void OnDeviceContextMenu(const QPoint& position);
-    void ChooseRoot(const std::string& root);
-    void OnCardWritten(const std::string& root, const std::string& bytes);
     // Set's write is back: cardRoot is the card's row, empty for a folder the user chose.
     void OnSetWritten(const Status& status, const std::filesystem::path& root,
                       const std::string& cardRoot, const std::string& bytes);
@@ -145,23 +122,8 @@ private:
     std::unique_ptr<DriveList> m_drives;
     std::thread m_writeThread;
     std::unique_ptr<SystemMenuEntry> m_systemMenuEntry;
-    QLabel* m_status = nullptr;
 
-    std::shared_ptr<MediaActions> m_media;
-    CardComparison m_card;
-    QString m_cardDetails;  // the note's tooltip and Show Differences: m_card in full
-    // What m_card was compared from: the chosen card's row (none without one) and the pages.
-    std::optional<DeviceRow> m_comparedCard;
-    ProfileSelections m_comparedPages;
-    QString m_eventNote;            // what the last action said; empty: the card's line shows
-    ProfileSelections m_notePages;  // the pages when it was said: a change makes it stale
-    QString m_shownNote;            // the note in full
-    std::string m_ejectOffer;       // the card just written, offered for ejecting
-    QPushButton* m_ejectButton = nullptr;
-    QRect m_noteLine;          // where the note goes
-    bool m_noteLasts = false;  // a mount's or eject's outcome outlives the rescan it causes
-    bool m_pagesCheckQueued = false;
-    bool m_mediaBusy = false;
+    std::unique_ptr<CardPanel> m_card;
     bool m_startedUp = false;
     bool m_iconsSet = false;
 };

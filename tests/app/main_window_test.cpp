@@ -154,7 +154,7 @@ private:
 
     // What a right click on the row offers, and the action by its text.
     QStringList menuOf(int row, QMenu& menu) {
-        m_dlg->FillDeviceMenu(menu, row);
+        m_dlg->card().fillMenu(menu, row);
         QStringList texts;
         for (QAction* action : menu.actions()) {
             if (!action->isSeparator())
@@ -898,13 +898,13 @@ private slots:
 
         m_dlg->control<ReportViewWidget>(kIdcDeviceList)->chooseRow(stuckRow);
         QCOMPARE(m_dlg->drives().targetRoot(), stuckRoot);
-        QCOMPARE(m_dlg->CardLine().state, CardState::NotAnswering);
+        QCOMPARE(m_dlg->card().cardLine().state, CardState::NotAnswering);
         QVERIFY(m_dlg->StatusText().contains("does not answer"));
         set();
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("does not answer"));
         QVERIFY(!QFile::exists(stuck.filePath("camera.conf")));
-        m_dlg->OnLoadFromCard();
+        m_dlg->card().loadFromCard();
         QCOMPARE(m_messages.size(), 2);
         QVERIFY(m_messages[1].text.contains("does not answer"));
     }
@@ -964,7 +964,7 @@ private slots:
             if (!c.file.empty())
                 writeCard(QByteArray::fromStdString(c.file));
             start();
-            QVERIFY2(m_dlg->CardLine().state == c.state, qPrintable(m_dlg->StatusText()));
+            QVERIFY2(m_dlg->card().cardLine().state == c.state, qPrintable(m_dlg->StatusText()));
             QVERIFY2(m_dlg->StatusText().contains(c.said), qPrintable(m_dlg->StatusText()));
             if (c.state == CardState::Differs) {
                 QVERIFY2(noteTip().contains("mode_1: 1600x1200p 30 -> 1920x1080p 60"),
@@ -980,21 +980,21 @@ private slots:
         // A page made only when its tab is first chosen is watched like the others.
         TemplateDialog& system = m_dlg->pages().ensurePage(Page::System);
         Button(system, kIdcOsdButtons[0])->click();
-        QTRY_COMPARE(m_dlg->CardLine().state, CardState::Differs);
+        QTRY_COMPARE(m_dlg->card().cardLine().state, CardState::Differs);
         Button(system, kIdcOsdButtons[1])->click();
-        QTRY_COMPARE(m_dlg->CardLine().state, CardState::Matches);
+        QTRY_COMPARE(m_dlg->card().cardLine().state, CardState::Matches);
         Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])->click();
-        QTRY_COMPARE(m_dlg->CardLine().state, CardState::Differs);
+        QTRY_COMPARE(m_dlg->card().cardLine().state, CardState::Differs);
         QVERIFY(noteTip().contains("mode_1: 1920x1080p 60 -> 1600x1200p 30"));
         auto* eject = m_dlg->findChild<QPushButton*>("ejectOffer");
         QVERIFY(eject && eject->isHidden());
         set();
-        QCOMPARE(m_dlg->CardLine().state, CardState::Matches);
+        QCOMPARE(m_dlg->card().cardLine().state, CardState::Matches);
         QVERIFY(m_dlg->StatusText().contains("camera.conf written"));
         QVERIFY(!eject->isHidden());
         m_media->beforeAnswer = [this] { m_volumes->drives.clear(); };
         eject->click();
-        QTRY_VERIFY(!m_dlg->MediaBusy());
+        QTRY_VERIFY(!m_dlg->card().mediaBusy());
         waitForDrives();
         QCOMPARE(m_media->calls, QStringList{"eject " + m_card->path() + "/"});
         QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 0);
@@ -1022,7 +1022,8 @@ private slots:
         QCOMPARE(cfgText(), profiles);  // no profile made or saved
         QCOMPARE(listItems(), QStringList{"default"});
         QVERIFY(m_dlg->StatusText().contains("Loaded the settings"));
-        QCOMPARE(m_dlg->CardLine().details, std::vector<std::string>{"image_iso: 3200 -> auto"});
+        QCOMPARE(m_dlg->card().cardLine().details,
+                 std::vector<std::string>{"image_iso: 3200 -> auto"});
 
         // A card whose file has problems loads nothing.
         m_dlg.reset();
@@ -1030,7 +1031,7 @@ private slots:
         writeCard("enable_cfg=true\r\n");
         start();
         const ProfileSelections before = m_dlg->pages().read();
-        m_dlg->OnLoadFromCard();
+        m_dlg->card().loadFromCard();
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("nothing was loaded"));
         QCOMPARE(m_dlg->pages().read(), before);
@@ -1043,9 +1044,9 @@ private slots:
         const int emptyLines = 1000000;
         writeCard("enable_cfg=true\n" + QByteArray(emptyLines, '\n'));
         start();
-        QCOMPARE(m_dlg->CardLine().state, CardState::Problems);
-        m_dlg->OnShowCardDifferences();
-        m_dlg->OnLoadFromCard();
+        QCOMPARE(m_dlg->card().cardLine().state, CardState::Problems);
+        m_dlg->card().showDifferences();
+        m_dlg->card().loadFromCard();
         QCOMPARE(m_messages.size(), 2);
         const std::size_t missingKeys = kCameraConfSettingCount;
         for (const QString& text : {noteTip(), m_messages[0].text, m_messages[1].text}) {
@@ -1095,7 +1096,7 @@ private slots:
         });
         QTest::keyClick(view, Qt::Key_Menu);
         QCOMPARE(offered, QStringList{"Mount"});
-        QTRY_VERIFY(!m_dlg->MediaBusy());
+        QTRY_VERIFY(!m_dlg->card().mediaBusy());
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages[0].text,
                  QString("Cannot mount /dev/sdz1: Not authorized to perform operation"));
@@ -1107,7 +1108,7 @@ private slots:
             m_volumes->drives.push_back(DriveInfo{root, "CAM", false, 0, 0});
         };
         trigger(1, "Mount");
-        QTRY_VERIFY(!m_dlg->MediaBusy());
+        QTRY_VERIFY(!m_dlg->card().mediaBusy());
         waitForDrives();
         QCOMPARE(m_media->calls, (QStringList{"mount /dev/sdz1", "mount /dev/sdz1"}));
         QCOMPARE(m_dlg->drives().targetRoot(), root);

@@ -27,7 +27,7 @@ class UDisksWindowTest : public QObject {
 
     void trigger(MainWindow& dlg, int row, const QString& text) {
         QMenu menu;
-        dlg.FillDeviceMenu(menu, row);
+        dlg.card().fillMenu(menu, row);
         for (QAction* action : menu.actions()) {
             if (action->text().remove('&') == text && action->isEnabled()) {
                 action->trigger();
@@ -59,13 +59,13 @@ private slots:
                  Qt::ItemIsEnabled);
 
         trigger(dlg, greyed, "Mount");
-        QTRY_VERIFY_WITH_TIMEOUT(!dlg.MediaBusy(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.card().mediaBusy(), 30000);
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
         const std::string root = dlg.drives().targetRoot();
         QVERIFY2(root.starts_with("/media/") && root.ends_with("/CAMCARD/"), root.c_str());
         QCOMPARE(rowOf(dlg, device), -1);
         QTRY_VERIFY_WITH_TIMEOUT(!dlg.DrivesBeingProbed(), 10000);
-        QCOMPARE(dlg.CardLine().state, CardState::NoFile);
+        QCOMPARE(dlg.card().cardLine().state, CardState::NoFile);
         const int mounted = rowOf(dlg, QString::fromStdString(root));
         // One line in the cell; the whole text in its tooltip.
         QCOMPARE(dlg.control<ReportViewWidget>(kIdcDeviceList)->cellText(mounted, 3),
@@ -75,7 +75,7 @@ private slots:
             std::ifstream open(root + "version.txt");  // a program reading the card
             QVERIFY(open.is_open());
             trigger(dlg, mounted, "Eject");
-            QTRY_VERIFY_WITH_TIMEOUT(!dlg.MediaBusy(), 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(!dlg.card().mediaBusy(), 30000);
             QCOMPARE(messages.size(), 1);
             QVERIFY2(messages[0].startsWith(QString::fromStdString("Cannot eject " + root)) &&
                          messages[0].contains("busy"),
@@ -83,7 +83,7 @@ private slots:
             QCOMPARE(rowOf(dlg, QString::fromStdString(root)), mounted);
         }
         trigger(dlg, mounted, "Eject");
-        QTRY_VERIFY_WITH_TIMEOUT(!dlg.MediaBusy(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.card().mediaBusy(), 30000);
         QCOMPARE(messages.size(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(rowOf(dlg, QString::fromStdString(root)), -1, 10000);
         QVERIFY2(dlg.StatusText().contains("can be taken out"), qPrintable(dlg.StatusText()));

@@ -1,8 +1,5 @@
-// The card in view: how the chosen card's camera.conf compares with the pages, loading it into
-// them, and mounting and ejecting cards. The comparison and the loading are the core's
-// (card_state.h); mounting and ejecting are the system's (MediaActions). This is the glue.
-#include <QAbstractButton>
-#include <QAbstractSlider>
+#include "gui/app/card_panel.h"
+
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -10,10 +7,12 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include "gui/app/main_window.h"
+#include "gui/app/drive_list.h"
+#include "gui/app/pages_host.h"
 #include "gui/app/qt_text.h"
 #include "gui/devices/media_actions.h"
 #include "gui/layout/message_box.h"
+#include "gui/layout/report_view.h"
 
 namespace marlix {
 
@@ -36,10 +35,34 @@ QString DetailsText(const CardComparison& card) {
 
 }  // namespace
 
-void MainWindow::InitCardActions() {
-    ReportViewWidget* view = m_deviceList;
+CardPanel::CardPanel(DriveList& drives, PagesHost& pages, std::shared_ptr<MediaActions> media,
+                     std::function<bool()> writing, QWidget* window)
+    : m_drives(drives),
+      m_pages(pages),
+      m_media(std::move(media)),
+      m_writing(std::move(writing)),
+      m_window(window) {
+    // The outcome of a mount or an eject still holds after the rescan that follows from it; a
+    // note about an earlier write or failed scan no longer describes the list.
+    connect(&m_drives, &DriveList::scanned, this, [this](const QString& problems) {
+        if (!problems.isEmpty() || !m_noteLasts)
+            setStatus(problems);
+    });
+    connect(&m_drives, &DriveList::filled, this, &CardPanel::showCardRows);
+    connect(&m_drives, &DriveList::targetChosen, this, &CardPanel::updateCardLine);
+    connect(&m_pages, &PagesHost::changed, this, &CardPanel::onPagesChanged);
+}
+
+void CardPanel::attach(ReportViewWidget* view, const QRect& noteLine) {
+    m_view = view;
+    // A one-line note for what "Set" did, between the device list and the tab control.
+    m_status = new QLabel(m_window);
+    m_status->setObjectName("statusNote");
+    m_status->setGeometry(noteLine);
+    m_status->setTextFormat(Qt::PlainText);
+
     view->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(view, &QWidget::customContextMenuRequested, this, &MainWindow::OnDeviceContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this, &CardPanel::openMenu);
     // From the keyboard: the arrows reach an unmounted card's row too (it takes the focus but not
     // the selection, which stays on the card Set writes to), and the menu key or Shift+F10 opens
     // the menu of the row with the focus.
@@ -48,39 +71,39 @@ void MainWindow::InitCardActions() {
         auto* shortcut = new QShortcut(keys, view, nullptr, nullptr, Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, view] {
             if (view->currentIndex().isValid())
-                OnDeviceContextMenu(view->visualRect(view->currentIndex()).center());
+                openMenu(view->visualRect(view->currentIndex()).center());
         });
     }
 
     // "Eject" at the end of the note after Set, for the card just written.
-    m_ejectButton = new QPushButton("Eject the card", this);
+    m_ejectButton = new QPushButton("Eject the card", m_window);
     m_ejectButton->setObjectName("ejectOffer");
     m_ejectButton->setFlat(true);
     m_ejectButton->setCursor(Qt::PointingHandCursor);
     m_ejectButton->setToolTip("Unmount the card and power it off, so that it can be taken out");
     m_ejectButton->hide();
     connect(m_ejectButton, &QPushButton::clicked, this, [this] {
-        const auto& rows = m_drives->state().rows();
+        const auto& rows = m_drives.state().rows();
         for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
             if (rows[i].root == m_ejectOffer)
-                OnEjectCard(i);
+                ejectCard(i);
         }
     });
 
-    connect(m_media.get(), &MediaActions::changed, this, &MainWindow::OnMediaChanged);
+    connect(m_media.get(), &MediaActions::changed, this, &CardPanel::onMediaChanged);
     // Nothing waits for the system's answer: until it comes the actions are just not offered.
     m_media->Start();
-    ShowNote();
+    showNote();
 }
 
 // ---- the card's line ----------------------------------------------------------------------
 
-void MainWindow::UpdateCardNote() {
+void CardPanel::updateCardLine() {
     if (m_status == nullptr)
         return;
     // Rescans and clicks come often; the card's file is read and its texts built only when the
     // card or the pages changed since.
-    const DeviceRow* card = m_drives->state().targetRow();
+    const DeviceRow* card = m_drives.state().targetRow();
     const ProfileSelections pages = m_pages.read();
     const bool sameCard = card ? m_comparedCard == *card : !m_comparedCard;
     if (!sameCard || pages != m_comparedPages) {
@@ -89,10 +112,10 @@ void MainWindow::UpdateCardNote() {
         m_card = CompareCardWithPages(card, pages);
         m_cardDetails = m_card.details.empty() ? QString() : DetailsText(m_card);
     }
-    ShowNote();
+    showNote();
 }
 
-void MainWindow::ShowNote() {
+void CardPanel::showNote() {
     if (m_status == nullptr)
         return;
     m_shownNote = m_eventNote.isEmpty() ? Q(m_card.summary) : m_eventNote;
@@ -100,7 +123,7 @@ void MainWindow::ShowNote() {
         m_eventNote.isEmpty() && !m_cardDetails.isEmpty() ? m_cardDetails : m_shownNote;
     // The eject offer follows the note's text on its line while it stands.
     const bool offer = !m_ejectOffer.empty() && m_media->CanEject() && m_ejectButton != nullptr;
-    // Where InitDeviceList put it.
+    // Where attach put it.
     if (m_noteLine.isNull())
         m_noteLine = m_status->geometry();
     const QRect line = m_noteLine;
@@ -127,9 +150,9 @@ void MainWindow::ShowNote() {
     m_status->setToolTip(tip == m_status->text() ? QString() : tip);
 }
 
-void MainWindow::ShowCardRows() {
-    const auto& rows = m_drives->state().rows();
-    ReportViewWidget* view = m_deviceList;
+void CardPanel::showCardRows() {
+    const auto& rows = m_drives.state().rows();
+    ReportViewWidget* view = m_view;
     for (int i = 0; i < static_cast<int>(rows.size()) && i < view->rowCount(); ++i) {
         if (rows[i].state != DriveState::Unmounted)
             continue;
@@ -145,10 +168,10 @@ void MainWindow::ShowCardRows() {
             }
         }
     }
-    UpdateCardNote();
+    updateCardLine();
 }
 
-void MainWindow::OnPagesChanged() {
+void CardPanel::onPagesChanged() {
     if (m_pagesCheckQueued)
         return;
     m_pagesCheckQueued = true;
@@ -157,22 +180,22 @@ void MainWindow::OnPagesChanged() {
         const ProfileSelections pages = m_pages.read();
         // What was said about the last action no longer holds once the pages say otherwise; a
         // write under way still is.
-        if (!m_eventNote.isEmpty() && pages != m_notePages && !Writing()) {
+        if (!m_eventNote.isEmpty() && pages != m_notePages && !m_writing()) {
             m_eventNote.clear();
             m_ejectOffer.clear();
         }
-        UpdateCardNote();
+        updateCardLine();
     });
 }
 
 // ---- load from card -----------------------------------------------------------------------
 
-void MainWindow::OnLoadFromCard() {
-    const DeviceRow* card = m_drives->state().targetRow();
+void CardPanel::loadFromCard() {
+    const DeviceRow* card = m_drives.state().targetRow();
     if (card == nullptr)
         return;
     if (card->state == DriveState::NotAnswering || card->state == DriveState::Probing) {
-        ShowError("The card " + card->root +
+        showError("The card " + card->root +
                   (card->state == DriveState::Probing ? " is still being read; try again in a "
                                                         "moment."
                                                       : " does not answer, so what it holds is "
@@ -181,85 +204,85 @@ void MainWindow::OnLoadFromCard() {
     }
     auto loaded = LoadCardIntoPages(card->conf, m_pages.read());
     if (!loaded) {
-        ShowError(loaded.message());
+        showError(loaded.message());
         return;
     }
     const std::string root = card->root;
     m_pages.show(loaded->values);
-    UpdateCardNote();
-    SetStatus(Q("Loaded the settings of the card " + root +
+    updateCardLine();
+    setStatus(Q("Loaded the settings of the card " + root +
                 " into the pages; New Profile or Save Profile keeps them."));
     if (!loaded->kept.empty()) {
         QString list;
         for (const std::string& kept : loaded->kept) list += "\n" + Q(kept);
         ShowMessage(
-            this,
+            m_window,
             "No page can show these settings of the card, so the pages keep their own:\n" + list,
             "MARLIX");
     }
 }
 
-void MainWindow::OnShowCardDifferences() {
+void CardPanel::showDifferences() {
     if (m_cardDetails.isEmpty())
         return;
-    ShowMessage(this, m_cardDetails, "MARLIX");
+    ShowMessage(m_window, m_cardDetails, "MARLIX");
 }
 
 // ---- mount and eject ----------------------------------------------------------------------
 
-void MainWindow::OnMediaChanged() {
+void CardPanel::onMediaChanged() {
     std::vector<UnmountedCard> cards;
     for (UnmountedCard& card : m_media->Unmounted()) {
-        if (m_drives->volumes().IsRemovableDevice(card.blockDevice))
+        if (m_drives.volumes().IsRemovableDevice(card.blockDevice))
             cards.push_back(std::move(card));
     }
-    m_drives->applyUnmounted(std::move(cards));
-    ShowNote();  // the eject offer comes or goes with the service
+    m_drives.applyUnmounted(std::move(cards));
+    showNote();  // the eject offer comes or goes with the service
 }
 
-void MainWindow::FillDeviceMenu(QMenu& menu, int row) {
-    const auto& rows = m_drives->state().rows();
+void CardPanel::fillMenu(QMenu& menu, int row) {
+    const auto& rows = m_drives.state().rows();
     if (row < 0 || row >= static_cast<int>(rows.size()))
         return;
     const DeviceRow& device = rows[static_cast<std::size_t>(row)];
     if (device.state == DriveState::Unmounted) {
         if (m_media->CanMount()) {
-            QAction* mount = menu.addAction(kMount, this, [this, row] { OnMountCard(row); });
+            QAction* mount = menu.addAction(kMount, this, [this, row] { mountCard(row); });
             mount->setEnabled(!m_mediaBusy);
         }
         return;
     }
     // The row's actions are the target's: a right click chooses the row first.
-    const bool isTarget = row == m_drives->state().selectedRow();
-    QAction* load = menu.addAction(kLoadFromCard, this, &MainWindow::OnLoadFromCard);
+    const bool isTarget = row == m_drives.state().selectedRow();
+    QAction* load = menu.addAction(kLoadFromCard, this, &CardPanel::loadFromCard);
     load->setEnabled(isTarget && device.state == DriveState::Answered);
     if (isTarget && !m_card.details.empty())
-        menu.addAction(kShowDifferences, this, &MainWindow::OnShowCardDifferences);
+        menu.addAction(kShowDifferences, this, &CardPanel::showDifferences);
     if (m_media->CanEject()) {
         menu.addSeparator();
-        QAction* eject = menu.addAction(kEject, this, [this, row] { OnEjectCard(row); });
+        QAction* eject = menu.addAction(kEject, this, [this, row] { ejectCard(row); });
         eject->setEnabled(!m_mediaBusy);
     }
 }
 
-void MainWindow::OnDeviceContextMenu(const QPoint& position) {
-    ReportViewWidget* view = m_deviceList;
+void CardPanel::openMenu(const QPoint& position) {
+    ReportViewWidget* view = m_view;
     const QModelIndex index = view->indexAt(position);
     if (!index.isValid())
         return;
-    QMenu menu(this);
-    FillDeviceMenu(menu, index.row());
+    QMenu menu(m_window);
+    fillMenu(menu, index.row());
     if (!menu.isEmpty())
         menu.exec(view->viewport()->mapToGlobal(position));
 }
 
-void MainWindow::ChooseRoot(const std::string& root) {
-    if (m_drives->chooseRoot(root))
-        UpdateCardNote();
+void CardPanel::chooseRoot(const std::string& root) {
+    if (m_drives.chooseRoot(root))
+        updateCardLine();
 }
 
-void MainWindow::OnMountCard(int row) {
-    const auto& rows = m_drives->state().rows();
+void CardPanel::mountCard(int row) {
+    const auto& rows = m_drives.state().rows();
     if (m_mediaBusy || row < 0 || row >= static_cast<int>(rows.size()) ||
         rows[static_cast<std::size_t>(row)].state != DriveState::Unmounted) {
         return;
@@ -267,64 +290,76 @@ void MainWindow::OnMountCard(int row) {
     const DeviceRow& device = rows[static_cast<std::size_t>(row)];
     const UnmountedCard card{device.root, device.label, device.drive.listing.blockDevice};
     m_mediaBusy = true;
-    SetStatus(Q("Mounting " + card.device + "..."));
-    QPointer<MainWindow> self(this);
+    setStatus(Q("Mounting " + card.device + "..."));
+    QPointer<CardPanel> self(this);
     m_media->Mount(card, [self, card](Result<std::string> mounted) {
         if (!self)
             return;
         self->m_mediaBusy = false;
         if (!mounted) {
-            self->SetStatus(QString());
-            self->ShowError("Cannot mount " + card.device + ": " + mounted.message());
+            self->setStatus(QString());
+            self->showError("Cannot mount " + card.device + ": " + mounted.message());
             return;
         }
         // The card becomes a row of its own (the list hears of the mount too) and the target.
         std::string root = *mounted;
         if (!root.ends_with('/'))
             root += '/';
-        self->m_drives->scan();
-        self->ChooseRoot(root);
-        self->SetStatus(Q("Mounted " + card.device + " at " + root));
+        self->m_drives.scan();
+        self->chooseRoot(root);
+        self->setStatus(Q("Mounted " + card.device + " at " + root));
         self->m_noteLasts = true;
     });
 }
 
-void MainWindow::OnEjectCard(int row) {
-    const auto& rows = m_drives->state().rows();
+void CardPanel::ejectCard(int row) {
+    const auto& rows = m_drives.state().rows();
     if (m_mediaBusy || row < 0 || row >= static_cast<int>(rows.size()) ||
         rows[static_cast<std::size_t>(row)].state == DriveState::Unmounted) {
         return;
     }
     const DriveInfo drive = rows[static_cast<std::size_t>(row)].drive;
     m_mediaBusy = true;
-    SetStatus(Q("Ejecting " + drive.root + "..."));
-    QPointer<MainWindow> self(this);
+    setStatus(Q("Ejecting " + drive.root + "..."));
+    QPointer<CardPanel> self(this);
     m_media->Eject(drive, [self, root = drive.root](Result<std::string> ejected) {
         if (!self)
             return;
         self->m_mediaBusy = false;
         if (!ejected) {
-            self->SetStatus(QString());
-            self->ShowError("Cannot eject " + root + ": " + ejected.message());
+            self->setStatus(QString());
+            self->showError("Cannot eject " + root + ": " + ejected.message());
             return;
         }
-        self->m_drives->scan();
+        self->m_drives.scan();
         std::string note = "Ejected " + root + ": the card can be taken out.";
         if (!ejected->empty())
             note += " (" + *ejected + ")";
-        self->SetStatus(Q(note));
+        self->setStatus(Q(note));
         self->m_noteLasts = true;
     });
 }
 
-void MainWindow::OnCardWritten(const std::string& root, const std::string& bytes) {
+void CardPanel::setStatus(const QString& text) {
+    m_noteLasts = false;
+    m_eventNote = text;
+    m_notePages = m_pages.fields();
+    m_ejectOffer.clear();
+    showNote();
+}
+
+void CardPanel::showError(const std::string& message) {
+    ShowMessage(m_window, Q(message), "MARLIX");
+}
+
+void CardPanel::cardWritten(const std::string& root, const std::string& bytes) {
     // The write was read back whole, so the card holds exactly these bytes; its probe, asked
     // again for the new free space, will say so too.
-    m_drives->state().NoteWritten(root, bytes);
-    if (const DeviceRow* card = m_drives->state().targetRow(); card && card->root == root)
-        m_drives->probeAgain(card->drive);
+    m_drives.state().NoteWritten(root, bytes);
+    if (const DeviceRow* card = m_drives.state().targetRow(); card && card->root == root)
+        m_drives.probeAgain(card->drive);
     m_ejectOffer = root;
-    UpdateCardNote();
+    updateCardLine();
 }
 
 }  // namespace marlix
