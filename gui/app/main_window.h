@@ -68,16 +68,6 @@ public:
     void OnSet();
     void OnAbout();
 
-    // Members, in the order they are set up.
-    QIcon m_appIcon;
-    std::filesystem::path m_workDir;
-    QFont m_uiFont;
-    TabControlWidget* m_tabs = nullptr;
-    PagesHost m_pages;
-    ProfilePanel m_profiles{m_pages, this};
-    ChoiceListWidget* m_profileList = nullptr;
-    ReportViewWidget* m_deviceList = nullptr;
-
     // The five pages in the tab control.
     PagesHost& pages() { return m_pages; }
     // The profile list and its commands.
@@ -118,11 +108,20 @@ private:
     void OnSetWritten(const Status& status, const std::filesystem::path& root,
                       const std::string& cardRoot, const std::string& bytes);
 
+    // Members, in the order they are set up. The parts (pages, profiles, drives, card) are
+    // destroyed before the widgets they refer to.
+    QIcon m_appIcon;
+    std::filesystem::path m_workDir;
+    QFont m_uiFont;
+    TabControlWidget* m_tabs = nullptr;
+    PagesHost m_pages;
+    ProfilePanel m_profiles{m_pages, this};
+    ChoiceListWidget* m_profileList = nullptr;
+    ReportViewWidget* m_deviceList = nullptr;
     Options m_options;
     std::unique_ptr<DriveList> m_drives;
     std::thread m_writeThread;
     std::unique_ptr<SystemMenuEntry> m_systemMenuEntry;
-
     std::unique_ptr<CardPanel> m_card;
     bool m_startedUp = false;
     bool m_iconsSet = false;

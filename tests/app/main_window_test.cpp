@@ -365,7 +365,7 @@ private slots:
         QVERIFY(!dialog.StartedUp());
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("working directory"));
-        QCOMPARE(dialog.m_profileList->count(), 0);
+        QCOMPARE(dialog.control<ChoiceListWidget>(kIdcProfileList)->count(), 0);
         QVERIFY(m_modalTemplates.isEmpty());  // the modal loop never ran
     }
 #endif
