@@ -623,40 +623,6 @@ private slots:
         QVERIFY(view->item(row, 3)->toolTip().contains("&lt;b&gt;FW&lt;/b&gt;"));
     }
 
-    void tabsShowOnePageAndKeepTheFields() {
-        start();
-        const ProfileSelections before = m_dlg->pages().read();
-        const QList<TemplateDialog*> order = {
-            &m_dlg->pages().page<ModePage>(), &m_dlg->pages().page<VideoPage>(),
-            &m_dlg->pages().page<PhotoPage>(), &m_dlg->pages().page<SystemPage>(),
-            &m_dlg->pages().page<ImagePage>()};
-        // Only the page shown is made at start; the others when their tab is first chosen, and
-        // they show what the fields hold by then.
-        for (TemplateDialog* page : order)
-            QCOMPARE(page->isBuilt(), page == &m_dlg->pages().page<ModePage>());
-        ProfileSelections changed = before;
-        changed.video.m_videoQuality = 2;
-        m_dlg->pages().show(changed);
-        QCOMPARE(m_dlg->pages().read(), changed);
-        for (int tab : {2, 4, 1, 3, 0}) {
-            m_dlg->control<TabControlWidget>(kIdcTab)->setCurrentIndex(tab);
-            m_dlg->pages().showChosenTab();
-            for (int i = 0; i < order.size(); ++i) {
-                QCOMPARE(order[i]->isVisibleTo(m_dlg.get()), i == tab);
-            }
-        }
-        QVERIFY(Button(m_dlg->pages().page<VideoPage>(), kIdcVideoQualityButtons[2])->isChecked());
-        QCOMPARE(m_dlg->pages().read(), changed);
-        // Every page lies inside the tab control, below its tabs.
-        const QRect client = m_dlg->control<TabControlWidget>(kIdcTab)->rect();
-        const int tabsBottom =
-            m_dlg->control<TabControlWidget>(kIdcTab)->tabBar()->geometry().bottom();
-        for (TemplateDialog* page : order) {
-            QVERIFY(client.contains(page->geometry()));
-            QVERIFY(page->geometry().top() > tabsBottom);
-        }
-    }
-
     void newProfileTakesThePagesAndRefusesBadNames() {
         start();
         Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])
