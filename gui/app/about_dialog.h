@@ -8,8 +8,8 @@ namespace marlix {
 
 class AboutDialog : public TemplateDialog {
 public:
-    static constexpr int IDD = kIddAboutBox;
-    explicit AboutDialog(QWidget* parent = nullptr) : TemplateDialog(IDD, parent) {}
+    static constexpr int kTemplateId = kIddAboutBox;
+    explicit AboutDialog(QWidget* parent = nullptr) : TemplateDialog(kTemplateId, parent) {}
 };
 
 }  // namespace marlix

@@ -59,7 +59,7 @@ void MainWindow::SetFolderPrompt(FolderPrompt prompt) {
 MainWindow::MainWindow(QWidget* parent) : MainWindow(Options{}, parent) {}
 
 MainWindow::MainWindow(Options options, QWidget* parent)
-    : TemplateDialog(IDD, parent), m_options(std::move(options)) {
+    : TemplateDialog(kTemplateId, parent), m_options(std::move(options)) {
     m_appIcon = IconResource(kIdrMainIcon);
     if (!m_options.volumes)
         m_options.volumes = CreateSystemVolumeSource();

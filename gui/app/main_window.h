@@ -41,7 +41,7 @@ class SystemMenuEntry;
 class MainWindow : public TemplateDialog {
     Q_OBJECT
 public:
-    static constexpr int IDD = kIddMain;
+    static constexpr int kTemplateId = kIddMain;
 
     struct Options {
         // Where the drives come from; the system's when empty.

@@ -9,11 +9,11 @@ namespace marlix {
 
 class ImagePage : public SettingsPage<ImageFields> {
 public:
-    static constexpr int IDD = kIddImagePage;
+    static constexpr int kTemplateId = kIddImagePage;
     static constexpr Page kPage = Page::Image;
     static constexpr const char* kTabCaption = "Image Setting";
 
-    explicit ImagePage(QWidget* parent = nullptr) : SettingsPage(IDD, parent) {}
+    explicit ImagePage(QWidget* parent = nullptr) : SettingsPage(kTemplateId, parent) {}
 
 protected:
     bool initialize() override;

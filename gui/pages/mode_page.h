@@ -8,11 +8,11 @@ namespace marlix {
 
 class ModePage : public SettingsPage<ModeFields> {
 public:
-    static constexpr int IDD = kIddModePage;
+    static constexpr int kTemplateId = kIddModePage;
     static constexpr Page kPage = Page::Mode;
     static constexpr const char* kTabCaption = "Mode Setting";
 
-    explicit ModePage(QWidget* parent = nullptr) : SettingsPage(IDD, parent) {}
+    explicit ModePage(QWidget* parent = nullptr) : SettingsPage(kTemplateId, parent) {}
 };
 
 }  // namespace marlix

@@ -9,11 +9,11 @@ namespace marlix {
 
 class PhotoPage : public SettingsPage<PhotoFields> {
 public:
-    static constexpr int IDD = kIddPhotoPage;
+    static constexpr int kTemplateId = kIddPhotoPage;
     static constexpr Page kPage = Page::Photo;
     static constexpr const char* kTabCaption = "Photo Setting";
 
-    explicit PhotoPage(QWidget* parent = nullptr) : SettingsPage(IDD, parent) {}
+    explicit PhotoPage(QWidget* parent = nullptr) : SettingsPage(kTemplateId, parent) {}
 
 protected:
     bool initialize() override;

@@ -8,11 +8,11 @@ namespace marlix {
 
 class SystemPage : public SettingsPage<SystemFields> {
 public:
-    static constexpr int IDD = kIddSystemPage;
+    static constexpr int kTemplateId = kIddSystemPage;
     static constexpr Page kPage = Page::System;
     static constexpr const char* kTabCaption = "System Setting";
 
-    explicit SystemPage(QWidget* parent = nullptr) : SettingsPage(IDD, parent) {}
+    explicit SystemPage(QWidget* parent = nullptr) : SettingsPage(kTemplateId, parent) {}
 };
 
 }  // namespace marlix

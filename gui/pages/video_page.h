@@ -8,11 +8,11 @@ namespace marlix {
 
 class VideoPage : public SettingsPage<VideoFields> {
 public:
-    static constexpr int IDD = kIddVideoPage;
+    static constexpr int kTemplateId = kIddVideoPage;
     static constexpr Page kPage = Page::Video;
     static constexpr const char* kTabCaption = "Video Setting";
 
-    explicit VideoPage(QWidget* parent = nullptr) : SettingsPage(IDD, parent) {}
+    explicit VideoPage(QWidget* parent = nullptr) : SettingsPage(kTemplateId, parent) {}
 
 protected:
     bool initialize() override;

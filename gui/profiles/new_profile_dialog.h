@@ -11,8 +11,8 @@ namespace marlix {
 class NewProfileDialog : public TemplateDialog {
     Q_OBJECT
 public:
-    static constexpr int IDD = kIddNewProfile;
-    explicit NewProfileDialog(QWidget* parent = nullptr) : TemplateDialog(IDD, parent) {}
+    static constexpr int kTemplateId = kIddNewProfile;
+    explicit NewProfileDialog(QWidget* parent = nullptr) : TemplateDialog(kTemplateId, parent) {}
 
     // What was typed into the name field.
     QString name() const;

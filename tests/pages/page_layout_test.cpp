@@ -23,15 +23,15 @@ namespace {
 
 std::unique_ptr<TemplateDialog> MakeDialog(int id) {
     switch (id) {
-        case ModePage::IDD:
+        case ModePage::kTemplateId:
             return std::make_unique<ModePage>();
-        case VideoPage::IDD:
+        case VideoPage::kTemplateId:
             return std::make_unique<VideoPage>();
-        case ImagePage::IDD:
+        case ImagePage::kTemplateId:
             return std::make_unique<ImagePage>();
-        case PhotoPage::IDD:
+        case PhotoPage::kTemplateId:
             return std::make_unique<PhotoPage>();
-        case SystemPage::IDD:
+        case SystemPage::kTemplateId:
             return std::make_unique<SystemPage>();
         default:
             return std::make_unique<TemplateDialog>(id);
