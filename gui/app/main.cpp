@@ -56,6 +56,5 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    app.InitInstance();
-    return app.ExitCode();
+    return app.run();
 }

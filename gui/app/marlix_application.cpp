@@ -35,11 +35,10 @@ MarlixApplication::MarlixApplication(int& argc, char** argv) : m_qt(argc, argv) 
     // (MainWindow::showEvent): decoding its pictures would hold up the first window.
 }
 
-bool MarlixApplication::InitInstance() {
-    MainWindow dialog;
-    dialog.runModal();
-    m_exitCode = dialog.StartedUp() ? 0 : 1;
-    return false;
+int MarlixApplication::run() {
+    MainWindow window;
+    window.runModal();
+    return window.StartedUp() ? 0 : 1;
 }
 
 }  // namespace marlix

@@ -10,15 +10,13 @@ namespace marlix {
 class MarlixApplication {
 public:
     MarlixApplication(int& argc, char** argv);
-    // Runs the main window until Enter, Escape or the close box ends it. Returns false, as the
-    // program ends right after it.
-    bool InitInstance();
-    int ExitCode() const { return m_exitCode; }
+    // Runs the main window until Enter, Escape or the close box ends it; the program's exit
+    // status.
+    int run();
 
 private:
     StartAhead m_ahead;  // before Qt: it works while Qt starts
     QApplication m_qt;
-    int m_exitCode = 0;
 };
 
 }  // namespace marlix
