@@ -10,7 +10,7 @@
 
 namespace marlix {
 
-int MulDiv(int a, int b, int c) {
+int ScaleRounded(int a, int b, int c) {
     if (c == 0) {
         return -1;
     }
@@ -40,7 +40,7 @@ QFont DialogFace(std::string_view face) {
 
 QFont MakeDialogFont(std::string_view face, int pointSize) {
     QFont font = DialogFace(face);
-    font.setPixelSize(MulDiv(pointSize, 96, 72));
+    font.setPixelSize(ScaleRounded(pointSize, 96, 72));
     return font;
 }
 
@@ -88,10 +88,10 @@ DialogBaseUnits BaseUnitsOf(const QFont& font) {
 }
 
 int DluToPixelsX(int x, const DialogBaseUnits& units) {
-    return MulDiv(x, units.baseX, 4);
+    return ScaleRounded(x, units.baseX, 4);
 }
 int DluToPixelsY(int y, const DialogBaseUnits& units) {
-    return MulDiv(y, units.baseY, 8);
+    return ScaleRounded(y, units.baseY, 8);
 }
 
 QRect DluToPixels(const DlgRect& rect, const DialogBaseUnits& units) {

@@ -13,7 +13,7 @@
 namespace marlix {
 
 // a * b / c rounded half away from zero (dialog units are rounded that way); -1 when c is 0.
-int MulDiv(int a, int b, int c);
+int ScaleRounded(int a, int b, int c);
 
 // The installed families that stand in for a Windows face: a metric-compatible Latin font first,
 // then a font with CJK glyphs for captions such as "确定" or full-width punctuation. On Windows
@@ -21,7 +21,7 @@ int MulDiv(int a, int b, int c);
 QStringList FontFamiliesFor(std::string_view face);
 
 // The font of a template: face mapped as above, point size at 96 DPI (an em of
-// MulDiv(points, 96, 72) pixels, as the templates' point sizes were meant).
+// ScaleRounded(points, 96, 72) pixels, as the templates' point sizes were meant).
 QFont MakeDialogFont(std::string_view face, int pointSize);
 
 // A font whose cell (ascent plus descent) is at most cellHeight pixels: the profile list and the

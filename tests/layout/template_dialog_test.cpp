@@ -146,7 +146,7 @@ class TemplateDialogTest : public QObject {
 private slots:
     void cleanup() { TemplateDialog::SetModalHook(nullptr); }
 
-    void mulDivRoundsHalfAwayFromZero_data() {
+    void scaleRoundsHalfAwayFromZero_data() {
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("b");
         QTest::addColumn<int>("c");
@@ -159,12 +159,12 @@ private slots:
         QTest::newRow("points to pixels") << 10 << 96 << 72 << 13;  // 13.33
         QTest::newRow("zero divisor") << 5 << 5 << 0 << -1;
     }
-    void mulDivRoundsHalfAwayFromZero() {
+    void scaleRoundsHalfAwayFromZero() {
         QFETCH(int, a);
         QFETCH(int, b);
         QFETCH(int, c);
         QFETCH(int, expected);
-        QCOMPARE(MulDiv(a, b, c), expected);
+        QCOMPARE(ScaleRounded(a, b, c), expected);
     }
 
     void controlsArePlacedInDialogUnits() {
@@ -173,9 +173,10 @@ private slots:
         const DialogBaseUnits units = BaseUnitsOf(page.font());
         QVERIFY(units.baseX > 0 && units.baseY > 0);
         QCOMPARE(page.control(kA1)->geometry(),
-                 QRect(MulDiv(10, units.baseX, 4), MulDiv(27, units.baseY, 8),
-                       MulDiv(50, units.baseX, 4), MulDiv(10, units.baseY, 8)));
-        QCOMPARE(page.size(), QSize(MulDiv(300, units.baseX, 4), MulDiv(200, units.baseY, 8)));
+                 QRect(ScaleRounded(10, units.baseX, 4), ScaleRounded(27, units.baseY, 8),
+                       ScaleRounded(50, units.baseX, 4), ScaleRounded(10, units.baseY, 8)));
+        QCOMPARE(page.size(),
+                 QSize(ScaleRounded(300, units.baseX, 4), ScaleRounded(200, units.baseY, 8)));
         // Base units come from the template font: a bigger font gives bigger units.
         const DialogBaseUnits large = BaseUnitsOf(MakeDialogFont("Microsoft Sans Serif", 10));
         QVERIFY(large.baseX >= units.baseX && large.baseY > units.baseY);

@@ -125,7 +125,7 @@ private slots:
             QList<QFontMetrics> metrics;
             for (const QString& family : FontFamiliesFor(t.fontFace)) {
                 QFont font(family);
-                font.setPixelSize(MulDiv(t.pointSize, 96, 72));
+                font.setPixelSize(ScaleRounded(t.pointSize, 96, 72));
                 metrics.append(QFontMetrics(font));
             }
             QStringList captions;
