@@ -1,0 +1,195 @@
+// The card in view, driven in the window: its line against the pages, Load from Card, and
+// mounting and ejecting cards.
+#include "tests/app/window_fixture.h"
+
+class CardPanelTest : public QObject, public WindowFixture {
+    Q_OBJECT
+
+private slots:
+    void init() { setUpWindow(); }
+    void cleanup() { tearDownWindow(); }
+
+    void theCardLineSetsTheCardAgainstThePages() {
+        ProfileSelections other = DefaultSelections();
+        other.mode.m_mode1 = 4;
+        const std::string clock = "2026-01-02 03:04:05";
+        const struct {
+            const char* name;
+            std::string file;
+            CardState state;
+            QString said;
+        } cards[] = {
+            {"matching", BuildCameraConf(DefaultSelections(), clock), CardState::Matches,
+             "camera.conf matches the pages"},
+            {"differing", BuildCameraConf(other, clock), CardState::Differs,
+             "camera.conf differs in 1 setting."},
+            {"broken", "enable_cfg=true\r\nmode_1=8K\r\n", CardState::Problems,
+             "camera.conf has problems (line 2: \"8K\" is not an option"},
+            {"none", "", CardState::NoFile, "The card has no camera.conf."},
+        };
+        for (const auto& c : cards) {
+            QFile::remove(m_card->filePath("camera.conf"));
+            if (!c.file.empty())
+                writeCard(QByteArray::fromStdString(c.file));
+            start();
+            QVERIFY2(m_dlg->card().cardLine().state == c.state, qPrintable(m_dlg->StatusText()));
+            QVERIFY2(m_dlg->StatusText().contains(c.said), qPrintable(m_dlg->StatusText()));
+            if (c.state == CardState::Differs) {
+                QVERIFY2(noteTip().contains("mode_1: 1600x1200p 30 -> 1920x1080p 60"),
+                         qPrintable(noteTip()));
+            }
+            m_dlg.reset();
+        }
+
+        // The matching card: a click on a page makes it differ, Set makes it match again and
+        // offers to eject it; ejecting takes its row away.
+        writeCard(QByteArray::fromStdString(BuildCameraConf(DefaultSelections(), clock)));
+        start();
+        // A page made only when its tab is first chosen is watched like the others.
+        TemplateDialog& system = m_dlg->pages().ensurePage(Page::System);
+        Button(system, kIdcOsdButtons[0])->click();
+        QTRY_COMPARE(m_dlg->card().cardLine().state, CardState::Differs);
+        Button(system, kIdcOsdButtons[1])->click();
+        QTRY_COMPARE(m_dlg->card().cardLine().state, CardState::Matches);
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])->click();
+        QTRY_COMPARE(m_dlg->card().cardLine().state, CardState::Differs);
+        QVERIFY(noteTip().contains("mode_1: 1920x1080p 60 -> 1600x1200p 30"));
+        auto* eject = m_dlg->findChild<QPushButton*>("ejectOffer");
+        QVERIFY(eject && eject->isHidden());
+        set();
+        QCOMPARE(m_dlg->card().cardLine().state, CardState::Matches);
+        QVERIFY(m_dlg->StatusText().contains("camera.conf written"));
+        QVERIFY(!eject->isHidden());
+        m_media->beforeAnswer = [this] { m_volumes->drives.clear(); };
+        eject->click();
+        QTRY_VERIFY(!m_dlg->card().mediaBusy());
+        waitForDrives();
+        QCOMPARE(m_media->calls, QStringList{"eject " + m_card->path() + "/"});
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 0);
+        QVERIFY2(m_dlg->StatusText().contains("can be taken out"), qPrintable(m_dlg->StatusText()));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void loadFromCardPutsTheCardsSettingsIntoThePages() {
+        ProfileSelections card = DefaultSelections();
+        card.mode.m_mode1 = 4;
+        card.image.m_iso = *FindOption(Setting::ImageIso, "3200", OptionScope::Camera);
+        card.system.m_syncClock = 0;
+        writeCard(QByteArray::fromStdString(BuildCameraConf(card, "")));
+        start();
+        const QByteArray profiles = cfgText();
+        trigger(0, "Load from Card");
+        QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 4);
+        QVERIFY(Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])->isChecked());
+        QCOMPARE(m_dlg->pages().page<SystemPage>().m_syncClock, 0);
+        QVERIFY(!Button(m_dlg->pages().ensurePage(Page::System), kIdcSyncClock)->isChecked());
+        QCOMPARE(m_dlg->pages().page<ImagePage>().m_iso,
+                 0);  // no page shows 3200: the page keeps its own
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].text.contains("\nimage_iso=3200"), qPrintable(m_messages[0].text));
+        QCOMPARE(cfgText(), profiles);  // no profile made or saved
+        QCOMPARE(listItems(), QStringList{"default"});
+        QVERIFY(m_dlg->StatusText().contains("Loaded the settings"));
+        QCOMPARE(m_dlg->card().cardLine().details,
+                 std::vector<std::string>{"image_iso: 3200 -> auto"});
+
+        // A card whose file has problems loads nothing.
+        m_dlg.reset();
+        m_messages.clear();
+        writeCard("enable_cfg=true\r\n");
+        start();
+        const ProfileSelections before = m_dlg->pages().read();
+        m_dlg->card().loadFromCard();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].text.contains("nothing was loaded"));
+        QCOMPARE(m_dlg->pages().read(), before);
+    }
+
+    // A file of nearly a megabyte of empty lines has a million problems: the note's tooltip,
+    // Show Differences and Load from Card name the first few and count the rest, so that no text
+    // grows with the file (such a tooltip or message box froze the window for a minute).
+    void aCardWithAMillionProblemsGivesShortTexts() {
+        const int emptyLines = 1000000;
+        writeCard("enable_cfg=true\n" + QByteArray(emptyLines, '\n'));
+        start();
+        QCOMPARE(m_dlg->card().cardLine().state, CardState::Problems);
+        m_dlg->card().showDifferences();
+        m_dlg->card().loadFromCard();
+        QCOMPARE(m_messages.size(), 2);
+        const std::size_t missingKeys = kCameraConfSettingCount;
+        for (const QString& text : {noteTip(), m_messages[0].text, m_messages[1].text}) {
+            QVERIFY2(text.count('\n') < 20, qPrintable(text.left(2000)));
+            const auto shown = text.count(
+                QRegularExpression("^line \\d+: empty line$", QRegularExpression::MultilineOption));
+            QVERIFY2(shown > 0, qPrintable(text));
+            const QString more =
+                QString("and %1 more problems").arg(emptyLines + missingKeys - shown);
+            QVERIFY2(text.endsWith(more), qPrintable(text.left(2000)));
+        }
+    }
+
+    void unmountedCardsAreGreyedAndMountedOnRequest() {
+        start();
+        QMenu menu;
+        QCOMPARE(menuOf(0, menu), (QStringList{"Load from Card", "Eject"}));
+        m_media->unmounted = {{"/dev/sdz1", "CAM", 42}, {"/dev/sdy1", "SYSTEM", 0}};
+        emit m_media->changed();
+        // The system disk's file system (not a card, by the volume source) is not offered.
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 2);
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(1, 0),
+                 QString("/dev/sdz1"));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(1, 2),
+                 QString("Not mounted"));
+        QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->item(1, 0)->flags(),
+                 Qt::ItemIsEnabled);
+
+        // From the keyboard: the arrow takes the focus to it while the card above stays selected
+        // and the target, and the menu key opens its menu, which offers Mount alone.
+        // Refused: UDisks2's reason; then mounted: a row of its own, and the target.
+        m_media->answer = Status::failure("Not authorized to perform operation");
+        ReportViewWidget* view = m_dlg->control<ReportViewWidget>(kIdcDeviceList);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->currentIndex().row(), 1);
+        QVERIFY(view->selectionModel()->isRowSelected(0, QModelIndex()));
+        QVERIFY(!view->selectionModel()->isRowSelected(1, QModelIndex()));
+        QCOMPARE(m_dlg->drives().targetRoot(), (m_card->path() + "/").toStdString());
+        QStringList offered;
+        QTimer::singleShot(0, [&offered] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions()) offered << action->text().remove('&');
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QTest::keyClick(view, Qt::Key_Menu);
+        QCOMPARE(offered, QStringList{"Mount"});
+        QTRY_VERIFY(!m_dlg->card().mediaBusy());
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_messages[0].text,
+                 QString("Cannot mount /dev/sdz1: Not authorized to perform operation"));
+        QTemporaryDir mountPoint;
+        const std::string root = (mountPoint.path() + "/").toStdString();
+        m_media->answer = mountPoint.path().toStdString();
+        m_media->beforeAnswer = [&] {
+            m_media->unmounted.clear();
+            m_volumes->drives.push_back(DriveInfo{root, "CAM", false, 0, 0});
+        };
+        trigger(1, "Mount");
+        QTRY_VERIFY(!m_dlg->card().mediaBusy());
+        waitForDrives();
+        QCOMPARE(m_media->calls, (QStringList{"mount /dev/sdz1", "mount /dev/sdz1"}));
+        QCOMPARE(m_dlg->drives().targetRoot(), root);
+        QVERIFY(
+            m_dlg->StatusText().contains("Mounted /dev/sdz1 at " + QString::fromStdString(root)));
+
+        // Without the service, neither action is offered.
+        m_media->available = false;
+        emit m_media->changed();
+        QMenu bare;
+        QCOMPARE(menuOf(0, bare), QStringList{"Load from Card"});
+    }
+};
+
+QTEST_MAIN(CardPanelTest)
+#include "card_panel_test.moc"
