@@ -68,8 +68,8 @@ struct ControlTemplate {
     unsigned style;    // kGroup | kTabStop | kVisible | kDisabled | kNoPrefix
     int resource = 0;  // icon or bitmap number of StaticIcon / StaticBitmap
     // The setting the control shows, as the number of its row (schema/setting_rows.h): on the
-    // first button of a radio group, a check box or a slider. The page exchanges it with the
-    // setting's field, so that a setting is shown by giving its control this number.
+    // first button of a radio group, a check box or a slider. The page's binding moves the
+    // setting's field to and from it, so that a setting is shown by giving its control this number.
     int setting = kNoSetting;
 };
 

@@ -7,7 +7,7 @@
 // "as shipped" so that nobody corrects them.
 //
 // A control that shows a setting names it (the first button of its group, its check box or
-// slider): that is all a page needs to exchange the setting with its field.
+// slider): that is all a page needs to bind the setting to its field.
 #include <array>
 
 #include "core/schema/setting_rows.h"

@@ -1,5 +1,5 @@
 // The numbers of the program's dialog templates, of every control in them, and of its pictures:
-// the templates (dialog_templates.cpp), the dialog classes' data exchange and handlers, and the
+// the templates (dialog_templates.cpp), the dialog classes that find their controls, and the
 // tests all name them from here.
 //
 // Each template numbers its controls on its own, so the same number stands for different
