@@ -1,25 +1,18 @@
-// The main window: owns every piece of state that outlives one user action, runs the start-up
-// sequence and routes each command to the component that does the work. The handlers are kept
-// to a few lines of glue over the core (ProfileStore, DeviceList, the camera.conf writer), which
-// is where the behaviour lives and is tested without widgets.
+// The main window: runs the start-up sequence, wires its parts together (the pages in the tab
+// control, the profile list, the device list, the card note) and runs Set. Each part is a few
+// lines of glue over the core (ProfileStore, DeviceList, the camera.conf writer), which is where
+// the behaviour lives and is tested without widgets.
 #pragma once
 
 #include <QIcon>
-#include <QPointer>
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <thread>
-#include <vector>
 
-#include "core/devices/card_state.h"
-#include "core/devices/device_list.h"
-#include "core/pages/page_fields.h"
 #include "core/platform/volumes/volume_source.h"
-#include "core/profiles/profile_store.h"
 #include "gui/app/card_panel.h"
 #include "gui/app/drive_list.h"
 #include "gui/app/pages_host.h"
@@ -46,7 +39,7 @@ public:
     struct Options {
         // Where the drives come from; the system's when empty.
         std::shared_ptr<VolumeSource> volumes;
-        // Listen for mounts and udev block events (tests drive OnDeviceChange themselves).
+        // Listen for mounts and udev block events (tests call drives().deviceChange).
         bool watchDevices = true;
         // How cards are mounted and ejected; the system's when empty.
         std::shared_ptr<MediaActions> media;
