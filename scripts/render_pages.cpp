@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The card's size and version text arrive from the background probe.
-    while (window.DrivesBeingProbed()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    while (window.drivesBeingProbed()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     bool saved = true;
     for (int tab = 0; tab < static_cast<int>(kPageCount); ++tab) {
         window.control<TabControlWidget>(kIdcTab)->setCurrentIndex(tab);

@@ -52,7 +52,7 @@ std::optional<std::filesystem::path> askForFolder(QWidget* parent) {
 
 }  // namespace
 
-void MainWindow::SetFolderPrompt(FolderPrompt prompt) {
+void MainWindow::setFolderPrompt(FolderPrompt prompt) {
     folderPrompt() = std::move(prompt);
 }
 
@@ -67,7 +67,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
         m_options.media = CreateSystemMediaActions();
     m_drives = std::make_unique<DriveList>(m_options.volumes);
     m_card = std::make_unique<CardPanel>(
-        *m_drives, m_pages, m_options.media, [this] { return Writing(); }, this);
+        *m_drives, m_pages, m_options.media, [this] { return writing(); }, this);
 }
 
 MainWindow::~MainWindow() {
@@ -76,26 +76,27 @@ MainWindow::~MainWindow() {
         m_writeThread.join();
 }
 
-void MainWindow::ConnectCommands() {
+void MainWindow::connectCommands() {
     // The About entry. The window manager owns the title-bar menu here, so the entry lives in
     // the window's context menu and on F1.
     auto* about = new QAction("&About Marlix...", this);
     about->setShortcut(QKeySequence(Qt::Key_F1));
     about->setShortcutContext(Qt::WindowShortcut);
-    connect(about, &QAction::triggered, this, &MainWindow::OnAbout);
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    connect(control<QPushButton>(kIdcSet), &QPushButton::clicked, this, &MainWindow::OnSet);
+    connect(control<QPushButton>(kIdcSet), &QPushButton::clicked, this,
+            &MainWindow::writeCameraConf);
 }
 
 bool MainWindow::initialize() {
     m_tabs = control<TabControlWidget>(kIdcTab);
     m_profileList = control<ChoiceListWidget>(kIdcProfileList);
     m_deviceList = control<ReportViewWidget>(kIdcDeviceList);
-    ConnectCommands();
+    connectCommands();
     // The native window exists from here on with its final flags, so its handle stays valid.
-    m_systemMenuEntry = AddAboutToSystemMenu(*this, "&About Marlix...", [this] { OnAbout(); });
+    m_systemMenuEntry = AddAboutToSystemMenu(*this, "&About Marlix...", [this] { showAbout(); });
     // Device arrival and removal. The source listens from here on, before the first scan, so a
     // card that arrives in between is not missed.
     if (m_options.watchDevices)
@@ -114,8 +115,8 @@ bool MainWindow::initialize() {
         return true;
     }
     m_profiles.open(m_workDir / "cfg.ini");
-    InitTabPages();
-    InitDeviceList();
+    initTabPages();
+    initDeviceList();
     m_profiles.attach(m_profileList, control<QAbstractButton>(kIdcNewProfile),
                       control<QAbstractButton>(kIdcDelProfile),
                       control<QAbstractButton>(kIdcSaveProfile));
@@ -137,7 +138,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     });
 }
 
-void MainWindow::OnAbout() {
+void MainWindow::showAbout() {
     AboutDialog about(this);
     about.runModal();
 }
@@ -153,7 +154,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 // ---- pages --------------------------------------------------------------------------------
 
-void MainWindow::InitTabPages() {
+void MainWindow::initTabPages() {
     // An 18-pixel cell of the "System" face (mapped to an installed sans face), for the profile
     // list and the tab headers only.
     m_uiFont = MakeCellHeightFont("System", 18);
@@ -163,16 +164,16 @@ void MainWindow::InitTabPages() {
     m_pages.attach(m_tabs);
 }
 
-void MainWindow::InitDeviceList() {
+void MainWindow::initDeviceList() {
     m_drives->attach(m_deviceList);
     m_card->attach(m_deviceList, toPixels(DlgRect{8, 84, 370, 10}));
 }
 
 // ---- camera.conf --------------------------------------------------------------------------
 
-void MainWindow::OnSet() {
+void MainWindow::writeCameraConf() {
     // One write at a time: the note says that one is under way.
-    if (Writing())
+    if (writing())
         return;
     m_card->setStatus(QString());  // whatever happens now, an earlier "written" no longer holds
     const std::string& target = m_drives->targetRoot();
@@ -188,13 +189,13 @@ void MainWindow::OnSet() {
         root = *folder;
         card = nullptr;
     } else if (card && card->state == DriveState::NotAnswering) {
-        ShowError("The card " + target + " does not answer, so camera.conf was not " +
+        showError("The card " + target + " does not answer, so camera.conf was not " +
                   "written: writing onto it could hang. Take it out and attach it again.");
         return;
     } else if (card && !m_drives->volumes().StillMounted(card->drive)) {
         // Unmounted a moment ago, before the list heard of it: its mount point is an empty
         // folder on the computer's own disk now.
-        ReportCardGone(target);
+        reportCardGone(target);
         return;
     }
     const ProfileSelections values = m_pages.read();
@@ -202,7 +203,7 @@ void MainWindow::OnSet() {
     if (values.system.m_syncClock != 0) {
         auto now = LocalClockText(std::time(nullptr));
         if (!now) {
-            ShowError(now.message());
+            showError(now.message());
             return;
         }
         clock = *now;
@@ -224,23 +225,23 @@ void MainWindow::OnSet() {
             QMetaObject::invokeMethod(
                 this,
                 [this, status = std::move(status), root, cardRoot = std::move(cardRoot),
-                 bytes = std::move(bytes)] { OnSetWritten(status, root, cardRoot, bytes); },
+                 bytes = std::move(bytes)] { onCameraConfWritten(status, root, cardRoot, bytes); },
                 Qt::QueuedConnection);
         });
     started.wait();
 }
 
-void MainWindow::OnSetWritten(const Status& status, const std::filesystem::path& root,
-                              const std::string& cardRoot, const std::string& bytes) {
+void MainWindow::onCameraConfWritten(const Status& status, const std::filesystem::path& root,
+                                     const std::string& cardRoot, const std::string& bytes) {
     m_writeThread.join();
     if (status.code() == ErrorCode::NotAnswering && !cardRoot.empty())
         m_drives->state().NoteNotAnswering(cardRoot);
     m_drives->setWritingRoot({});
     if (status.code() == ErrorCode::DriveGone) {
-        ReportCardGone(PathToUtf8(root));
+        reportCardGone(PathToUtf8(root));
     } else if (!status) {
         m_card->setStatus(QString());
-        ShowError(status.message());
+        showError(status.message());
     } else {
         m_card->setStatus(QString("camera.conf written to %1 at %2")
                               .arg(Q(PathToUtf8(root)), QTime::currentTime().toString("HH:mm:ss")));
@@ -250,15 +251,15 @@ void MainWindow::OnSetWritten(const Status& status, const std::filesystem::path&
     emit setFinished();
 }
 
-void MainWindow::ReportCardGone(const std::string& root) {
+void MainWindow::reportCardGone(const std::string& root) {
     m_drives->scan();
-    ShowError("The card " + root + " is gone: it was taken out or unmounted. camera.conf was " +
+    showError("The card " + root + " is gone: it was taken out or unmounted. camera.conf was " +
               "not written.\n\nAttach the card again and choose it in the device list.");
 }
 
 // ---- messages -----------------------------------------------------------------------------
 
-void MainWindow::ShowError(const std::string& message) {
+void MainWindow::showError(const std::string& message) {
     ShowMessage(this, Q(message), "MARLIX");
 }
 

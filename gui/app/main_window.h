@@ -47,38 +47,38 @@ public:
     // Answers "no camera is selected": the folder to write camera.conf into, or nothing for
     // Cancel. Tests replace it; the default asks the user.
     using FolderPrompt = std::function<std::optional<std::filesystem::path>(QWidget* parent)>;
-    static void SetFolderPrompt(FolderPrompt prompt);
+    static void setFolderPrompt(FolderPrompt prompt);
 
     explicit MainWindow(QWidget* parent = nullptr);
     MainWindow(Options options, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // False when start-up could not even find the working directory.
-    bool StartedUp() const { return m_startedUp; }
+    bool startedUp() const { return m_startedUp; }
 
     // The handlers of the window's controls, public so that tests can call them as a click, a
     // tab change or a device change would.
-    void OnSet();
-    void OnAbout();
+    void writeCameraConf();
+    void showAbout();
 
     // The five pages in the tab control.
     PagesHost& pages() { return m_pages; }
     // The profile list and its commands.
     ProfilePanel& profiles() { return m_profiles; }
     // The one-line note under the device list ("camera.conf written to ...").
-    QString StatusText() const { return m_card->statusText(); }
+    QString statusText() const { return m_card->statusText(); }
     // Whether the first run's cfg.ini is still to be made (right after the first paint).
-    bool ProfileFilePending() const { return m_profiles.pending(); }
+    bool profileFilePending() const { return m_profiles.pending(); }
     // Whether the first scan for drives is still to come (right after the window is up), or
     // drives are being asked for their size and version.txt right now.
-    bool DrivesBeingProbed() const { return m_drives->probing(); }
+    bool drivesBeingProbed() const { return m_drives->probing(); }
     // The device list.
     DriveList& drives() { return *m_drives; }
 
     // The note under the device list and the card in view.
     CardPanel& card() { return *m_card; }
     // Set's write is under way (away from this thread); setFinished() says when it is over.
-    bool Writing() const { return m_writeThread.joinable(); }
+    bool writing() const { return m_writeThread.joinable(); }
 
 signals:
     // A write that Set started has ended, whatever its outcome; the note or a message says it.
@@ -90,16 +90,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void ConnectCommands();
-    void InitTabPages();
-    void InitDeviceList();
+    void connectCommands();
+    void initTabPages();
+    void initDeviceList();
     // The card chosen for Set is gone: the list is brought up to date and the user told.
-    void ReportCardGone(const std::string& root);
-    void ShowError(const std::string& message);
+    void reportCardGone(const std::string& root);
+    void showError(const std::string& message);
 
     // Set's write is back: cardRoot is the card's row, empty for a folder the user chose.
-    void OnSetWritten(const Status& status, const std::filesystem::path& root,
-                      const std::string& cardRoot, const std::string& bytes);
+    void onCameraConfWritten(const Status& status, const std::filesystem::path& root,
+                             const std::string& cardRoot, const std::string& bytes);
 
     // Members, in the order they are set up. The parts (pages, profiles, drives, card) are
     // destroyed before the widgets they refer to.

@@ -38,7 +38,7 @@ MarlixApplication::MarlixApplication(int& argc, char** argv) : m_qt(argc, argv) 
 int MarlixApplication::run() {
     MainWindow window;
     window.runModal();
-    return window.StartedUp() ? 0 : 1;
+    return window.startedUp() ? 0 : 1;
 }
 
 }  // namespace marlix

@@ -37,5 +37,5 @@ int main(int argc, char** argv) {
     options.watchDevices = false;
     MainWindow window(std::move(options));
     window.runModal();
-    return window.StartedUp() ? 0 : 1;
+    return window.startedUp() ? 0 : 1;
 }

@@ -32,8 +32,8 @@ private slots:
             if (!c.file.empty())
                 writeCard(QByteArray::fromStdString(c.file));
             start();
-            QVERIFY2(m_dlg->card().cardLine().state == c.state, qPrintable(m_dlg->StatusText()));
-            QVERIFY2(m_dlg->StatusText().contains(c.said), qPrintable(m_dlg->StatusText()));
+            QVERIFY2(m_dlg->card().cardLine().state == c.state, qPrintable(m_dlg->statusText()));
+            QVERIFY2(m_dlg->statusText().contains(c.said), qPrintable(m_dlg->statusText()));
             if (c.state == CardState::Differs) {
                 QVERIFY2(noteTip().contains("mode_1: 1600x1200p 30 -> 1920x1080p 60"),
                          qPrintable(noteTip()));
@@ -58,7 +58,7 @@ private slots:
         QVERIFY(eject && eject->isHidden());
         set();
         QCOMPARE(m_dlg->card().cardLine().state, CardState::Matches);
-        QVERIFY(m_dlg->StatusText().contains("camera.conf written"));
+        QVERIFY(m_dlg->statusText().contains("camera.conf written"));
         QVERIFY(!eject->isHidden());
         m_media->beforeAnswer = [this] { m_volumes->drives.clear(); };
         eject->click();
@@ -66,7 +66,7 @@ private slots:
         waitForDrives();
         QCOMPARE(m_media->calls, QStringList{"eject " + m_card->path() + "/"});
         QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 0);
-        QVERIFY2(m_dlg->StatusText().contains("can be taken out"), qPrintable(m_dlg->StatusText()));
+        QVERIFY2(m_dlg->statusText().contains("can be taken out"), qPrintable(m_dlg->statusText()));
         QVERIFY(m_messages.isEmpty());
     }
 
@@ -89,7 +89,7 @@ private slots:
         QVERIFY2(m_messages[0].text.contains("\nimage_iso=3200"), qPrintable(m_messages[0].text));
         QCOMPARE(cfgText(), profiles);  // no profile made or saved
         QCOMPARE(listItems(), QStringList{"default"});
-        QVERIFY(m_dlg->StatusText().contains("Loaded the settings"));
+        QVERIFY(m_dlg->statusText().contains("Loaded the settings"));
         QCOMPARE(m_dlg->card().cardLine().details,
                  std::vector<std::string>{"image_iso: 3200 -> auto"});
 
@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(m_media->calls, (QStringList{"mount /dev/sdz1", "mount /dev/sdz1"}));
         QCOMPARE(m_dlg->drives().targetRoot(), root);
         QVERIFY(
-            m_dlg->StatusText().contains("Mounted /dev/sdz1 at " + QString::fromStdString(root)));
+            m_dlg->statusText().contains("Mounted /dev/sdz1 at " + QString::fromStdString(root)));
 
         // Without the service, neither action is offered.
         m_media->available = false;

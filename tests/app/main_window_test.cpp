@@ -37,7 +37,7 @@ private slots:
         options.media = std::make_shared<FakeMedia>();
         MainWindow dialog(std::move(options));
         QCOMPARE(dialog.runModal(), QDialog::Rejected);  // ends before any window is shown
-        QVERIFY(!dialog.StartedUp());
+        QVERIFY(!dialog.startedUp());
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("working directory"));
         QCOMPARE(dialog.control<ChoiceListWidget>(kIdcProfileList)->count(), 0);
@@ -247,7 +247,7 @@ private slots:
         const QByteArray written = readFile(m_card->filePath("camera.conf"));
         QCOMPARE(written.size(), 463);
         QCOMPARE(written, readFile(MARLIX_TEST_DATA "/export/default_camera.conf"));
-        QVERIFY(m_dlg->StatusText().contains("camera.conf written"));
+        QVERIFY(m_dlg->statusText().contains("camera.conf written"));
         // Nothing else on the card, and cfg.ini untouched by "Set".
         QCOMPARE(QDir(m_card->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         QCOMPARE(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
@@ -275,7 +275,7 @@ private slots:
         set();
         QByteArray written = readFile(m_card->filePath("camera.conf"));
         QVERIFY2(written.contains("auto_shoot=off\r\nphoto_burst=5p\r\n"),
-                 qPrintable(m_dlg->StatusText() + " | " + written + " | " +
+                 qPrintable(m_dlg->statusText() + " | " + written + " | " +
                             (m_messages.isEmpty() ? QString() : m_messages[0].text)));
         // Saving keeps both choices as they stand.
         m_dlg->profiles().saveProfile();
@@ -300,7 +300,7 @@ private slots:
         QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 0);
         QVERIFY(m_dlg->drives().targetRoot().empty());
         int asked = 0;
-        MainWindow::SetFolderPrompt([&](QWidget*) {
+        MainWindow::setFolderPrompt([&](QWidget*) {
             ++asked;
             return std::optional<std::filesystem::path>();
         });
@@ -309,7 +309,7 @@ private slots:
         QVERIFY(!QFile::exists(m_dir->filePath("camera.conf")));
         QVERIFY(!QFile::exists(m_card->filePath("camera.conf")));
 
-        MainWindow::SetFolderPrompt([&](QWidget*) {
+        MainWindow::setFolderPrompt([&](QWidget*) {
             return std::optional<std::filesystem::path>(m_card->path().toStdString());
         });
         set();
@@ -323,7 +323,7 @@ private slots:
         set();
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("camera.conf"));
-        QVERIFY(!m_dlg->StatusText().contains("written"));
+        QVERIFY(!m_dlg->statusText().contains("written"));
     }
 
     void aCardThatNeverAnswersHoldsNothingUpAndIsNotWritten() {
@@ -353,7 +353,7 @@ private slots:
         m_dlg->control<ReportViewWidget>(kIdcDeviceList)->chooseRow(stuckRow);
         QCOMPARE(m_dlg->drives().targetRoot(), stuckRoot);
         QCOMPARE(m_dlg->card().cardLine().state, CardState::NotAnswering);
-        QVERIFY(m_dlg->StatusText().contains("does not answer"));
+        QVERIFY(m_dlg->statusText().contains("does not answer"));
         set();
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].text.contains("does not answer"));
@@ -374,12 +374,12 @@ private slots:
         start();
         clearClockBox();
         QSignalSpy finished(m_dlg.get(), &MainWindow::setFinished);
-        m_dlg->OnSet();
-        QVERIFY(m_dlg->Writing());
-        QVERIFY2(m_dlg->StatusText().contains("Writing"), qPrintable(m_dlg->StatusText()));
+        m_dlg->writeCameraConf();
+        QVERIFY(m_dlg->writing());
+        QVERIFY2(m_dlg->statusText().contains("Writing"), qPrintable(m_dlg->statusText()));
         QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(0, 2),
                  QString("Writing..."));
-        m_dlg->OnSet();  // not a second write meanwhile
+        m_dlg->writeCameraConf();  // not a second write meanwhile
         m_dlg->control<TabControlWidget>(kIdcTab)->setCurrentIndex(1);
         m_dlg->pages().showChosenTab();
         QVERIFY(m_dlg->pages().page<VideoPage>().isVisible());
@@ -391,7 +391,7 @@ private slots:
             qPrintable(m_messages[0].text));
         QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->cellText(0, 2),
                  QString("Not answering"));
-        QVERIFY(!m_dlg->StatusText().contains("Writing"));
+        QVERIFY(!m_dlg->statusText().contains("Writing"));
     }
 #endif
 

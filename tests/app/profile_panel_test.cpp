@@ -41,7 +41,7 @@ private slots:
         for (bool commandFirst : {false, true}) {
             QFile::remove(cfgPath());
             create(std::make_unique<FakeVolumes>());
-            QVERIFY(m_dlg->ProfileFilePending());
+            QVERIFY(m_dlg->profileFilePending());
             QVERIFY(!QFile::exists(cfgPath()));
             QCOMPARE(listItems(), QStringList{"default"});
             QCOMPARE(m_dlg->pages().read(), DefaultSelections());
@@ -54,11 +54,11 @@ private slots:
                 other.write("[profile-other]\nmode_1=1600x1200p 30\n");
                 other.close();
                 m_dlg->show();
-                QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->ProfileFilePending(), 10000);
+                QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->profileFilePending(), 10000);
                 QCOMPARE(listItems(), QStringList{"other"});
                 QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 4);
             }
-            QVERIFY(!m_dlg->ProfileFilePending());
+            QVERIFY(!m_dlg->profileFilePending());
         }
     }
 

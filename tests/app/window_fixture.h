@@ -151,7 +151,7 @@ protected:
         create(std::move(volumes));
         // A first run makes cfg.ini once the window is up.
         m_dlg->show();
-        QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->ProfileFilePending(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->profileFilePending(), 10000);
         waitForDrives();
     }
 
@@ -187,13 +187,13 @@ protected:
     // Set, and its write's outcome: the write runs away from the window's thread.
     void set() {
         QSignalSpy finished(m_dlg.get(), &MainWindow::setFinished);
-        m_dlg->OnSet();
-        if (m_dlg->Writing())
+        m_dlg->writeCameraConf();
+        if (m_dlg->writing())
             QVERIFY(finished.wait(30000));
     }
 
     // The drives answer in the background; the list has their texts once they have.
-    void waitForDrives() { QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->DrivesBeingProbed(), 10000); }
+    void waitForDrives() { QTRY_VERIFY_WITH_TIMEOUT(!m_dlg->drivesBeingProbed(), 10000); }
 
     void deviceChange(unsigned code) {
         m_dlg->drives().deviceChange(code);
@@ -272,14 +272,14 @@ protected:
             dialog.accept();
             return QDialog::Accepted;
         });
-        MainWindow::SetFolderPrompt(nullptr);
+        MainWindow::setFolderPrompt(nullptr);
     }
 
     void tearDownWindow() {
         m_dlg.reset();
         SetMessageBoxHook(nullptr);
         TemplateDialog::SetModalHook(nullptr);
-        MainWindow::SetFolderPrompt(nullptr);
+        MainWindow::setFolderPrompt(nullptr);
         QDir::setCurrent(m_savedCwd);
     }
 };

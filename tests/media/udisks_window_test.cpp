@@ -64,7 +64,7 @@ private slots:
         const std::string root = dlg.drives().targetRoot();
         QVERIFY2(root.starts_with("/media/") && root.ends_with("/CAMCARD/"), root.c_str());
         QCOMPARE(rowOf(dlg, device), -1);
-        QTRY_VERIFY_WITH_TIMEOUT(!dlg.DrivesBeingProbed(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.drivesBeingProbed(), 10000);
         QCOMPARE(dlg.card().cardLine().state, CardState::NoFile);
         const int mounted = rowOf(dlg, QString::fromStdString(root));
         // One line in the cell; the whole text in its tooltip.
@@ -86,7 +86,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!dlg.card().mediaBusy(), 30000);
         QCOMPARE(messages.size(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(rowOf(dlg, QString::fromStdString(root)), -1, 10000);
-        QVERIFY2(dlg.StatusText().contains("can be taken out"), qPrintable(dlg.StatusText()));
+        QVERIFY2(dlg.statusText().contains("can be taken out"), qPrintable(dlg.statusText()));
         // Unmounted again: greyed again, to be mounted another time.
         QTRY_VERIFY_WITH_TIMEOUT(rowOf(dlg, device) >= 0, 10000);
         SetMessageBoxHook(nullptr);
