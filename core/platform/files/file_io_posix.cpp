@@ -1,17 +1,14 @@
-#include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <optional>
 
 #include "core/platform/files/atomic_write_steps.h"
 #include "core/platform/files/file_io.h"
+#include "core/platform/files/temporary_files_posix.h"
 #include "core/platform/text.h"
 
 namespace marlix {
@@ -146,116 +143,6 @@ Status checkReplaceable(const fs::path& requested, int dir, const std::string& n
     return Status::success();
 }
 
-constexpr std::string_view kTemporaryChars =
-    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-constexpr std::size_t kTemporaryRandomChars = 6;
-
-// ".<name>.XXXXXX" beside the target, XXXXXX random; a name too long for that gets a short fixed
-// one instead.
-std::string temporaryName(const std::string& target) {
-    unsigned char random[kTemporaryRandomChars] = {};
-    if (::getrandom(random, sizeof random, GRND_NONBLOCK) != sizeof random) {
-        // Too early in boot for the random pool: the clock and process differ enough, and
-        // O_EXCL settles any clash.
-        const auto seed = static_cast<unsigned long>(::getpid()) * 2654435761u ^
-                          static_cast<unsigned long>(::clock());
-        for (std::size_t i = 0; i < sizeof random; ++i)
-            random[i] = static_cast<unsigned char>(seed >> (i * 5));
-    }
-    std::string name = "." + target + ".";
-    if (name.size() + sizeof random > NAME_MAX)
-        name = ".marlix.";
-    for (const unsigned char r : random) name += kTemporaryChars[r % kTemporaryChars.size()];
-    return name;
-}
-
-bool isTemporaryOf(std::string_view found, const std::string& target) {
-    const std::size_t prefix = target.size() + 2;
-    return found.size() == prefix + kTemporaryRandomChars && found[0] == '.' &&
-           found.substr(1, target.size()) == target && found[prefix - 1] == '.' &&
-           found.find_first_not_of(kTemporaryChars, prefix) == std::string_view::npos;
-}
-
-// Best effort: what cannot be listed or removed is left, and the write goes on.
-void removeStaleTemporaries(int dir, const std::string& target) {
-    const int listed = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (listed < 0)
-        return;
-    DIR* list = ::fdopendir(listed);
-    if (list == nullptr) {
-        ::close(listed);
-        return;
-    }
-    while (const dirent* entry = ::readdir(list)) {
-        if (!isTemporaryOf(entry->d_name, target))
-            continue;
-        // A link, a folder or a device by that name is not one of ours.
-        struct stat st;
-        if (::fstatat(dir, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
-            ::unlinkat(dir, entry->d_name, 0);
-    }
-    ::closedir(list);
-}
-
-// The temporary file of the write under way, for the handler of EndWritesCleanlyOnSignals; kept
-// only once that is installed (a process that writes from several threads never installs it).
-constexpr int kCleanupSignals[] = {SIGTERM, SIGHUP, SIGINT};
-volatile sig_atomic_t g_cleanOnSignals = 0;
-volatile sig_atomic_t g_pendingDir = -1;
-char g_pendingName[NAME_MAX + 1];
-
-extern "C" void removePendingAndEnd(int signal) {
-    // The handler is reset on entry: once it returns, the signal comes again and ends the
-    // process as it would have.
-    if (g_pendingDir >= 0)
-        ::unlinkat(g_pendingDir, g_pendingName, 0);
-    ::raise(signal);
-}
-
-sigset_t cleanupSignals() {
-    sigset_t set;
-    ::sigemptyset(&set);
-    for (const int signal : kCleanupSignals) ::sigaddset(&set, signal);
-    return set;
-}
-
-// Publishes the temporary file for the handler from its creation until it is renamed or
-// removed. The signals wait while it is created, so that no file comes into being unseen.
-class PendingTemporary {
-public:
-    PendingTemporary() {
-        if (!g_cleanOnSignals)
-            return;
-        const sigset_t set = cleanupSignals();
-        m_blocked = ::pthread_sigmask(SIG_BLOCK, &set, &m_previous) == 0;
-    }
-    ~PendingTemporary() {
-        g_pendingDir = -1;
-        unblock();
-    }
-    PendingTemporary(const PendingTemporary&) = delete;
-    PendingTemporary& operator=(const PendingTemporary&) = delete;
-
-    // Called right after the create: the file exists, or not.
-    void created(int dir, const std::string& name) {
-        if (g_cleanOnSignals && dir >= 0 && name.size() < sizeof g_pendingName) {
-            name.copy(g_pendingName, name.size());
-            g_pendingName[name.size()] = '\0';
-            g_pendingDir = dir;
-        }
-        unblock();
-    }
-
-private:
-    void unblock() {
-        if (m_blocked)
-            ::pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
-        m_blocked = false;
-    }
-    sigset_t m_previous{};
-    bool m_blocked = false;
-};
-
 }  // namespace
 
 Result<FileKind> ProbeFile(const fs::path& path) {
@@ -377,14 +264,14 @@ Status AtomicWriteSteps::checkTarget(bool followSymlink) {
 }
 
 void AtomicWriteSteps::removeStaleTemporaries() {
-    marlix::removeStaleTemporaries(m_state->dir.get(), m_state->name);
+    RemoveStaleTemporaries(m_state->dir.get(), m_state->name);
 }
 
 Status AtomicWriteSteps::createTemporary() {
     State& s = *m_state;
     PendingTemporary& pending = s.pending.emplace();
     for (int attempt = 0; attempt < 100 && s.fd.get() < 0; ++attempt) {
-        s.temp = temporaryName(s.name);
+        s.temp = TemporaryName(s.name);
         s.fd.reset(::openat(s.dir.get(), s.temp.c_str(),
                             O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (s.fd.get() < 0 && errno != EEXIST) {
@@ -480,22 +367,6 @@ Result<bool> AtomicWriteSteps::targetHolds(std::string_view bytes) {
 }
 
 }  // namespace file_io_detail
-
-void EndWritesCleanlyOnSignals() {
-    g_cleanOnSignals = 1;
-    struct sigaction action {};
-    action.sa_handler = removePendingAndEnd;
-    action.sa_flags = SA_RESETHAND;
-    ::sigfillset(&action.sa_mask);
-    for (const int signal : kCleanupSignals) {
-        struct sigaction was {};
-        if (::sigaction(signal, nullptr, &was) == 0 && was.sa_handler != SIG_IGN)
-            ::sigaction(signal, &action, nullptr);
-    }
-    // A thread that started the process may have held them back; here they must come.
-    const sigset_t set = cleanupSignals();
-    ::pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
-}
 
 Status WriteIntoStream(const fs::path& path, std::string_view bytes) {
     struct stat before;
