@@ -12,10 +12,11 @@ private slots:
     void firstRunCreatesTheDefaultProfileAndShowsIt() {
         start();
         QCOMPARE(m_dlg->windowTitle(), QString("MARLIX"));
-        QCOMPARE(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+        MARLIX_COMPARE_TEXT(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
 #ifdef _WIN32
-        QCOMPARE(readFile(cfgPath()),
-                 readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini").replace("\n", "\r\n"));
+        MARLIX_COMPARE_TEXT(
+            readFile(cfgPath()),
+            readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini").replace("\n", "\r\n"));
 #endif
         QCOMPARE(listItems(), QStringList{"default"});
         QCOMPARE(m_dlg->control<ChoiceListWidget>(kIdcProfileList)->choice(), 0);
@@ -47,7 +48,8 @@ private slots:
             QCOMPARE(m_dlg->pages().read(), DefaultSelections());
             if (commandFirst) {
                 m_dlg->profiles().saveProfile();
-                QCOMPARE(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
+                MARLIX_COMPARE_TEXT(cfgText(),
+                                    readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));
             } else {
                 QFile other(cfgPath());
                 QVERIFY(other.open(QIODevice::WriteOnly));
@@ -96,7 +98,7 @@ private slots:
                      qPrintable(r.name + " -> " + m_messages[0].text));
             QCOMPARE(m_messages[0].caption, QString("Notify"));
             QCOMPARE(listItems(), (QStringList{"default", "Night"}));
-            QCOMPARE(cfgText(), file);
+            MARLIX_COMPARE_TEXT(cfgText(), file);
         }
         m_messages.clear();
         m_cancelNew = true;
@@ -127,7 +129,7 @@ private slots:
         const QByteArray once = cfgText();
         QVERIFY(once.contains("mode_1=1920x1080p 30\n"));
         m_dlg->profiles().saveProfile();
-        QCOMPARE(cfgText(), once);
+        MARLIX_COMPARE_TEXT(cfgText(), once);
     }
 
     void deleteMovesToTheNeighbourAndLoadsIt() {
@@ -169,7 +171,7 @@ private slots:
         // Nothing is selected: Del and Save do nothing.
         m_dlg->profiles().deleteProfile();
         m_dlg->profiles().saveProfile();
-        QCOMPARE(cfgText(), file);
+        MARLIX_COMPARE_TEXT(cfgText(), file);
         // New still works from what the pages show.
         newProfile("again");
         QCOMPARE(listItems(), QStringList{"again"});

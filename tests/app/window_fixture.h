@@ -33,6 +33,7 @@
 #include "gui/resources/resource_ids.h"
 #include "gui/resources/resources.h"
 #include "tests/support/dialog_probe.h"
+#include "tests/support/text_diff.h"
 #ifdef __linux__
 #include "tests/support/stalling_card.h"
 #endif
