@@ -164,11 +164,11 @@ private slots:
         // The menu posts the command of the entry picked. The low four bits belong to the
         // system: 0x0013 is still the About entry.
         QVERIFY(::PostMessageW(mainWindow(), WM_SYSCOMMAND, 0x0013, 0));
-        QTest::qWait(50);
-        QCOMPARE(m_modalTemplates, QList<int>{kIddAboutBox});
-        // Another command goes on to the default handling (0x0020 is no command at all).
+        QTRY_COMPARE(m_modalTemplates, QList<int>{kIddAboutBox});
+        // Another command goes on to the default handling (0x0020 is no command at all): once
+        // the posted message has been dispatched, still only the one About box.
         QVERIFY(::PostMessageW(mainWindow(), WM_SYSCOMMAND, 0x0020, 0));
-        QTest::qWait(50);
+        QCoreApplication::processEvents();
         QCOMPARE(m_modalTemplates, QList<int>{kIddAboutBox});
         QVERIFY(m_dlg->isVisible());
     }
