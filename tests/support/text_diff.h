@@ -41,12 +41,12 @@ inline std::string TextDiff(std::string_view was, std::string_view now) {
 }  // namespace marlix::test_support
 
 // QCOMPARE for long texts (QByteArray or QString): a failure shows the lines that differ.
-#define MARLIX_COMPARE_TEXT(actual, expected)                                                   \
-    do {                                                                                       \
-        const std::string actualText_ = QByteArray(actual).toStdString();                     \
-        const std::string expectedText_ = QByteArray(expected).toStdString();                 \
-        if (actualText_ != expectedText_)                                                      \
-            QFAIL(("texts differ (-expected +actual):\n" +                                     \
-                   marlix::test_support::TextDiff(expectedText_, actualText_))                 \
-                      .c_str());                                                               \
+#define MARLIX_COMPARE_TEXT(actual, expected)                                  \
+    do {                                                                       \
+        const std::string actualText_ = QByteArray(actual).toStdString();      \
+        const std::string expectedText_ = QByteArray(expected).toStdString();  \
+        if (actualText_ != expectedText_)                                      \
+            QFAIL(("texts differ (-expected +actual):\n" +                     \
+                   marlix::test_support::TextDiff(expectedText_, actualText_)) \
+                      .c_str());                                               \
     } while (false)
