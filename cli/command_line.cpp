@@ -46,8 +46,8 @@ const std::array<CommandDef, 12> kCommands = {{
      RunProfiles},
     {"show",
      "show NAME",
-     "Shows the profile as it loads: 29 lines key=text in the order profiles are saved,\n"
-     "sync_clock as TRUE or FALSE.\n",
+     "Shows the profile as it loads: one line key=text for each setting, in the order\n"
+     "profiles are saved, sync_clock as TRUE or FALSE.\n",
      1,
      1,
      {},

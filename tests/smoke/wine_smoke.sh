@@ -74,8 +74,10 @@ for _ in $(seq 1 50); do
 done
 [ -f "$card/camera.conf" ] || problem "Set wrote no camera.conf onto E:"
 size=$(stat -c %s "$card/camera.conf")
-[ "$size" -eq $((463 + 32)) ] || problem "camera.conf on E: has $size bytes, not 463 + 32"
-cmp -s <(head -c 463 "$card/camera.conf") "$golden_conf" ||
+golden_size=$(stat -c %s "$golden_conf")
+[ "$size" -eq $((golden_size + 32)) ] ||
+    problem "camera.conf on E: has $size bytes, not the default's $golden_size + 32"
+cmp -s <(head -c "$golden_size" "$card/camera.conf") "$golden_conf" ||
     problem "camera.conf on E: does not start with the default $golden_conf"
 clock=$(tail -c 32 "$card/camera.conf")
 [[ $clock =~ ^sync_clock=[0-9]{4}-[0-9]{2}-[0-9]{2}\ [0-9]{2}:[0-9]{2}:[0-9]{2}$'\r'$ ]] ||
