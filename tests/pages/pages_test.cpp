@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
+#include <functional>
 
 #include "core/export/camera_conf.h"
 #include "gui/layout/tab_control.h"
@@ -240,6 +241,29 @@ private slots:
         Slider(page, kIdcEvSlider)->setValue(9);
         QCOMPARE(LabelText(page, kIdcEvText), QStringLiteral("+1.0"));
         QCOMPARE(LabelText(page, kIdcSharpnessText), QStringLiteral("2"));
+    }
+
+    void burstChosenAnyWayDisablesAutoShootAndSetsFlagOne() {
+        // A mouse click, and what a screen reader's "toggle" action or any other code does:
+        // the rule must follow the choice, not the click.
+        const std::function<void(QAbstractButton*)> ways[] = {
+            [](QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); },
+            [](QAbstractButton* b) { b->toggle(); },
+            [](QAbstractButton* b) { b->setChecked(true); },
+        };
+        for (const auto& choose : ways) {
+            Shown<PhotoPage> shown;
+            PhotoPage& page = shown.page;
+            page.m_autoShoot = 3;  // "3s"
+            page.m_photoBurst = 0;
+            QVERIFY(page.showFields());
+            choose(Button(page, kIdcPhotoBurstButtons[1]));  // "3 P"
+            QVERIFY(AllEnabled(page, kIdcAutoShootButtons, false));
+            QCOMPARE(page.m_photoInterlock, kInterlockBurst);
+            ProfileSelections values = DefaultSelections();
+            values.photo = page;
+            QVERIFY(BuildCameraConf(values, {}).find("\nauto_shoot=off\r\n") != std::string::npos);
+        }
     }
 
     void burstClickDisablesAutoShootAndSetsFlagOne() {
