@@ -79,20 +79,27 @@ void ProfilePanel::fillList() {
 
 void ProfilePanel::createProfile() {
     finishPending();
-    NewProfileDialog dialog(m_window);
-    if (dialog.runModal() != QDialog::Accepted)
-        return;
-    const std::string name = dialog.name().toStdString();
-    const Status status = m_store.CreateProfile(name, m_pages.read());
-    if (!status) {
-        // A name the user can mend is a notice; anything else is an error of the file.
+    QString offered;
+    std::string name;
+    for (;;) {
+        NewProfileDialog dialog(m_window);
+        dialog.offerName(offered);
+        if (dialog.runModal() != QDialog::Accepted)
+            return;
+        name = dialog.name().toStdString();
+        const Status status = m_store.CreateProfile(name, m_pages.read());
+        if (status)
+            break;
+        // A name the user can mend is a notice, and the dialog comes back with it to mend;
+        // anything else is an error of the file.
         const bool nameRefused =
             status.code() == ErrorCode::DuplicateName || status.code() == ErrorCode::InvalidName;
-        if (nameRefused)
-            ShowMessage(m_window, Q(status.message()), "Notify");
-        else
+        if (!nameRefused) {
             showError(status.message());
-        return;
+            return;
+        }
+        ShowMessage(m_window, Q(status.message()), "Notify");
+        offered = dialog.name();
     }
     // The new profile keeps what the pages show; only the list learns about it.
     const int item = m_list->count();

@@ -1,5 +1,6 @@
 #include "gui/profiles/new_profile_dialog.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace marlix {
@@ -9,7 +10,11 @@ QString NewProfileDialog::name() const {
 }
 
 bool NewProfileDialog::initialize() {
-    control(kIdcProfileName)->setFocus(Qt::OtherFocusReason);
+    auto* field = control<QLineEdit>(kIdcProfileName);
+    control<QLabel>(kIdcProfileNameLabel)->setBuddy(field);
+    field->setText(m_offered);
+    field->selectAll();
+    field->setFocus(Qt::OtherFocusReason);
     return false;  // the focus stays in the name field
 }
 

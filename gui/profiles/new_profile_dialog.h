@@ -16,9 +16,15 @@ public:
 
     // What was typed into the name field.
     QString name() const;
+    // A name to show in the field, selected, when the dialog opens: the one just refused, so
+    // that it can be mended rather than typed again.
+    void offerName(const QString& name) { m_offered = name; }
 
 protected:
     bool initialize() override;
+
+private:
+    QString m_offered;
 };
 
 }  // namespace marlix

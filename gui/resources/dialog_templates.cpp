@@ -207,6 +207,8 @@ constexpr std::array kImageControls = {
 constexpr std::array kNewProfileControls = {
     ControlTemplate{ControlKind::DefPushButton, kIdOk, "确定", {28, 51, 50, 14}, kGroup | kTab},
     ControlTemplate{ControlKind::PushButton, kIdCancel, "取消", {106, 51, 50, 14}, kTab},
+    // The field's label comes before it: screen readers and the mnemonic take it as the field's.
+    Label(kIdcProfileNameLabel, "&Name of the new profile:", {15, 13, 162, 8}),
     ControlTemplate{ControlKind::Edit, kIdcProfileName, "Profile name", {15, 25, 162, 14}, kTab},
 };
 

@@ -37,6 +37,7 @@ inline constexpr int kIdcSaveProfile = 1062;
 // ---- New Profile dialog ------------------------------------------------------------------------
 
 inline constexpr int kIdcProfileName = 1063;
+inline constexpr int kIdcProfileNameLabel = 1112;
 
 // ---- Mode page ---------------------------------------------------------------------------------
 

@@ -97,6 +97,9 @@ private slots:
             QVERIFY2(m_messages[0].text.contains(r.message, Qt::CaseInsensitive),
                      qPrintable(r.name + " -> " + m_messages[0].text));
             QCOMPARE(m_messages[0].caption, QString("Notify"));
+            // The dialog comes back with the name selected, to be mended.
+            QCOMPARE(m_reopenedWith, QStringList{r.name});
+            QVERIFY(m_nameFieldFocused);
             QCOMPARE(listItems(), (QStringList{"default", "Night"}));
             MARLIX_COMPARE_TEXT(cfgText(), file);
         }

@@ -128,6 +128,8 @@ protected:
     bool m_cancelNew = false;
     bool m_typeByKeys = false;  // New Profile gets its name and its OK from the keyboard
     bool m_nameFieldFocused = false;
+    int m_newProfileOpens = 0;    // New Profile dialogs opened by the last newProfile()
+    QStringList m_reopenedWith;   // the selected text each reopened one showed; cancelled
     QList<int> m_modalTemplates;  // every modal dialog run, by template
     QString m_savedCwd;
 
@@ -216,6 +218,8 @@ protected:
     // New Profile with the name typed into the dialog.
     void newProfile(const QString& name) {
         m_typedName = name;
+        m_newProfileOpens = 0;
+        m_reopenedWith.clear();
         m_dlg->profiles().createProfile();
     }
 
@@ -248,6 +252,7 @@ protected:
         m_messages.clear();
         m_cancelNew = false;
         m_typeByKeys = false;
+        m_newProfileOpens = 0;
         SetMessageBoxHook([this](const QString& text, const QString& caption) {
             m_messages.append({text, caption});
             return QDialog::Accepted;
@@ -263,6 +268,11 @@ protected:
             }
             auto* edit = qobject_cast<QLineEdit*>(dialog.control(kIdcProfileName));
             m_nameFieldFocused = edit != nullptr && dialog.focusWidget() == edit;
+            if (++m_newProfileOpens > 1) {  // back after a refused name: the user gives up
+                m_reopenedWith.append(edit ? edit->selectedText() : QString());
+                dialog.reject();
+                return QDialog::Rejected;
+            }
             if (m_typeByKeys && edit) {
                 QTest::keyClicks(edit, m_typedName);
                 QTest::keyClick(edit, Qt::Key_Return);  // the default button
