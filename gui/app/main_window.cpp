@@ -120,8 +120,16 @@ bool MainWindow::initialize() {
     m_profiles.attach(m_profileList, control<QAbstractButton>(kIdcNewProfile),
                       control<QAbstractButton>(kIdcDelProfile),
                       control<QAbstractButton>(kIdcSaveProfile));
+    connect(&m_profiles, &ProfilePanel::said, m_card.get(),
+            [this](const QString& note) { m_card->setStatus(note); });
     m_startedUp = true;
     return true;
+}
+
+void MainWindow::done(int result) {
+    if (m_startedUp && !m_profiles.offerToSave())
+        return;  // cancelled: the window and the pages stay
+    TemplateDialog::done(result);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -80,6 +80,11 @@ public:
     // Set's write is under way (away from this thread); setFinished() says when it is over.
     bool writing() const { return m_writeThread.joinable(); }
 
+public slots:
+    // Escape, Enter, the close box and Alt+F4 end the program here: unsaved changes of the
+    // profile are offered for saving first.
+    void done(int result) override;
+
 signals:
     // A write that Set started has ended, whatever its outcome; the note or a message says it.
     void setFinished();

@@ -1,15 +1,20 @@
 // The profile list and its commands (New Profile, Del Profile, Save Profile, choosing a
 // profile), over the profile store, which owns cfg.ini's path, the current profile and the names.
-// What a profile holds goes in and out of the pages.
+// What a profile holds goes in and out of the pages. The panel knows what the chosen profile
+// holds in cfg.ini, so it can tell when the pages differ from it (unsaved changes) and ask before
+// they would be lost; it follows what other programs do to cfg.ini.
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <filesystem>
 #include <string>
 
 #include "core/profiles/profile_store.h"
 
 class QAbstractButton;
+class QFileSystemWatcher;
+class QTimer;
 class QWidget;
 
 namespace marlix {
@@ -42,9 +47,31 @@ public:
     void saveProfile();
     void chooseProfile();
 
+    // Whether the pages differ from what the chosen profile holds in cfg.ini.
+    bool unsaved() const { return m_unsaved; }
+    // The chosen profile's name; empty when there is none.
+    QString currentName() const;
+    // Before the pages' unsaved changes would be lost: asks whether to save them. True to go on
+    // (saved, discarded, or nothing to lose), false when the user cancels or the save failed.
+    bool offerToSave();
+    // Reads cfg.ini again after another program changed it (the file watcher does this).
+    void reload();
+
+signals:
+    // What a command did, for the window's note.
+    void said(const QString& note);
+    // The pages came to differ from the chosen profile, or back to it.
+    void unsavedChanged(bool unsaved);
+
 private:
     void fillList();
     void showError(const std::string& message);
+    // Refuses a command that would change cfg.ini when the folder does not let it be made.
+    bool refuseChange();
+    // The chosen profile's stored values are `stored` now; the marker follows.
+    void remember(const ProfileSelections& stored);
+    void updateMarker();
+    void watchFile();
 
     PagesHost& m_pages;
     QWidget* m_window;
@@ -52,6 +79,15 @@ private:
     ProfileStore m_store{std::filesystem::path()};
     ChoiceListWidget* m_list = nullptr;
     bool m_pending = false;
+    // What the chosen profile holds in cfg.ini, as the pages would show it.
+    ProfileSelections m_stored;
+    bool m_unsaved = false;
+    bool m_markerQueued = false;
+    QString m_windowTitle;  // the window's own title, without the marker
+    // Why cfg.ini cannot be made here; the profiles shown are what could be read.
+    std::string m_cannotWrite;
+    QFileSystemWatcher* m_watcher = nullptr;
+    QTimer* m_reloadTimer = nullptr;
 };
 
 }  // namespace marlix

@@ -45,18 +45,43 @@ private slots:
     }
 #endif
 
-    void escapeAndEnterEndTheWindowWithoutWriting() {
-        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
-            start();
-            Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])
-                ->click();  // an unsaved change
-            const QByteArray file = cfgText();
-            m_dlg->show();
-            m_dlg->control<ChoiceListWidget>(kIdcProfileList)->setFocus(Qt::OtherFocusReason);
-            QTest::keyClick(m_dlg->control<ChoiceListWidget>(kIdcProfileList), key);
-            QVERIFY(!m_dlg->isVisible());
-            MARLIX_COMPARE_TEXT(cfgText(), file);
-            m_dlg.reset();
+    // Escape, Enter and the close box end the program at once with nothing unsaved; with unsaved
+    // changes they ask first: Cancel keeps the window and the pages, Discard ends without
+    // writing, Save writes the profile and then ends.
+    void endingAsksOnlyWhenThereIsSomethingToLose() {
+        enum class Way { Escape, Enter, CloseBox };
+        for (const Way way : {Way::Escape, Way::Enter, Way::CloseBox}) {
+            for (const QString& answer :
+                 {QString("-"), QString("Cancel"), QString("&Discard"), QString("&Save")}) {
+                QFile::remove(cfgPath());
+                start();
+                m_questions.clear();
+                m_answer = answer;
+                const bool change = answer != "-";
+                if (change)
+                    Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[4])->click();
+                QTRY_COMPARE(m_dlg->profiles().unsaved(), change);
+                QCOMPARE(listItems(), QStringList{change ? "default *" : "default"});
+                const QByteArray file = cfgText();
+                m_dlg->show();
+                auto* list = m_dlg->control<ChoiceListWidget>(kIdcProfileList);
+                list->setFocus(Qt::OtherFocusReason);
+                if (way == Way::CloseBox)
+                    m_dlg->close();
+                else
+                    QTest::keyClick(list, way == Way::Escape ? Qt::Key_Escape : Qt::Key_Return);
+                QCOMPARE(m_questions,
+                         change ? QStringList{"Save changes to profile default?"} : QStringList{});
+                QCOMPARE(m_dlg->isVisible(), answer == "Cancel");
+                if (answer == "&Save") {
+                    QVERIFY(cfgText().contains("mode_1=1600x1200p 30\n"));
+                } else {
+                    MARLIX_COMPARE_TEXT(cfgText(), file);
+                }
+                if (answer == "Cancel")
+                    QCOMPARE(m_dlg->pages().read().mode.m_mode1, 4);
+                m_dlg.reset();
+            }
         }
     }
 

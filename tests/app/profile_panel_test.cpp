@@ -117,9 +117,16 @@ private slots:
         selectProfile(0);
         QVERIFY(Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[1])->isChecked());
         QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 1);
-        // Unsaved changes are dropped by a selection change; saved ones come back.
+        // Unsaved changes are offered for saving first: Cancel keeps them and the choice,
+        // Discard drops them; saved ones come back.
         Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[2])->click();
+        m_answer = "Cancel";
         selectProfile(1);
+        QCOMPARE(m_dlg->control<ChoiceListWidget>(kIdcProfileList)->choice(), 0);
+        QCOMPARE(m_dlg->pages().read().mode.m_mode1, 2);
+        m_answer = "&Discard";
+        selectProfile(1);
+        QCOMPARE(m_questions.size(), 2);
         QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 4);
         selectProfile(0);
         QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 1);

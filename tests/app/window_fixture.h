@@ -124,6 +124,8 @@ protected:
     FakeVolumes* m_volumes = nullptr;
     std::shared_ptr<FakeMedia> m_media;
     QList<Message> m_messages;
+    QStringList m_questions;  // every question asked, by its text
+    QString m_answer;         // the button a question gets ("" for its default)
     QString m_typedName;
     bool m_cancelNew = false;
     bool m_typeByKeys = false;  // New Profile gets its name and its OK from the keyboard
@@ -257,6 +259,13 @@ protected:
             m_messages.append({text, caption});
             return QDialog::Accepted;
         });
+        m_questions.clear();
+        m_answer.clear();
+        SetQuestionHook([this](const QString& text, const QStringList& buttons, int preset) {
+            m_questions.append(text);
+            const int chosen = buttons.indexOf(m_answer);
+            return chosen >= 0 ? chosen : preset;
+        });
         m_modalTemplates.clear();
         TemplateDialog::SetModalHook([this](TemplateDialog& dialog) -> int {
             m_modalTemplates.append(dialog.templateId());
@@ -289,6 +298,7 @@ protected:
     void tearDownWindow() {
         m_dlg.reset();
         SetMessageBoxHook(nullptr);
+        SetQuestionHook(nullptr);
         TemplateDialog::SetModalHook(nullptr);
         MainWindow::setFolderPrompt(nullptr);
         QDir::setCurrent(m_savedCwd);
