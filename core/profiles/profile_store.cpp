@@ -1,5 +1,6 @@
 #include "core/profiles/profile_store.h"
 
+#include <algorithm>
 #include <unordered_set>
 #include <utility>
 
@@ -186,8 +187,9 @@ Status ProfileStore::writeField(IniDocument& doc, std::string_view section, Sett
     return WriteSetting(doc, section, setting, value);
 }
 
-void ProfileStore::DeleteProfileSection(IniDocument& doc, std::string_view section) {
-    doc.RemoveSection(section);
+void ProfileStore::DeleteProfileSection(IniDocument& doc, std::string_view section,
+                                        std::vector<IniDocument::RemovedSection>* removed) {
+    doc.RemoveSection(section, removed);
 }
 
 Status ProfileStore::writeProfile(IniDocument& doc, std::string_view section,
@@ -388,12 +390,13 @@ Status ProfileStore::CreateProfile(const std::string& name, const ProfileSelecti
     return Status::success();
 }
 
-Status ProfileStore::DeleteProfile(int index, ProfileSelections& out) {
+Status ProfileStore::DeleteProfile(int index, ProfileSelections& out, DeletedProfile* deleted) {
     auto change = beginChange(index);
     if (!change)
         return change.status();
     IniDocument& doc = change->doc;
-    DeleteProfileSection(doc, m_sectionNames[index]);
+    DeletedProfile taken{m_profileNames[index], {}};
+    DeleteProfileSection(doc, m_sectionNames[index], &taken.sections);
 
     const int count = static_cast<int>(m_sectionNames.size());
     const int neighbour = count == 1 ? -1 : index < count - 1 ? index + 1 : index - 1;
@@ -408,6 +411,49 @@ Status ProfileStore::DeleteProfile(int index, ProfileSelections& out) {
     m_currentIndex = neighbour < 0 ? -1 : neighbour > index ? neighbour - 1 : neighbour;
     m_currentSection = neighbour < 0 ? std::string() : m_sectionNames[m_currentIndex];
     out = loaded;
+    if (deleted)
+        *deleted = std::move(taken);
+    return Status::success();
+}
+
+Status ProfileStore::RestoreDeletedProfile(const DeletedProfile& deleted, ProfileSelections& out) {
+    const std::string section = sectionOf(deleted.name);
+    const auto refused = [&](const std::string& why, ErrorCode code) {
+        return Status::failure("Cannot bring back the profile \"" + deleted.name + "\" in \"" +
+                                   PathToUtf8(m_cfgPath) + "\": " + why + ". Nothing was changed.",
+                               code);
+    };
+    const bool allOfIt =
+        std::all_of(deleted.sections.begin(), deleted.sections.end(),
+                    [&](const auto& piece) { return IniNamesEqual(piece.name, section); });
+    if (deleted.sections.empty() || !allOfIt)
+        return refused("what was kept of it is not that profile", ErrorCode::InvalidValue);
+    auto change = beginChange(std::nullopt);
+    if (!change)
+        return change.status();
+    IniDocument& doc = change->doc;
+    // Made again since (here, by hand, by another process): two sections of one name would mix
+    // two profiles.
+    if (doc.HasSection(section))
+        return refused("a profile of that name is there again", ErrorCode::DuplicateName);
+    for (const IniDocument::RemovedSection& piece : deleted.sections) {
+        if (Status s = doc.InsertRemovedSection(piece); !s)
+            return refused(s.message(), s.code());
+    }
+    if (Status s = writeDocument(doc); !s)
+        return s;
+
+    // The list as the file has it now, which may hold other changes made meanwhile.
+    m_sectionNames.clear();
+    m_profileNames.clear();
+    for (auto& [listedSection, name] : listProfiles(doc)) {
+        if (IniNamesEqual(listedSection, section))
+            m_currentIndex = static_cast<int>(m_sectionNames.size());
+        m_sectionNames.push_back(std::move(listedSection));
+        m_profileNames.push_back(std::move(name));
+    }
+    m_currentSection = m_sectionNames[m_currentIndex];
+    readProfile(doc, m_currentSection, out);
     return Status::success();
 }
 

@@ -31,6 +31,13 @@ struct SettingChange {
     int value;
 };
 
+// What Del Profile took out of cfg.ini, for RestoreDeletedProfile to put back.
+struct DeletedProfile {
+    std::string name;  // as the list showed it
+    // Each of its sections (headers that differ in case only are one profile), in file order.
+    std::vector<IniDocument::RemovedSection> sections;
+};
+
 class ProfileStore {
 public:
     explicit ProfileStore(std::filesystem::path cfgPath);
@@ -78,8 +85,15 @@ public:
     Status CreateProfile(const std::string& name, const ProfileSelections& values);
     // Del Profile on list position `index`: removes its section; the item after it (or the one
     // before when it was the last) becomes current and is loaded into `out`. With no profile
-    // left, currentIndex() is -1 and `out` is untouched.
-    Status DeleteProfile(int index, ProfileSelections& out);
+    // left, currentIndex() is -1 and `out` is untouched. With `deleted`, tells what was taken
+    // out (set only on success).
+    Status DeleteProfile(int index, ProfileSelections& out, DeletedProfile* deleted = nullptr);
+    // Undoes a Del Profile: puts its sections back byte for byte where they stood (see
+    // IniDocument::InsertRemovedSection for a file that changed meanwhile), lists the profiles
+    // as the file has them now, makes the restored one current and loads it into `out`. Refuses
+    // with ErrorCode::DuplicateName, changing nothing, when the file holds a profile of that name
+    // again.
+    Status RestoreDeletedProfile(const DeletedProfile& deleted, ProfileSelections& out);
     // A selection change: makes `index` current and loads it into `out`.
     Status SelectProfile(int index, ProfileSelections& out);
 
@@ -118,7 +132,8 @@ private:
     static Status writeField(IniDocument& doc, std::string_view section, Setting setting,
                              int value);
     static int ReadSyncClock(const IniDocument& doc, std::string_view section);
-    static void DeleteProfileSection(IniDocument& doc, std::string_view section);
+    static void DeleteProfileSection(IniDocument& doc, std::string_view section,
+                                     std::vector<IniDocument::RemovedSection>* removed);
     // The profile sections (section, display name) in file order, each once.
     static std::vector<std::pair<std::string, std::string>> listProfiles(const IniDocument& doc);
     // Appends the first run's content: [basic] unless there is one, and profile-default.

@@ -458,6 +458,78 @@ TEST_F(ProfileStoreTest, DeleteRemovesEveryHeaderOfTheProfile) {
     EXPECT_EQ(ReadTestFile(m_cfg), "[profile-b]\n");
 }
 
+TEST_F(ProfileStoreTest, UndoingDeleteGivesBackTheFileByteForByte) {
+    const std::string files[] = {
+        // CR LF, a comment and odd spacing inside, no line end at the very end.
+        "; mine\r\n[basic]\r\nlast_cfg=a\r\n[profile-a]\r\nmode_1=5M\r\n\r\n"
+        "[profile-b]\r\n; note\r\n mode_1 = \"8M\"  \r\n[profile-c]\r\nmode_1=2M",
+        // Mixed line ends, and a profile under two headers that differ in case.
+        "[profile-x]\rmode_1=5M\r\n[profile-y]\n[PROFILE-X]\nmode_1=8M\n[profile-z]\n",
+    };
+    for (const std::string& file : files) {
+        WriteTestFile(m_cfg, file);
+        ProfileStore store = start();
+        const std::vector<std::string> names = store.profileNames();
+        for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+            ProfileSelections out;
+            DeletedProfile deleted;
+            ASSERT_TRUE(store.DeleteProfile(i, out, &deleted).ok());
+            ASSERT_NE(ReadTestFile(m_cfg), file);
+            const Status restored = store.RestoreDeletedProfile(deleted, out);
+            ASSERT_TRUE(restored.ok()) << restored.message();
+            EXPECT_EQ(ReadTestFile(m_cfg), file) << names[i];
+            EXPECT_EQ(store.profileNames(), names);
+            EXPECT_EQ(store.currentIndex(), i);
+            auto stored = store.LoadProfileAt(i);
+            ASSERT_TRUE(stored.ok());
+            EXPECT_EQ(out, *stored);
+        }
+    }
+}
+
+TEST_F(ProfileStoreTest, UndoingDeleteAfterOtherChangesKeepsThem) {
+    const std::string a = "[profile-a]\nmode_1=5M\n", b = "[profile-b]\nmode_3=8M\n",
+                      c = "[profile-c]\nmode_1=2M\n";
+    struct Case {
+        std::string before;     // b is deleted from it
+        std::string meanwhile;  // what other changes then made of the file
+        std::string restored;
+    };
+    const Case cases[] = {
+        {a + b + c, "[profile-a]\nmode_1=2M\n[profile-d]\n" + c,
+         "[profile-a]\nmode_1=2M\n" + b + "[profile-d]\n" + c},
+        {a + b + c, c + "[profile-d]\n", b + c + "[profile-d]\n"},
+        {a + b + c, "[profile-d]\n", "[profile-d]\n" + b},
+        {a + b + c, "", b},
+        {a + "[profile-b]\nmode_3=8M", a + c, a + b + c},
+    };
+    for (const Case& test : cases) {
+        WriteTestFile(m_cfg, test.before);
+        ProfileStore store = start();
+        ProfileSelections out;
+        DeletedProfile deleted;
+        ASSERT_TRUE(store.DeleteProfile(1, out, &deleted).ok());
+        WriteTestFile(m_cfg, test.meanwhile);
+        ASSERT_TRUE(store.RestoreDeletedProfile(deleted, out).ok()) << test.meanwhile;
+        EXPECT_EQ(ReadTestFile(m_cfg), test.restored);
+        EXPECT_EQ(store.currentSection(), "profile-b");
+        EXPECT_EQ(out.mode.m_mode3, FindOption(Setting::Mode3, "8M", OptionScope::Page));
+    }
+
+    // Made again meanwhile: refused, and nothing changes.
+    WriteTestFile(m_cfg, a + b);
+    ProfileStore store = start();
+    ProfileSelections out;
+    DeletedProfile deleted;
+    ASSERT_TRUE(store.DeleteProfile(1, out, &deleted).ok());
+    ASSERT_TRUE(store.CreateProfile("B", DefaultSelections()).ok());
+    const std::string before = ReadTestFile(m_cfg);
+    const Status again = store.RestoreDeletedProfile(deleted, out);
+    EXPECT_EQ(again.code(), ErrorCode::DuplicateName);
+    EXPECT_EQ(ReadTestFile(m_cfg), before);
+    EXPECT_EQ(store.profileNames(), (std::vector<std::string>{"a", "B"}));
+}
+
 TEST_F(ProfileStoreTest, SelectingShowsTheLastSavedValues) {
     ProfileStore store = start();
     ASSERT_TRUE(store.CreateProfile("two", someValues(2)).ok());

@@ -247,17 +247,29 @@ std::string IniDocument::Serialize() const {
             continue;
         }
         flush();
-        for (const Line& line : block.lines) {
-            if (line.changed) {
-                encodeAppend(out, line.text);
-            } else {
-                out += line.raw;
-            }
-            appendEol(out, line.eol);
-        }
+        appendLines(out, block);
     }
     flush();
     out += m_trailer;
+    return out;
+}
+
+void IniDocument::appendLines(std::string& out, const Block& block) const {
+    for (const Line& line : block.lines) {
+        if (line.changed) {
+            encodeAppend(out, line.text);
+        } else {
+            out += line.raw;
+        }
+        appendEol(out, line.eol);
+    }
+}
+
+std::string IniDocument::blockBytes(const Block& block) const {
+    if (!block.materialized)
+        return m_raw.substr(block.rawBegin, block.rawEnd - block.rawBegin);
+    std::string out;
+    appendLines(out, block);
     return out;
 }
 

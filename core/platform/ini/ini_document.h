@@ -47,9 +47,32 @@ public:
     // anywhere, invalid UTF-8, names with surrounding blanks, a key that is empty, holds "=" or
     // starts with "[" or ";", characters that a Latin-1 file cannot hold.
     Status SetValue(std::string_view section, std::string_view key, std::string_view value);
+    // A section as RemoveSection took it out: enough to put it back where it stood, byte for byte.
+    struct RemovedSection {
+        std::string name;   // as its header had it
+        std::string bytes;  // its header through its last line, line ends included, as stored
+        // The sections before and after it (nullopt when none) and how many headers preceded
+        // it: where it goes back when the file changed meanwhile.
+        std::optional<std::string> previous;
+        std::optional<std::string> next;
+        std::size_t sectionsBefore = 0;
+        // The file's encoding, and the line end that the line before it lost when it was the
+        // last section and had none of its own; for InsertRemovedSection alone.
+        std::uint8_t units = 0;
+        std::uint8_t lostEol = 0;
+    };
+
     // Removes every section that matches (header and all lines up to the next header), so that
-    // no later read finds the name again. Returns how many were removed.
-    std::size_t RemoveSection(std::string_view section);
+    // no later read finds the name again. Returns how many were removed; with `removed`, appends
+    // each of them in file order.
+    std::size_t RemoveSection(std::string_view section,
+                              std::vector<RemovedSection>* removed = nullptr);
+    // Puts a removed section back: right after the section that preceded it, else right before
+    // the one that followed it (of several of that name, the one nearest its old place), else
+    // before the one that now stands at its old place among the sections, else at the end. Every
+    // other byte stays as it is. Several sections removed at once go back in the order
+    // RemoveSection gave them. Refuses a section taken from a file in another encoding.
+    Status InsertRemovedSection(const RemovedSection& section);
 
 private:
     enum class Units : std::uint8_t { Utf8, Latin1, Utf16Le, Utf16Be };
@@ -86,6 +109,9 @@ private:
     std::size_t findSection(std::string_view name) const;
     void materialize(Block& block);
     bool endsWithLineEnd() const;
+    bool rawEndsWithLineEnd(std::size_t begin, std::size_t end) const;
+    std::string blockBytes(const Block& block) const;
+    void appendLines(std::string& out, const Block& block) const;
     Line& lastLine();
     void insertLine(std::size_t blockIndex, std::size_t afterLine, std::string text);
     void appendSection(std::string_view name, std::string_view key, std::string_view value);

@@ -17,15 +17,19 @@ bool IniDocument::endsWithLineEnd() const {
     const Block& last = m_blocks.back();
     if (last.materialized)
         return last.lines.empty() || last.lines.back().eol != Eol::None;
-    if (last.rawEnd == last.rawBegin)
+    return rawEndsWithLineEnd(last.rawBegin, last.rawEnd);
+}
+
+bool IniDocument::rawEndsWithLineEnd(std::size_t begin, std::size_t end) const {
+    if (end == begin)
         return true;
     if (m_units == Units::Utf8 || m_units == Units::Latin1) {
-        const char c = m_raw[last.rawEnd - 1];
+        const char c = m_raw[end - 1];
         return c == '\n' || c == '\r';
     }
     const std::size_t low = m_units == Units::Utf16Le ? 0 : 1;
-    const char c = m_raw[last.rawEnd - 2 + low];
-    return m_raw[last.rawEnd - 1 - low] == '\0' && (c == '\n' || c == '\r');
+    const char c = m_raw[end - 2 + low];
+    return m_raw[end - 1 - low] == '\0' && (c == '\n' || c == '\r');
 }
 
 IniDocument::Line& IniDocument::lastLine() {
@@ -138,9 +142,32 @@ Status IniDocument::SetValue(std::string_view section, std::string_view key,
     return Status::success();
 }
 
-std::size_t IniDocument::RemoveSection(std::string_view section) {
+std::size_t IniDocument::RemoveSection(std::string_view section,
+                                       std::vector<RemovedSection>* removedSections) {
     const bool hadFinalEol = endsWithLineEnd();
     const std::size_t before = m_blocks.size();
+    const std::size_t keptBefore = removedSections ? removedSections->size() : 0;
+    if (removedSections) {
+        std::size_t headers = 0;
+        for (std::size_t i = 0; i < m_blocks.size(); ++i) {
+            const Block& block = m_blocks[i];
+            if (!block.isSection)
+                continue;
+            if (IniNamesEqual(block.name, section)) {
+                RemovedSection taken;
+                taken.name = block.name;
+                taken.bytes = blockBytes(block);
+                if (i > 0 && m_blocks[i - 1].isSection)
+                    taken.previous = m_blocks[i - 1].name;
+                if (i + 1 < m_blocks.size())
+                    taken.next = m_blocks[i + 1].name;
+                taken.sectionsBefore = headers;
+                taken.units = static_cast<std::uint8_t>(m_units);
+                removedSections->push_back(std::move(taken));
+            }
+            ++headers;
+        }
+    }
     std::erase_if(m_blocks, [&](const Block& block) {
         return block.isSection && IniNamesEqual(block.name, section);
     });
@@ -149,9 +176,71 @@ std::size_t IniDocument::RemoveSection(std::string_view section) {
         return 0;
     m_modified = true;
     m_lastFound = npos;
-    if (!hadFinalEol && !m_blocks.empty() && endsWithLineEnd())
-        lastLine().eol = Eol::None;
+    if (!hadFinalEol && !m_blocks.empty() && endsWithLineEnd()) {
+        // The file's last section went, and with it the file's missing final line end: the line
+        // before it gives up its own, which a restore gives back.
+        Line& last = lastLine();
+        if (removedSections && removedSections->size() > keptBefore)
+            removedSections->back().lostEol = static_cast<std::uint8_t>(last.eol);
+        last.eol = Eol::None;
+    }
     return removed;
+}
+
+Status IniDocument::InsertRemovedSection(const RemovedSection& section) {
+    if (section.units != static_cast<std::uint8_t>(m_units)) {
+        return Status::failure(
+            "the file has been saved in another text encoding since the section was removed",
+            ErrorCode::InvalidValue);
+    }
+    // Where it goes: after the section that preceded it, else before the one that followed it,
+    // else at its old place by order. Of several sections of a name, the one whose place is
+    // nearest to where that neighbour stood.
+    std::size_t afterPrevious = npos, beforeNext = npos;
+    std::size_t previousDistance = npos, nextDistance = npos;
+    std::size_t byOrder = m_blocks.size();
+    const auto distance = [](std::size_t a, std::size_t b) { return a > b ? a - b : b - a; };
+    for (std::size_t i = 0, headers = 0; i < m_blocks.size(); ++i) {
+        if (!m_blocks[i].isSection)
+            continue;
+        if (headers == section.sectionsBefore)
+            byOrder = i;
+        const std::string_view name = m_blocks[i].name;
+        if (section.previous && IniNamesEqual(name, *section.previous) &&
+            distance(headers + 1, section.sectionsBefore) < previousDistance) {
+            previousDistance = distance(headers + 1, section.sectionsBefore);
+            afterPrevious = i + 1;
+        }
+        if (section.next && IniNamesEqual(name, *section.next) &&
+            distance(headers, section.sectionsBefore) < nextDistance) {
+            nextDistance = distance(headers, section.sectionsBefore);
+            beforeNext = i;
+        }
+        ++headers;
+    }
+    const std::size_t at = afterPrevious != npos ? afterPrevious
+                           : beforeNext != npos  ? beforeNext
+                                                 : byOrder;
+
+    Block block;
+    block.isSection = true;
+    block.name = section.name;
+    block.rawBegin = m_raw.size();
+    m_raw += section.bytes;
+    block.rawEnd = m_raw.size();
+    if (at < m_blocks.size()) {
+        // It was the file's last section, without a final line end: a header follows it now.
+        if (!rawEndsWithLineEnd(block.rawBegin, block.rawEnd)) {
+            appendEol(m_raw, m_eol);
+            block.rawEnd = m_raw.size();
+        }
+    } else if (!endsWithLineEnd()) {
+        lastLine().eol = section.lostEol != 0 ? static_cast<Eol>(section.lostEol) : m_eol;
+    }
+    m_blocks.insert(m_blocks.begin() + static_cast<std::ptrdiff_t>(at), std::move(block));
+    m_lastFound = npos;
+    m_modified = true;
+    return Status::success();
 }
 
 }  // namespace marlix
