@@ -1,5 +1,8 @@
 #include "core/export/camera_conf.h"
 
+#include <utility>
+
+#include "core/devices/card_conf.h"
 #include "core/pages/page_logic.h"
 #include "core/platform/abandonable_work.h"
 #include "core/platform/files/file_io.h"
@@ -17,29 +20,103 @@ std::string encodeStatus(const Status& status) {
            std::to_string(status.message().size()) + "\n" + status.message();
 }
 
-// nullopt for anything but a whole report.
-std::optional<Status> decodeStatus(std::string_view told) {
-    int code = -1;
+// Reads a number of at most 9 digits.
+template <typename T>
+bool number(std::string_view digits, T& value) {
+    if (digits.empty() || digits.size() > 9 ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    value = 0;
+    for (const char c : digits) value = value * 10 + static_cast<T>(c - '0');
+    return true;
+}
+
+// One "<number> <length>\n<bytes>" piece from the front of `told`, which loses it; nullopt
+// when it is not whole.
+std::optional<std::pair<int, std::string_view>> takePiece(std::string_view& told) {
+    int first = -1;
     std::size_t length = 0;
     const std::size_t space = told.find(' '), end = told.find('\n');
-    if (space == std::string_view::npos || end == std::string_view::npos || space > end)
-        return std::nullopt;
-    const auto number = [](std::string_view digits, auto& value) {
-        if (digits.empty() || digits.size() > 9 ||
-            digits.find_first_not_of("0123456789") != std::string_view::npos)
-            return false;
-        value = 0;
-        for (const char c : digits) value = value * 10 + (c - '0');
-        return true;
-    };
-    if (!number(told.substr(0, space), code) ||
+    if (space == std::string_view::npos || end == std::string_view::npos || space > end ||
+        !number(told.substr(0, space), first) ||
         !number(told.substr(space + 1, end - space - 1), length) ||
-        code > static_cast<int>(ErrorCode::Unsupported) || told.size() - end - 1 != length) {
+        told.size() - end - 1 < length) {
         return std::nullopt;
     }
+    const std::string_view bytes = told.substr(end + 1, length);
+    told.remove_prefix(end + 1 + length);
+    return std::pair{first, bytes};
+}
+
+// nullopt for anything but a whole report.
+std::optional<Status> takeStatus(std::string_view& told) {
+    const auto piece = takePiece(told);
+    if (!piece || piece->first > static_cast<int>(ErrorCode::Unsupported))
+        return std::nullopt;
+    const auto [code, message] = *piece;
     if (code == static_cast<int>(ErrorCode::None))
-        return length == 0 ? std::optional(Status::success()) : std::nullopt;
-    return Status::failure(std::string(told.substr(end + 1)), static_cast<ErrorCode>(code));
+        return message.empty() ? std::optional(Status::success()) : std::nullopt;
+    return Status::failure(std::string(message), static_cast<ErrorCode>(code));
+}
+
+// What stood at camera.conf before a write: 0 nothing, 1 a file of these bytes, 2 something
+// that cannot be put back.
+std::string encodeBefore(const CardConf& conf) {
+    const int state = conf.kind == CardConfKind::Missing ? 0
+                      : conf.kind == CardConfKind::Read && conf.bytes.size() <= kCameraConfKeptLimit
+                          ? 1
+                          : 2;
+    const std::string_view bytes = state == 1 ? std::string_view(conf.bytes) : std::string_view();
+    return std::to_string(state) + " " + std::to_string(bytes.size()) + "\n" + std::string(bytes);
+}
+
+std::optional<CameraConfBefore> takeBefore(std::string_view& told) {
+    const auto piece = takePiece(told);
+    if (!piece || piece->first > 2)
+        return std::nullopt;
+    CameraConfBefore before;
+    before.restorable = piece->first != 2;
+    if (piece->first == 1)
+        before.bytes = std::string(piece->second);
+    return before;
+}
+
+AtomicWriteOptions cardWriteOptions(std::optional<std::uint64_t> cardDevice) {
+    AtomicWriteOptions options;
+    // Whatever a link on the card points at (the computer's own files, say) is not ours to
+    // replace.
+    options.followSymlink = false;
+    options.recheckAfterRename = true;
+    options.folderDevice = cardDevice;
+    // A card is written by one program at a time: a temporary file of camera.conf found on it
+    // was left by a write that was cut off.
+    options.removeStaleTemporaries = true;
+    return options;
+}
+
+// Runs the work on the card away from the caller, with the card's deadline: what it told, or
+// why it told nothing. `doing` names the work ("the write"), `what` what may then not have
+// happened ("camera.conf may not have been written").
+Result<std::string> runOnCard(const std::filesystem::path& root, std::function<std::string()> work,
+                              const std::function<void()>& started, std::string_view doing,
+                              std::string_view what) {
+    const WorkOutcome outcome = RunAbandonable(std::move(work), kCardWriteDeadline, started);
+    const std::string shownRoot = PathToUtf8(root.empty() ? std::filesystem::path(".") : root);
+    switch (outcome.ended) {
+        case WorkOutcome::Ended::Told:
+            return outcome.told;
+        case WorkOutcome::Ended::Late:
+            return Status::failure(
+                "The card \"" + shownRoot + "\" does not answer; " + std::string(what) + " (" +
+                    std::string(doing) + " did not end within " +
+                    std::to_string(kCardWriteDeadline.count() / 1000) + " seconds)",
+                ErrorCode::NotAnswering);
+        case WorkOutcome::Ended::Silently:
+            break;
+    }
+    return Status::failure("Cannot write \"" + PathToUtf8(root / kCameraConfName) +
+                           "\": the work on the card ended without telling how it went; " +
+                           std::string(what));
 }
 
 void appendLine(std::string& text, std::string_view key, std::string_view value) {
@@ -95,42 +172,80 @@ Result<std::string> LocalClockText(std::time_t now) {
 
 Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes,
                        std::optional<std::uint64_t> cardDevice,
-                       const std::function<void()>& started) {
-    AtomicWriteOptions options;
-    // Whatever a link on the card points at (the computer's own files, say) is not ours to
-    // replace.
-    options.followSymlink = false;
-    options.recheckAfterRename = true;
-    options.folderDevice = cardDevice;
-    // A card is written by one program at a time: a temporary file of camera.conf found on it
-    // was left by a write that was cut off.
-    options.removeStaleTemporaries = true;
+                       const std::function<void()>& started, CameraConfBefore* before) {
     const std::filesystem::path target = root / kCameraConfName;
-    const WorkOutcome outcome = RunAbandonable(
-        [target, bytes = std::string(bytes), options] {
+    const bool readBefore = before != nullptr;
+    auto told = runOnCard(
+        root,
+        [root, target, bytes = std::string(bytes), options = cardWriteOptions(cardDevice),
+         readBefore] {
             EndWritesCleanlyOnSignals();
-            return encodeStatus(AtomicWriteFile(target, bytes, options));
+            // Read as the drive probe reads it, so that what Set replaced can be put back.
+            const std::string found =
+                readBefore ? encodeBefore(ReadCardConf(PathToUtf8(root))) : std::string();
+            return encodeStatus(AtomicWriteFile(target, bytes, options)) + found;
         },
-        kCardWriteDeadline, started);
-    const std::string shownRoot = PathToUtf8(root.empty() ? std::filesystem::path(".") : root);
-    switch (outcome.ended) {
-        case WorkOutcome::Ended::Told:
-            if (std::optional<Status> status = decodeStatus(outcome.told))
-                return *status;
-            break;
-        case WorkOutcome::Ended::Late:
-            return Status::failure(
-                "The card \"" + shownRoot +
-                    "\" does not answer; camera.conf may not have been written (the write did " +
-                    "not end within " + std::to_string(kCardWriteDeadline.count() / 1000) +
-                    " seconds)",
-                ErrorCode::NotAnswering);
-        case WorkOutcome::Ended::Silently:
-            break;
+        started, "the write", "camera.conf may not have been written");
+    if (!told)
+        return told.status();
+    std::string_view report = *told;
+    std::optional<Status> status = takeStatus(report);
+    std::optional<CameraConfBefore> found;
+    if (status && readBefore)
+        found = takeBefore(report);
+    if (!status || (readBefore && !found) || !report.empty()) {
+        return Status::failure("Cannot write \"" + PathToUtf8(target) +
+                               "\": the write ended without telling how it went; camera.conf " +
+                               "may not have been written");
     }
-    return Status::failure("Cannot write \"" + PathToUtf8(target) +
-                           "\": the write ended without telling how it went; camera.conf may " +
-                           "not have been written");
+    if (status->ok() && before)
+        *before = std::move(*found);
+    return *status;
+}
+
+Status RestoreCameraConf(const std::filesystem::path& root,
+                         const std::optional<std::string>& previous, std::string_view written,
+                         std::optional<std::uint64_t> cardDevice,
+                         const std::function<void()>& started) {
+    const std::filesystem::path target = root / kCameraConfName;
+    auto told = runOnCard(
+        root,
+        [root, target, previous, written = std::string(written), cardDevice] {
+            EndWritesCleanlyOnSignals();
+            const auto refused = [&](std::string why, ErrorCode code) {
+                return encodeStatus(Status::failure("Cannot put back the earlier \"" +
+                                                        PathToUtf8(target) + "\": " + why +
+                                                        "; nothing was changed",
+                                                    code));
+            };
+            const std::filesystem::path folder =
+                target.has_parent_path() ? target.parent_path() : ".";
+            if (cardDevice && !camera_conf_detail::FolderOnDevice(folder, *cardDevice)) {
+                return refused("the card there is no longer the one it was written to",
+                               ErrorCode::DriveGone);
+            }
+            const CardConf now = ReadCardConf(PathToUtf8(root));
+            if (now.kind != CardConfKind::Read || now.bytes != written) {
+                return refused(now.kind == CardConfKind::Missing
+                                   ? "it has been removed since it was written"
+                                   : "it has been changed since it was written",
+                               ErrorCode::InvalidValue);
+            }
+            if (!previous)
+                return encodeStatus(camera_conf_detail::RemoveFileDurably(target));
+            return encodeStatus(AtomicWriteFile(target, *previous, cardWriteOptions(cardDevice)));
+        },
+        started, "putting it back", "camera.conf may not have been put back");
+    if (!told)
+        return told.status();
+    std::string_view report = *told;
+    std::optional<Status> status = takeStatus(report);
+    if (!status || !report.empty()) {
+        return Status::failure("Cannot put back the earlier \"" + PathToUtf8(target) +
+                               "\": the work on the card ended without telling how it went; " +
+                               "camera.conf may not have been put back");
+    }
+    return *status;
 }
 
 Status WriteCameraConfFile(const std::filesystem::path& file, std::string_view bytes) {

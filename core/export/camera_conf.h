@@ -44,6 +44,16 @@ Result<std::string> LocalClockText(std::time_t now);
 // not answer. A card that answers does it in well under a second.
 inline constexpr std::chrono::milliseconds kCardWriteDeadline{10000};
 
+// camera.conf on a card as a write found it just before replacing it.
+struct CameraConfBefore {
+    // False where it cannot be put back from bytes: a link, a folder or another file that is no
+    // regular one stood there, or a file that could not be read or was too large to keep (a
+    // camera.conf is a few hundred bytes; past kCameraConfKeptLimit it is not kept).
+    bool restorable = false;
+    std::optional<std::string> bytes;  // nullopt: there was no camera.conf
+};
+inline constexpr std::size_t kCameraConfKeptLimit = 32768;
+
 // Replaces root/camera.conf with the bytes, atomically, and reads it back. The root is a mount
 // point ending in a separator (empty: the working directory). A camera.conf that is a symbolic
 // link is replaced by a regular file, never followed off the card. With cardDevice, the root
@@ -56,10 +66,21 @@ inline constexpr std::chrono::milliseconds kCardWriteDeadline{10000};
 // from the caller (abandonable_work.h), which gets ErrorCode::NotAnswering once the deadline has
 // passed, and success only when the write reported itself done and read back. A signal that ends
 // the write or the program that started it takes the temporary file with it. `started`: see
-// RunAbandonable.
+// RunAbandonable. `before`, when given, is set on success to what the file was just before, as
+// the same work read it (not following a link, at most kCameraConfKeptLimit bytes).
 Status WriteCameraConf(const std::filesystem::path& root, std::string_view bytes,
                        std::optional<std::uint64_t> cardDevice = std::nullopt,
-                       const std::function<void()>& started = {});
+                       const std::function<void()>& started = {},
+                       CameraConfBefore* before = nullptr);
+// Undoes a WriteCameraConf that wrote `written`: puts `previous` back with the same atomic,
+// verified write and deadline, or, when there was no file (nullopt), removes the one the write
+// made. Only while the root is still on cardDevice (else ErrorCode::DriveGone: another card, or
+// none) and its camera.conf still holds exactly `written` (else ErrorCode::InvalidValue: it was
+// changed or removed since); a refusal writes nothing and says why.
+Status RestoreCameraConf(const std::filesystem::path& root,
+                         const std::optional<std::string>& previous, std::string_view written,
+                         std::optional<std::uint64_t> cardDevice = std::nullopt,
+                         const std::function<void()>& started = {});
 // marlix-cli's --output: a regular file (or a link to one) is replaced atomically and read back;
 // a pipe or character device (/dev/stdout, a terminal, a named pipe) is written straight into;
 // anything else is refused.
@@ -69,6 +90,12 @@ namespace camera_conf_detail {
 // The local time of `now` into `local`: 0, or the errno value of the failure. In the system's file
 // (camera_conf_posix.cpp, camera_conf_win32.cpp).
 int ToLocalTime(std::time_t now, std::tm& local);
+// Whether the folder is on the device of that system's number: false when it cannot be told;
+// always true on Windows, which has no such number (as AtomicWriteOptions::folderDevice).
+bool FolderOnDevice(const std::filesystem::path& folder, std::uint64_t device);
+// Removes a file (a link itself, never what it leads to) and makes the removal durable; the
+// failure names the file and the system's reason.
+Status RemoveFileDurably(const std::filesystem::path& file);
 }  // namespace camera_conf_detail
 
 }  // namespace marlix

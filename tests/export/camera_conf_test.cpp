@@ -12,6 +12,7 @@
 #include "tests/support/scratch_dir.h"
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -237,6 +238,74 @@ TEST_F(WriteCameraConfTest, TemporaryFilesOfEarlierWritesAreRemoved) {
     std::sort(left.begin(), left.end());
     EXPECT_EQ(entries(m_dir), left);
     EXPECT_EQ(ReadTestFile(m_dir / "elsewhere.txt"), "keep me");
+}
+
+TEST_F(WriteCameraConfTest, UndoingAWritePutsBackWhatWasThere) {
+    const std::string written = "enable_cfg=true\r\n";
+    const std::optional<std::string> earlier[] = {std::string("old\nbytes\r\n\0x", 13),
+                                                  std::nullopt};
+    for (const auto& previous : earlier) {
+        if (previous)
+            WriteTestFile(m_dir / "camera.conf", *previous);
+        else
+            fs::remove(m_dir / "camera.conf");
+        CameraConfBefore before;
+        ASSERT_TRUE(WriteCameraConf(root(), written, std::nullopt, {}, &before).ok());
+        EXPECT_TRUE(before.restorable);
+        EXPECT_EQ(before.bytes, previous);
+        const Status undone = RestoreCameraConf(root(), before.bytes, written);
+        ASSERT_TRUE(undone.ok()) << undone.message();
+        if (previous) {
+            EXPECT_EQ(ReadTestFile(m_dir / "camera.conf"), *previous);
+        }
+        EXPECT_EQ(entries(m_dir),
+                  previous ? std::vector<std::string>{"camera.conf"} : std::vector<std::string>{});
+    }
+
+    // What cannot be put back from bytes is said so.
+    fs::create_directory(m_dir / "camera.conf");
+    WriteTestFile(m_dir / "camera.conf" / "inside", "x");
+    CameraConfBefore before;
+    EXPECT_FALSE(WriteCameraConf(root(), written, std::nullopt, {}, &before).ok());
+    fs::remove_all(m_dir / "camera.conf");
+    std::error_code ec;
+    fs::create_symlink(m_dir / "elsewhere", m_dir / "camera.conf", ec);
+    if (!ec) {
+        ASSERT_TRUE(WriteCameraConf(root(), written, std::nullopt, {}, &before).ok());
+        EXPECT_FALSE(before.restorable);
+    }
+}
+
+TEST_F(WriteCameraConfTest, UndoingAWriteIsRefusedWhenTheCardOrTheFileChanged) {
+    // Set made the file: undoing it would remove whatever is there now.
+    const std::string written = "enable_cfg=true\r\n";
+    std::optional<std::uint64_t> device;
+#ifndef _WIN32
+    struct stat st;
+    ASSERT_EQ(::stat(m_dir.c_str(), &st), 0);
+    device = st.st_dev;
+#endif
+    CameraConfBefore before;
+    ASSERT_TRUE(WriteCameraConf(root(), written, device, {}, &before).ok());
+
+    struct Case {
+        std::string onCard;
+        std::optional<std::uint64_t> device;
+        ErrorCode refusal;
+    };
+    std::vector<Case> cases = {{"changed by hand", device, ErrorCode::InvalidValue}};
+    if (device)
+        cases.push_back({written, *device + 1, ErrorCode::DriveGone});
+    for (const Case& c : cases) {
+        WriteTestFile(m_dir / "camera.conf", c.onCard);
+        const Status refused = RestoreCameraConf(root(), before.bytes, written, c.device);
+        EXPECT_EQ(refused.code(), c.refusal) << refused.message();
+        EXPECT_EQ(ReadTestFile(m_dir / "camera.conf"), c.onCard);
+    }
+    fs::remove(m_dir / "camera.conf");
+    EXPECT_EQ(RestoreCameraConf(root(), before.bytes, written, device).code(),
+              ErrorCode::InvalidValue);
+    EXPECT_EQ(entries(m_dir), std::vector<std::string>{});
 }
 
 TEST_F(WriteCameraConfTest, AnEmptyRootWritesIntoTheWorkingDirectory) {
