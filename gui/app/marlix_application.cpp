@@ -3,6 +3,7 @@
 #include <QProxyStyle>
 
 #include "gui/app/main_window.h"
+#include "gui/app/popup_accessibility.h"
 #include "gui/app/start_options.h"
 #include "gui/resources/resources.h"
 
@@ -28,6 +29,7 @@ MarlixApplication::MarlixApplication(int& argc, char** argv) : m_qt(argc, argv) 
     QApplication::setApplicationName("marlix");
     QApplication::setApplicationVersion(QString::fromUtf8(MarlixVersion()));
     QApplication::setDesktopFileName("marlix");
+    InstallPopupAccessibility();
     InitMarlixResources();
     QApplication::setStyle(new MarlixStyle);
     m_ahead.Finish(m_qt.devicePixelRatio());

@@ -6,7 +6,8 @@ Starts an X server and the window with one stand-in card, then, as an assistive 
    and fails on any object that can take the focus or shows data (lists, sliders, buttons, pictures, pages...) and has no name;
 2. drives one task by accessible names alone: choose the profile "rally", choose "Fine" on the
    Video page and +1.0 on the Image page's EV slider, Save Profile, Set; and checks what reached
-   cfg.ini and the card's camera.conf.
+   cfg.ini and the card's camera.conf;
+3. on the way, opens the card row's menu with a right click and finds its entries in the tree.
 
 usage: atspi_test.py WINDOW_PROGRAM FIRST_RUN_CFG_INI
 """
@@ -184,6 +185,17 @@ def run(program, golden, work):
         drives = find(app, "table", "Removable drives")
         wait_for("the card's row", lambda: drives.queryTable().nRows == 1 and
                  drives.queryTable().getAccessibleAt(0, 2).name not in ("", "Reading..."))
+
+        # The card row's menu, opened with a right click, is in the tree while it is open, and
+        # goes with Escape.
+        cell = drives.queryTable().getAccessibleAt(0, 0).queryComponent()
+        x, y, w, h = cell.getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "3"],
+                       env=env, check=True)
+        wait_for("the open menu with Load from Card", lambda: find(app, "menu item",
+                                                                   "Load from Card"))
+        subprocess.run(["xdotool", "key", "Escape"], env=env, check=True)
+        wait_for("the menu closed", lambda: not find(app, "menu item", "Load from Card"))
         act(find(app, "push button", "Set"), "Press")
         conf = os.path.join(card, "camera.conf")
         wait_for("camera.conf on the card", lambda: "image_ev=+1.0\r\n" in read(conf))
