@@ -131,6 +131,10 @@ bool TemplateDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void TemplateDialog::addTabStopAfter(int afterId, QWidget* widget) {
+    m_codeTabStops.emplace_back(afterId, widget);
+}
+
 void TemplateDialog::collectTabTargets(QList<QWidget*>& targets) const {
     std::set<int> groupsDone;
     const QWidget* top = window();
@@ -156,6 +160,11 @@ void TemplateDialog::collectTabTargets(QList<QWidget*>& targets) const {
             }
         } else if (tabStop && usable(widget)) {
             targets.append(widget);
+        }
+        for (const auto& [afterId, stop] : m_codeTabStops) {
+            if (afterId == entry.tmpl->id && stop && usable(stop)) {
+                targets.append(stop);
+            }
         }
         // Pages inside this control (the tab control's) follow it.
         for (TemplateDialog* page :

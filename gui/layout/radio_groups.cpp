@@ -50,13 +50,12 @@ QButtonGroup* TemplateDialog::radioGroup(int firstId) const {
     return m_runGroups[static_cast<std::size_t>(entry.run)];
 }
 
-QString TemplateDialog::headingFor(std::size_t index) const {
+QString GroupHeading(std::span<const ControlTemplate> controls, std::size_t index) {
     // The heading of a group is the static text just above its first member: templates put it
     // anywhere in the order, so only the geometry tells.
-    const DlgRect& first = m_controls[index].tmpl->rect;
+    const DlgRect& first = controls[index].rect;
     const ControlTemplate* best = nullptr;
-    for (const ControlEntry& entry : m_controls) {
-        const ControlTemplate& control = *entry.tmpl;
+    for (const ControlTemplate& control : controls) {
         if (control.kind != ControlKind::StaticText || control.caption.empty()) {
             continue;
         }
@@ -71,6 +70,10 @@ QString TemplateDialog::headingFor(std::size_t index) const {
         }
     }
     return best == nullptr ? QString() : SpokenCaption(best->caption);
+}
+
+QString TemplateDialog::headingFor(std::size_t index) const {
+    return GroupHeading(m_template->controls, index);
 }
 
 void TemplateDialog::nameRadioGroups() {

@@ -20,9 +20,12 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "gui/layout/control_factory.h"
@@ -32,6 +35,10 @@
 class QButtonGroup;
 
 namespace marlix {
+
+// The heading of the radio group or slider whose first control is controls[index] (the static
+// text just above it), as a screen reader says it; empty when it has none.
+QString GroupHeading(std::span<const ControlTemplate> controls, std::size_t index);
 
 class TemplateDialog : public QDialog {
     Q_OBJECT
@@ -64,6 +71,9 @@ public:
     const ControlTemplate* controlTemplate(const QWidget* control) const;
     const DialogTemplate* dialogTemplate() const { return m_template; }
     QRect toPixels(const DlgRect& rect) const { return DluToPixels(rect, m_units); }
+    // A widget made in code (a link of a note) as a Tab stop right after the template's control
+    // afterId, while it is shown and enabled.
+    void addTabStopAfter(int afterId, QWidget* widget);
     // The exclusive group of the radio buttons from firstId up to the next group start, the
     // buttons' ids their positions; nullptr when firstId is not a radio button that starts one.
     QButtonGroup* radioGroup(int firstId) const;
@@ -112,7 +122,10 @@ private:
     const DialogTemplate* m_template = nullptr;
     DialogBaseUnits m_units;
     std::vector<ControlEntry> m_controls;
-    std::vector<QButtonGroup*> m_runGroups;  // by run; nullptr for a run without radio buttons
+    std::vector<QButtonGroup*> m_runGroups;
+    std::vector<std::pair<int, QPointer<QWidget>>>
+        m_codeTabStops;  // (after which ID, widget)  // by run; nullptr for a run without radio
+                         // buttons
     bool m_built = false;
     bool m_ended = false;
     int m_endResult = 0;
