@@ -86,6 +86,7 @@ CardComparison CompareCardWithPages(const DeviceRow* card, const ProfileSelectio
                        {}};
     for (const CameraConfDifference& d : differences)
         out.details.push_back(d.key + ": " + d.fileText + " -> " + d.profileText);
+    out.differences = differences;
     return out;
 }
 

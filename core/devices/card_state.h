@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/devices/device_rows.h"
+#include "core/export/camera_conf_reader.h"
 #include "core/pages/page_fields.h"
 #include "core/platform/result.h"
 
@@ -27,6 +28,8 @@ struct CardComparison {
     // "key: card -> pages" for each difference; or the first problems, then "and N more problems"
     // when there are more.
     std::vector<std::string> details;
+    // CardState::Differs: each difference, for the window to word as its pages do.
+    std::vector<CameraConfDifference> differences = {};
 };
 
 // The card's camera.conf against what Set would write from the pages now: every setting line

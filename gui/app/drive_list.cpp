@@ -93,14 +93,19 @@ void DriveList::scan() {
     probeInBackground(std::move(*listed));
 }
 
-void DriveList::probeAgain(const DriveInfo& drive) {
-    probeInBackground({drive}, true);
+void DriveList::probeAgain(const DriveInfo& drive, std::function<void()> whenBack) {
+    probeInBackground({drive}, true, std::move(whenBack));
 }
 
-void DriveList::probeInBackground(std::vector<DriveInfo> drives, bool again) {
+void DriveList::probeInBackground(std::vector<DriveInfo> drives, bool again,
+                                  std::function<void()> whenBack) {
     if (drives.empty())
         return;
     if (m_probeThread.joinable()) {
+        // The probe under way may have asked the drive before its card changed: the answer
+        // waited for is the next probe's.
+        if (whenBack)
+            m_whenNextProbed.push_back(std::move(whenBack));
         // A later listing replaces an earlier one; drives asked for again (after Set) join it.
         if (!again || !m_probeNext) {
             m_probeNext = std::move(drives);
@@ -113,6 +118,8 @@ void DriveList::probeInBackground(std::vector<DriveInfo> drives, bool again) {
         }
         return;
     }
+    if (whenBack)
+        m_whenProbed.push_back(std::move(whenBack));
     // The probes fork while this thread waits for them to be under way (a few milliseconds):
     // a child must not start with a lock that this thread held at the moment of the fork, such
     // as an allocator's that has no fork handling (the sanitizers' has none).
@@ -131,11 +138,16 @@ void DriveList::onProbed(const std::vector<ProbedDrive>& probed) {
     m_probeThread.join();
     m_state.ApplyProbes(probed);
     fill();
+    std::vector<std::function<void()>> waiting = std::move(m_whenProbed);
+    m_whenProbed.clear();
     if (m_probeNext) {
         std::vector<DriveInfo> next = std::move(*m_probeNext);
         m_probeNext.reset();
+        m_whenProbed = std::move(m_whenNextProbed);
+        m_whenNextProbed.clear();
         probeInBackground(std::move(next));
     }
+    for (const auto& whenBack : waiting) whenBack();
 }
 
 void DriveList::fill() {

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,8 +40,9 @@ public:
     void scan();
     // Whether the first scan is still to come, or drives are being asked right now.
     bool probing() const { return m_firstScanPending || m_probeThread.joinable(); }
-    // The drive asked once more (after Set wrote onto it).
-    void probeAgain(const DriveInfo& drive);
+    // The drive asked once more (after Set wrote onto it, or for what its card holds right now);
+    // whenBack runs once its answer, or the deadline's verdict, is in the list.
+    void probeAgain(const DriveInfo& drive, std::function<void()> whenBack = {});
 
     const DeviceList& state() const { return m_state; }
     DeviceList& state() { return m_state; }
@@ -67,7 +69,8 @@ signals:
 
 private:
     // `again`: drives of the current listing asked once more, not a new listing.
-    void probeInBackground(std::vector<DriveInfo> drives, bool again = false);
+    void probeInBackground(std::vector<DriveInfo> drives, bool again = false,
+                           std::function<void()> whenBack = {});
     void onProbed(const std::vector<ProbedDrive>& probed);
     void onRowChosen(int row);
 
@@ -80,6 +83,9 @@ private:
     std::thread m_probeThread;
     // Drives listed while a probe was out; probed when it is back.
     std::optional<std::vector<DriveInfo>> m_probeNext;
+    // What waits for the probe under way, and for the one after it.
+    std::vector<std::function<void()>> m_whenProbed;
+    std::vector<std::function<void()>> m_whenNextProbed;
     bool m_filling = false;  // the view's news comes from our own fill
     bool m_firstScanPending = false;
 };

@@ -34,6 +34,14 @@ PagesHost::PagesHost(QObject* parent) : QObject(parent) {
     });
 }
 
+QString PagesHost::tabCaption(Page page) const {
+    return QString::fromUtf8(m_captions.at(TabIndex(page)));
+}
+
+const DialogTemplate* PagesHost::pageTemplate(Page page) const {
+    return FindDialogTemplate(m_byTab.at(TabIndex(page))->templateId());
+}
+
 void PagesHost::attach(TabControlWidget* tabs) {
     m_tabs = tabs;
     for (const char* caption : m_captions) m_tabs->addTab(caption);

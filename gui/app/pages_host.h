@@ -40,6 +40,9 @@ public:
     }
     // The page of the tab the user chose.
     void showChosenTab();
+    // A page's tab caption, and its template (whether its window is made or not).
+    QString tabCaption(Page page) const;
+    const DialogTemplate* pageTemplate(Page page) const;
 
     // The fields as they stand, without reading the controls.
     ProfileSelections fields() const;
