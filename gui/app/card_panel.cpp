@@ -1,18 +1,24 @@
 #include "gui/app/card_panel.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 
 #include "gui/app/drive_list.h"
 #include "gui/app/pages_host.h"
 #include "gui/app/qt_text.h"
+#include "gui/app/setting_captions.h"
 #include "gui/devices/media_actions.h"
 #include "gui/layout/message_box.h"
 #include "gui/layout/report_view.h"
+#include "gui/layout/template_dialog.h"
+#include "gui/resources/resource_ids.h"
 
 namespace marlix {
 
@@ -23,12 +29,19 @@ constexpr const char* kShowDifferences = "Show &Differences...";
 constexpr const char* kMount = "&Mount";
 constexpr const char* kEject = "&Eject";
 
-// The card line with what lies behind it: each difference, or the file's first problems and how
-// many more there are.
-QString DetailsText(const CardComparison& card) {
+// How often the window coming to the front reads the chosen card again: switching back and
+// forth between windows, or a message box closing, should not keep a probe going.
+constexpr int kActivationReadInterval = 5000;  // milliseconds
+
+// The card line with what lies behind it: each difference as the pages word it, or the file's
+// first problems and how many more there are.
+QString DetailsText(const PagesHost& pages, const CardComparison& card) {
     QString text = Q(card.summary) + "\n";
-    if (card.state == CardState::Differs)
-        text += "\nOn the card -> on the pages:";
+    if (card.state == CardState::Differs) {
+        for (const CameraConfDifference& d : card.differences)
+            text += "\n" + DifferenceText(pages, d);
+        return text;
+    }
     for (const std::string& line : card.details) text += "\n" + Q(line);
     return text;
 }
@@ -75,20 +88,16 @@ void CardPanel::attach(ReportViewWidget* view, const QRect& noteLine) {
         });
     }
 
-    // "Eject" at the end of the note after Set, for the card just written.
-    m_ejectButton = new QPushButton("Eject the card", m_window);
-    m_ejectButton->setObjectName("ejectOffer");
-    m_ejectButton->setFlat(true);
-    m_ejectButton->setCursor(Qt::PointingHandCursor);
-    m_ejectButton->setToolTip("Unmount the card and power it off, so that it can be taken out");
-    m_ejectButton->hide();
-    connect(m_ejectButton, &QPushButton::clicked, this, [this] {
-        const auto& rows = m_drives.state().rows();
-        for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-            if (rows[i].root == m_ejectOffer)
-                ejectCard(i);
-        }
-    });
+    // The note speaks of the unmounted card whose row has the focus.
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &CardPanel::showNote);
+    // F5 lists the drives again and reads every card afresh, as a card arriving would; the
+    // window coming back to the front reads the chosen card again (eventFilter): its card may
+    // have been written meanwhile by another program or another computer.
+    auto* refresh =
+        new QShortcut(QKeySequence(Qt::Key_F5), m_window, nullptr, nullptr, Qt::WindowShortcut);
+    connect(refresh, &QShortcut::activated, &m_drives, &DriveList::scan);
+    m_window->installEventFilter(this);
 
     connect(m_media.get(), &MediaActions::changed, this, &CardPanel::onMediaChanged);
     // Nothing waits for the system's answer: until it comes the actions are just not offered.
@@ -110,7 +119,7 @@ void CardPanel::updateCardLine() {
         m_comparedCard = card ? std::optional<DeviceRow>(*card) : std::nullopt;
         m_comparedPages = pages;
         m_card = CompareCardWithPages(card, pages);
-        m_cardDetails = m_card.details.empty() ? QString() : DetailsText(m_card);
+        m_cardDetails = m_card.details.empty() ? QString() : DetailsText(m_pages, m_card);
     }
     showNote();
 }
@@ -118,36 +127,134 @@ void CardPanel::updateCardLine() {
 void CardPanel::showNote() {
     if (m_status == nullptr)
         return;
-    m_shownNote = m_eventNote.isEmpty() ? Q(m_card.summary) : m_eventNote;
+    QList<NoteAction> actions;
+    if (m_eventNote.isEmpty()) {
+        QString text = Q(m_card.summary);
+        actions = cardActions(text);
+        m_shownNote = text;
+    } else {
+        m_shownNote = m_eventNote;
+        actions = m_eventActions;
+        if (!m_ejectOffer.empty() && m_media->CanEject()) {
+            const std::string root = m_ejectOffer;
+            actions << NoteAction{
+                "Eject", Q("Eject the card " + root),
+                [this, root] {
+                    const auto& rows = m_drives.state().rows();
+                    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+                        if (rows[i].root == root)
+                            ejectCard(i);
+                    }
+                },
+                Q("Unmount the card " + root + " and power it off, so that it can be taken out")};
+        }
+    }
     const QString tip =
         m_eventNote.isEmpty() && !m_cardDetails.isEmpty() ? m_cardDetails : m_shownNote;
-    // The eject offer follows the note's text on its line while it stands.
-    const bool offer = !m_ejectOffer.empty() && m_media->CanEject() && m_ejectButton != nullptr;
     // Where attach put it.
     if (m_noteLine.isNull())
         m_noteLine = m_status->geometry();
-    const QRect line = m_noteLine;
-    QRect text = line;
-    if (offer && m_ejectButton->styleSheet().isEmpty()) {
-        // A link in the sentence, not a button among the window's buttons. Styled when first
-        // offered: a style sheet costs the start of every run that never offers it.
-        m_ejectButton->setStyleSheet(
+    showLinks(actions, m_noteLine);
+    m_status->setToolTip(tip == m_status->text() ? QString() : tip);
+}
+
+QList<NoteAction> CardPanel::cardActions(QString& text) {
+    QList<NoteAction> actions;
+    const auto& rows = m_drives.state().rows();
+    // The unmounted card in view: the row with the focus, or the only card there is.
+    const DeviceRow* unmounted = nullptr;
+    const int focused = m_view ? m_view->currentIndex().row() : -1;
+    if (focused >= 0 && focused < static_cast<int>(rows.size()) &&
+        rows[static_cast<std::size_t>(focused)].state == DriveState::Unmounted)
+        unmounted = &rows[static_cast<std::size_t>(focused)];
+    else if (rows.size() == 1 && rows.front().state == DriveState::Unmounted)
+        unmounted = &rows.front();
+    if (unmounted != nullptr) {
+        text = Q("The card " + unmounted->root + " is not mounted.");
+        if (m_media->CanMount() && !m_mediaBusy) {
+            const std::string device = unmounted->root;
+            actions << NoteAction{"Mount", Q("Mount the card " + device), [this, device] {
+                                      const auto& now = m_drives.state().rows();
+                                      for (int i = 0; i < static_cast<int>(now.size()); ++i) {
+                                          if (now[i].root == device)
+                                              mountCard(i);
+                                      }
+                                  }};
+        }
+        return actions;
+    }
+    const DeviceRow* card = m_drives.state().targetRow();
+    if (m_card.state == CardState::Differs && card != nullptr) {
+        actions << NoteAction{"Show", Q("Show differences of the card " + card->root),
+                              [this] { showDifferences(); }};
+        actions << NoteAction{"Load", Q("Load the settings of the card " + card->root),
+                              [this] { loadFromCard(); },
+                              Q("Load the settings of the card " + card->root +
+                                " into the pages (no profile is changed)")};
+    }
+    return actions;
+}
+
+void CardPanel::showLinks(const QList<NoteAction>& actions, QRect textPlace) {
+    m_shownActions = actions;
+    const QRect line = textPlace;
+    constexpr int kGap = 6;
+    while (m_links.size() < actions.size()) {
+        // A link in the sentence, not a button among the window's buttons. Made and styled when
+        // first needed: a style sheet costs the start of every run that never offers one.
+        auto* link = new QPushButton(m_window);
+        link->setObjectName("noteLink");
+        link->setFlat(true);
+        link->setCursor(Qt::PointingHandCursor);
+        link->setStyleSheet(
             "QPushButton { border: none; padding: 0 2px; color: palette(link); "
             "text-decoration: underline; }");
+        const qsizetype index = m_links.size();
+        connect(link, &QPushButton::clicked, this, [this, index] {
+            // The action may change the note, and so the links, while it runs.
+            if (index < m_shownActions.size()) {
+                const std::function<void()> run = m_shownActions[index].run;
+                if (run)
+                    run();
+            }
+        });
+        // Tab reaches the links right after the device list, which they speak of.
+        if (auto* dialog = qobject_cast<TemplateDialog*>(m_window))
+            dialog->addTabStopAfter(kIdcDeviceList, link);
+        m_links << link;
     }
-    const int offerWidth = offer ? m_ejectButton->sizeHint().width() : 0;
-    if (offer)
-        text.setRight(line.right() - offerWidth - 6);
+    int linksWidth = 0;
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        QPushButton* link = m_links[i];
+        link->setText(actions[i].caption);
+        link->setAccessibleName(actions[i].accessibleName);
+        link->setToolTip(actions[i].toolTip.isEmpty() ? actions[i].accessibleName
+                                                      : actions[i].toolTip);
+        linksWidth += kGap + link->sizeHint().width();
+    }
+    // The text gives way to the links: they stay whole, the text is elided.
+    QRect text = line;
+    text.setRight(line.right() - linksWidth);
     m_status->setGeometry(text);
     m_status->setText(
         m_status->fontMetrics().elidedText(m_shownNote, Qt::ElideMiddle, text.width()));
-    if (offer) {
-        const int after = line.left() + m_status->fontMetrics().horizontalAdvance(m_status->text());
-        m_ejectButton->setGeometry(after + 6, line.top(), offerWidth, line.height());
+    int x = line.left() + m_status->fontMetrics().horizontalAdvance(m_status->text());
+    if (!actions.isEmpty()) {
+        // The links follow the text itself, and the label ends where they start.
+        text.setRight(std::min(text.right(), x));
+        m_status->setGeometry(text);
     }
-    if (m_ejectButton)
-        m_ejectButton->setVisible(offer);
-    m_status->setToolTip(tip == m_status->text() ? QString() : tip);
+    for (qsizetype i = 0; i < m_links.size(); ++i) {
+        QPushButton* link = m_links[i];
+        if (i >= actions.size()) {
+            link->hide();
+            continue;
+        }
+        const int width = link->sizeHint().width();
+        link->setGeometry(x + kGap, line.top(), width, line.height());
+        x += kGap + width;
+        link->show();
+    }
 }
 
 void CardPanel::showCardRows() {
@@ -182,32 +289,74 @@ void CardPanel::onPagesChanged() {
         // write under way still is.
         if (!m_eventNote.isEmpty() && pages != m_notePages && !m_writing()) {
             m_eventNote.clear();
+            m_eventActions.clear();
             m_ejectOffer.clear();
         }
         updateCardLine();
     });
 }
 
-// ---- load from card -----------------------------------------------------------------------
+bool CardPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_window && event->type() == QEvent::WindowActivate) {
+        const DeviceRow* card = m_drives.state().targetRow();
+        const bool due = !m_sinceActivationRead.isValid() ||
+                         m_sinceActivationRead.elapsed() >= kActivationReadInterval;
+        if (card != nullptr && due && !m_drives.probing() && !m_writing()) {
+            m_sinceActivationRead.start();
+            m_drives.probeAgain(card->drive);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// ---- load from card and the differences -----------------------------------------------------
+
+void CardPanel::readCardAfresh(std::function<void(const DeviceRow&)> then) {
+    const DeviceRow* card = m_drives.state().targetRow();
+    // One reading at a time: a second click while the card is read asks for the same.
+    if (card == nullptr || m_readingCard)
+        return;
+    m_readingCard = true;
+    const std::string root = card->root;
+    QPointer<CardPanel> self(this);
+    m_drives.probeAgain(card->drive, [self, root, then = std::move(then)] {
+        if (!self)
+            return;
+        self->m_readingCard = false;
+        for (const DeviceRow& row : self->m_drives.state().rows()) {
+            if (row.root == root && row.state != DriveState::Unmounted) {
+                then(row);
+                return;
+            }
+        }
+        self->showError("The card " + root +
+                        " is gone: it was taken out or unmounted. Nothing was read from it.");
+    });
+}
 
 void CardPanel::loadFromCard() {
-    const DeviceRow* card = m_drives.state().targetRow();
-    if (card == nullptr)
-        return;
-    if (card->state == DriveState::NotAnswering || card->state == DriveState::Probing) {
-        showError("The card " + card->root +
-                  (card->state == DriveState::Probing ? " is still being read; try again in a "
-                                                        "moment."
-                                                      : " does not answer, so what it holds is "
-                                                        "not known. Nothing was loaded."));
+    readCardAfresh([this](const DeviceRow& card) { loadFrom(card); });
+}
+
+void CardPanel::showDifferences() {
+    readCardAfresh([this](const DeviceRow& card) { showDifferencesOf(card); });
+}
+
+void CardPanel::loadFrom(const DeviceRow& card) {
+    if (card.state == DriveState::NotAnswering || card.state == DriveState::Probing) {
+        showError("The card " + card.root +
+                  (card.state == DriveState::Probing ? " is still being read; try again in a "
+                                                       "moment."
+                                                     : " does not answer, so what it holds is "
+                                                       "not known. Nothing was loaded."));
         return;
     }
-    auto loaded = LoadCardIntoPages(card->conf, m_pages.read());
+    auto loaded = LoadCardIntoPages(card.conf, m_pages.read());
     if (!loaded) {
         showError(loaded.message());
         return;
     }
-    const std::string root = card->root;
+    const std::string root = card.root;
     m_pages.show(loaded->values);
     updateCardLine();
     setStatus(Q("Loaded the settings of the card " + root +
@@ -222,10 +371,37 @@ void CardPanel::loadFromCard() {
     }
 }
 
-void CardPanel::showDifferences() {
-    if (m_cardDetails.isEmpty())
+void CardPanel::showDifferencesOf(const DeviceRow& card) {
+    const CardComparison comparison = CompareCardWithPages(&card, m_pages.read());
+    const QString text =
+        comparison.details.empty() ? Q(comparison.summary) : DetailsText(m_pages, comparison);
+    if (comparison.state != CardState::Differs) {
+        // Nothing to choose between: what the card holds now, or why it cannot be compared.
+        ShowMessage(m_window, text, "MARLIX");
         return;
-    ShowMessage(m_window, m_cardDetails, "MARLIX");
+    }
+    QMessageBox box(QMessageBox::NoIcon, "MARLIX", text, QMessageBox::NoButton, m_window);
+    QPushButton* load = box.addButton(kLoadFromCard, QMessageBox::AcceptRole);
+    load->setToolTip(Q("Load the settings of the card " + card.root + " into the pages"));
+    QPushButton* set = box.addButton("&Set", QMessageBox::ApplyRole);
+    set->setToolTip(Q("Write what the pages show onto the card " + card.root));
+    QPushButton* close = box.addButton(QMessageBox::Close);
+    box.setEscapeButton(close);
+    box.setDefaultButton(close);
+    const std::string root = card.root;
+    box.exec();
+    // The box may have stood open a while: the card is read again for the load, and Set writes
+    // only onto the card the box spoke of.
+    if (box.clickedButton() == load) {
+        loadFromCard();
+    } else if (box.clickedButton() == set) {
+        if (m_drives.targetRoot() == root)
+            emit setRequested();
+        else
+            showError("The card " + root +
+                      " is no longer the chosen one: camera.conf was not "
+                      "written.");
+    }
 }
 
 // ---- mount and eject ----------------------------------------------------------------------
@@ -340,9 +516,10 @@ void CardPanel::ejectCard(int row) {
     });
 }
 
-void CardPanel::setStatus(const QString& text) {
+void CardPanel::setStatus(const QString& text, QList<NoteAction> actions) {
     m_noteLasts = false;
     m_eventNote = text;
+    m_eventActions = text.isEmpty() ? QList<NoteAction>() : std::move(actions);
     m_notePages = m_pages.fields();
     m_ejectOffer.clear();
     showNote();

@@ -88,6 +88,7 @@ void MainWindow::connectCommands() {
 
     connect(control<QPushButton>(kIdcSet), &QPushButton::clicked, this,
             &MainWindow::writeCameraConf);
+    connect(m_card.get(), &CardPanel::setRequested, this, &MainWindow::writeCameraConf);
 }
 
 bool MainWindow::initialize() {
