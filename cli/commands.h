@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <istream>
 #include <map>
 #include <ostream>
 #include <string>
@@ -17,6 +18,8 @@ enum ExitStatus : int {
     kExitSuccess = 0,
     kExitFailure = 1,
     kExitUsage = 2,
+    kExitDiffers = 1,  // diff, as diff(1) and cmp(1): the two differ
+    kExitTrouble = 2,  // diff: they could not be compared
 };
 
 inline constexpr std::string_view kProgramName = "marlix-cli";
@@ -26,6 +29,7 @@ struct Invocation {
     std::filesystem::path configPath;
     std::vector<std::string> arguments;          // positional, in order
     std::map<std::string, std::string> options;  // "--name" to its value ("" for a flag)
+    std::istream& input;                         // what a FILE "-" reads
     std::ostream& out;
     std::ostream& err;
 
@@ -39,9 +43,13 @@ struct Invocation {
     int usage(std::string_view message) const;
 };
 
-// Reads and checks a camera.conf; each problem goes to stderr with its line number (of a file with
-// hundreds, the first ones and how many more).
+// Reads and checks a camera.conf ("-": standard input, with the same bound as a file); each
+// problem goes to stderr with its line number (of a file with hundreds, the first ones and how
+// many more).
 Result<CameraConfReading> ReadCameraConfFile(const Invocation& in, const std::string& file);
+
+// How messages name a FILE argument: "standard input" for "-", else the file as given.
+std::string FileDisplayName(const std::string& file);
 
 int RunProfiles(Invocation& in);
 int RunShow(Invocation& in);

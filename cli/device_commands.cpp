@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/drive_roots.h"
+#include "cli/json_output.h"
 #include "core/devices/device_list.h"
 #include "core/platform/escaped_text.h"
 
@@ -10,6 +11,32 @@ namespace {
 std::string_view withoutTrailingSeparators(std::string_view root) {
     while (root.size() > 1 && (root.back() == '/' || root.back() == '\\')) root.remove_suffix(1);
     return root;
+}
+
+const char* stateName(DriveState state) {
+    switch (state) {
+        case DriveState::Answered:
+            return "ready";
+        case DriveState::Unmounted:
+            return "not mounted";
+        case DriveState::Probing:
+        case DriveState::NotAnswering:
+            break;
+    }
+    return "not answering";
+}
+
+Json deviceObject(const DeviceRow& row) {
+    Json drive = Json::object();
+    PutText(drive, "root", row.root);
+    PutText(drive, "label", row.label);
+    drive["state"] = stateName(row.state);
+    const bool sized = row.state == DriveState::Answered && row.drive.spaceKnown;
+    drive["free_bytes"] = sized ? Json(row.drive.freeBytes) : Json(nullptr);
+    drive["total_bytes"] = sized ? Json(row.drive.totalBytes) : Json(nullptr);
+    PutText(drive, "space", row.space);
+    PutText(drive, "version", row.version);
+    return drive;
 }
 
 }  // namespace
@@ -59,11 +86,18 @@ int RunDevices(Invocation& in) {
     auto rows = ScanDeviceRows();
     if (!rows)
         return in.fail(rows.status());
+    if (in.has("--json")) {
+        Json drives = Json::array();
+        for (const DeviceRow& row : *rows) drives.push_back(deviceObject(row));
+        PrintJson(in.out, drives);
+    }
     for (const DeviceRow& row : *rows) {
-        in.out << EscapedText(row.root) << '\t' << EscapedText(row.label) << '\t'
-               << EscapedText(row.space) << '\t' << EscapedText(row.version) << '\n';
         if (row.state == DriveState::NotAnswering)
             in.err << kProgramName << ": " << EscapedText(NotAnsweringMessage(row.root)) << "\n";
+        if (in.has("--json"))
+            continue;
+        in.out << EscapedText(row.root) << '\t' << EscapedText(row.label) << '\t'
+               << EscapedText(row.space) << '\t' << EscapedText(row.version) << '\n';
     }
     return kExitSuccess;
 }

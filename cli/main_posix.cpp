@@ -10,7 +10,7 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const int status = marlix::RunCli(args, std::cout, std::cerr);
+    const int status = marlix::RunCli(args, std::cin, std::cout, std::cerr);
     // Output that never arrived (a full disk, a closed descriptor) is a failure like any other:
     // a script reading it must not take a cut-off list for the whole one.
     errno = 0;
