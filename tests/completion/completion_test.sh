@@ -93,10 +93,16 @@ check profiles 'marlix-cli --config other.ini diff my\ p' 'my\ profile'
 check profiles 'marlix-cli --config other.ini new x --from d' 'default'
 check profiles 'marlix-cli --config other.ini new x --from=a' 'alpha'
 check profiles 'marlix-cli show default ' ''
-check profiles 'marlix-cli write default --' '--device|--help|--no-sync-clock|--output|--sync-clock'
+check profiles 'marlix-cli write default --' \
+    '--all-cards|--device|--help|--json|--no-sync-clock|--output|--sync-clock'
+check profiles 'marlix-cli devices --' '--help|--json'
 check profiles 'marlix-cli --config other.ini set alpha mode_' 'mode_1=|mode_2=|mode_3='
 check profiles 'marlix-cli set zulu auto_shoot=3s a' 'auto_rec=|auto_shoot=|auto_shutdown='
-check profiles 'marlix-cli set zulu mode_1=' ''
+# A key's texts after "KEY=", quoted as typed; they need no profile file.
+check profiles 'marlix-cli set zulu mode_2=' '1280x720p\ 120|1280x720p\ 30|1280x720p\ 60'
+check profiles 'marlix-cli set zulu fov=n' 'narrow|normal'
+check empty "marlix-cli set default mode_2='1280x720p 1" '1280x720p 120'
+check profiles 'marlix-cli set zulu nosuch=' ''
 check profiles 'marlix-cli --config missing.ini show ' ''
 # Tab in a folder without a profile file offers no names and creates no file.
 check empty 'marlix-cli show ' ''
