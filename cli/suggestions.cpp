@@ -15,7 +15,9 @@ char lower(char c) {
 std::size_t editDistance(std::string_view a, std::string_view b) {
     const std::size_t columns = b.size() + 1;
     std::vector<std::size_t> d((a.size() + 1) * columns);
-    const auto at = [&](std::size_t i, std::size_t j) -> std::size_t& { return d[i * columns + j]; };
+    const auto at = [&](std::size_t i, std::size_t j) -> std::size_t& {
+        return d[i * columns + j];
+    };
     for (std::size_t i = 0; i <= a.size(); ++i) at(i, 0) = i;
     for (std::size_t j = 0; j <= b.size(); ++j) at(0, j) = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {

@@ -10,18 +10,18 @@ namespace {
 Status writeOne(const DeviceRow& row, const std::function<Result<std::string>()>& build) {
     const std::string quoted = "\"" + row.root + "\"";
     switch (row.state) {
-    case DriveState::Answered:
-        break;
-    case DriveState::Unmounted:
-        return Status::failure("The card on " + quoted +
-                                   " is not mounted; camera.conf was not written",
-                               ErrorCode::DriveGone);
-    case DriveState::Probing:
-    case DriveState::NotAnswering:
-        // Writing onto a card that does not answer would hang in the system, perhaps for good.
-        return Status::failure(
-            "The drive " + quoted + " did not answer; camera.conf was not written",
-            ErrorCode::NotAnswering);
+        case DriveState::Answered:
+            break;
+        case DriveState::Unmounted:
+            return Status::failure(
+                "The card on " + quoted + " is not mounted; camera.conf was not written",
+                ErrorCode::DriveGone);
+        case DriveState::Probing:
+        case DriveState::NotAnswering:
+            // Writing onto a card that does not answer would hang in the system, perhaps for good.
+            return Status::failure(
+                "The drive " + quoted + " did not answer; camera.conf was not written",
+                ErrorCode::NotAnswering);
     }
     auto bytes = build();
     if (!bytes)
