@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/export/camera_conf.h"
+#include "core/export/camera_conf_reader.h"
 #include "core/pages/page_fields.h"
 #include "tests/support/scratch_dir.h"
 
@@ -178,6 +179,9 @@ protected:
                        std::optional<fs::path> stdoutPath = std::nullopt) const {
         const fs::path outPath = stdoutPath.value_or(m_dir / "stdout");
         const fs::path errPath = m_dir / "stderr";
+        const fs::path inPath = m_dir / "stdin";
+        if (m_input)
+            WriteTestFile(inPath, *m_input);
         std::vector<char*> argv;
         argv.push_back(program.data());
         for (std::string& a : args) argv.push_back(a.data());
@@ -188,8 +192,9 @@ protected:
                 outPath.empty() ? -1 : ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             const bool outReady = outPath.empty() ? ::close(1) == 0 : ::dup2(out, 1) >= 0;
+            const int in = m_input ? ::open(inPath.c_str(), O_RDONLY) : 0;
             if ((out < 0 && !outPath.empty()) || err < 0 || !outReady || ::dup2(err, 2) < 0 ||
-                ::chdir(work().c_str()) != 0) {
+                in < 0 || ::dup2(in, 0) < 0 || ::chdir(work().c_str()) != 0) {
                 ::_exit(127);
             }
             for (const auto& [name, value] : m_env) ::setenv(name.c_str(), value.c_str(), 1);
@@ -291,6 +296,7 @@ protected:
     }
 
     std::map<std::string, std::string> m_env;
+    std::optional<std::string> m_input;  // standard input of the programs run (POSIX only)
 };
 
 std::string defaultConf() {
@@ -1077,6 +1083,165 @@ TEST_F(Cli, StrayC1BytesAreEscaped) {
         EXPECT_EQ(r.status, 1) << r;
         EXPECT_NE(r.err.find(std::string("\"") + c.shown + "\""), std::string::npos) << r;
     }
+}
+
+// What scripts rely on: diff's statuses as diff(1) has them, "-" for standard input, commands that
+// fail leaving no profile file or lock behind, and a suggestion for what was mistyped.
+TEST_F(Cli, ScriptsGetStatusesStandardInputAndSuggestions) {
+    std::string differing = defaultConf() + "sync_clock=2026-12-06 02:21:38\r\n";
+    const std::string same = differing;
+    differing.replace(differing.find("osd=on"), 6, "osd=off");
+    WriteTestFile(work() / "same.conf", same);
+    struct Case {
+        std::vector<std::string> args;
+        std::optional<std::string> input;
+        int status;
+        const char* says;
+    };
+    const Case cases[] = {
+        {{"diff", "default", "same.conf"}, {}, 0, ""},
+        {{"diff", "default", "-"}, same, 0, ""},
+        {{"diff", "default", "-"}, differing, 1, "osd: on -> off"},
+        {{"diff", "default", "missing.conf"}, {}, 2, "missing.conf"},
+        {{"diff", "nosuch", "same.conf"}, {}, 2, "no profile named \"nosuch\""},
+        {{"check", "-"}, same, 0, "-: no problems"},
+        {{"check", "-"}, "enable_cfg=true\r\n", 1, "standard input: key \"mode_1\" is missing"},
+        {{"check", "-"}, std::string(kCameraConfReadLimit + 1, '\n'), 1, "larger than"},
+        {{"set", "nosuch", "fov=wide"}, {}, 1, "no profile named \"nosuch\""},
+        {{"delete", "nosuch"}, {}, 1, "no profile named \"nosuch\""},
+        {{"new", "copy", "--from", "nosuch"}, {}, 1, "no profile named \"nosuch\""},
+        {{"new", "DEFAULT"}, {}, 1, "This name has be used"},
+        {{"import", "-", "--name", "default"}, same, 1, "This name has be used"},
+        {{"shwo", "default"}, {}, 2, "did you mean \"show\"?"},
+        {{"set", "default", "fov=wdie"}, {}, 1, "did you mean \"wide\"?"},
+        {{"set", "default", "fvo=wide"}, {}, 1, "did you mean \"fov\"?"},
+        {{"set", "default", "sync_clock=ture"}, {}, 1, "did you mean \"TRUE\"?"},
+        {{"write", "default", "--devcie", "x"}, {}, 2, "did you mean \"--device\"?"},
+        {{"show", "default", "--config", "other.ini"}, {}, 2, "--config goes before the command"},
+        {{"--json", "profiles"}, {}, 2, "--json goes after the command"},
+        {{"write", "default", "--output", "x", "--json"}, {}, 2, "--all-cards"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        m_input = c.input;
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << r;
+        EXPECT_NE((r.out + r.err).find(c.says), std::string::npos) << r;
+        // Only the file the test wrote: neither the profile file nor its lock.
+        std::vector<std::string> files;
+        for (const auto& entry : fs::directory_iterator(work()))
+            files.push_back(entry.path().filename().string());
+        EXPECT_EQ(files, std::vector<std::string>{"same.conf"});
+    }
+    m_input = differing;
+    ASSERT_EQ(run({"import", "-", "--name", "piped"}).status, 0);
+    EXPECT_NE(run({"show", "piped"}).out.find("\nosd=off\n"), std::string::npos);
+}
+
+// --json says what the plain output says, as one document that Python's json module reads; a
+// text that is no UTF-8 comes with U+FFFD and is flagged.
+TEST_F(Cli, JsonSaysWhatThePlainOutputSays) {
+    const fs::path python = "/usr/bin/python3";
+    if (!fs::exists(python))
+        GTEST_SKIP() << "no python3 to read the JSON";
+    attachCard("CAM", "FW 1.2");
+    ASSERT_EQ(run({"new", "second"}).status, 0);
+    ASSERT_EQ(run({"set", "second", "osd=off"}).status, 0);
+    WriteTestFile(work() / "card.conf", defaultConf());
+    WriteTestFile(work() / "bad.conf", "enable_cfg=true\r\nzoom=2x\r\n");
+    // Each program prints the document `d` as the plain output reads.
+    struct Case {
+        std::vector<std::string> args;
+        const char* python;
+    };
+    const Case cases[] = {
+        {{"profiles"}, "for p in d: print(p['name'])"},
+        {{"show", "second"},
+         "assert d['name'] == 'second'\n"
+         "for k, v in d['settings'].items(): print(f'{k}={v}')"},
+        {{"devices"},
+         "for x in d:\n"
+         "    assert x['state'] == 'ready' and 0 < x['free_bytes'] <= x['total_bytes']\n"
+         "    print('\\t'.join([x['root'], x['label'], x['version']]))"},
+        {{"diff", "second", "card.conf"},
+         "assert not d['same'] and d['profile'] == 'second' and d['file'] == 'card.conf'\n"
+         "for x in d['differences']: print(f\"{x['key']}: {x['profile']} -> {x['file']}\")"},
+        {{"check", "bad.conf"},
+         "assert not d['valid'] and d['problem_count'] == len(d['problems'])\n"
+         "for p in d['problems']:\n"
+         "    print('bad.conf' + (f\":{p['line']}\" if p['line'] else '') + ': ' + p['message'])"},
+    };
+    const auto throughPython = [&](const std::string& document, const std::string& program) {
+        WriteTestFile(m_dir / "document.json", document);
+        WriteTestFile(m_dir / "read.py",
+                      "import json, sys\n"
+                      "d = json.load(open(sys.argv[1], encoding='utf-8'))\n" +
+                          program + "\n");
+        return runProgram(python.string(),
+                          {(m_dir / "read.py").string(), (m_dir / "document.json").string()});
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const CliRun plain = run(c.args);
+        std::vector<std::string> args = c.args;
+        args.push_back("--json");
+        const CliRun json = run(args);
+        EXPECT_EQ(json.status, plain.status) << json;
+        const CliRun read = throughPython(json.out, c.python);
+        ASSERT_EQ(read.status, 0) << read << json;
+        // check's plain problems are on stderr, before the line that sums them up.
+        std::string said =
+            c.args[0] == "check" ? plain.err.substr(0, plain.err.rfind("marlix-cli: ")) : plain.out;
+        // The free space of the card (a folder on the scratch disk) may change between the runs.
+        if (c.args[0] == "devices") {
+            const std::size_t space = said.find('\t', said.find('\t') + 1);
+            said.erase(space, said.find('\t', space + 1) - space);
+        }
+        EXPECT_FALSE(said.empty());
+        EXPECT_EQ(read.out, said) << json;
+    }
+
+    // Labels and version texts reach marlix as text already; a mount point is a path, any bytes.
+    fs::remove_all(m_dir / "sys");
+    attachCards({{"card\xff", "CAM", ""}});
+    const CliRun json = run({"devices", "--json"});
+    const CliRun read = throughPython(
+        json.out, "print(d[0]['root'].endswith('card\\ufffd/'), d[0]['invalid_utf8'])");
+    EXPECT_EQ(read.out, "True ['root']\n") << read << json;
+}
+
+// write --all-cards: each listed card in turn with the verified write; one that fails is reported
+// and the others are written all the same, and only a run that wrote every card succeeds.
+TEST_F(Cli, WriteAllCardsGoesOnPastACardThatFails) {
+    const auto cards =
+        attachCards({{"one", "ONE", ""}, {"two", "TWO", ""}, {"three", "THREE", ""}});
+    // A folder where the file goes: that card cannot take it.
+    fs::create_directories(cards[1] / "camera.conf" / "kept");
+    const CliRun plain = run({"write", "default", "--all-cards", "--no-sync-clock"});
+    EXPECT_EQ(plain.status, 1) << plain;
+    const std::vector<std::string> lines = {
+        "Wrote " + cards[0].string() + "/camera.conf",
+        "Not written " + cards[1].string() + "/: ",
+        "Wrote " + cards[2].string() + "/camera.conf",
+    };
+    // One line for each card, in the order they are listed.
+    EXPECT_EQ(std::count(plain.out.begin(), plain.out.end(), '\n'), 3) << plain;
+    for (const std::string& expected : lines)
+        EXPECT_NE(("\n" + plain.out).find("\n" + expected), std::string::npos) << expected;
+    EXPECT_NE(plain.err.find("not written onto 1 of 3 cards"), std::string::npos) << plain;
+    for (const fs::path& written : {cards[0], cards[2]})
+        EXPECT_EQ(ReadTestFile(written / "camera.conf"), defaultConf());
+    EXPECT_TRUE(fs::is_directory(cards[1] / "camera.conf" / "kept"));
+
+    const CliRun json = run({"write", "default", "--all-cards", "--no-sync-clock", "--json"});
+    EXPECT_EQ(json.status, 1) << json;
+    for (const char* field : {"\"written\": true", "\"written\": false", "\"error\": null"})
+        EXPECT_NE(json.out.find(field), std::string::npos) << field << "\n" << json;
+
+    fs::remove_all(cards[1] / "camera.conf");
+    const CliRun all = run({"write", "default", "--all-cards", "--no-sync-clock"});
+    EXPECT_EQ(all.status, 0) << all;
+    EXPECT_EQ(ReadTestFile(cards[1] / "camera.conf"), defaultConf());
 }
 #endif
 
