@@ -1243,6 +1243,22 @@ TEST_F(Cli, WriteAllCardsGoesOnPastACardThatFails) {
     EXPECT_EQ(all.status, 0) << all;
     EXPECT_EQ(ReadTestFile(cards[1] / "camera.conf"), defaultConf());
 }
+
+// mount takes a card's label: a mounted card's root is printed as for its root, and a label that
+// two cards have names neither.
+TEST_F(Cli, MountTakesALabelThatOneCardHas) {
+    const auto cards =
+        attachCards({{"one", "ONE", ""}, {"two", "TWIN", ""}, {"three", "TWIN", ""}});
+    const CliRun one = run({"mount", "ONE"});
+    if (one.err.find("built without UDisks2") != std::string::npos)
+        GTEST_SKIP() << "mount is not built in";
+    EXPECT_EQ(one.status, 0) << one;
+    EXPECT_EQ(one.out, cards[0].string() + "/\n");
+    const CliRun twin = run({"mount", "TWIN"});
+    EXPECT_EQ(twin.status, 1) << twin;
+    EXPECT_NE(twin.err.find("more than one card"), std::string::npos) << twin;
+    EXPECT_TRUE(twin.out.empty());
+}
 #endif
 
 }  // namespace
