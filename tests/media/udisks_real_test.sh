@@ -163,6 +163,9 @@ check "eject unmounts it" \
           ! grep -q " ${root%/} " /proc/self/mountinfo'
 check "devices no longer lists it" \
     eval 'as_marlix "$cli" devices && ! said CAMCARD out'
+check "mount LABEL mounts the one card that has it, and eject unmounts it again" \
+    eval 'as_marlix "$cli" mount CAMCARD && [ "$(cat "$work/out")" = "$root" ] &&
+          as_marlix "$cli" eject "$root" && ! grep -q " ${root%/} " /proc/self/mountinfo'
 check "the window greys it, mounts it, reports a refused eject and ejects it" \
     eval 'MARLIX_TEST_CARD_DEVICE=$loop QT_QPA_PLATFORM=offscreen \
           as_marlix "$window_test" mountAndEjectThroughUDisks ||
