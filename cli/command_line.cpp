@@ -71,13 +71,13 @@ const std::array<CommandDef, 12> kCommands = {{
      "the root of a listed removable drive (--device; ROOT as typed or as devices prints\n"
      "it), onto every listed card in turn (--all-cards: one line per card, the exit status\n"
      "0 only when every card was written; with --json an array of objects with \"root\",\n"
-     "\"label\", \"written\" and \"error\") or into FILE (--output). A drive that does not\n"
-     "answer is not written. FILE \"-\" is\n"
-     "standard output; a pipe, terminal or other character device (/dev/stdout) is written\n"
-     "straight into; a regular file, or a link to one, is replaced atomically; anything else,\n"
-     "and the profile file in use, is refused. The clock line follows the profile's\n"
-     "sync_clock unless a flag overrides it. auto_shoot and photo_burst are written as the\n"
-     "profile holds them.\n",
+     "\"label\", \"written\" and \"error\"; no card listed is a failure) or into FILE\n"
+     "(--output). A drive that does not answer is not written. FILE \"-\" is standard\n"
+     "output; a pipe, terminal or other character device (/dev/stdout) is written straight\n"
+     "into; a regular file, or a link to one, is replaced atomically; anything else, and the\n"
+     "profile file in use, is refused. The clock line follows the profile's sync_clock\n"
+     "unless a flag overrides it. auto_shoot and photo_burst are written as the profile\n"
+     "holds them.\n",
      1, 1, kWriteOptions, RunWrite},
     {"devices", "devices [--json]",
      "Lists the removable drives as the window does, one per line: root, label, space and\n"

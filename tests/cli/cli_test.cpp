@@ -1242,6 +1242,18 @@ TEST_F(Cli, WriteAllCardsGoesOnPastACardThatFails) {
     const CliRun all = run({"write", "default", "--all-cards", "--no-sync-clock"});
     EXPECT_EQ(all.status, 0) << all;
     EXPECT_EQ(ReadTestFile(cards[1] / "camera.conf"), defaultConf());
+
+    // A card that stops answering holds up only itself.
+    test_support::StallingCard stalling(cards[1], test_support::StallingCard::Stall::Create);
+    if (!stalling.Mounted())
+        GTEST_SKIP() << "mounting a FUSE file system needs root and /dev/fuse";
+    for (const fs::path& card : {cards[0], cards[2]}) fs::remove(card / "camera.conf");
+    const CliRun stalled = waitForProgram(
+        startProgram(MARLIX_CLI_TEST, {"write", "default", "--all-cards", "--no-sync-clock"}));
+    EXPECT_EQ(stalled.status, 1) << stalled;
+    EXPECT_NE(stalled.out.find("does not answer"), std::string::npos) << stalled;
+    for (const fs::path& written : {cards[0], cards[2]})
+        EXPECT_EQ(ReadTestFile(written / "camera.conf"), defaultConf());
 }
 
 // mount takes a card's label: a mounted card's root is printed as for its root, and a label that
