@@ -13,8 +13,10 @@
 #include <future>
 #include <system_error>
 
+#include "core/devices/card_contents.h"
 #include "core/export/camera_conf.h"
 #include "core/platform/text.h"
+#include "core/schema/setting_rows.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/window_system_menu.h"
@@ -122,7 +124,9 @@ bool MainWindow::initialize() {
                       control<QAbstractButton>(kIdcDelProfile),
                       control<QAbstractButton>(kIdcSaveProfile));
     connect(&m_profiles, &ProfilePanel::said, m_card.get(),
-            [this](const QString& note) { m_card->setStatus(note); });
+            [this](const QString& note, const QList<NoteAction>& actions) {
+                m_card->setStatus(note, actions);
+            });
     m_startedUp = true;
     return true;
 }
@@ -180,13 +184,39 @@ void MainWindow::initDeviceList() {
 
 // ---- camera.conf --------------------------------------------------------------------------
 
+template <class Outcome, class Work, class Then>
+void MainWindow::runOnWorker(Work work, Then then) {
+    // As with the probes, the work forks while this thread waits for it to be under way.
+    auto underWay = std::make_shared<std::promise<void>>();
+    std::future<void> started = underWay->get_future();
+    m_writeThread =
+        std::thread([this, work = std::move(work), then = std::move(then), underWay]() mutable {
+            bool told = false;
+            auto tell = [&] {
+                if (!told)
+                    underWay->set_value();
+                told = true;
+            };
+            Outcome outcome = work(tell);
+            tell();
+            QMetaObject::invokeMethod(
+                this,
+                [this, outcome = std::move(outcome), then = std::move(then)]() mutable {
+                    m_writeThread.join();
+                    then(std::move(outcome));
+                },
+                Qt::QueuedConnection);
+        });
+    started.wait();
+}
+
 void MainWindow::writeCameraConf() {
     // One write at a time: the note says that one is under way.
     if (writing())
         return;
     m_card->setStatus(QString());  // whatever happens now, an earlier "written" no longer holds
     const std::string& target = m_drives->targetRoot();
-    std::filesystem::path root = PathFromUtf8(target);
+    SetTarget to{PathFromUtf8(target)};
     const DeviceRow* card = m_drives->state().targetRow();
     if (target.empty()) {
         // Writing into the working directory unasked would look like success while no card got
@@ -195,7 +225,7 @@ void MainWindow::writeCameraConf() {
         const auto folder = prompt ? prompt(this) : askForFolder(this);
         if (!folder)
             return;
-        root = *folder;
+        to.root = *folder;
         card = nullptr;
     } else if (card && card->state == DriveState::NotAnswering) {
         showError("The card " + target + " does not answer, so camera.conf was not " +
@@ -207,7 +237,57 @@ void MainWindow::writeCameraConf() {
         reportCardGone(target);
         return;
     }
+    if (card) {
+        to.cardRoot = card->root;
+        to.label = card->drive.label;
+        to.device = card->drive.rootDevice;
+        if (card->drive.spaceKnown && card->drive.totalBytes >= card->drive.freeBytes)
+            to.bytesInUse = card->drive.totalBytes - card->drive.freeBytes;
+    }
     const ProfileSelections values = m_pages.read();
+    to.what = m_profiles.currentName().isEmpty() ? QString("camera.conf of the pages")
+              : m_profiles.unsaved()
+                  ? "camera.conf of unsaved settings (profile " + m_profiles.currentName() + ")"
+                  : "camera.conf of profile " + m_profiles.currentName();
+    if (OptionText(Setting::Format, values.system.m_format) != "true") {
+        startWrite(to, values);
+        return;
+    }
+    // The camera erases the card when it reads format=true: first what the card holds, read
+    // away from this thread (a card may stop answering), then the question.
+    m_card->setStatus(Q("Reading what " + PathToUtf8(to.root) + " holds..."));
+    m_drives->setWritingRoot(to.cardRoot);
+    runOnWorker<Result<CardContents>>(
+        [root = PathToUtf8(to.root)](const auto&) { return ReadCardContents(root); },
+        [this, to, values](Result<CardContents> contents) {
+            m_drives->setWritingRoot({});
+            m_card->setStatus(QString());
+            if (confirmFormat(to, contents)) {
+                startWrite(to, values);
+                if (writing())
+                    return;  // the write says when it is over
+            } else {
+                m_card->setStatus("Set cancelled: nothing was written");
+            }
+            emit setFinished();
+        });
+}
+
+bool MainWindow::confirmFormat(const SetTarget& to, const Result<CardContents>& contents) {
+    const QString card =
+        Q(PathToUtf8(to.root)) + (to.label.empty() ? "" : " (" + Q(to.label) + ")");
+    const QString holds = contents
+                              ? "It holds " + Q(CardContentsText(*contents, to.bytesInUse)) + "."
+                              : "What it holds could not be read: " + Q(contents.message());
+    enum { Write, Cancel };
+    return AskQuestion(this,
+                       "\"Format SD card\" is ticked: the camera erases everything on " + card +
+                           " when it reads this camera.conf.\n\n" + holds +
+                           "\n\nWrite camera.conf with format=true anyway?",
+                       "MARLIX", {"Set and &Format", "Cancel"}, Cancel, Cancel) == Write;
+}
+
+void MainWindow::startWrite(const SetTarget& to, const ProfileSelections& values) {
     std::string clock;
     if (values.system.m_syncClock != 0) {
         auto now = LocalClockText(std::time(nullptr));
@@ -221,43 +301,81 @@ void MainWindow::writeCameraConf() {
 
     // A card that stops answering would hold this thread, and the window, for good: the write
     // runs on a thread of its own and is given up at its deadline.
-    const std::string writingRoot = card ? card->root : std::string();
-    const std::optional<std::uint64_t> device = card ? card->drive.rootDevice : std::nullopt;
-    m_card->setStatus(Q("Writing camera.conf to " + PathToUtf8(root) + "..."));
-    m_drives->setWritingRoot(writingRoot);
-    // As with the probes, the write forks while this thread waits for it to be under way.
-    auto underWay = std::make_shared<std::promise<void>>();
-    std::future<void> started = underWay->get_future();
-    m_writeThread = std::thread(
-        [this, root, cardRoot = writingRoot, bytes = std::move(bytes), device, underWay]() mutable {
-            Status status = WriteCameraConf(root, bytes, device, [&] { underWay->set_value(); });
-            QMetaObject::invokeMethod(
-                this,
-                [this, status = std::move(status), root, cardRoot = std::move(cardRoot),
-                 bytes = std::move(bytes)] { onCameraConfWritten(status, root, cardRoot, bytes); },
-                Qt::QueuedConnection);
+    m_card->setStatus(Q("Writing camera.conf to " + PathToUtf8(to.root) + "..."));
+    m_drives->setWritingRoot(to.cardRoot);
+    struct Written {
+        Status status = Status::success();
+        CameraConfBefore before;
+    };
+    runOnWorker<Written>(
+        [to, bytes](const auto& started) {
+            Written written;
+            written.status = WriteCameraConf(to.root, bytes, to.device, started, &written.before);
+            return written;
+        },
+        [this, to, bytes](Written written) {
+            onCameraConfWritten(written.status, to, bytes, written.before);
         });
-    started.wait();
 }
 
-void MainWindow::onCameraConfWritten(const Status& status, const std::filesystem::path& root,
-                                     const std::string& cardRoot, const std::string& bytes) {
-    m_writeThread.join();
-    if (status.code() == ErrorCode::NotAnswering && !cardRoot.empty())
-        m_drives->state().NoteNotAnswering(cardRoot);
+void MainWindow::onCameraConfWritten(const Status& status, const SetTarget& to,
+                                     const std::string& bytes, const CameraConfBefore& before) {
+    if (status.code() == ErrorCode::NotAnswering && !to.cardRoot.empty())
+        m_drives->state().NoteNotAnswering(to.cardRoot);
     m_drives->setWritingRoot({});
     if (status.code() == ErrorCode::DriveGone) {
-        reportCardGone(PathToUtf8(root));
+        reportCardGone(PathToUtf8(to.root));
     } else if (!status) {
         m_card->setStatus(QString());
         showError(status.message());
     } else {
-        m_card->setStatus(QString("camera.conf written to %1 at %2")
-                              .arg(Q(PathToUtf8(root)), QTime::currentTime().toString("HH:mm:ss")));
-        if (!cardRoot.empty())
-            m_card->cardWritten(cardRoot, bytes);
+        const QString where =
+            to.cardRoot.empty()
+                ? Q(PathToUtf8(to.root))
+                : "the card " +
+                      Q(to.label.empty() ? to.cardRoot : to.label + " (" + to.cardRoot + ")");
+        QList<NoteAction> actions;
+        // What the card held before, when it was something else, can be put back.
+        if (before.restorable && before.bytes != bytes) {
+            actions.append(
+                {"Undo", "Put back the camera.conf that " + where + " held before",
+                 [this, to, bytes, previous = before.bytes] { undoWrite(to, previous, bytes); }});
+        }
+        m_card->setStatus(QString("%1 written to %2 at %3")
+                              .arg(to.what, where, QTime::currentTime().toString("HH:mm:ss")),
+                          actions);
+        if (!to.cardRoot.empty())
+            m_card->cardWritten(to.cardRoot, bytes);
     }
     emit setFinished();
+}
+
+void MainWindow::undoWrite(const SetTarget& to, const std::optional<std::string>& previous,
+                           const std::string& written) {
+    if (writing())
+        return;
+    m_card->setStatus(Q("Putting back the earlier camera.conf of " + PathToUtf8(to.root) + "..."));
+    m_drives->setWritingRoot(to.cardRoot);
+    runOnWorker<Status>(
+        [to, previous, written](const auto& started) {
+            return RestoreCameraConf(to.root, previous, written, to.device, started);
+        },
+        [this, to, previous](Status status) {
+            if (status.code() == ErrorCode::NotAnswering && !to.cardRoot.empty())
+                m_drives->state().NoteNotAnswering(to.cardRoot);
+            m_drives->setWritingRoot({});
+            if (!status) {
+                m_card->setStatus(QString());
+                showError("The earlier camera.conf was not put back: " + status.message());
+            } else {
+                m_card->setStatus(Q((previous ? "The earlier camera.conf is back on "
+                                              : "camera.conf removed again from ") +
+                                    PathToUtf8(to.root)));
+                if (!to.cardRoot.empty())
+                    m_card->cardWritten(to.cardRoot, previous.value_or(std::string()));
+            }
+            emit setFinished();
+        });
 }
 
 void MainWindow::reportCardGone(const std::string& root) {

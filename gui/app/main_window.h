@@ -12,6 +12,8 @@
 #include <string>
 #include <thread>
 
+#include "core/devices/card_contents.h"
+#include "core/export/camera_conf.h"
 #include "core/platform/volumes/volume_source.h"
 #include "gui/app/card_panel.h"
 #include "gui/app/drive_list.h"
@@ -102,9 +104,28 @@ private:
     void reportCardGone(const std::string& root);
     void showError(const std::string& message);
 
-    // Set's write is back: cardRoot is the card's row, empty for a folder the user chose.
-    void onCameraConfWritten(const Status& status, const std::filesystem::path& root,
-                             const std::string& cardRoot, const std::string& bytes);
+    // Where Set writes: a card of the list or a folder the user chose, and what it writes.
+    struct SetTarget {
+        std::filesystem::path root;
+        std::string cardRoot;  // the card's row; empty for a folder
+        std::string label;
+        std::optional<std::uint64_t> device;  // the card's, as its probe saw it
+        std::optional<std::uint64_t> bytesInUse;
+        QString what;  // for the note: which settings ("camera.conf of profile Night")
+    };
+    // Work that may hang on a card runs on the one worker thread (its deadline ends it); `then`
+    // gets its outcome back on this thread.
+    template <class Outcome, class Work, class Then>
+    void runOnWorker(Work work, Then then);
+    // "Format SD card" is ticked: whether the user still wants Set, knowing what the card holds.
+    bool confirmFormat(const SetTarget& to, const Result<CardContents>& contents);
+    void startWrite(const SetTarget& to, const ProfileSelections& values);
+    // Set's write is back.
+    void onCameraConfWritten(const Status& status, const SetTarget& to, const std::string& bytes,
+                             const CameraConfBefore& before);
+    // Puts back what Set replaced, if the card still holds what Set wrote.
+    void undoWrite(const SetTarget& to, const std::optional<std::string>& previous,
+                   const std::string& written);
 
     // Members, in the order they are set up. The parts (pages, profiles, drives, card) are
     // destroyed before the widgets they refer to.

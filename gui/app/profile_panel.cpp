@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileSystemWatcher>
+#include <QShortcut>
 #include <QTime>
 #include <QTimer>
 #include <system_error>
@@ -51,6 +52,8 @@ void ProfilePanel::attach(ChoiceListWidget* list, QAbstractButton* create, QAbst
     connect(save, &QAbstractButton::clicked, this, &ProfilePanel::saveProfile);
     connect(m_list, &ChoiceListWidget::choiceChanged, this, &ProfilePanel::chooseProfile);
     m_windowTitle = m_window->windowTitle();
+    auto* undo = new QShortcut(QKeySequence::Undo, m_window);
+    connect(undo, &QShortcut::activated, this, &ProfilePanel::undoDelete);
     fillList();
     // Watching costs the start nothing when it begins right after it.
     QTimer::singleShot(0, this, &ProfilePanel::watchFile);
@@ -270,6 +273,7 @@ void ProfilePanel::fillList() {
 
 void ProfilePanel::createProfile() {
     finishPending();
+    m_deleted.reset();  // a new command: the last deletion stays
     if (refuseChange())
         return;
     QString offered;
@@ -312,23 +316,49 @@ void ProfilePanel::deleteProfile() {
     if (refuseChange())
         return;
     const QString name = currentName();
+    const ProfileSelections pages = m_pages.read();
     ProfileSelections values = m_pages.fields();
-    const Status status = m_store.DeleteProfile(selected, values);
+    DeletedProfile deleted;
+    const Status status = m_store.DeleteProfile(selected, values, &deleted);
     if (!status) {
         showError(status.message());
         return;
     }
+    m_deleted = std::move(deleted);
+    m_pagesBeforeDelete = pages;
     m_list->removeChoice(selected);
     // The neighbour that takes the selection is also the profile the pages show and Save writes.
     m_list->setChoice(m_store.currentIndex());
     if (m_store.currentIndex() >= 0)
         m_pages.show(values);
     remember(values);
-    emit said("Profile " + name + " deleted from cfg.ini");
+    emit said(
+        "Profile " + name + " deleted from cfg.ini (Ctrl+Z undoes it)",
+        {NoteAction{"Undo", "Undo the deletion of profile " + name, [this] { undoDelete(); }}});
+}
+
+void ProfilePanel::undoDelete() {
+    if (!m_deleted || refuseChange())
+        return;
+    ProfileSelections values = m_pages.fields();
+    const Status status = m_store.RestoreDeletedProfile(*m_deleted, values);
+    const QString name = Q(m_deleted->name);
+    m_deleted.reset();
+    if (!status) {
+        showError(status.message());
+        return;
+    }
+    m_list->clear();
+    fillList();
+    // The profile as the file holds it again, the pages as they were, unsaved changes included.
+    m_pages.show(m_pagesBeforeDelete);
+    remember(values);
+    emit said("Profile " + name + " put back into cfg.ini");
 }
 
 void ProfilePanel::saveProfile() {
     finishPending();
+    m_deleted.reset();  // a new command: the last deletion stays
     if (m_store.currentIndex() < 0) {
         showError(m_list->count() == 0
                       ? "No profile is chosen, so there is nothing to save the pages into.\n\n"
@@ -359,6 +389,7 @@ void ProfilePanel::chooseProfile() {
         m_list->setChoice(m_store.currentIndex());  // the list keeps showing what is loaded
         return;
     }
+    m_deleted.reset();
     ProfileSelections values = m_pages.fields();
     const Status status = m_store.SelectProfile(selected, values);
     if (!status) {

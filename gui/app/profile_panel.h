@@ -5,12 +5,15 @@
 // they would be lost; it follows what other programs do to cfg.ini.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/profiles/profile_store.h"
+#include "gui/app/note_action.h"
 
 class QAbstractButton;
 class QFileSystemWatcher;
@@ -46,6 +49,10 @@ public:
     void deleteProfile();
     void saveProfile();
     void chooseProfile();
+    // Puts the profile that Del Profile took out back into cfg.ini, and the pages as they were;
+    // offered until the next profile command.
+    void undoDelete();
+    bool canUndoDelete() const { return m_deleted.has_value(); }
 
     // Whether the pages differ from what the chosen profile holds in cfg.ini.
     bool unsaved() const { return m_unsaved; }
@@ -58,8 +65,8 @@ public:
     void reload();
 
 signals:
-    // What a command did, for the window's note.
-    void said(const QString& note);
+    // What a command did, for the window's note, with what the note offers to do next.
+    void said(const QString& note, const QList<NoteAction>& actions = {});
     // The pages came to differ from the chosen profile, or back to it.
     void unsavedChanged(bool unsaved);
 
@@ -86,6 +93,9 @@ private:
     QString m_windowTitle;  // the window's own title, without the marker
     // Why cfg.ini cannot be made here; the profiles shown are what could be read.
     std::string m_cannotWrite;
+    // What the last Del Profile took out, and the pages as they were then.
+    std::optional<DeletedProfile> m_deleted;
+    ProfileSelections m_pagesBeforeDelete;
     QFileSystemWatcher* m_watcher = nullptr;
     QTimer* m_reloadTimer = nullptr;
 };

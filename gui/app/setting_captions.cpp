@@ -81,9 +81,8 @@ QString DifferenceText(const PagesHost& pages, const CameraConfDifference& diffe
         if (setting && captions.option) {
             // The clock line is a flag, TRUE or FALSE, rather than one of the row's options.
             const std::optional<OptionIndex> index =
-                *setting == Setting::SyncClock
-                    ? std::optional<OptionIndex>(text == "TRUE" ? 1 : 0)
-                    : FindOption(*setting, text, OptionScope::Camera);
+                *setting == Setting::SyncClock ? std::optional<OptionIndex>(text == "TRUE" ? 1 : 0)
+                                               : FindOption(*setting, text, OptionScope::Camera);
             if (index) {
                 if (QString caption = captions.option(*index); !caption.isEmpty())
                     return caption;

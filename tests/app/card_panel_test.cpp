@@ -83,8 +83,10 @@ private slots:
         QCOMPARE(noteLinks(), (QStringList{"Show", "Load"}));
         set();
         QCOMPARE(m_dlg->card().cardLine().state, CardState::Matches);
-        QVERIFY(m_dlg->statusText().contains("camera.conf written"));
-        QCOMPARE(noteLinks(), QStringList{"Eject"});
+        QVERIFY2(m_dlg->statusText().contains(
+                     "camera.conf of unsaved settings (profile default) written to the card CARD"),
+                 qPrintable(m_dlg->statusText()));
+        QCOMPARE(noteLinks(), (QStringList{"Undo", "Eject"}));
         m_media->beforeAnswer = [this] { m_volumes->drives.clear(); };
         noteLink("Eject")->click();
         QTRY_VERIFY(!m_dlg->card().mediaBusy());
@@ -93,6 +95,45 @@ private slots:
         QCOMPARE(m_dlg->control<ReportViewWidget>(kIdcDeviceList)->rowCount(), 0);
         QVERIFY2(m_dlg->statusText().contains("can be taken out"), qPrintable(m_dlg->statusText()));
         QVERIFY(m_messages.isEmpty());
+    }
+
+    // Set keeps what it replaced: Undo puts it back byte for byte while the card still holds
+    // what Set wrote, and refuses once it does not. With "Format SD card" ticked Set asks first,
+    // naming what the card holds, and Cancel is the default.
+    void setCanBeUndoneAndAsksBeforeFormatting() {
+        const QByteArray mine = "fov=wide\r\n# the card's own\n";
+        writeCard(mine);
+        start();
+        clearClockBox();
+        auto undo = [this] {
+            QSignalSpy finished(m_dlg.get(), &MainWindow::setFinished);
+            noteLink("Undo")->click();
+            QVERIFY(finished.wait(30000));
+        };
+        set();
+        undo();
+        QCOMPARE(readFile(m_card->filePath("camera.conf")), mine);
+        QVERIFY(m_messages.isEmpty());
+        set();
+        writeCard("changed elsewhere\n");
+        undo();
+        QCOMPARE(readFile(m_card->filePath("camera.conf")), QByteArray("changed elsewhere\n"));
+        QCOMPARE(m_messages.size(), 1);
+
+        QVERIFY(QDir(m_card->path()).mkpath("DCIM"));
+        QFile video(m_card->filePath("DCIM/VID0001.MOV"));
+        QVERIFY(video.open(QIODevice::WriteOnly));
+        video.close();
+        Button(m_dlg->pages().ensurePage(Page::System), kIdcFormat)->click();
+        for (const QString& answer : {QString(), QString("Set and &Format")}) {
+            m_answer = answer;
+            m_questions.clear();
+            set();
+            QCOMPARE(m_questions.size(), 1);
+            QVERIFY2(m_questions[0].contains("DCIM/VID0001.MOV"), qPrintable(m_questions[0]));
+            QCOMPARE(readFile(m_card->filePath("camera.conf")).contains("format=true"),
+                     !answer.isEmpty());
+        }
     }
 
     // The card is read when Load from Card is chosen: here it was rewritten behind the window's
@@ -118,8 +159,8 @@ private slots:
                  0);  // no page shows 3200: the page keeps its own
         QCOMPARE(m_messages.size(), 1);
         QVERIFY2(m_messages[0].text.contains("\nimage_iso=3200"), qPrintable(m_messages[0].text));
-        MARLIX_COMPARE_TEXT(cfgText(), profiles);  // no profile made or saved
-        QCOMPARE(listItems(), QStringList{"default"});
+        MARLIX_COMPARE_TEXT(cfgText(), profiles);         // no profile made or saved
+        QCOMPARE(listItems(), QStringList{"default *"});  // loaded, not saved
         QVERIFY(m_dlg->statusText().contains("Loaded the settings"));
         QCOMPARE(m_dlg->card().cardLine().details,
                  std::vector<std::string>{"image_iso: 3200 -> auto"});

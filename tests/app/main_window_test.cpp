@@ -261,6 +261,7 @@ private slots:
         QCOMPARE(stored.LoadProfileAt(1).value(), shown);
 
         reach(m_dlg->control(kIdcSet));
+        m_answer = "Set and &Format";  // every box was changed, Format SD card too
         QSignalSpy finished(m_dlg.get(), &MainWindow::setFinished);
         press(Qt::Key_Return);
         QVERIFY(finished.wait(30000));
@@ -286,7 +287,7 @@ private slots:
         QVERIFY(m_messages.isEmpty());
         const QByteArray written = readFile(m_card->filePath("camera.conf"));
         MARLIX_COMPARE_TEXT(written, readFile(MARLIX_TEST_DATA "/export/default_camera.conf"));
-        QVERIFY(m_dlg->statusText().contains("camera.conf written"));
+        QVERIFY(m_dlg->statusText().contains("written to the card CARD"));
         // Nothing else on the card, and cfg.ini untouched by "Set".
         QCOMPARE(QDir(m_card->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         MARLIX_COMPARE_TEXT(cfgText(), readFile(MARLIX_TEST_DATA "/profiles/first_run_cfg.ini"));

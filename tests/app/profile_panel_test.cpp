@@ -152,12 +152,36 @@ private slots:
         newProfile("C");
 
         selectProfile(2);  // B, in the middle
-        m_dlg->profiles().deleteProfile();
-        QCOMPARE(listItems(), (QStringList{"default", "A", "C"}));
-        QCOMPARE(m_dlg->control<ChoiceListWidget>(kIdcProfileList)->choice(), 2);
-        QCOMPARE(m_dlg->profiles().store().currentSection(), std::string("profile-C"));
-        QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 3);
-        QVERIFY(!cfgText().contains("[profile-B]"));
+        const QByteArray withB = cfgText();
+        for (bool undo : {true, false}) {
+            m_dlg->profiles().deleteProfile();
+            QCOMPARE(listItems(), (QStringList{"default", "A", "C"}));
+            QCOMPARE(m_dlg->control<ChoiceListWidget>(kIdcProfileList)->choice(), 2);
+            QCOMPARE(m_dlg->profiles().store().currentSection(), std::string("profile-C"));
+            QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 3);
+            QVERIFY(!cfgText().contains("[profile-B]"));
+            if (!undo)
+                break;
+            // Ctrl+Z puts B back where it was, byte for byte, and shows it again.
+            m_dlg->show();
+            QTest::keyClick(m_dlg.get(), Qt::Key_Z, Qt::ControlModifier);
+            MARLIX_COMPARE_TEXT(cfgText(), withB);
+            QCOMPARE(listItems(), (QStringList{"default", "A", "B", "C"}));
+            QCOMPARE(m_dlg->profiles().store().currentSection(), std::string("profile-B"));
+            QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 2);
+        }
+        // Once another program has used the name again, the undo says so and changes nothing.
+        ProfileStore other(PathFromUtf8(cfgPath().toStdString()));
+        ProfileSelections values = DefaultSelections();
+        QVERIFY(other.InitProfileStore(values) && other.CreateProfile("b", values));
+        const QByteArray withOtherB = cfgText();
+        QVERIFY(m_dlg->profiles().canUndoDelete());
+        m_dlg->profiles().undoDelete();
+        MARLIX_COMPARE_TEXT(cfgText(), withOtherB);
+        QCOMPARE(m_messages.size(), 1);
+        QTRY_COMPARE(listItems(), (QStringList{"default", "A", "C", "b"}));  // the file watcher
+        QVERIFY(other.DeleteProfile(3, values));
+        QTRY_COMPARE(listItems(), (QStringList{"default", "A", "C"}));
 
         m_dlg->profiles().deleteProfile();  // C, the last: the one before it takes over
         QCOMPARE(listItems(), (QStringList{"default", "A"}));

@@ -27,6 +27,7 @@
 #include <unistd.h>
 
 #include "core/export/camera_conf.h"
+#include "core/platform/text.h"
 #include "gui/app/main_window.h"
 #include "gui/devices/media_actions.h"
 #include "gui/layout/message_box.h"
