@@ -50,7 +50,10 @@ void ProfilePanel::attach(ChoiceListWidget* list, QAbstractButton* create, QAbst
     connect(create, &QAbstractButton::clicked, this, &ProfilePanel::createProfile);
     connect(remove, &QAbstractButton::clicked, this, &ProfilePanel::deleteProfile);
     connect(save, &QAbstractButton::clicked, this, &ProfilePanel::saveProfile);
-    connect(m_list, &ChoiceListWidget::choiceChanged, this, &ProfilePanel::chooseProfile);
+    // Queued: choosing may ask a question, which must not run inside whatever chose (a screen
+    // reader's action waits for its answer until the box is closed).
+    connect(m_list, &ChoiceListWidget::choiceChanged, this, &ProfilePanel::chooseProfile,
+            Qt::QueuedConnection);
     m_windowTitle = m_window->windowTitle();
     auto* undo = new QShortcut(QKeySequence::Undo, m_window);
     connect(undo, &QShortcut::activated, this, &ProfilePanel::undoDelete);
@@ -383,9 +386,13 @@ void ProfilePanel::saveProfile() {
 void ProfilePanel::chooseProfile() {
     finishPending();
     const int selected = m_list->choice();
-    if (selected < 0 || selected == m_store.currentIndex())
+    if (selected < 0 || selected == m_store.currentIndex() || m_asking)
         return;
-    if (!offerToSave()) {
+    // One question at a time: changes that come while it is open are the same choice.
+    m_asking = true;
+    const bool goOn = offerToSave();
+    m_asking = false;
+    if (!goOn) {
         m_list->setChoice(m_store.currentIndex());  // the list keeps showing what is loaded
         return;
     }

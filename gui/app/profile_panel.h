@@ -90,6 +90,7 @@ private:
     ProfileSelections m_stored;
     bool m_unsaved = false;
     bool m_markerQueued = false;
+    bool m_asking = false;  // choosing a profile waits for the answer to its question
     QString m_windowTitle;  // the window's own title, without the marker
     // Why cfg.ini cannot be made here; the profiles shown are what could be read.
     std::string m_cannotWrite;

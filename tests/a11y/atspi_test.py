@@ -5,8 +5,9 @@ Starts an X server and the window with one stand-in card, then, as an assistive 
 1. chooses each tab by name, then walks the whole tree of the window (every page, shown or hidden)
    and fails on any object that can take the focus or shows data (lists, sliders, buttons, pictures, pages...) and has no name;
 2. drives one task by accessible names alone: choose the profile "rally", choose "Fine" on the
-   Video page and +1.0 on the Image page's EV slider, Save Profile, Set; and checks what reached
-   cfg.ini and the card's camera.conf;
+   Video page and +1.0 on the Image page's EV slider, try to leave for another profile (the
+   question, Cancel), Save Profile, Delete and Undo, Burst chosen by its toggle action over a
+   timed Auto Shoot, Set; and checks what reached cfg.ini and the card's camera.conf;
 3. on the way, opens the card row's menu with a right click and finds its entries in the tree.
 
 usage: atspi_test.py WINDOW_PROGRAM FIRST_RUN_CFG_INI
@@ -55,16 +56,27 @@ def children(acc):
 
 def walk(acc, path=()):
     yield acc, path
-    for child in children(acc):
-        if child is not None:
-            yield from walk(child, path + (f"{child.getRoleName()} '{child.name}'",))
+    try:
+        kids = children(acc)
+    except Exception:  # gone while walked (a closed box)
+        return
+    for child in kids:
+        try:
+            step = f"{child.getRoleName()} '{child.name}'"
+        except Exception:  # gone while walked
+            continue
+        yield from walk(child, path + (step,))
+
+
+def find_where(root, role, test):
+    for acc, _ in walk(root):
+        if acc.getRoleName() == role and test(acc.name):
+            return acc
+    return None
 
 
 def find(root, role, name):
-    for acc, _ in walk(root):
-        if acc.getRoleName() == role and acc.name == name:
-            return acc
-    return None
+    return find_where(root, role, lambda n: n == name)
 
 
 def act(acc, *names):
@@ -174,12 +186,43 @@ def run(program, golden, work):
         ev.queryValue().currentValue = 9
         wait_for("the EV slider's text to follow", lambda: ev.description == "+1.0")
 
+        # Unsaved: the entry says so, and leaving for another profile asks; Cancel stays.
+        wait_for("the unsaved marker", lambda: children(profiles)[1].name == "rally, unsaved changes")
+        act(children(profiles)[0], "Toggle", "Press")
+        discard = wait_for("the question", lambda: find(app, "push button", "Discard"))
+        act(find(discard.parent, "push button", "Cancel"), "Press")
+        wait_for("the question gone", lambda: not find(app, "push button", "Discard"))
+        assert checked(fine) and children(profiles)[1].getState().contains(
+            pyatspi.STATE_SELECTED), "Cancel lost the choice or the pages"
+
         act(find(app, "push button", "Save Profile"), "Press")
+        wait_for("the marker gone", lambda: children(profiles)[1].name == "rally")
         wait_for("rally saved", lambda: section(read(cfg), "profile-rally").get(
             "video_quality") == "fine" and section(read(cfg), "profile-rally").get(
             "image_ev") == "+1.0")
         default = section(read(cfg), "profile-default")
         assert default["video_quality"] == "sfine" and default["image_ev"] == "0.0", default
+
+        # Delete rally, then Undo in the note: cfg.ini is as it was.
+        saved = read(cfg)
+        act(find(app, "push button", "Del Profile"), "Press")
+        wait_for("rally deleted", lambda: "[profile-rally]" not in read(cfg))
+        act(wait_for("the note's Undo", lambda: find(app, "push button",
+                                                      "Undo the deletion of profile rally")),
+            "Press")
+        wait_for("rally back", lambda: read(cfg) == saved)
+        wait_for("rally listed", lambda: [c.name for c in children(profiles)] == names)
+
+        # Burst chosen by its toggle action while Auto Shoot is timed: Auto Shoot is switched off
+        # and greyed, as a click does.
+        act(find(app, "page tab", "Photo Setting"), "Press", "Switch")
+        timed = find_where(app, "radio button", lambda n: n.endswith(", 3 Seconds"))
+        act(timed, "Toggle", "Press")
+        wait_for("3 Seconds chosen", lambda: checked(timed))
+        burst = find_where(app, "radio button", lambda n: "Burst" in n and n.endswith(", 3 P"))
+        act(burst, "Toggle", "Press")
+        wait_for("Auto Shoot greyed", lambda: not timed.getState().contains(
+            pyatspi.STATE_SENSITIVE))
 
         # Set, once the card has answered.
         drives = find(app, "table", "Removable drives")
@@ -200,8 +243,9 @@ def run(program, golden, work):
         conf = os.path.join(card, "camera.conf")
         wait_for("camera.conf on the card", lambda: "image_ev=+1.0\r\n" in read(conf))
         assert "video_quality=fine\r\n" in read(conf), read(conf)
+        wait_for("the burst on the card", lambda: "auto_shoot=off\r\nphoto_burst=3p\r\n" in read(conf))
         print(f"accessibility: {sum(1 for _ in walk(app))} objects named; profile chosen, "
-              "two pages changed, saved and set by name")
+              "two pages changed, left, saved, deleted, undone, burst toggled and set by name")
         return 0
     finally:
         for proc in reversed(started):
