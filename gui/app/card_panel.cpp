@@ -28,6 +28,7 @@ constexpr const char* kLoadFromCard = "&Load from Card";
 constexpr const char* kShowDifferences = "Show &Differences...";
 constexpr const char* kMount = "&Mount";
 constexpr const char* kEject = "&Eject";
+constexpr const char* kSetOnAllCards = "Set on &All Cards...";
 
 // How often the window coming to the front reads the chosen card again: switching back and
 // forth between windows, or a message box closing, should not keep a probe going.
@@ -434,6 +435,9 @@ void CardPanel::fillMenu(QMenu& menu, int row) {
     load->setEnabled(isTarget && device.state == DriveState::Answered);
     if (isTarget && !m_card.details.empty())
         menu.addAction(kShowDifferences, this, &CardPanel::showDifferences);
+    QAction* all = menu.addAction(kSetOnAllCards, this, &CardPanel::setOnAllCardsRequested);
+    all->setShortcut(kSetOnAllCardsKeys);
+    all->setEnabled(!m_writing());
     if (m_media->CanEject()) {
         menu.addSeparator();
         QAction* eject = menu.addAction(kEject, this, [this, row] { ejectCard(row); });

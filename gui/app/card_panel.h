@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QKeyCombination>
 #include <QList>
 #include <QObject>
 #include <QRect>
@@ -37,6 +38,9 @@ class ReportViewWidget;
 class CardPanel : public QObject {
     Q_OBJECT
 public:
+    // The keys of "Set on All Cards", here and in the window's own menu.
+    static constexpr QKeyCombination kSetOnAllCardsKeys{Qt::CTRL | Qt::SHIFT | Qt::Key_S};
+
     // writing: whether Set's write is under way. window: where the note and messages appear.
     CardPanel(DriveList& drives, PagesHost& pages, std::shared_ptr<MediaActions> media,
               std::function<bool()> writing, QWidget* window);
@@ -73,6 +77,8 @@ public:
 signals:
     // The differences' box asks for Set.
     void setRequested();
+    // "Set on All Cards" was chosen in a row's menu.
+    void setOnAllCardsRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "core/devices/card_contents.h"
+#include "core/devices/every_card.h"
 #include "core/export/camera_conf.h"
 #include "core/platform/text.h"
 #include "core/schema/setting_rows.h"
@@ -90,7 +91,13 @@ void MainWindow::connectCommands() {
 
     connect(control<QPushButton>(kIdcSet), &QPushButton::clicked, this,
             &MainWindow::writeCameraConf);
+    auto* everyCard = new QAction("Set on &All Cards...", this);
+    everyCard->setShortcut(CardPanel::kSetOnAllCardsKeys);
+    everyCard->setShortcutContext(Qt::WindowShortcut);
+    connect(everyCard, &QAction::triggered, this, &MainWindow::writeEveryCard);
+    addAction(everyCard);
     connect(m_card.get(), &CardPanel::setRequested, this, &MainWindow::writeCameraConf);
+    connect(m_card.get(), &CardPanel::setOnAllCardsRequested, this, &MainWindow::writeEveryCard);
 }
 
 bool MainWindow::initialize() {
@@ -245,10 +252,7 @@ void MainWindow::writeCameraConf() {
             to.bytesInUse = card->drive.totalBytes - card->drive.freeBytes;
     }
     const ProfileSelections values = m_pages.read();
-    to.what = m_profiles.currentName().isEmpty() ? QString("camera.conf of the pages")
-              : m_profiles.unsaved()
-                  ? "camera.conf of unsaved settings (profile " + m_profiles.currentName() + ")"
-                  : "camera.conf of profile " + m_profiles.currentName();
+    to.what = whatSetWrites();
     if (OptionText(Setting::Format, values.system.m_format) != "true") {
         startWrite(to, values);
         return;
@@ -269,6 +273,89 @@ void MainWindow::writeCameraConf() {
             } else {
                 m_card->setStatus("Set cancelled: nothing was written");
             }
+            emit setFinished();
+        });
+}
+
+QString MainWindow::whatSetWrites() const {
+    const QString name = m_profiles.currentName();
+    if (name.isEmpty())
+        return "camera.conf of the pages";
+    return m_profiles.unsaved() ? "camera.conf of unsaved settings (profile " + name + ")"
+                                : "camera.conf of profile " + name;
+}
+
+void MainWindow::writeEveryCard() {
+    if (writing())
+        return;
+    std::vector<DeviceRow> cards;
+    QString list;
+    for (const DeviceRow& row : m_drives->state().rows()) {
+        if (row.state == DriveState::Unmounted)
+            continue;  // not a card Set can write; Mount makes it one
+        cards.push_back(row);
+        list += "\n    " +
+                Q(row.drive.label.empty() ? row.root : row.drive.label + " (" + row.root + ")");
+        if (row.state == DriveState::NotAnswering)
+            list += " - not answering, will be skipped";
+    }
+    if (cards.empty()) {
+        showError(
+            "No card is listed, so camera.conf was not written.\n\nAttach the cards (or a "
+            "reader with several slots) and wait until they are listed.");
+        return;
+    }
+    const ProfileSelections values = m_pages.read();
+    const bool format = OptionText(Setting::Format, values.system.m_format) == "true";
+    const QString what = whatSetWrites();
+    enum { Write, Cancel };
+    const QString text =
+        "Write " + what + " onto each of these " + QString::number(cards.size()) + " cards?\n" +
+        list +
+        (format ? "\n\n\"Format SD card\" is ticked: the camera erases everything on each of "
+                  "them when it reads this camera.conf."
+                : QString());
+    if (AskQuestion(this, text, "MARLIX", {"Set on &All Cards", "Cancel"}, format ? Cancel : Write,
+                    Cancel) != Write) {
+        return;
+    }
+    m_card->setStatus("Writing " + what + " onto " + QString::number(cards.size()) + " cards...");
+    runOnWorker<std::vector<CardWrite>>(
+        [cards, values](const auto& started) {
+            started();  // each card's write is a child of its own, with its own deadline
+            return WriteEveryCard(cards, [&values]() -> Result<std::string> {
+                std::string clock;
+                if (values.system.m_syncClock != 0) {
+                    auto now = LocalClockText(std::time(nullptr));
+                    if (!now)
+                        return now.status();
+                    clock = *now;
+                }
+                return BuildCameraConf(values, clock);
+            });
+        },
+        [this, what](std::vector<CardWrite> written) {
+            QString report;
+            int done = 0;
+            for (const CardWrite& card : written) {
+                if (card.status.code() == ErrorCode::NotAnswering)
+                    m_drives->state().NoteNotAnswering(card.root);
+                done += card.status.ok() ? 1 : 0;
+                report += "\n" +
+                          Q(card.label.empty() ? card.root : card.label + " (" + card.root + ")") +
+                          ": " +
+                          (card.status ? QString("written")
+                                       : "not written - " + Q(card.status.message()));
+            }
+            // The cards are read again, for their lines and free space.
+            m_drives->scan();
+            const QString summary = QString("%1 written to %2 of %3 cards at %4")
+                                        .arg(what)
+                                        .arg(done)
+                                        .arg(written.size())
+                                        .arg(QTime::currentTime().toString("HH:mm:ss"));
+            m_card->setStatus(summary);
+            ShowMessage(this, summary + ":\n" + report, "MARLIX");
             emit setFinished();
         });
 }

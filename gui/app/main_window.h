@@ -61,6 +61,9 @@ public:
     // The handlers of the window's controls, public so that tests can call them as a click, a
     // tab change or a device change would.
     void writeCameraConf();
+    // Set on All Cards: the pages onto every card listed that answers, one after the other,
+    // after one question that lists them; the outcome for each card in one message.
+    void writeEveryCard();
     void showAbout();
 
     // The five pages in the tab control.
@@ -117,6 +120,8 @@ private:
     // gets its outcome back on this thread.
     template <class Outcome, class Work, class Then>
     void runOnWorker(Work work, Then then);
+    // What Set writes, for the note: the profile's settings, or its unsaved ones.
+    QString whatSetWrites() const;
     // "Format SD card" is ticked: whether the user still wants Set, knowing what the card holds.
     bool confirmFormat(const SetTarget& to, const Result<CardContents>& contents);
     void startWrite(const SetTarget& to, const ProfileSelections& values);

@@ -283,6 +283,34 @@ private slots:
         QVERIFY(!m_dlg->isVisible());
     }
 
+    // Set on All Cards asks once, naming every card, writes each in turn, goes on past a card
+    // that fails, and reports each.
+    void setOnAllCardsWritesEachAndReportsEach() {
+        QTemporaryDir second, third;
+        QVERIFY(QDir(third.path()).mkdir("camera.conf"));  // this card cannot take the file
+        start();
+        clearClockBox();
+        m_volumes->drives.push_back(
+            DriveInfo{(second.path() + "/").toStdString(), "SECOND", true, 1ull << 30, 1ull << 29});
+        m_volumes->drives.push_back(
+            DriveInfo{(third.path() + "/").toStdString(), "THIRD", true, 1ull << 30, 1ull << 29});
+        deviceChange(0x8000);
+        m_answer = "Set on &All Cards";
+        QSignalSpy finished(m_dlg.get(), &MainWindow::setFinished);
+        m_dlg->writeEveryCard();
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(m_questions.size(), 1);
+        for (const char* label : {"CARD (", "SECOND (", "THIRD ("})
+            QVERIFY2(m_questions[0].contains(label), qPrintable(m_questions[0]));
+        const QByteArray golden = readFile(MARLIX_TEST_DATA "/export/default_camera.conf");
+        QCOMPARE(readFile(m_card->filePath("camera.conf")), golden);
+        QCOMPARE(readFile(second.filePath("camera.conf")), golden);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].text.contains("written to 2 of 3 cards") &&
+                     m_messages[0].text.contains(QRegularExpression("THIRD \\(.*\\): not written")),
+                 qPrintable(m_messages[0].text));
+    }
+
     void setWritesTheDefaultFileOntoTheCard() {
         start();
         clearClockBox();
