@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
@@ -381,21 +380,15 @@ void CardPanel::showDifferencesOf(const DeviceRow& card) {
         ShowMessage(m_window, text, "MARLIX");
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, "MARLIX", text, QMessageBox::NoButton, m_window);
-    QPushButton* load = box.addButton(kLoadFromCard, QMessageBox::AcceptRole);
-    load->setToolTip(Q("Load the settings of the card " + card.root + " into the pages"));
-    QPushButton* set = box.addButton("&Set", QMessageBox::ApplyRole);
-    set->setToolTip(Q("Write what the pages show onto the card " + card.root));
-    QPushButton* close = box.addButton(QMessageBox::Close);
-    box.setEscapeButton(close);
-    box.setDefaultButton(close);
+    enum { Load, Set, Close };
     const std::string root = card.root;
-    box.exec();
+    const int chosen =
+        AskQuestion(m_window, text, "MARLIX", {kLoadFromCard, "&Set", "Close"}, Close, Close);
     // The box may have stood open a while: the card is read again for the load, and Set writes
     // only onto the card the box spoke of.
-    if (box.clickedButton() == load) {
+    if (chosen == Load) {
         loadFromCard();
-    } else if (box.clickedButton() == set) {
+    } else if (chosen == Set) {
         if (m_drives.targetRoot() == root)
             emit setRequested();
         else

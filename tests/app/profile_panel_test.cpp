@@ -132,6 +132,26 @@ private slots:
         QCOMPARE(m_dlg->pages().page<ModePage>().m_mode1, 1);
     }
 
+    // Another program changes the chosen profile in cfg.ini: the pages follow it when nothing
+    // is unsaved; with unsaved changes the user is asked, and keeping them keeps them.
+    void changesByAnotherProgramNeverOverwriteUnsavedPages() {
+        start();
+        ProfileStore other(PathFromUtf8(cfgPath().toStdString()));
+        ProfileSelections values = DefaultSelections();
+        QVERIFY(other.InitProfileStore(values));
+        values.mode.m_mode1 = 4;
+        QVERIFY(other.SaveProfile(values));
+        QTRY_COMPARE(m_dlg->pages().read().mode.m_mode1, 4);
+        QVERIFY(m_questions.isEmpty() && !m_dlg->profiles().unsaved());
+
+        Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[2])->click();
+        values.mode.m_mode1 = 0;
+        QVERIFY(other.SaveProfile(values));
+        QTRY_COMPARE(m_questions.size(), 1);  // answered with its default: keep the pages
+        QCOMPARE(m_dlg->pages().read().mode.m_mode1, 2);
+        QTRY_VERIFY(m_dlg->profiles().unsaved());
+    }
+
     void saveWritesThePagesAndTwiceChangesNothing() {
         start();
         Button(m_dlg->pages().page<ModePage>(), kIdcMode1Buttons[2])->click();
