@@ -139,7 +139,8 @@ std::string sizeText(std::uint64_t bytes) {
 
 }  // namespace
 
-Result<CardContents> ReadCardContents(const std::string& root, std::chrono::milliseconds deadline) {
+Result<CardContents> ReadCardContents(const std::string& root, std::chrono::milliseconds deadline,
+                                      const std::function<void()>& started) {
     const fs::path path = PathFromUtf8(root.empty() ? std::string(".") : root);
     const WorkOutcome outcome = RunAbandonable(
         [path] {
@@ -154,7 +155,7 @@ Result<CardContents> ReadCardContents(const std::string& root, std::chrono::mill
                 return encode(std::nullopt, cannot + e.what());
             }
         },
-        deadline);
+        deadline, started);
     if (outcome.ended == WorkOutcome::Ended::Told) {
         if (auto result = decode(outcome.told))
             return std::move(*result);

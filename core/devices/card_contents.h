@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,9 +33,11 @@ struct CardContents {
 
 // Counts what is under the card's root, folders included, never following a link, away from the
 // caller (abandonable_work.h): a card that does not answer by the deadline fails with
-// ErrorCode::NotAnswering, a root that cannot be read with the system's reason.
+// ErrorCode::NotAnswering, a root that cannot be read with the system's reason. `started`: see
+// RunAbandonable.
 Result<CardContents> ReadCardContents(const std::string& root,
-                                      std::chrono::milliseconds deadline = kCardContentsDeadline);
+                                      std::chrono::milliseconds deadline = kCardContentsDeadline,
+                                      const std::function<void()>& started = {});
 
 // One line for the window, e.g. "3 files and 1 folder (DCIM/VID0001.MOV, DCIM/VID0002.MOV,
 // version.txt), 1.2 GB in use". bytesInUse: the volume's total less its free space where the

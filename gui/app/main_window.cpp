@@ -262,7 +262,9 @@ void MainWindow::writeCameraConf() {
     m_card->setStatus(Q("Reading what " + PathToUtf8(to.root) + " holds..."));
     m_drives->setWritingRoot(to.cardRoot);
     runOnWorker<Result<CardContents>>(
-        [root = PathToUtf8(to.root)](const auto&) { return ReadCardContents(root); },
+        [root = PathToUtf8(to.root)](const auto& started) {
+            return ReadCardContents(root, kCardContentsDeadline, started);
+        },
         [this, to, values](Result<CardContents> contents) {
             m_drives->setWritingRoot({});
             m_card->setStatus(QString());
