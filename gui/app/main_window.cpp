@@ -223,7 +223,8 @@ void MainWindow::writeCameraConf() {
         return;
     m_card->setStatus(QString());  // whatever happens now, an earlier "written" no longer holds
     const std::string& target = m_drives->targetRoot();
-    SetTarget to{PathFromUtf8(target)};
+    SetTarget to;
+    to.root = PathFromUtf8(target);
     const DeviceRow* card = m_drives->state().targetRow();
     if (target.empty()) {
         // Writing into the working directory unasked would look like success while no card got
