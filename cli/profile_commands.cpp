@@ -279,18 +279,6 @@ int RunSet(Invocation& in) {
     return kExitSuccess;
 }
 
-// The file for the profile, with the clock line of this moment when it asks for one.
-Result<std::string> buildCameraConf(const ProfileSelections& values) {
-    std::string clockText;
-    if (values.system.m_syncClock != 0) {
-        auto clock = LocalClockText(std::time(nullptr));
-        if (!clock)
-            return clock.status();
-        clockText = *clock;
-    }
-    return BuildCameraConf(values, clockText);
-}
-
 // write --all-cards: every listed card in turn, each reported as soon as it is over; a card that
 // fails does not stop the others.
 int writeEveryCard(Invocation& in, const ProfileSelections& values) {
@@ -305,7 +293,7 @@ int writeEveryCard(Invocation& in, const ProfileSelections& values) {
     }
     Json report = Json::array();
     const auto writes = WriteEveryCard(
-        *rows, [&] { return buildCameraConf(values); },
+        *rows, [&] { return BuildCameraConfNow(values); },
         [&](const CardWrite& card) {
             if (json) {
                 Json entry = Json::object();
@@ -380,7 +368,7 @@ int RunWrite(Invocation& in) {
         }
     }
 
-    const auto bytes = buildCameraConf(*values);
+    const auto bytes = BuildCameraConfNow(*values);
     if (!bytes)
         return in.fail(bytes.status());
     if (toStandardOutput) {

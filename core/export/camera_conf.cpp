@@ -155,6 +155,17 @@ std::string BuildCameraConf(const ProfileSelections& s, std::string_view clockTe
     return text;
 }
 
+Result<std::string> BuildCameraConfNow(const ProfileSelections& s) {
+    std::string clockText;
+    if (s.system.m_syncClock != 0) {
+        auto clock = LocalClockText(std::time(nullptr));
+        if (!clock)
+            return clock.status();
+        clockText = *clock;
+    }
+    return BuildCameraConf(s, clockText);
+}
+
 Result<std::string> LocalClockText(std::time_t now) {
     std::tm local{};
     if (const int error = camera_conf_detail::ToLocalTime(now, local); error != 0) {

@@ -39,6 +39,9 @@ std::string BuildCameraConf(const ProfileSelections& s, std::string_view clockTe
 // fit that layout (a year of other than four digits), so no clock line the camera cannot read is
 // built.
 Result<std::string> LocalClockText(std::time_t now);
+// The whole file as Set writes it now: with the clock line of this moment when the clock flag is
+// set (a failure when the time cannot be told).
+Result<std::string> BuildCameraConfNow(const ProfileSelections& s);
 
 // How long writing camera.conf onto a card may take before the card is taken for one that does
 // not answer. A card that answers does it in well under a second.

@@ -326,16 +326,7 @@ void MainWindow::writeEveryCard() {
     runOnWorker<std::vector<CardWrite>>(
         [cards, values](const auto& started) {
             started();  // each card's write is a child of its own, with its own deadline
-            return WriteEveryCard(cards, [&values]() -> Result<std::string> {
-                std::string clock;
-                if (values.system.m_syncClock != 0) {
-                    auto now = LocalClockText(std::time(nullptr));
-                    if (!now)
-                        return now.status();
-                    clock = *now;
-                }
-                return BuildCameraConf(values, clock);
-            });
+            return WriteEveryCard(cards, [&values] { return BuildCameraConfNow(values); });
         },
         [this, what](std::vector<CardWrite> written) {
             QString report;
@@ -378,16 +369,12 @@ bool MainWindow::confirmFormat(const SetTarget& to, const Result<CardContents>& 
 }
 
 void MainWindow::startWrite(const SetTarget& to, const ProfileSelections& values) {
-    std::string clock;
-    if (values.system.m_syncClock != 0) {
-        auto now = LocalClockText(std::time(nullptr));
-        if (!now) {
-            showError(now.message());
-            return;
-        }
-        clock = *now;
+    auto built = BuildCameraConfNow(values);
+    if (!built) {
+        showError(built.message());
+        return;
     }
-    std::string bytes = BuildCameraConf(values, clock);
+    std::string bytes = std::move(*built);
 
     // A card that stops answering would hold this thread, and the window, for good: the write
     // runs on a thread of its own and is given up at its deadline.
