@@ -1,5 +1,6 @@
 #include "gui/app/marlix_application.h"
 
+#include <QLocale>
 #include <QProxyStyle>
 
 #include "gui/app/main_window.h"
@@ -35,6 +36,17 @@ MarlixApplication::MarlixApplication(int& argc, char** argv) : m_qt(argc, argv) 
     m_ahead.Finish(m_qt.devicePixelRatio());
     // The program's icon is given to every window once the main window is shown
     // (MainWindow::showEvent): decoding its pictures would hold up the first window.
+}
+
+bool MarlixApplication::useTranslation(const std::string& code) {
+    if (code.empty())
+        return true;
+    // Compiled in by the build (translations/, qt_add_translations).
+    if (!m_translator.load(QStringLiteral(":/i18n/marlix_%1.qm").arg(QString::fromStdString(code))))
+        return false;
+    QCoreApplication::installTranslator(&m_translator);
+    QLocale::setDefault(QLocale(QString::fromStdString(code)));
+    return true;
 }
 
 int MarlixApplication::run() {

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 
@@ -27,6 +28,31 @@ Result<fs::path> DataFolderPath() {
     if (!home.is_absolute())
         return Status::failure("the home folder is unknown: HOME is not set");
     return home / ".local" / "share" / "marlix";
+}
+
+std::vector<std::string> DesktopLanguages() {
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value != nullptr ? value : "");
+    };
+    std::string locale = variable("LC_ALL");
+    if (locale.empty())
+        locale = variable("LC_MESSAGES");
+    if (locale.empty())
+        locale = variable("LANG");
+    // The "C" locale turns translations off whatever LANGUAGE says.
+    if (locale.empty() || locale == "C" || locale.rfind("C.", 0) == 0 || locale == "POSIX")
+        return {};
+    std::vector<std::string> languages;
+    const std::string list = variable("LANGUAGE");
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t end = std::min(list.find(':', start), list.size());
+        if (end > start)
+            languages.push_back(list.substr(start, end - start));
+        start = end + 1;
+    }
+    languages.push_back(locale);
+    return languages;
 }
 
 Status EnterFolder(const fs::path& folder) {

@@ -1,4 +1,6 @@
-// The data folder and entering it, on Windows.
+// The data folder, entering it and the user's language, on Windows.
+#include <windows.h>
+
 #include <cstdlib>
 #include <system_error>
 
@@ -14,6 +16,17 @@ Result<fs::path> DataFolderPath() {
     if (local == nullptr || *local == L'\0')
         return Status::failure("LOCALAPPDATA is not set");
     return fs::path(local) / L"marlix";
+}
+
+std::vector<std::string> DesktopLanguages() {
+    // The language the user reads Windows in, as "de-DE".
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    const LCID id = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
+    if (LCIDToLocaleName(id, name, LOCALE_NAME_MAX_LENGTH, 0) == 0)
+        return {};
+    std::string language;
+    for (const wchar_t* c = name; *c != L'\0'; ++c) language += static_cast<char>(*c & 0x7f);
+    return {language};
 }
 
 Status EnterFolder(const fs::path& folder) {

@@ -9,6 +9,10 @@ namespace marlix {
 
 QString CaptionText(std::string_view utf8);
 
+// The caption in the language marlix runs in: its translation in context, or the caption itself
+// where there is none (numbers, resolutions, or English).
+QString TranslatedCaption(const char* context, std::string_view utf8);
+
 // "&&" stands for one '&'; a single '&' only marks the next character as the mnemonic and is
 // dropped. What a static text without the no-prefix style shows, and what a screen reader says.
 QString StripMnemonics(const QString& caption);

@@ -42,8 +42,9 @@ bool IsStatic(ControlKind kind) {
 }  // namespace
 
 QWidget* CreateControl(const ControlTemplate& control, const DialogBaseUnits& units,
-                       const ImageLoader& loadImage, QWidget* parent) {
-    const QString caption = CaptionText(control.caption);
+                       const ImageLoader& loadImage, QWidget* parent,
+                       const char* translationContext) {
+    const QString caption = TranslatedCaption(translationContext, control.caption);
     QRect geometry = DluToPixels(control.rect, units);
     QWidget* widget = nullptr;
     switch (control.kind) {

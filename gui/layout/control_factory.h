@@ -15,8 +15,10 @@ using ImageLoader = std::function<QPixmap(int resource)>;
 
 // The widget for the control, a child of parent, placed by converting the template's dialog
 // units with units, enabled and shown as its style says. Static controls take neither the focus
-// nor the mouse; every other control takes the focus by Tab and by click.
+// nor the mouse; every other control takes the focus by Tab and by click. Its caption is looked
+// up in translationContext (dialog_template.h).
 QWidget* CreateControl(const ControlTemplate& control, const DialogBaseUnits& units,
-                       const ImageLoader& loadImage, QWidget* parent);
+                       const ImageLoader& loadImage, QWidget* parent,
+                       const char* translationContext = "");
 
 }  // namespace marlix

@@ -86,6 +86,9 @@ struct DialogTemplate {
     int pointSize;
     unsigned style;  // kDsChild | kDsCaption | kDsSysMenu | kDsModalFrame | kDsAppWindow
     std::span<const ControlTemplate> controls;
+    // Where the translations of its captions are found (the context they are marked with in the
+    // table); captions are looked up in the language marlix runs in when the controls are made.
+    const char* translationContext = "";
 };
 
 // Every template of the program.

@@ -7,6 +7,10 @@ namespace marlix {
 
 namespace {
 
+// The box's button is Qt's own; its caption is looked up in this context, and marlix's
+// translations carry it so that nothing is read from Qt's files at run time.
+[[maybe_unused]] constexpr const char* kOkText = QT_TRANSLATE_NOOP("QPlatformTheme", "OK");
+
 MessageBoxHook& messageBoxHook() {
     static MessageBoxHook hook;
     return hook;

@@ -13,8 +13,8 @@ namespace marlix {
 
 namespace {
 
-QString SpokenCaption(std::string_view caption) {
-    return StripMnemonics(CaptionText(caption)).trimmed();
+QString SpokenCaption(const QString& caption) {
+    return StripMnemonics(caption).trimmed();
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ QString GroupHeading(std::span<const ControlTemplate> controls, std::size_t inde
             best = &control;
         }
     }
-    return best == nullptr ? QString() : SpokenCaption(best->caption);
+    return best == nullptr ? QString() : SpokenCaption(captionOf(best->caption));
 }
 
 QString TemplateDialog::headingFor(std::size_t index) const {
@@ -98,7 +98,7 @@ void TemplateDialog::nameRadioGroups() {
         for (const ControlEntry& member : m_controls) {
             if (member.run == entry.run && IsRadioButton(*member.tmpl)) {
                 member.widget->setAccessibleName(heading + QStringLiteral(", ") +
-                                                 SpokenCaption(member.tmpl->caption));
+                                                 SpokenCaption(captionOf(member.tmpl->caption)));
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "gui/layout/slider.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStyleOptionSlider>
@@ -52,7 +53,8 @@ void SliderWidget::keyPressEvent(QKeyEvent* event) {
 void ShowPositionAs(SliderWidget& slider, int maximum, QLabel& label, std::string (*text)(int)) {
     slider.setRange(0, maximum);
     const auto show = [&slider, &label, text](int position) {
-        const QString shown = QString::fromStdString(text(position));
+        // A word among the positions ("Mute") is shown translated, numbers as they are.
+        const QString shown = QCoreApplication::translate("SliderPosition", text(position).c_str());
         label.setText(shown);
         slider.setAccessibleDescription(shown);
     };

@@ -1,5 +1,6 @@
 #include "gui/layout/tab_control.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -44,7 +45,8 @@ TabControlWidget::TabControlWidget(QWidget* parent)
 
 void TabControlWidget::addTab(const QString& text) {
     QuietScope quiet(m_quiet);
-    m_tabBar->addTab(text);
+    m_tabBar->addTab(
+        QCoreApplication::translate("marlix::TabControlWidget", text.toUtf8().constData()));
     layoutTabs();
 }
 

@@ -14,6 +14,7 @@ public:
     explicit TabControlWidget(QWidget* parent = nullptr);
 
     QTabBar* tabBar() const { return m_tabBar; }
+    // text is the English caption; the tab shows it in the language marlix runs in.
     void addTab(const QString& text);
     int currentIndex() const { return m_tabBar->currentIndex(); }
     void setCurrentIndex(int index);

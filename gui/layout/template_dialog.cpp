@@ -134,7 +134,7 @@ bool TemplateDialog::buildFrom(const DialogTemplate& dialogTemplate, QWidget* pa
             flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         }
         setParent(parent, flags);
-        setWindowTitle(CaptionText(dialogTemplate.caption));
+        setWindowTitle(captionOf(dialogTemplate.caption));
     }
 
     QFont font = MakeDialogFont(dialogTemplate.fontFace, dialogTemplate.pointSize);
@@ -158,7 +158,8 @@ bool TemplateDialog::buildFrom(const DialogTemplate& dialogTemplate, QWidget* pa
         if (i > 0 && (control.style & kGroup) != 0) {
             ++run;
         }
-        QWidget* widget = CreateControl(control, m_units, imageLoader(), this);
+        QWidget* widget =
+            CreateControl(control, m_units, imageLoader(), this, dialogTemplate.translationContext);
         // Arrow keys move within the group (keyboard.cpp).
         if (control.kind == ControlKind::RadioButton || control.kind == ControlKind::CheckBox) {
             widget->installEventFilter(this);
@@ -184,6 +185,10 @@ void TemplateDialog::destroyControls() {
 }
 
 // ---- lookups ---------------------------------------------------------------------------------
+
+QString TemplateDialog::captionOf(std::string_view caption) const {
+    return TranslatedCaption(m_template != nullptr ? m_template->translationContext : "", caption);
+}
 
 QWidget* TemplateDialog::control(int id) const {
     for (const ControlEntry& entry : m_controls) {

@@ -74,6 +74,8 @@ public:
     // A widget made in code (a link of a note) as a Tab stop right after the template's control
     // afterId, while it is shown and enabled.
     void addTabStopAfter(int afterId, QWidget* widget);
+    // A caption of this dialog's template as it is shown: in the language marlix runs in.
+    QString captionOf(std::string_view caption) const;
     // The exclusive group of the radio buttons from firstId up to the next group start, the
     // buttons' ids their positions; nullptr when firstId is not a radio button that starts one.
     QButtonGroup* radioGroup(int firstId) const;

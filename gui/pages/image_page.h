@@ -11,7 +11,9 @@ class ImagePage : public SettingsPage<ImageFields> {
 public:
     static constexpr int kTemplateId = kIddImagePage;
     static constexpr Page kPage = Page::Image;
-    static constexpr const char* kTabCaption = "Image Setting";
+    // Shown translated (TabControlWidget::addTab).
+    static constexpr const char* kTabCaption =
+        QT_TRANSLATE_NOOP("marlix::TabControlWidget", "Image Setting");
 
     explicit ImagePage(QWidget* parent = nullptr) : SettingsPage(kTemplateId, parent) {}
 

@@ -10,7 +10,9 @@ class ModePage : public SettingsPage<ModeFields> {
 public:
     static constexpr int kTemplateId = kIddModePage;
     static constexpr Page kPage = Page::Mode;
-    static constexpr const char* kTabCaption = "Mode Setting";
+    // Shown translated (TabControlWidget::addTab).
+    static constexpr const char* kTabCaption =
+        QT_TRANSLATE_NOOP("marlix::TabControlWidget", "Mode Setting");
 
     explicit ModePage(QWidget* parent = nullptr) : SettingsPage(kTemplateId, parent) {}
 };

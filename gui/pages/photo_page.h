@@ -11,7 +11,9 @@ class PhotoPage : public SettingsPage<PhotoFields> {
 public:
     static constexpr int kTemplateId = kIddPhotoPage;
     static constexpr Page kPage = Page::Photo;
-    static constexpr const char* kTabCaption = "Photo Setting";
+    // Shown translated (TabControlWidget::addTab).
+    static constexpr const char* kTabCaption =
+        QT_TRANSLATE_NOOP("marlix::TabControlWidget", "Photo Setting");
 
     explicit PhotoPage(QWidget* parent = nullptr) : SettingsPage(kTemplateId, parent) {}
 

@@ -10,7 +10,9 @@ class SystemPage : public SettingsPage<SystemFields> {
 public:
     static constexpr int kTemplateId = kIddSystemPage;
     static constexpr Page kPage = Page::System;
-    static constexpr const char* kTabCaption = "System Setting";
+    // Shown translated (TabControlWidget::addTab).
+    static constexpr const char* kTabCaption =
+        QT_TRANSLATE_NOOP("marlix::TabControlWidget", "System Setting");
 
     explicit SystemPage(QWidget* parent = nullptr) : SettingsPage(kTemplateId, parent) {}
 };

@@ -7,6 +7,9 @@
 
 namespace marlix {
 
+// The one word among the microphone volume's positions, for lupdate (ShowPositionAs translates).
+[[maybe_unused]] constexpr const char* kMuteText = QT_TRANSLATE_NOOP("SliderPosition", "Mute");
+
 bool VideoPage::initialize() {
     ShowPositionAs(*control<SliderWidget>(kIdcMicVolSlider), 6, *control<QLabel>(kIdcMicVolText),
                    MicVolumeText);

@@ -10,7 +10,9 @@ class VideoPage : public SettingsPage<VideoFields> {
 public:
     static constexpr int kTemplateId = kIddVideoPage;
     static constexpr Page kPage = Page::Video;
-    static constexpr const char* kTabCaption = "Video Setting";
+    // Shown translated (TabControlWidget::addTab).
+    static constexpr const char* kTabCaption =
+        QT_TRANSLATE_NOOP("marlix::TabControlWidget", "Video Setting");
 
     explicit VideoPage(QWidget* parent = nullptr) : SettingsPage(kTemplateId, parent) {}
 

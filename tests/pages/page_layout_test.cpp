@@ -1,7 +1,8 @@
 // Every dialog laid out at its real fonts: controls inside the dialog (and a page inside the room
 // the main window gives it), no two visible controls on top of each other, no caption cut off,
 // every character of every caption covered by an installed font. scripts/render-pages draws the
-// pages for looking at them.
+// pages for looking at them. CTest runs it once in English and once in each language marlix has
+// a translation for (MARLIX_TEST_LANGUAGE), which is what long German or Russian captions meet.
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -10,6 +11,7 @@
 #include <QSettings>
 #include <QStyle>
 #include <QTest>
+#include <QTranslator>
 #include <memory>
 
 #include "core/pages/page_logic.h"
@@ -130,9 +132,9 @@ private slots:
             }
             QStringList captions;
             for (const ControlTemplate& c : t.controls) {
-                captions << CaptionText(c.caption);
+                captions << TranslatedCaption(t.translationContext, c.caption);
             }
-            captions << CaptionText(t.caption);
+            captions << TranslatedCaption(t.translationContext, t.caption);
             for (const QString& caption : captions) {
                 for (char32_t ch : caption.toUcs4()) {
                     bool covered = false;
@@ -193,6 +195,29 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
+    // The tab headers, as long as the language makes them, end before the banner beside them.
+    void tabHeadersEndBeforeTheBanner() {
+        TemplateDialog main(kIddMain);
+        QVERIFY(main.build(nullptr));
+        auto* tabs = main.control<TabControlWidget>(kIdcTab);
+        for (const char* caption :
+             {ModePage::kTabCaption, PhotoPage::kTabCaption, VideoPage::kTabCaption,
+              SystemPage::kTabCaption, ImagePage::kTabCaption}) {
+            tabs->addTab(caption);
+        }
+        QWidget* banner = nullptr;
+        for (QWidget* control : main.controls()) {
+            if (main.controlTemplate(control)->kind == ControlKind::StaticBitmap)
+                banner = control;
+        }
+        QVERIFY(banner != nullptr);
+        const int headersEnd = tabs->x() + tabs->tabBar()->x() + tabs->tabBar()->sizeHint().width();
+        QVERIFY2(headersEnd <= banner->x(),
+                 qPrintable(QStringLiteral("the tabs end at %1, the banner starts at %2")
+                                .arg(headersEnd)
+                                .arg(banner->x())));
+    }
+
     void captionsAreNotCutOff() {
         QStringList problems;
         auto expect = [&problems](bool fits, const QString& what) {
@@ -240,5 +265,18 @@ private slots:
     }
 };
 
-QTEST_MAIN(PageLayoutTest)
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QTranslator translator;
+    const QString language = qEnvironmentVariable("MARLIX_TEST_LANGUAGE");
+    if (!language.isEmpty()) {
+        if (!translator.load(":/i18n/marlix_" + language + ".qm")) {
+            qCritical("no translation for %s in the program", qPrintable(language));
+            return 1;
+        }
+        QCoreApplication::installTranslator(&translator);
+    }
+    PageLayoutTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "page_layout_test.moc"

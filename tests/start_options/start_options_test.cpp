@@ -111,5 +111,33 @@ TEST_F(StartOptions, EnterFolderNamesTheFolderItCannotUseAndStaysWhereItWas) {
     }
 }
 
+// The window's language as the desktop's variables name it, as gettext reads them.
+TEST(DesktopLanguage, FollowsLanguageThenTheLocaleOfMessages) {
+    struct Case {
+        const char *language, *lcAll, *lcMessages, *lang, *expected;
+    };
+    const Case cases[] = {
+        {"", "", "", "de_AT.UTF-8", "de"},
+        {"", "", "ru_RU.UTF-8", "de_DE.UTF-8", "ru"},
+        {"", "fr_CA.UTF-8", "ru_RU.UTF-8", "de_DE.UTF-8", "fr"},
+        {"zh_TW:ja:de", "", "", "de_DE.UTF-8", "ja"},  // no traditional script: the next one
+        {"en_GB:de", "", "", "de_DE.UTF-8", ""},
+        {"de", "", "", "C.UTF-8", ""},  // the C locale turns translations off
+        {"pt_PT", "", "", "pt_PT.UTF-8", "pt_BR"},
+        {"", "", "", "sv_SE.UTF-8", ""},  // nothing marlix has: English
+        {"", "", "", "zh_SG.UTF-8", "zh_CN"},
+    };
+    const char* names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    std::optional<std::string> saved[4];
+    for (int i = 0; i < 4; ++i) saved[i] = environment(names[i]);
+    for (const Case& c : cases) {
+        const char* values[] = {c.language, c.lcAll, c.lcMessages, c.lang};
+        for (int i = 0; i < 4; ++i) setEnvironment(names[i], std::string(values[i]));
+        EXPECT_EQ(ChooseTranslation(DesktopLanguages()), c.expected)
+            << c.language << " | " << c.lcAll << " | " << c.lcMessages << " | " << c.lang;
+    }
+    for (int i = 0; i < 4; ++i) setEnvironment(names[i], saved[i]);
+}
+
 }  // namespace
 }  // namespace marlix
