@@ -1,30 +1,14 @@
 #include "gui/app/marlix_application.h"
 
 #include <QLocale>
-#include <QProxyStyle>
 
 #include "gui/app/main_window.h"
 #include "gui/app/popup_accessibility.h"
 #include "gui/app/start_options.h"
+#include "gui/layout/marlix_style.h"
 #include "gui/resources/resources.h"
 
 namespace marlix {
-
-namespace {
-
-// Mnemonics work with Alt as usual, but their underlines are not drawn all the time: a caption
-// such as "Date& and Time" would otherwise show an underlined gap.
-class MarlixStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == QStyle::SH_UnderlineShortcut)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-}  // namespace
 
 MarlixApplication::MarlixApplication(int& argc, char** argv) : m_qt(argc, argv) {
     QApplication::setApplicationName("marlix");

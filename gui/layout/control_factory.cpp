@@ -1,5 +1,6 @@
 #include "gui/layout/control_factory.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,27 @@ bool ShowsNoCaption(ControlKind kind) {
             return false;
     }
 }
+
+// A bitmap that has a variant for dark windows: drawn again when the palette changes (the
+// desktop switched between light and dark).
+class PictureLabel final : public QLabel {
+public:
+    PictureLabel(std::function<QPixmap()> load, QWidget* parent)
+        : QLabel(parent), m_load(std::move(load)) {}
+
+protected:
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange) {
+            const QPixmap picture = m_load();
+            if (!picture.isNull())
+                setPixmap(picture);
+        }
+    }
+
+private:
+    std::function<QPixmap()> m_load;
+};
 
 bool IsStatic(ControlKind kind) {
     return kind == ControlKind::StaticText || kind == ControlKind::EtchedHorz ||
@@ -97,7 +119,8 @@ QWidget* CreateControl(const ControlTemplate& control, const DialogBaseUnits& un
             break;
         }
         case ControlKind::StaticBitmap: {
-            auto* label = new QLabel(parent);
+            auto* label = new PictureLabel(
+                [control, loadImage] { return PictureOf(control, loadImage); }, parent);
             const QPixmap picture = PictureOf(control, loadImage);
             if (!picture.isNull()) {
                 label->setPixmap(picture);

@@ -89,9 +89,14 @@ QString ReportViewWidget::cellText(int row, int column) const {
 }
 
 void ReportViewWidget::setRowIcon(const QIcon& icon, QSize size) {
-    m_rowIcon = QPixmap(size);
-    m_rowIcon.fill(Qt::white);
+    // Drawn once at the screen's density, so that it stays sharp at 125 % to 200 %, and on a
+    // transparent ground, so that it sits on the list's own colour in any palette.
+    const qreal ratio = std::max<qreal>(1.0, devicePixelRatioF());
+    m_rowIcon = QPixmap((QSizeF(size) * ratio).toSize());
+    m_rowIcon.setDevicePixelRatio(ratio);
+    m_rowIcon.fill(Qt::transparent);
     QPainter painter(&m_rowIcon);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     icon.paint(&painter, QRect(QPoint(0, 0), size));
     painter.end();
     setIconSize(size);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include "gui/layout/marlix_style.h"
 #include "gui/layout/template_dialog.h"
 #include "gui/resources/dib.h"
 #include "gui/resources/resource_ids.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPalette>
 #include <QResource>
 #include <QString>
 #include <QStyle>
@@ -21,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 // Q_INIT_RESOURCE declares the initialiser of the resource file as a global function, so it
@@ -35,7 +38,7 @@ namespace {
 
 constexpr std::array kAppIconSizes{16, 32, 48, 64, 128};
 constexpr std::array kAboutIconSizes{16, 24, 32, 48, 256};
-constexpr std::array kDeviceIconSizes{16, 32};
+constexpr std::array kDeviceIconSizes{16, 32, 48, 64};  // 64: a 32 px row at 200 %
 
 struct IconGroup {
     const char* file;  // an .ico file in the resources
@@ -172,7 +175,8 @@ void InitMarlixResources() {
     static const bool loaderSet = [] {
         TemplateDialog::SetImageLoader([](int resource) {
             if (resource == kIdbBanner) {
-                return BitmapResource(resource, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+                return BitmapResource(resource, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0,
+                                      WantsDarkGroundPictures(QGuiApplication::palette()));
             }
             return IconResource(resource).pixmap(32, 32);
         });
@@ -209,27 +213,44 @@ QIcon IconResource(int id) {
     return Keep(id, icon);
 }
 
-QPixmap BitmapResource(int id, qreal devicePixelRatio) {
+QPixmap BitmapResource(int id, qreal devicePixelRatio, bool onDark) {
     if (id != kIdbBanner) {
         return {};
     }
     InitMarlixResources();
-    // Decoded once for each scale.
-    const bool doubled = devicePixelRatio > 1.0;
-    auto& made = Made<bool, QPixmap>();
-    if (const auto found = made.find(doubled); found != made.end())
+    // Decoded once for each scale and ground.
+    const int percent = qRound(std::max<qreal>(1.0, devicePixelRatio) * 100);
+    auto& made = Made<std::pair<int, bool>, QPixmap>();
+    if (const auto found = made.find({percent, onDark}); found != made.end())
         return found->second;
-    const QString path =
-        doubled ? QStringLiteral(":/images/banner@2x.bmp") : QStringLiteral(":/images/banner.bmp");
-    QPixmap pixmap = QPixmap::fromImage(ReadBmp(ResourceBytes(path)));
+    const bool doubled = percent > 100;
+    const QString path = QStringLiteral(":/images/banner%1%2.bmp")
+                             .arg(onDark ? QStringLiteral("-dark") : QString())
+                             .arg(doubled ? QStringLiteral("@2x") : QString());
+    QImage image = ReadBmp(ResourceBytes(path));
     // A picture listed here but missing from the resource file is a build fault: say so rather
     // than show an empty control without a word.
-    if (pixmap.isNull()) {
+    if (image.isNull()) {
         WarnMissing(path);
-    } else if (doubled) {
-        pixmap.setDevicePixelRatio(2.0);
+        return Keep(std::pair{percent, onDark}, QPixmap());
     }
-    return Keep(doubled, pixmap);
+    if (doubled && percent != 200) {
+        // Between the two sizes (125 %, 150 %) the picture is made for the screen's own density
+        // here, smoothly, rather than shrunk pixel by pixel wherever it is drawn.
+        const QSize layout = image.size() / 2;
+        image = image.scaled(layout * (percent / 100.0), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    if (doubled)
+        pixmap.setDevicePixelRatio(percent == 200 ? 2.0 : percent / 100.0);
+    return Keep(std::pair{percent, onDark}, pixmap);
+}
+
+bool WantsDarkGroundPictures(const QPalette& palette) {
+    // The light banner's wordmark is near black: where it would not stand out from the window,
+    // the variant drawn for dark grounds does.
+    return ContrastRatio(QColor(0x1f, 0x29, 0x2f), palette.color(QPalette::Window)) < 4.5;
 }
 
 }  // namespace marlix

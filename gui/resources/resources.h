@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPalette>
 #include <QPixmap>
 
 #include "gui/resources/resource_ids.h"
@@ -17,8 +18,13 @@ void InitMarlixResources();
 QIcon IconResource(int id);
 
 // The bitmap with that number for a screen of the given device pixel ratio: above 1 the double
-// size picture, marked with ratio 2 so that it keeps its 1x layout size. A null pixmap for a
-// number that is not a bitmap. Decoded once for each scale, and kept while the application runs.
-QPixmap BitmapResource(int id, qreal devicePixelRatio = 1.0);
+// size picture (made for the ratio itself between 1 and 2), marked with the ratio so that it keeps
+// its 1x layout size; onDark picks the variant drawn for a dark window. A null pixmap for a number
+// that is not a bitmap. Decoded once for each scale and ground, and kept while the application
+// runs.
+QPixmap BitmapResource(int id, qreal devicePixelRatio = 1.0, bool onDark = false);
+
+// Whether the banner's variant for dark grounds reads better on the palette's window.
+bool WantsDarkGroundPictures(const QPalette& palette);
 
 }  // namespace marlix

@@ -126,7 +126,7 @@ private slots:
         QTest::addColumn<qreal>("ratio");
         QTest::addColumn<QSize>("pixels");
         QTest::newRow("1x") << 1.0 << QSize(403, 44);
-        QTest::newRow("1.5x") << 1.5 << QSize(806, 88);
+        QTest::newRow("1.5x") << 1.5 << QSize(605, 66);
         QTest::newRow("2x") << 2.0 << QSize(806, 88);
     }
 
