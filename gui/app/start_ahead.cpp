@@ -1,5 +1,7 @@
 #include "gui/app/start_ahead.h"
 
+#include <QGuiApplication>
+
 #include "gui/layout/dialog_font.h"
 #include "gui/resources/resources.h"
 
@@ -26,7 +28,8 @@ void StartAhead::Wait() {
 void StartAhead::Finish(qreal devicePixelRatio) {
     // Not on the thread: Qt's image reader finds its plugins through the application object,
     // which is being made meanwhile.
-    BitmapResource(kIdbBanner, devicePixelRatio);
+    BitmapResource(kIdbBanner, devicePixelRatio,
+                   WantsDarkGroundPictures(QGuiApplication::palette()));
     Wait();
 }
 

@@ -19,7 +19,8 @@ double RelativeLuminance(const QColor& color) {
 }
 
 bool IsFusion(const QStyle* style) {
-    return style != nullptr && style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+    return style != nullptr &&
+           style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
@@ -115,8 +116,8 @@ void MarlixStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
             // Fusion's frame is a faint tint of the highlight; a solid line reads in both palettes.
             painter->save();
             painter->setRenderHint(QPainter::Antialiasing, true);
-            const QColor ground = palette.color(widget != nullptr ? widget->backgroundRole()
-                                                                  : QPalette::Window);
+            const QColor ground =
+                palette.color(widget != nullptr ? widget->backgroundRole() : QPalette::Window);
             painter->setPen(QPen(LegibleOn(palette.color(QPalette::Highlight), ground, 3.0), 1.0));
             painter->setBrush(Qt::NoBrush);
             painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);

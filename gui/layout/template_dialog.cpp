@@ -1,7 +1,14 @@
 #include "gui/layout/template_dialog.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QChildEvent>
 #include <QEventLoop>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <cstdlib>
 
 #include "gui/layout/captions.h"
@@ -146,8 +153,11 @@ bool TemplateDialog::buildFrom(const DialogTemplate& dialogTemplate, QWidget* pa
 
     const QSize size(DluToPixelsX(dialogTemplate.cx, m_units),
                      DluToPixelsY(dialogTemplate.cy, m_units));
+    QWidget* controlParent = this;
     if (child) {
         resize(size);
+    } else if ((dialogTemplate.style & kDsAppWindow) != 0 && !fitsOnScreen(size)) {
+        controlParent = scrollContent(size);
     } else {
         setFixedSize(size);
     }
@@ -172,6 +182,79 @@ bool TemplateDialog::buildFrom(const DialogTemplate& dialogTemplate, QWidget* pa
     return true;
 }
 
+// ---- screens too small for the window ---------------------------------------------------------
+
+namespace {
+
+// What the window manager adds around a window, before it has said: about a title bar and a thin
+// frame (the same guess QDialog places a window by).
+constexpr QMargins kFrameGuess(5, 35, 5, 5);
+
+QRect AvailableArea(const QWidget* window) {
+    const QScreen* screen = window->screen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+}  // namespace
+
+bool TemplateDialog::fitsOnScreen(const QSize& size) const {
+    const QRect available = AvailableArea(this);
+    return available.isEmpty() ||
+           (size.width() + kFrameGuess.left() + kFrameGuess.right() <= available.width() &&
+            size.height() + kFrameGuess.top() + kFrameGuess.bottom() <= available.height());
+}
+
+QWidget* TemplateDialog::scrollContent(const QSize& size) {
+    // The controls keep their places on a canvas of the template's size, which scrolls inside a
+    // window that fits the screen's free area (inside its panels): nothing is cut off, and the
+    // window can be moved and closed by its title bar.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    auto* canvas = new QWidget;
+    canvas->setFixedSize(size);
+    m_scroll->setWidget(canvas);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
+
+    const QRect available = AvailableArea(this);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+    const QSize room(available.width() - kFrameGuess.left() - kFrameGuess.right(),
+                     available.height() - kFrameGuess.top() - kFrameGuess.bottom());
+    QSize fitted = size.boundedTo(room);
+    // A scroll bar on one side takes room from the other.
+    if (fitted.height() < size.height())
+        fitted.setWidth(std::min(room.width(), size.width() + bar));
+    if (fitted.width() < size.width())
+        fitted.setHeight(std::min(room.height(), size.height() + bar));
+    setMinimumSize(std::min(fitted.width(), 320), std::min(fitted.height(), 240));
+    setMaximumSize(size + QSize(bar, bar));
+    resize(fitted);
+
+    // What the keyboard reaches is scrolled into view, so Set is always within reach.
+    connect(qApp, &QApplication::focusChanged, m_scroll, [this, canvas](QWidget*, QWidget* now) {
+        if (now != nullptr && canvas->isAncestorOf(now))
+            m_scroll->ensureWidgetVisible(now, 8, 8);
+    });
+    return canvas;
+}
+
+bool TemplateDialog::event(QEvent* event) {
+    // Controls that the window adds in code later (a note, a link) are placed in template
+    // coordinates too: on a scrolling canvas they belong on the canvas.
+    if (event->type() == QEvent::ChildPolished && m_scroll != nullptr) {
+        auto* added = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
+        if (added != nullptr && added->parentWidget() == this && added != m_scroll &&
+            !added->isWindow()) {
+            const bool shown = !added->isHidden();
+            added->setParent(m_scroll->widget());
+            added->setVisible(shown);
+        }
+    }
+    return QDialog::event(event);
+}
+
 void TemplateDialog::destroyControls() {
     for (QButtonGroup* group : m_runGroups) {
         delete group;
@@ -181,6 +264,11 @@ void TemplateDialog::destroyControls() {
         delete entry.widget;
     }
     m_controls.clear();
+    if (m_scroll != nullptr) {
+        delete layout();
+        delete m_scroll;  // and the canvas with what was added to it
+        m_scroll = nullptr;
+    }
     m_built = false;
 }
 

@@ -33,6 +33,7 @@
 #include "gui/layout/dialog_template.h"
 
 class QButtonGroup;
+class QScrollArea;
 
 namespace marlix {
 
@@ -92,6 +93,7 @@ protected:
     // Runs once the controls exist; true gives the focus to the first control that takes it.
     virtual bool initialize() { return true; }
 
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -108,6 +110,10 @@ private:
     // template_dialog.cpp: building and ending.
     bool buildFrom(const DialogTemplate& dialogTemplate, QWidget* parent);
     void destroyControls();
+    // The program's window on a screen too small for it: whether it fits, and the scrolling
+    // canvas its controls go on when it does not.
+    bool fitsOnScreen(const QSize& size) const;
+    QWidget* scrollContent(const QSize& size);
     void finishBuild(bool defaultFocus);
     int indexOf(const QWidget* control) const;
     // radio_groups.cpp: one exclusive group per run of radio buttons, and their spoken names.
@@ -124,10 +130,11 @@ private:
     const DialogTemplate* m_template = nullptr;
     DialogBaseUnits m_units;
     std::vector<ControlEntry> m_controls;
+    // By run; nullptr for a run without radio buttons.
     std::vector<QButtonGroup*> m_runGroups;
-    std::vector<std::pair<int, QPointer<QWidget>>>
-        m_codeTabStops;  // (after which ID, widget)  // by run; nullptr for a run without radio
-                         // buttons
+    // Widgets made in code as Tab stops: (after which ID, widget).
+    std::vector<std::pair<int, QPointer<QWidget>>> m_codeTabStops;
+    QScrollArea* m_scroll = nullptr;  // only where the screen is too small for the window
     bool m_built = false;
     bool m_ended = false;
     int m_endResult = 0;

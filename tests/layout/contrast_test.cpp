@@ -140,7 +140,8 @@ private slots:
         QStringList problems;
         const auto expect = [&problems](const char* what, double contrast, double least) {
             if (contrast < least)
-                problems << QStringLiteral("%1: %2:1, needs %3:1").arg(what).arg(contrast).arg(least);
+                problems
+                    << QStringLiteral("%1: %2:1, needs %3:1").arg(what).arg(contrast).arg(least);
         };
 
         TemplateDialog& video = m_dlg->pages().ensurePage(Page::Video);
@@ -197,8 +198,8 @@ private slots:
         }
         QVERIFY(right >= left);
         const QRect handle(left, 0, right - left + 1, handleThere.height());
-        expect("the slider's handle", StateContrast(handleAway.copy(handle), handleThere.copy(handle)),
-               3.0);
+        expect("the slider's handle",
+               StateContrast(handleAway.copy(handle), handleThere.copy(handle)), 3.0);
 
         // The card's icon stands out from the list's own background, and brings no ground of its
         // own: the card covers little more than half of its square.
@@ -207,8 +208,9 @@ private slots:
         const QRgb base = palette.color(QPalette::Base).rgb();
         const QSize icon = drives->iconSize();
         const QRect cell = drives->visualRect(drives->model()->index(0, 0));
-        const QImage strip = Shot(drives->viewport())
-                                 .copy(QRect(cell.topLeft(), QSize(icon.width() + 4, cell.height())));
+        const QImage strip =
+            Shot(drives->viewport())
+                .copy(QRect(cell.topLeft(), QSize(icon.width() + 4, cell.height())));
         int covered = 0;
         for (int y = 0; y < strip.height(); ++y) {
             for (int x = 0; x < strip.width(); ++x)
