@@ -3,19 +3,48 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOption>
-#include <cmath>
+#include <algorithm>
+#include <array>
 
 namespace marlix {
 
 namespace {
 
+// sRGB's transfer function for the 256 levels of a channel, worked out by the compiler: at run
+// time std::pow would bring its share of the maths library into every start of the window.
+constexpr double Ln(double x) {
+    // ln x = 2 atanh((x - 1) / (x + 1)), whose series converges for every x > 0.
+    const double y = (x - 1) / (x + 1);
+    double term = y, sum = 0;
+    for (int n = 1; n < 200; n += 2) {
+        sum += term / n;
+        term *= y * y;
+    }
+    return 2 * sum;
+}
+constexpr double Exp(double x) {
+    double term = 1, sum = 1;
+    for (int n = 1; n < 60; ++n) {
+        term *= x / n;
+        sum += term;
+    }
+    return sum;
+}
+constexpr std::array<double, 256> LinearLevels() {
+    std::array<double, 256> levels{};
+    for (int i = 0; i < 256; ++i) {
+        const double c = i / 255.0;
+        levels[static_cast<std::size_t>(i)] =
+            c <= 0.04045 ? c / 12.92 : (i == 0 ? 0.0 : Exp(2.4 * Ln((c + 0.055) / 1.055)));
+    }
+    return levels;
+}
+constexpr std::array<double, 256> kLinear = LinearLevels();
+
 double RelativeLuminance(const QColor& color) {
-    const auto channel = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
     const QColor rgb = color.toRgb();
-    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
-           0.0722 * channel(rgb.blueF());
+    const auto level = [](int value) { return kLinear[static_cast<std::size_t>(value & 0xff)]; };
+    return 0.2126 * level(rgb.red()) + 0.7152 * level(rgb.green()) + 0.0722 * level(rgb.blue());
 }
 
 bool IsFusion(const QStyle* style) {
