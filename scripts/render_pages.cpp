@@ -2,10 +2,12 @@
 // files, to look at the pages after a change to a template, a font or a control. The window is
 // the real one, set up as at start, in an empty working folder with three cards attached: enough
 // for the device list's scroll bar, with long labels and version texts that hold line breaks.
-// usage: marlix-render-pages OUTPUT_FOLDER (scripts/render-pages builds and runs it)
+// usage: marlix-render-pages [--dark] [--language CODE] OUTPUT_FOLDER (scripts/render-pages builds
+// and runs it); --dark draws in a dark palette such as GTK's and Plasma's dark themes give Qt.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
@@ -13,6 +15,7 @@
 #include "gui/app/about_dialog.h"
 #include "gui/app/main_window.h"
 #include "gui/app/marlix_application.h"
+#include "gui/app/start_options.h"
 #include "gui/layout/message_box.h"
 #include "gui/profiles/new_profile_dialog.h"
 
@@ -64,15 +67,47 @@ bool Save(QWidget& window, const QString& path) {
     return true;
 }
 
+QPalette DarkPalette() {
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2b, 0x2b, 0x2b));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xec));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2d, 0x2d, 0x2d));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xec));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xec));
+    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(0x78, 0xae, 0xed));
+    return dark;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     MarlixApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: marlix-render-pages OUTPUT_FOLDER\n");
+    bool dark = false;
+    std::string language;
+    QString out;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--dark") {
+            dark = true;
+        } else if (arg == "--language" && i + 1 < argc) {
+            language = TranslationFor(argv[++i]).value_or(std::string());
+        } else if (out.isEmpty()) {
+            out = QDir(QString::fromLocal8Bit(argv[i])).absolutePath();
+        } else {
+            out.clear();
+            break;
+        }
+    }
+    if (out.isEmpty()) {
+        std::fprintf(stderr,
+                     "usage: marlix-render-pages [--dark] [--language CODE] OUTPUT_FOLDER\n");
         return 2;
     }
-    const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    app.useTranslation(language);
+    if (dark)
+        QApplication::setPalette(DarkPalette());
     QTemporaryDir work;
     if (!work.isValid() || !QDir().mkpath(out) || !QDir::setCurrent(work.path())) {
         std::fprintf(stderr, "marlix-render-pages: cannot prepare %s\n", qPrintable(out));
