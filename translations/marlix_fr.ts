@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>Normal</source>
-        <translation>Normale</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Wide</source>

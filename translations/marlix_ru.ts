@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>Normal</source>
-        <translation>Обычное</translation>
+        <translation>Стандарт</translation>
     </message>
     <message>
         <source>Wide</source>

@@ -156,8 +156,9 @@ private slots:
         for (const DialogTemplate& t : DialogTemplates()) {
             std::unique_ptr<TemplateDialog> dialog = MakeDialog(t.id);
             QVERIFY(dialog->build(nullptr));
-            const QRect bounds = dialog->rect();
             for (QWidget* control : dialog->controls()) {
+                // The dialog, or the canvas that scrolls in it on a small screen.
+                const QRect bounds = control->parentWidget()->rect();
                 if (!control->isVisibleTo(dialog.get())) {
                     continue;
                 }
