@@ -45,7 +45,8 @@ private slots:
         QWidget* set = m_dlg->control(kIdcSet);
         set->setFocus();
         QTRY_VERIFY(set->hasFocus());
-        QVERIFY(viewport.contains(QRect(set->mapTo(scroll->viewport(), QPoint(0, 0)), set->size())));
+        QVERIFY(
+            viewport.contains(QRect(set->mapTo(scroll->viewport(), QPoint(0, 0)), set->size())));
         // Scrolled to its end, the canvas shows its last row of pixels.
         scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
         scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
