@@ -49,13 +49,15 @@ Captions CaptionsOf(const PagesHost& pages, Setting setting) {
                 return {Spoken(controls[i].caption),
                         [](OptionIndex index) { return index != 0 ? "ticked" : "not ticked"; }};
             case ControlKind::Slider:
-                return {GroupHeading(controls, i), [setting](OptionIndex index) {
+                return {GroupHeading(controls, i, page->translationContext),
+                        [setting](OptionIndex index) {
                             const PositionText text = SliderText(setting);
                             return text ? Q(text(index)) : QString();
                         }};
             case ControlKind::RadioButton:
                 // The buttons from the first to the next group start, in option order.
-                return {GroupHeading(controls, i), [controls, i](OptionIndex index) {
+                return {GroupHeading(controls, i, page->translationContext),
+                        [controls, i](OptionIndex index) {
                             OptionIndex position = 0;
                             for (std::size_t j = i; j < controls.size(); ++j) {
                                 if (j > i && (controls[j].style & kGroup) != 0)

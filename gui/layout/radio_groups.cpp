@@ -50,7 +50,8 @@ QButtonGroup* TemplateDialog::radioGroup(int firstId) const {
     return m_runGroups[static_cast<std::size_t>(entry.run)];
 }
 
-QString GroupHeading(std::span<const ControlTemplate> controls, std::size_t index) {
+QString GroupHeading(std::span<const ControlTemplate> controls, std::size_t index,
+                     const char* context) {
     // The heading of a group is the static text just above its first member: templates put it
     // anywhere in the order, so only the geometry tells.
     const DlgRect& first = controls[index].rect;
@@ -69,11 +70,11 @@ QString GroupHeading(std::span<const ControlTemplate> controls, std::size_t inde
             best = &control;
         }
     }
-    return best == nullptr ? QString() : SpokenCaption(captionOf(best->caption));
+    return best == nullptr ? QString() : SpokenCaption(TranslatedCaption(context, best->caption));
 }
 
 QString TemplateDialog::headingFor(std::size_t index) const {
-    return GroupHeading(m_template->controls, index);
+    return GroupHeading(m_template->controls, index, m_template->translationContext);
 }
 
 void TemplateDialog::nameRadioGroups() {

@@ -168,8 +168,8 @@ bool TemplateDialog::buildFrom(const DialogTemplate& dialogTemplate, QWidget* pa
         if (i > 0 && (control.style & kGroup) != 0) {
             ++run;
         }
-        QWidget* widget =
-            CreateControl(control, m_units, imageLoader(), this, dialogTemplate.translationContext);
+        QWidget* widget = CreateControl(control, m_units, imageLoader(), controlParent,
+                                        dialogTemplate.translationContext);
         // Arrow keys move within the group (keyboard.cpp).
         if (control.kind == ControlKind::RadioButton || control.kind == ControlKind::CheckBox) {
             widget->installEventFilter(this);

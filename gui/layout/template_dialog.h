@@ -38,8 +38,10 @@ class QScrollArea;
 namespace marlix {
 
 // The heading of the radio group or slider whose first control is controls[index] (the static
-// text just above it), as a screen reader says it; empty when it has none.
-QString GroupHeading(std::span<const ControlTemplate> controls, std::size_t index);
+// text just above it), as a screen reader says it in the language marlix runs in (the template's
+// translation context); empty when it has none.
+QString GroupHeading(std::span<const ControlTemplate> controls, std::size_t index,
+                     const char* context);
 
 class TemplateDialog : public QDialog {
     Q_OBJECT
