@@ -70,8 +70,11 @@ def walk(acc, path=()):
 
 def find_where(root, role, test):
     for acc, _ in walk(root):
-        if acc.getRoleName() == role and test(acc.name):
-            return acc
+        try:
+            if acc.getRoleName() == role and test(acc.name):
+                return acc
+        except Exception:  # gone while walked (a closed box)
+            continue
     return None
 
 
