@@ -1,5 +1,6 @@
 #include "gui/app/card_panel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -23,20 +24,53 @@ namespace marlix {
 
 namespace {
 
-constexpr const char* kLoadFromCard = "&Load from Card";
-constexpr const char* kShowDifferences = "Show &Differences...";
-constexpr const char* kMount = "&Mount";
-constexpr const char* kEject = "&Eject";
-constexpr const char* kSetOnAllCards = "Set on &All Cards...";
+constexpr const char* kLoadFromCard = QT_TRANSLATE_NOOP("marlix::CardPanel", "&Load from Card");
+constexpr const char* kShowDifferences =
+    QT_TRANSLATE_NOOP("marlix::CardPanel", "Show &Differences...");
+constexpr const char* kMount = QT_TRANSLATE_NOOP("marlix::CardPanel", "&Mount");
+constexpr const char* kEject = QT_TRANSLATE_NOOP("marlix::CardPanel", "&Eject");
+constexpr const char* kSetOnAllCards =
+    QT_TRANSLATE_NOOP("marlix::CardPanel", "Set on &All Cards...");
 
 // How often the window coming to the front reads the chosen card again: switching back and
 // forth between windows, or a message box closing, should not keep a probe going.
 constexpr int kActivationReadInterval = 5000;  // milliseconds
 
+// The card's line in the language the window speaks. A file's problems are the reader's own
+// words, so that line stays as the core gives it.
+QString CardLine(const CardComparison& card) {
+    switch (card.state) {
+        case CardState::Reading:
+            return QCoreApplication::translate("marlix::CardPanel",
+                                               "Reading the card's camera.conf...");
+        case CardState::NotAnswering:
+            return QCoreApplication::translate(
+                "marlix::CardPanel", "The card does not answer: what it holds is not known.");
+        case CardState::NoFile:
+            return QCoreApplication::translate("marlix::CardPanel", "The card has no camera.conf.");
+        case CardState::Matches:
+            return QCoreApplication::translate("marlix::CardPanel",
+                                               "The card's camera.conf matches the pages.");
+        case CardState::Differs: {
+            const int count = static_cast<int>(card.differences.size());
+            if (count == 1)
+                return QCoreApplication::translate("marlix::CardPanel",
+                                                   "The card's camera.conf differs in 1 setting.");
+            return QCoreApplication::translate("marlix::CardPanel",
+                                               "The card's camera.conf differs in %n settings.",
+                                               nullptr, count);
+        }
+        case CardState::None:
+        case CardState::Problems:
+            break;
+    }
+    return Q(card.summary);
+}
+
 // The card line with what lies behind it: each difference as the pages word it, or the file's
 // first problems and how many more there are.
 QString DetailsText(const PagesHost& pages, const CardComparison& card) {
-    QString text = Q(card.summary) + "\n";
+    QString text = CardLine(card) + "\n";
     if (card.state == CardState::Differs) {
         for (const CameraConfDifference& d : card.differences)
             text += "\n" + DifferenceText(pages, d);
@@ -129,7 +163,7 @@ void CardPanel::showNote() {
         return;
     QList<NoteAction> actions;
     if (m_eventNote.isEmpty()) {
-        QString text = Q(m_card.summary);
+        QString text = CardLine(m_card);
         actions = cardActions(text);
         m_shownNote = text;
     } else {
@@ -138,7 +172,7 @@ void CardPanel::showNote() {
         if (!m_ejectOffer.empty() && m_media->CanEject()) {
             const std::string root = m_ejectOffer;
             actions << NoteAction{
-                "Eject", Q("Eject the card " + root),
+                tr("Eject"), tr("Eject the card %1").arg(Q(root)),
                 [this, root] {
                     const auto& rows = m_drives.state().rows();
                     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
@@ -146,7 +180,8 @@ void CardPanel::showNote() {
                             ejectCard(i);
                     }
                 },
-                Q("Unmount the card " + root + " and power it off, so that it can be taken out")};
+                tr("Unmount the card %1 and power it off, so that it can be taken out")
+                    .arg(Q(root))};
         }
     }
     const QString tip =
@@ -170,10 +205,11 @@ QList<NoteAction> CardPanel::cardActions(QString& text) {
     else if (rows.size() == 1 && rows.front().state == DriveState::Unmounted)
         unmounted = &rows.front();
     if (unmounted != nullptr) {
-        text = Q("The card " + unmounted->root + " is not mounted.");
+        text = tr("The card %1 is not mounted.").arg(Q(unmounted->root));
         if (m_media->CanMount() && !m_mediaBusy) {
             const std::string device = unmounted->root;
-            actions << NoteAction{"Mount", Q("Mount the card " + device), [this, device] {
+            actions << NoteAction{tr("Mount"), tr("Mount the card %1").arg(Q(device)),
+                                  [this, device] {
                                       const auto& now = m_drives.state().rows();
                                       for (int i = 0; i < static_cast<int>(now.size()); ++i) {
                                           if (now[i].root == device)
@@ -185,12 +221,14 @@ QList<NoteAction> CardPanel::cardActions(QString& text) {
     }
     const DeviceRow* card = m_drives.state().targetRow();
     if (m_card.state == CardState::Differs && card != nullptr) {
-        actions << NoteAction{"Show", Q("Show differences of the card " + card->root),
+        const QString root = Q(card->root);
+        actions << NoteAction{tr("Show"), tr("Show differences of the card %1").arg(root),
                               [this] { showDifferences(); }};
-        actions << NoteAction{"Load", Q("Load the settings of the card " + card->root),
-                              [this] { loadFromCard(); },
-                              Q("Load the settings of the card " + card->root +
-                                " into the pages (no profile is changed)")};
+        actions << NoteAction{
+            tr("Load"), tr("Load the settings of the card %1").arg(root),
+            [this] { loadFromCard(); },
+            tr("Load the settings of the card %1 into the pages (no profile is changed)")
+                .arg(root)};
     }
     return actions;
 }
@@ -271,7 +309,7 @@ void CardPanel::showCardRows() {
                 cell->setFlags(Qt::ItemIsEnabled);
                 cell->setForeground(grey);
                 cell->setToolTip(
-                    "Not mounted: right-click (or press the menu key) and choose Mount");
+                    tr("Not mounted: right-click (or press the menu key) and choose Mount"));
             }
         }
     }
@@ -329,8 +367,9 @@ void CardPanel::readCardAfresh(std::function<void(const DeviceRow&)> then) {
                 return;
             }
         }
-        self->showError("The card " + root +
-                        " is gone: it was taken out or unmounted. Nothing was read from it.");
+        self->showError(
+            tr("The card %1 is gone: it was taken out or unmounted. Nothing was read from it.")
+                .arg(Q(root)));
     });
 }
 
@@ -344,29 +383,32 @@ void CardPanel::showDifferences() {
 
 void CardPanel::loadFrom(const DeviceRow& card) {
     if (card.state == DriveState::NotAnswering || card.state == DriveState::Probing) {
-        showError("The card " + card.root +
-                  (card.state == DriveState::Probing ? " is still being read; try again in a "
-                                                       "moment."
-                                                     : " does not answer, so what it holds is "
-                                                       "not known. Nothing was loaded."));
+        showError((card.state == DriveState::Probing
+                       ? tr("The card %1 is still being read; try again in a moment.")
+                       : tr("The card %1 does not answer, so what it holds is not known. Nothing "
+                            "was loaded."))
+                      .arg(Q(card.root)));
         return;
     }
     auto loaded = LoadCardIntoPages(card.conf, m_pages.read());
     if (!loaded) {
-        showError(loaded.message());
+        showError(Q(loaded.message()));
         return;
     }
     const std::string root = card.root;
     m_pages.show(loaded->values);
     updateCardLine();
-    setStatus(Q("Loaded the settings of the card " + root +
-                " into the pages; New Profile or Save Profile keeps them."));
+    setStatus(
+        tr("Loaded the settings of the card %1 into the pages; New Profile or Save Profile keeps "
+           "them.")
+            .arg(Q(root)));
     if (!loaded->kept.empty()) {
         QString list;
         for (const std::string& kept : loaded->kept) list += "\n" + Q(kept);
         ShowMessage(
             m_window,
-            "No page can show these settings of the card, so the pages keep their own:\n" + list,
+            tr("No page can show these settings of the card, so the pages keep their own:\n%1")
+                .arg(list),
             "MARLIX");
     }
 }
@@ -374,7 +416,7 @@ void CardPanel::loadFrom(const DeviceRow& card) {
 void CardPanel::showDifferencesOf(const DeviceRow& card) {
     const CardComparison comparison = CompareCardWithPages(&card, m_pages.read());
     const QString text =
-        comparison.details.empty() ? Q(comparison.summary) : DetailsText(m_pages, comparison);
+        comparison.details.empty() ? CardLine(comparison) : DetailsText(m_pages, comparison);
     if (comparison.state != CardState::Differs) {
         // Nothing to choose between: what the card holds now, or why it cannot be compared.
         ShowMessage(m_window, text, "MARLIX");
@@ -382,8 +424,8 @@ void CardPanel::showDifferencesOf(const DeviceRow& card) {
     }
     enum { Load, Set, Close };
     const std::string root = card.root;
-    const int chosen =
-        AskQuestion(m_window, text, "MARLIX", {kLoadFromCard, "&Set", "Close"}, Close, Close);
+    const int chosen = AskQuestion(m_window, text, "MARLIX",
+                                   {tr(kLoadFromCard), tr("&Set"), tr("Close")}, Close, Close);
     // The box may have stood open a while: the card is read again for the load, and Set writes
     // only onto the card the box spoke of.
     if (chosen == Load) {
@@ -392,9 +434,8 @@ void CardPanel::showDifferencesOf(const DeviceRow& card) {
         if (m_drives.targetRoot() == root)
             emit setRequested();
         else
-            showError("The card " + root +
-                      " is no longer the chosen one: camera.conf was not "
-                      "written.");
+            showError(tr("The card %1 is no longer the chosen one: camera.conf was not written.")
+                          .arg(Q(root)));
     }
 }
 
@@ -417,23 +458,23 @@ void CardPanel::fillMenu(QMenu& menu, int row) {
     const DeviceRow& device = rows[static_cast<std::size_t>(row)];
     if (device.state == DriveState::Unmounted) {
         if (m_media->CanMount()) {
-            QAction* mount = menu.addAction(kMount, this, [this, row] { mountCard(row); });
+            QAction* mount = menu.addAction(tr(kMount), this, [this, row] { mountCard(row); });
             mount->setEnabled(!m_mediaBusy);
         }
         return;
     }
     // The row's actions are the target's: a right click chooses the row first.
     const bool isTarget = row == m_drives.state().selectedRow();
-    QAction* load = menu.addAction(kLoadFromCard, this, &CardPanel::loadFromCard);
+    QAction* load = menu.addAction(tr(kLoadFromCard), this, &CardPanel::loadFromCard);
     load->setEnabled(isTarget && device.state == DriveState::Answered);
     if (isTarget && !m_card.details.empty())
-        menu.addAction(kShowDifferences, this, &CardPanel::showDifferences);
-    QAction* all = menu.addAction(kSetOnAllCards, this, &CardPanel::setOnAllCardsRequested);
+        menu.addAction(tr(kShowDifferences), this, &CardPanel::showDifferences);
+    QAction* all = menu.addAction(tr(kSetOnAllCards), this, &CardPanel::setOnAllCardsRequested);
     all->setShortcut(kSetOnAllCardsKeys);
     all->setEnabled(!m_writing());
     if (m_media->CanEject()) {
         menu.addSeparator();
-        QAction* eject = menu.addAction(kEject, this, [this, row] { ejectCard(row); });
+        QAction* eject = menu.addAction(tr(kEject), this, [this, row] { ejectCard(row); });
         eject->setEnabled(!m_mediaBusy);
     }
 }
@@ -463,7 +504,7 @@ void CardPanel::mountCard(int row) {
     const DeviceRow& device = rows[static_cast<std::size_t>(row)];
     const UnmountedCard card{device.root, device.label, device.drive.listing.blockDevice};
     m_mediaBusy = true;
-    setStatus(Q("Mounting " + card.device + "..."));
+    setStatus(tr("Mounting %1...").arg(Q(card.device)));
     QPointer<CardPanel> self(this);
     m_media->Mount(card, [self, card](Result<std::string> mounted) {
         if (!self)
@@ -471,7 +512,7 @@ void CardPanel::mountCard(int row) {
         self->m_mediaBusy = false;
         if (!mounted) {
             self->setStatus(QString());
-            self->showError("Cannot mount " + card.device + ": " + mounted.message());
+            self->showError(tr("Cannot mount %1: %2").arg(Q(card.device), Q(mounted.message())));
             return;
         }
         // The card becomes a row of its own (the list hears of the mount too) and the target.
@@ -480,7 +521,7 @@ void CardPanel::mountCard(int row) {
             root += '/';
         self->m_drives.scan();
         self->chooseRoot(root);
-        self->setStatus(Q("Mounted " + card.device + " at " + root));
+        self->setStatus(tr("Mounted %1 at %2").arg(Q(card.device), Q(root)));
         self->m_noteLasts = true;
     });
 }
@@ -493,7 +534,7 @@ void CardPanel::ejectCard(int row) {
     }
     const DriveInfo drive = rows[static_cast<std::size_t>(row)].drive;
     m_mediaBusy = true;
-    setStatus(Q("Ejecting " + drive.root + "..."));
+    setStatus(tr("Ejecting %1...").arg(Q(drive.root)));
     QPointer<CardPanel> self(this);
     m_media->Eject(drive, [self, root = drive.root](Result<std::string> ejected) {
         if (!self)
@@ -501,14 +542,14 @@ void CardPanel::ejectCard(int row) {
         self->m_mediaBusy = false;
         if (!ejected) {
             self->setStatus(QString());
-            self->showError("Cannot eject " + root + ": " + ejected.message());
+            self->showError(tr("Cannot eject %1: %2").arg(Q(root), Q(ejected.message())));
             return;
         }
         self->m_drives.scan();
-        std::string note = "Ejected " + root + ": the card can be taken out.";
-        if (!ejected->empty())
-            note += " (" + *ejected + ")";
-        self->setStatus(Q(note));
+        self->setStatus(
+            ejected->empty()
+                ? tr("Ejected %1: the card can be taken out.").arg(Q(root))
+                : tr("Ejected %1: the card can be taken out. (%2)").arg(Q(root), Q(*ejected)));
         self->m_noteLasts = true;
     });
 }
@@ -522,8 +563,8 @@ void CardPanel::setStatus(const QString& text, QList<NoteAction> actions) {
     showNote();
 }
 
-void CardPanel::showError(const std::string& message) {
-    ShowMessage(m_window, Q(message), "MARLIX");
+void CardPanel::showError(const QString& message) {
+    ShowMessage(m_window, message, "MARLIX");
 }
 
 void CardPanel::cardWritten(const std::string& root, const std::string& bytes) {

@@ -103,7 +103,7 @@ private:
     void onMediaChanged();
     void openMenu(const QPoint& position);
     void chooseRoot(const std::string& root);
-    void showError(const std::string& message);
+    void showError(const QString& message);
 
     DriveList& m_drives;
     PagesHost& m_pages;

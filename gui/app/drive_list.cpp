@@ -19,8 +19,6 @@ namespace marlix {
 
 namespace {
 
-constexpr std::string_view kWritingText = "Writing...";
-
 // One of a row's texts in its cell: on one line, and whole in the tooltip. A tooltip that looks
 // like markup is taken for markup, and a card's version.txt must never be.
 void ShowCellText(ReportViewWidget& list, int row, int column, const std::string& text) {
@@ -34,6 +32,20 @@ void ShowCellText(ReportViewWidget& list, int row, int column, const std::string
 }
 
 }  // namespace
+
+std::string DriveList::spaceShown(const DeviceRow& row) const {
+    // The row's state in words is the window's; the space figures are the same in every language.
+    const char* text = nullptr;
+    if (!m_writingRoot.empty() && row.root == m_writingRoot)
+        return tr("Writing...").toStdString();
+    if (row.space == kProbingText)
+        text = QT_TR_NOOP("Reading...");
+    else if (row.space == kNotAnsweringText)
+        text = QT_TR_NOOP("Not answering");
+    else if (row.space == kNotMountedText)
+        text = QT_TR_NOOP("Not mounted");
+    return text ? tr(text).toStdString() : row.space;
+}
 
 DriveList::DriveList(std::shared_ptr<VolumeSource> volumes) : m_volumes(std::move(volumes)) {}
 
@@ -55,10 +67,10 @@ void DriveList::attach(ReportViewWidget* view) {
     const int clientWidth = m_view->contentsRect().width();
     const int scrollBar = m_view->verticalScrollBar()->sizeHint().width();
     constexpr int kDeviceWidth = 150, kLabelWidth = 100, kDescriptionWidth = 200;
-    m_view->addColumn("Device", kDeviceWidth);
-    m_view->addColumn("Label", kLabelWidth);
-    m_view->addColumn("Description", kDescriptionWidth);
-    m_view->addColumn("Version",
+    m_view->addColumn(tr("Device"), kDeviceWidth);
+    m_view->addColumn(tr("Label"), kLabelWidth);
+    m_view->addColumn(tr("Description"), kDescriptionWidth);
+    m_view->addColumn(tr("Version"),
                       clientWidth - kDeviceWidth - kLabelWidth - kDescriptionWidth - scrollBar);
 
     connect(m_view, &ReportViewWidget::rowChosen, this, &DriveList::onRowChosen);
@@ -167,8 +179,7 @@ void DriveList::fill() {
     }
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         ShowCellText(*m_view, i, 1, rows[i].label);
-        const bool writing = !m_writingRoot.empty() && rows[i].root == m_writingRoot;
-        ShowCellText(*m_view, i, 2, writing ? std::string(kWritingText) : rows[i].space);
+        ShowCellText(*m_view, i, 2, spaceShown(rows[i]));
         ShowCellText(*m_view, i, 3, rows[i].version);
     }
     if (!sameRows && m_state.selectedRow() >= 0)

@@ -73,6 +73,8 @@ private:
                            std::function<void()> whenBack = {});
     void onProbed(const std::vector<ProbedDrive>& probed);
     void onRowChosen(int row);
+    // What a row's space column shows: its figures, or its state in the window's language.
+    std::string spaceShown(const DeviceRow& row) const;
 
     std::shared_ptr<VolumeSource> m_volumes;
     DeviceList m_state;

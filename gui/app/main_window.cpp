@@ -39,15 +39,20 @@ MainWindow::FolderPrompt& folderPrompt() {
 
 std::optional<std::filesystem::path> askForFolder(QWidget* parent) {
     QMessageBox box(QMessageBox::Question, "MARLIX",
-                    "No camera is selected.\n\nAttach the camera or its SD card and pick it in "
-                    "the device list, or choose a folder to write camera.conf into.",
+                    QCoreApplication::translate(
+                        "marlix::MainWindow",
+                        "No camera is selected.\n\nAttach the camera or its SD card and pick it "
+                        "in the device list, or choose a folder to write camera.conf into."),
                     QMessageBox::Cancel, parent);
-    QPushButton* choose = box.addButton("&Choose Folder...", QMessageBox::AcceptRole);
+    QPushButton* choose =
+        box.addButton(QCoreApplication::translate("marlix::MainWindow", "&Choose Folder..."),
+                      QMessageBox::AcceptRole);
     box.setDefaultButton(choose);
     box.exec();
     if (box.clickedButton() != choose)
         return std::nullopt;
-    const QString folder = QFileDialog::getExistingDirectory(parent, "Write camera.conf into");
+    const QString folder = QFileDialog::getExistingDirectory(
+        parent, QCoreApplication::translate("marlix::MainWindow", "Write camera.conf into"));
     if (folder.isEmpty())
         return std::nullopt;
     return PathFromUtf8(folder.toStdString());
@@ -82,7 +87,7 @@ MainWindow::~MainWindow() {
 void MainWindow::connectCommands() {
     // The About entry. The window manager owns the title-bar menu here, so the entry lives in
     // the window's context menu and on F1.
-    auto* about = new QAction("&About Marlix...", this);
+    auto* about = new QAction(tr("&About Marlix..."), this);
     about->setShortcut(QKeySequence(Qt::Key_F1));
     about->setShortcutContext(Qt::WindowShortcut);
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
@@ -91,7 +96,7 @@ void MainWindow::connectCommands() {
 
     connect(control<QPushButton>(kIdcSet), &QPushButton::clicked, this,
             &MainWindow::writeCameraConf);
-    auto* everyCard = new QAction("Set on &All Cards...", this);
+    auto* everyCard = new QAction(tr("Set on &All Cards..."), this);
     everyCard->setShortcut(CardPanel::kSetOnAllCardsKeys);
     everyCard->setShortcutContext(Qt::WindowShortcut);
     connect(everyCard, &QAction::triggered, this, &MainWindow::writeEveryCard);
@@ -106,7 +111,8 @@ bool MainWindow::initialize() {
     m_deviceList = control<ReportViewWidget>(kIdcDeviceList);
     connectCommands();
     // The native window exists from here on with its final flags, so its handle stays valid.
-    m_systemMenuEntry = AddAboutToSystemMenu(*this, "&About Marlix...", [this] { showAbout(); });
+    m_systemMenuEntry =
+        AddAboutToSystemMenu(*this, tr("&About Marlix..."), [this] { showAbout(); });
     // Device arrival and removal. The source listens from here on, before the first scan, so a
     // card that arrives in between is not missed.
     if (m_options.watchDevices)
@@ -117,9 +123,9 @@ bool MainWindow::initialize() {
     m_workDir = std::filesystem::current_path(error);
     if (error) {
         ShowMessage(this,
-                    "marlix cannot find its working directory: " +
-                        QString::fromLocal8Bit(error.message().c_str()) +
-                        "\n\nStart it from a folder that exists.",
+                    tr("marlix cannot find its working directory: %1\n\nStart it from a folder "
+                       "that exists.")
+                        .arg(QString::fromLocal8Bit(error.message().c_str())),
                     "MARLIX");
         done(Rejected);
         return true;
@@ -236,8 +242,9 @@ void MainWindow::writeCameraConf() {
         to.root = *folder;
         card = nullptr;
     } else if (card && card->state == DriveState::NotAnswering) {
-        showError("The card " + target + " does not answer, so camera.conf was not " +
-                  "written: writing onto it could hang. Take it out and attach it again.");
+        showError(tr("The card %1 does not answer, so camera.conf was not written: writing onto "
+                     "it could hang. Take it out and attach it again.")
+                      .arg(Q(target)));
         return;
     } else if (card && !m_drives->volumes().StillMounted(card->drive)) {
         // Unmounted a moment ago, before the list heard of it: its mount point is an empty
@@ -260,7 +267,7 @@ void MainWindow::writeCameraConf() {
     }
     // The camera erases the card when it reads format=true: first what the card holds, read
     // away from this thread (a card may stop answering), then the question.
-    m_card->setStatus(Q("Reading what " + PathToUtf8(to.root) + " holds..."));
+    m_card->setStatus(tr("Reading what %1 holds...").arg(Q(PathToUtf8(to.root))));
     m_drives->setWritingRoot(to.cardRoot);
     runOnWorker<Result<CardContents>>(
         [root = PathToUtf8(to.root)](const auto& started) {
@@ -274,7 +281,7 @@ void MainWindow::writeCameraConf() {
                 if (writing())
                     return;  // the write says when it is over
             } else {
-                m_card->setStatus("Set cancelled: nothing was written");
+                m_card->setStatus(tr("Set cancelled: nothing was written"));
             }
             emit setFinished();
         });
@@ -283,9 +290,10 @@ void MainWindow::writeCameraConf() {
 QString MainWindow::whatSetWrites() const {
     const QString name = m_profiles.currentName();
     if (name.isEmpty())
-        return "camera.conf of the pages";
-    return m_profiles.unsaved() ? "camera.conf of unsaved settings (profile " + name + ")"
-                                : "camera.conf of profile " + name;
+        return tr("camera.conf of the pages");
+    return (m_profiles.unsaved() ? tr("camera.conf of unsaved settings (profile %1)")
+                                 : tr("camera.conf of profile %1"))
+        .arg(name);
 }
 
 void MainWindow::writeEveryCard() {
@@ -300,29 +308,29 @@ void MainWindow::writeEveryCard() {
         list += "\n    " +
                 Q(row.drive.label.empty() ? row.root : row.drive.label + " (" + row.root + ")");
         if (row.state == DriveState::NotAnswering)
-            list += " - not answering, will be skipped";
+            list += tr(" - not answering, will be skipped");
     }
     if (cards.empty()) {
         showError(
-            "No card is listed, so camera.conf was not written.\n\nAttach the cards (or a "
-            "reader with several slots) and wait until they are listed.");
+            tr("No card is listed, so camera.conf was not written.\n\nAttach the cards (or a "
+               "reader with several slots) and wait until they are listed."));
         return;
     }
     const ProfileSelections values = m_pages.read();
     const bool format = OptionText(Setting::Format, values.system.m_format) == "true";
     const QString what = whatSetWrites();
     enum { Write, Cancel };
+    const int count = static_cast<int>(cards.size());
     const QString text =
-        "Write " + what + " onto each of these " + QString::number(cards.size()) + " cards?\n" +
-        list +
-        (format ? "\n\n\"Format SD card\" is ticked: the camera erases everything on each of "
-                  "them when it reads this camera.conf."
+        tr("Write %1 onto each of these %n cards?\n%2", nullptr, count).arg(what, list) +
+        (format ? "\n\n" + tr("\"Format SD card\" is ticked: the camera erases everything on "
+                              "each of them when it reads this camera.conf.")
                 : QString());
-    if (AskQuestion(this, text, "MARLIX", {"Set on &All Cards", "Cancel"}, format ? Cancel : Write,
-                    Cancel) != Write) {
+    if (AskQuestion(this, text, "MARLIX", {tr("Set on &All Cards"), tr("Cancel")},
+                    format ? Cancel : Write, Cancel) != Write) {
         return;
     }
-    m_card->setStatus("Writing " + what + " onto " + QString::number(cards.size()) + " cards...");
+    m_card->setStatus(tr("Writing %1 onto %n cards...", nullptr, count).arg(what));
     runOnWorker<std::vector<CardWrite>>(
         [cards, values](const auto& started) {
             started();  // each card's write is a child of its own, with its own deadline
@@ -335,19 +343,18 @@ void MainWindow::writeEveryCard() {
                 if (card.status.code() == ErrorCode::NotAnswering)
                     m_drives->state().NoteNotAnswering(card.root);
                 done += card.status.ok() ? 1 : 0;
-                report += "\n" +
-                          Q(card.label.empty() ? card.root : card.label + " (" + card.root + ")") +
-                          ": " +
-                          (card.status ? QString("written")
-                                       : "not written - " + Q(card.status.message()));
+                const QString name =
+                    Q(card.label.empty() ? card.root : card.label + " (" + card.root + ")");
+                report +=
+                    "\n" + (card.status
+                                ? tr("%1: written").arg(name)
+                                : tr("%1: not written - %2").arg(name, Q(card.status.message())));
             }
             // The cards are read again, for their lines and free space.
             m_drives->scan();
-            const QString summary = QString("%1 written to %2 of %3 cards at %4")
-                                        .arg(what)
-                                        .arg(done)
-                                        .arg(written.size())
-                                        .arg(QTime::currentTime().toString("HH:mm:ss"));
+            const QString summary =
+                tr("%1 written to %2 of %n cards at %3", nullptr, static_cast<int>(written.size()))
+                    .arg(what, QString::number(done), QTime::currentTime().toString("HH:mm:ss"));
             m_card->setStatus(summary);
             ShowMessage(this, summary + ":\n" + report, "MARLIX");
             emit setFinished();
@@ -357,28 +364,29 @@ void MainWindow::writeEveryCard() {
 bool MainWindow::confirmFormat(const SetTarget& to, const Result<CardContents>& contents) {
     const QString card =
         Q(PathToUtf8(to.root)) + (to.label.empty() ? "" : " (" + Q(to.label) + ")");
-    const QString holds = contents
-                              ? "It holds " + Q(CardContentsText(*contents, to.bytesInUse)) + "."
-                              : "What it holds could not be read: " + Q(contents.message());
+    const QString holds =
+        contents ? tr("It holds %1.").arg(Q(CardContentsText(*contents, to.bytesInUse)))
+                 : tr("What it holds could not be read: %1").arg(Q(contents.message()));
     enum { Write, Cancel };
     return AskQuestion(this,
-                       "\"Format SD card\" is ticked: the camera erases everything on " + card +
-                           " when it reads this camera.conf.\n\n" + holds +
-                           "\n\nWrite camera.conf with format=true anyway?",
-                       "MARLIX", {"Set and &Format", "Cancel"}, Cancel, Cancel) == Write;
+                       tr("\"Format SD card\" is ticked: the camera erases everything on %1 "
+                          "when it reads this camera.conf.\n\n%2\n\nWrite camera.conf with "
+                          "format=true anyway?")
+                           .arg(card, holds),
+                       "MARLIX", {tr("Set and &Format"), tr("Cancel")}, Cancel, Cancel) == Write;
 }
 
 void MainWindow::startWrite(const SetTarget& to, const ProfileSelections& values) {
     auto built = BuildCameraConfNow(values);
     if (!built) {
-        showError(built.message());
+        showError(Q(built.message()));
         return;
     }
     std::string bytes = std::move(*built);
 
     // A card that stops answering would hold this thread, and the window, for good: the write
     // runs on a thread of its own and is given up at its deadline.
-    m_card->setStatus(Q("Writing camera.conf to " + PathToUtf8(to.root) + "..."));
+    m_card->setStatus(tr("Writing camera.conf to %1...").arg(Q(PathToUtf8(to.root))));
     m_drives->setWritingRoot(to.cardRoot);
     struct Written {
         Status status = Status::success();
@@ -404,21 +412,21 @@ void MainWindow::onCameraConfWritten(const Status& status, const SetTarget& to,
         reportCardGone(PathToUtf8(to.root));
     } else if (!status) {
         m_card->setStatus(QString());
-        showError(status.message());
+        showError(Q(status.message()));
     } else {
         const QString where =
             to.cardRoot.empty()
                 ? Q(PathToUtf8(to.root))
-                : "the card " +
-                      Q(to.label.empty() ? to.cardRoot : to.label + " (" + to.cardRoot + ")");
+                : tr("the card %1")
+                      .arg(Q(to.label.empty() ? to.cardRoot : to.label + " (" + to.cardRoot + ")"));
         QList<NoteAction> actions;
         // What the card held before, when it was something else, can be put back.
         if (before.restorable && before.bytes != bytes) {
             actions.append(
-                {"Undo", "Put back the camera.conf that " + where + " held before",
+                {tr("Undo"), tr("Put back the camera.conf that %1 held before").arg(where),
                  [this, to, bytes, previous = before.bytes] { undoWrite(to, previous, bytes); }});
         }
-        m_card->setStatus(QString("%1 written to %2 at %3")
+        m_card->setStatus(tr("%1 written to %2 at %3")
                               .arg(to.what, where, QTime::currentTime().toString("HH:mm:ss")),
                           actions);
         if (!to.cardRoot.empty())
@@ -431,7 +439,8 @@ void MainWindow::undoWrite(const SetTarget& to, const std::optional<std::string>
                            const std::string& written) {
     if (writing())
         return;
-    m_card->setStatus(Q("Putting back the earlier camera.conf of " + PathToUtf8(to.root) + "..."));
+    m_card->setStatus(
+        tr("Putting back the earlier camera.conf of %1...").arg(Q(PathToUtf8(to.root))));
     m_drives->setWritingRoot(to.cardRoot);
     runOnWorker<Status>(
         [to, previous, written](const auto& started) {
@@ -443,11 +452,12 @@ void MainWindow::undoWrite(const SetTarget& to, const std::optional<std::string>
             m_drives->setWritingRoot({});
             if (!status) {
                 m_card->setStatus(QString());
-                showError("The earlier camera.conf was not put back: " + status.message());
+                showError(
+                    tr("The earlier camera.conf was not put back: %1").arg(Q(status.message())));
             } else {
-                m_card->setStatus(Q((previous ? "The earlier camera.conf is back on "
-                                              : "camera.conf removed again from ") +
-                                    PathToUtf8(to.root)));
+                m_card->setStatus((previous ? tr("The earlier camera.conf is back on %1")
+                                            : tr("camera.conf removed again from %1"))
+                                      .arg(Q(PathToUtf8(to.root))));
                 if (!to.cardRoot.empty())
                     m_card->cardWritten(to.cardRoot, previous.value_or(std::string()));
             }
@@ -457,14 +467,15 @@ void MainWindow::undoWrite(const SetTarget& to, const std::optional<std::string>
 
 void MainWindow::reportCardGone(const std::string& root) {
     m_drives->scan();
-    showError("The card " + root + " is gone: it was taken out or unmounted. camera.conf was " +
-              "not written.\n\nAttach the card again and choose it in the device list.");
+    showError(tr("The card %1 is gone: it was taken out or unmounted. camera.conf was not "
+                 "written.\n\nAttach the card again and choose it in the device list.")
+                  .arg(Q(root)));
 }
 
 // ---- messages -----------------------------------------------------------------------------
 
-void MainWindow::showError(const std::string& message) {
-    ShowMessage(this, Q(message), "MARLIX");
+void MainWindow::showError(const QString& message) {
+    ShowMessage(this, message, "MARLIX");
 }
 
 }  // namespace marlix

@@ -105,7 +105,7 @@ private:
     void initDeviceList();
     // The card chosen for Set is gone: the list is brought up to date and the user told.
     void reportCardGone(const std::string& root);
-    void showError(const std::string& message);
+    void showError(const QString& message);
 
     // Where Set writes: a card of the list or a folder the user chose, and what it writes.
     struct SetTarget {

@@ -3,11 +3,15 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 
+#include "gui/layout/captions.h"
 #include "gui/layout/tab_control.h"
 
 namespace marlix {
 
 namespace {
+
+// Where the pages' headers (QT_TRANSLATE_NOOP) put the tab captions, as the tabs show them.
+constexpr const char* kTabCaptionContext = "marlix::TabControlWidget";
 
 // A page's fields, as the part of ProfileSelections they fill.
 template <class P, class Fields>
@@ -35,7 +39,7 @@ PagesHost::PagesHost(QObject* parent) : QObject(parent) {
 }
 
 QString PagesHost::tabCaption(Page page) const {
-    return QString::fromUtf8(m_captions.at(TabIndex(page)));
+    return TranslatedCaption(kTabCaptionContext, m_captions.at(TabIndex(page)));
 }
 
 const DialogTemplate* PagesHost::pageTemplate(Page page) const {
@@ -58,7 +62,7 @@ TemplateDialog& PagesHost::ensurePage(Page which) {
     if (!page.isBuilt() && m_tabs != nullptr) {
         page.build(m_tabs);
         // A screen reader calls the page by its tab.
-        page.setAccessibleName(QString::fromUtf8(m_captions[tab]));
+        page.setAccessibleName(TranslatedCaption(kTabCaptionContext, m_captions[tab]));
         page.setGeometry(TabPageRect(m_tabs->rect()));
         // A click, a slider step or a profile written into the page changes what Set writes.
         for (auto* button : page.findChildren<QAbstractButton*>())

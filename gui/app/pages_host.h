@@ -40,7 +40,8 @@ public:
     }
     // The page of the tab the user chose.
     void showChosenTab();
-    // A page's tab caption, and its template (whether its window is made or not).
+    // A page's tab caption as its tab shows it, and its template (whether its window is made or
+    // not).
     QString tabCaption(Page page) const;
     const DialogTemplate* pageTemplate(Page page) const;
 

@@ -62,8 +62,8 @@ void ProfilePanel::attach(ChoiceListWidget* list, QAbstractButton* create, QAbst
     QTimer::singleShot(0, this, &ProfilePanel::watchFile);
 }
 
-void ProfilePanel::showError(const std::string& message) {
-    ShowMessage(m_window, Q(message), "MARLIX");
+void ProfilePanel::showError(const QString& message) {
+    ShowMessage(m_window, message, "MARLIX");
 }
 
 void ProfilePanel::open(const std::filesystem::path& cfgPath) {
@@ -84,7 +84,7 @@ void ProfilePanel::open(const std::filesystem::path& cfgPath) {
     }
     const Status status = m_store.InitProfileStore(values);
     if (!status) {
-        showError(status.message());
+        showError(Q(status.message()));
         return;
     }
     // The pages do not exist yet: they show these fields when they are created.
@@ -104,9 +104,9 @@ void ProfilePanel::finishPending() {
         // A folder that cannot hold the file: the profiles read stay in view (the store that
         // read them refuses every write), and changing them is refused with this reason.
         m_cannotWrite = status.message();
-        showError(m_cannotWrite +
-                  "\n\nThe profiles are shown, but nothing can be saved in this folder. Start "
-                  "marlix from a folder you can write to in order to keep profiles.");
+        showError(tr("%1\n\nThe profiles are shown, but nothing can be saved in this folder. "
+                     "Start marlix from a folder you can write to in order to keep profiles.")
+                      .arg(Q(m_cannotWrite)));
         return;
     }
     m_store = std::move(store);
@@ -123,7 +123,7 @@ void ProfilePanel::finishPending() {
 bool ProfilePanel::refuseChange() {
     if (m_cannotWrite.empty())
         return false;
-    showError("cfg.ini cannot be changed: " + m_cannotWrite);
+    showError(tr("cfg.ini cannot be changed: %1").arg(Q(m_cannotWrite)));
     return true;
 }
 
@@ -150,11 +150,13 @@ void ProfilePanel::updateMarker() {
         const QString name = Q(names[static_cast<std::size_t>(row)]);
         const bool marked = unsaved && row == current;
         item->setText(marked ? name + " *" : name);
-        item->setData(Qt::AccessibleTextRole, marked ? name + ", unsaved changes" : QVariant());
-        item->setToolTip(marked ? "Unsaved changes: Save Profile keeps them" : QString());
+        item->setData(Qt::AccessibleTextRole,
+                      marked ? tr("%1, unsaved changes").arg(name) : QVariant());
+        item->setToolTip(marked ? tr("Unsaved changes: Save Profile keeps them") : QString());
     }
-    m_window->setWindowTitle(unsaved ? m_windowTitle + " - " + currentName() + " (unsaved changes)"
-                                     : m_windowTitle);
+    m_window->setWindowTitle(unsaved
+                                 ? tr("%1 - %2 (unsaved changes)").arg(m_windowTitle, currentName())
+                                 : m_windowTitle);
     if (unsaved != m_unsaved) {
         m_unsaved = unsaved;
         emit unsavedChanged(unsaved);
@@ -166,8 +168,9 @@ bool ProfilePanel::offerToSave() {
     if (!m_unsaved)
         return true;
     enum { Save, Discard, Cancel };
-    const int answer = AskQuestion(m_window, "Save changes to profile " + currentName() + "?",
-                                   "MARLIX", {"&Save", "&Discard", "Cancel"}, Save, Cancel);
+    const int answer =
+        AskQuestion(m_window, tr("Save changes to profile %1?").arg(currentName()), "MARLIX",
+                    {tr("&Save"), tr("&Discard"), tr("Cancel")}, Save, Cancel);
     if (answer == Cancel)
         return false;
     if (answer == Save) {
@@ -240,9 +243,10 @@ void ProfilePanel::reload() {
         if (!hadUnsaved)
             m_pages.show(stored);
         remember(stored);
-        emit said("The profile " + name + " was removed from cfg.ini by another program" +
-                  (hadUnsaved ? QString("; the pages keep what they show (New Profile keeps it).")
-                              : QString(".")));
+        emit said((hadUnsaved ? tr("The profile %1 was removed from cfg.ini by another program; "
+                                   "the pages keep what they show (New Profile keeps it).")
+                              : tr("The profile %1 was removed from cfg.ini by another program."))
+                      .arg(name));
         return;
     }
     if (StoredPart(stored) == StoredPart(m_stored)) {
@@ -254,18 +258,21 @@ void ProfilePanel::reload() {
     if (hadUnsaved) {
         enum { Keep, Load };
         load = AskQuestion(m_window,
-                           "The profile " + name +
-                               " was changed in cfg.ini by another program, and the pages have "
-                               "unsaved changes.\n\nKeep the pages as they are, or load the "
-                               "profile as cfg.ini holds it now?",
-                           "MARLIX", {"&Keep the Pages", "&Load the Profile"}, Keep, Keep) == Load;
+                           tr("The profile %1 was changed in cfg.ini by another program, and the "
+                              "pages have unsaved changes.\n\nKeep the pages as they are, or "
+                              "load the profile as cfg.ini holds it now?")
+                               .arg(name),
+                           "MARLIX", {tr("&Keep the Pages"), tr("&Load the Profile")}, Keep,
+                           Keep) == Load;
     }
     if (load)
         m_pages.show(stored);
     remember(stored);
-    emit said("The profile " + name + " was changed in cfg.ini by another program" +
-              (load ? QString("; the pages show it as it is now.")
-                    : QString("; the pages keep their changes.")));
+    emit said((load ? tr("The profile %1 was changed in cfg.ini by another program; the pages "
+                         "show it as it is now.")
+                    : tr("The profile %1 was changed in cfg.ini by another program; the pages "
+                         "keep their changes."))
+                  .arg(name));
 }
 
 void ProfilePanel::fillList() {
@@ -297,10 +304,10 @@ void ProfilePanel::createProfile() {
         const bool nameRefused =
             status.code() == ErrorCode::DuplicateName || status.code() == ErrorCode::InvalidName;
         if (!nameRefused) {
-            showError(status.message());
+            showError(Q(status.message()));
             return;
         }
-        ShowMessage(m_window, Q(status.message()), "Notify");
+        ShowMessage(m_window, Q(status.message()), tr("Notify"));
         offered = dialog.name();
     }
     // The new profile keeps what the pages show; only the list learns about it.
@@ -308,7 +315,7 @@ void ProfilePanel::createProfile() {
     m_list->insertChoice(item, Q(name));
     m_list->setChoice(item);
     remember(values);
-    emit said("Profile " + Q(name) + " made from the pages and saved in cfg.ini at " + Now());
+    emit said(tr("Profile %1 made from the pages and saved in cfg.ini at %2").arg(Q(name), Now()));
 }
 
 void ProfilePanel::deleteProfile() {
@@ -324,7 +331,7 @@ void ProfilePanel::deleteProfile() {
     DeletedProfile deleted;
     const Status status = m_store.DeleteProfile(selected, values, &deleted);
     if (!status) {
-        showError(status.message());
+        showError(Q(status.message()));
         return;
     }
     m_deleted = std::move(deleted);
@@ -335,9 +342,9 @@ void ProfilePanel::deleteProfile() {
     if (m_store.currentIndex() >= 0)
         m_pages.show(values);
     remember(values);
-    emit said(
-        "Profile " + name + " deleted from cfg.ini (Ctrl+Z undoes it)",
-        {NoteAction{"Undo", "Undo the deletion of profile " + name, [this] { undoDelete(); }}});
+    emit said(tr("Profile %1 deleted from cfg.ini (Ctrl+Z undoes it)").arg(name),
+              {NoteAction{tr("Undo"), tr("Undo the deletion of profile %1").arg(name),
+                          [this] { undoDelete(); }}});
 }
 
 void ProfilePanel::undoDelete() {
@@ -348,7 +355,7 @@ void ProfilePanel::undoDelete() {
     const QString name = Q(m_deleted->name);
     m_deleted.reset();
     if (!status) {
-        showError(status.message());
+        showError(Q(status.message()));
         return;
     }
     m_list->clear();
@@ -356,7 +363,7 @@ void ProfilePanel::undoDelete() {
     // The profile as the file holds it again, the pages as they were, unsaved changes included.
     m_pages.show(m_pagesBeforeDelete);
     remember(values);
-    emit said("Profile " + name + " put back into cfg.ini");
+    emit said(tr("Profile %1 put back into cfg.ini").arg(name));
 }
 
 void ProfilePanel::saveProfile() {
@@ -364,10 +371,10 @@ void ProfilePanel::saveProfile() {
     m_deleted.reset();  // a new command: the last deletion stays
     if (m_store.currentIndex() < 0) {
         showError(m_list->count() == 0
-                      ? "No profile is chosen, so there is nothing to save the pages into.\n\n"
-                        "New Profile makes a profile of them."
-                      : "No profile is chosen, so there is nothing to save the pages into.\n\n"
-                        "Choose a profile in the list, or make one with New Profile.");
+                      ? tr("No profile is chosen, so there is nothing to save the pages into.\n\n"
+                           "New Profile makes a profile of them.")
+                      : tr("No profile is chosen, so there is nothing to save the pages into.\n\n"
+                           "Choose a profile in the list, or make one with New Profile."));
         return;
     }
     if (refuseChange())
@@ -375,12 +382,12 @@ void ProfilePanel::saveProfile() {
     const ProfileSelections values = m_pages.read();
     const Status status = m_store.SaveProfile(values);
     if (!status) {
-        showError(status.message());
+        showError(Q(status.message()));
         return;
     }
     remember(values);
-    emit said("The pages saved to profile " + currentName() + " in " +
-              Q(PathToUtf8(m_store.cfgPath())) + " at " + Now());
+    emit said(tr("The pages saved to profile %1 in %2 at %3")
+                  .arg(currentName(), Q(PathToUtf8(m_store.cfgPath())), Now()));
 }
 
 void ProfilePanel::chooseProfile() {
@@ -400,7 +407,7 @@ void ProfilePanel::chooseProfile() {
     ProfileSelections values = m_pages.fields();
     const Status status = m_store.SelectProfile(selected, values);
     if (!status) {
-        showError(status.message());
+        showError(Q(status.message()));
         m_list->setChoice(m_store.currentIndex());  // the list keeps showing what is loaded
         return;
     }

@@ -72,7 +72,7 @@ signals:
 
 private:
     void fillList();
-    void showError(const std::string& message);
+    void showError(const QString& message);
     // Refuses a command that would change cfg.ini when the folder does not let it be made.
     bool refuseChange();
     // The chosen profile's stored values are `stored` now; the marker follows.

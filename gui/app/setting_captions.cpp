@@ -1,5 +1,7 @@
 #include "gui/app/setting_captions.h"
 
+#include <QCoreApplication>
+
 #include "core/pages/page_logic.h"
 #include "core/schema/setting_rows.h"
 #include "gui/app/pages_host.h"
@@ -11,8 +13,9 @@ namespace marlix {
 
 namespace {
 
-QString Spoken(std::string_view caption) {
-    return StripMnemonics(CaptionText(caption)).trimmed();
+// A caption of the page's template as the page shows it, without its mnemonic.
+QString Spoken(const DialogTemplate& page, std::string_view caption) {
+    return StripMnemonics(TranslatedCaption(page.translationContext, caption)).trimmed();
 }
 
 // What a slider's label shows at each position (the pages' initialize() pair them the same way).
@@ -41,29 +44,36 @@ Captions CaptionsOf(const PagesHost& pages, Setting setting) {
     if (page == nullptr)
         return {};
     const auto controls = page->controls;
+    const char* context = page->translationContext;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (controls[i].setting != static_cast<int>(setting))
             continue;
         switch (controls[i].kind) {
             case ControlKind::CheckBox:
-                return {Spoken(controls[i].caption),
-                        [](OptionIndex index) { return index != 0 ? "ticked" : "not ticked"; }};
+                return {Spoken(*page, controls[i].caption), [](OptionIndex index) {
+                            return index != 0
+                                       ? QCoreApplication::translate("DifferenceText", "ticked")
+                                       : QCoreApplication::translate("DifferenceText",
+                                                                     "not ticked");
+                        }};
             case ControlKind::Slider:
-                return {GroupHeading(controls, i, page->translationContext),
-                        [setting](OptionIndex index) {
+                return {GroupHeading(controls, i, context), [setting](OptionIndex index) {
+                            // The words among the positions are translated as the slider's label
+                            // shows them (slider.cpp).
                             const PositionText text = SliderText(setting);
-                            return text ? Q(text(index)) : QString();
+                            return text ? QCoreApplication::translate("SliderPosition",
+                                                                      text(index).c_str())
+                                        : QString();
                         }};
             case ControlKind::RadioButton:
                 // The buttons from the first to the next group start, in option order.
-                return {GroupHeading(controls, i, page->translationContext),
-                        [controls, i](OptionIndex index) {
+                return {GroupHeading(controls, i, context), [page, controls, i](OptionIndex index) {
                             OptionIndex position = 0;
                             for (std::size_t j = i; j < controls.size(); ++j) {
                                 if (j > i && (controls[j].style & kGroup) != 0)
                                     break;
                                 if (IsRadioButton(controls[j]) && position++ == index)
-                                    return Spoken(controls[j].caption);
+                                    return Spoken(*page, controls[j].caption);
                             }
                             return QString();
                         }};
@@ -92,10 +102,13 @@ QString DifferenceText(const PagesHost& pages, const CameraConfDifference& diffe
         }
         return Q(text);
     };
-    QString where = setting ? pages.tabCaption(RowOf(*setting).page) + ", " : QString();
-    where += captions.setting.isEmpty() ? Q(difference.key) : captions.setting;
-    return where + ": " + shown(difference.fileText) + " on the card, " +
-           shown(difference.profileText) + " on the pages";
+    const QString name = captions.setting.isEmpty() ? Q(difference.key) : captions.setting;
+    const QString where =
+        setting ? QCoreApplication::translate("DifferenceText", "%1, %2", "page, setting")
+                      .arg(pages.tabCaption(RowOf(*setting).page), name)
+                : name;
+    return QCoreApplication::translate("DifferenceText", "%1: %2 on the card, %3 on the pages")
+        .arg(where, shown(difference.fileText), shown(difference.profileText));
 }
 
 }  // namespace marlix

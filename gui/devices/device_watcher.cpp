@@ -58,7 +58,7 @@ void DeviceChangeWatcher::noteChange() {
 void DeviceChangeWatcher::watchMountTable() {
     m_mountFd = ::open(m_options.mountTablePath.c_str(), O_RDONLY | O_CLOEXEC);
     if (m_mountFd < 0) {
-        m_problems << QStringLiteral("Cannot watch the mount table \"%1\": %2")
+        m_problems << tr("Cannot watch the mount table \"%1\": %2")
                           .arg(QString::fromStdString(m_options.mountTablePath), reasonText(errno));
         return;
     }
@@ -70,7 +70,7 @@ void DeviceChangeWatcher::watchMountTable() {
 
 void DeviceChangeWatcher::watchUdev() {
     const auto fail = [this](int error) {
-        m_problems << QStringLiteral("Cannot listen to udev block device events: %1")
+        m_problems << tr("Cannot listen to udev block device events: %1")
                           .arg(reasonText(error != 0 ? error : ENOMEM));
     };
     errno = 0;

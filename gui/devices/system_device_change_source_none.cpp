@@ -1,4 +1,6 @@
 // Systems without a source of their own.
+#include <QCoreApplication>
+
 #include "gui/devices/device_change_source.h"
 
 namespace marlix {
@@ -9,9 +11,10 @@ namespace {
 class NoDeviceChanges final : public DeviceChangeSource {
 public:
     QStringList problems() const override {
-        return {
-            QStringLiteral("Cards that come and go are not noticed on this system; reopen "
-                           "marlix to see the cards attached now.")};
+        return {QCoreApplication::translate(
+            "marlix::DeviceChangeSource",
+            "Cards that come and go are not noticed on this system; reopen marlix to see the "
+            "cards attached now.")};
     }
 };
 
