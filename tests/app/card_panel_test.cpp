@@ -157,7 +157,7 @@ private slots:
                  0);  // no page shows 3200: the page keeps its own
         QCOMPARE(m_messages.size(), 1);
         QVERIFY2(m_messages[0].text.contains("\nimage_iso=3200"), qPrintable(m_messages[0].text));
-        MARLIX_COMPARE_TEXT(cfgText(), profiles);         // no profile made or saved
+        MARLIX_COMPARE_TEXT(cfgText(), profiles);             // no profile made or saved
         QTRY_COMPARE(listItems(), QStringList{"default *"});  // loaded, not saved
         QVERIFY(m_dlg->statusText().contains("Loaded the settings"));
         QCOMPARE(m_dlg->card().cardLine().details,
