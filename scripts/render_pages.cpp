@@ -18,6 +18,7 @@
 #include "gui/app/start_options.h"
 #include "gui/layout/message_box.h"
 #include "gui/profiles/new_profile_dialog.h"
+#include "tests/support/dark_palette.h"
 
 using namespace marlix;
 
@@ -67,19 +68,6 @@ bool Save(QWidget& window, const QString& path) {
     return true;
 }
 
-QPalette DarkPalette() {
-    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2b, 0x2b, 0x2b));
-    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xec));
-    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    dark.setColor(QPalette::AlternateBase, QColor(0x2d, 0x2d, 0x2d));
-    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xec));
-    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xec));
-    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::Link, QColor(0x78, 0xae, 0xed));
-    return dark;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -107,7 +95,7 @@ int main(int argc, char** argv) {
     }
     app.useTranslation(language);
     if (dark)
-        QApplication::setPalette(DarkPalette());
+        QApplication::setPalette(marlix::test_support::DarkPalette());
     QTemporaryDir work;
     if (!work.isValid() || !QDir().mkpath(out) || !QDir::setCurrent(work.path())) {
         std::fprintf(stderr, "marlix-render-pages: cannot prepare %s\n", qPrintable(out));
