@@ -189,6 +189,16 @@ TEST(ReadMountTable, UnescapesPathsAndSkipsOptionalFields) {
     EXPECT_EQ(e[3].root, "/sub dir");
 }
 
+TEST(ParseMountInfoLine, RefusesWhatIsNoMountLineAndKeepsStrayBackslashes) {
+    for (const char* line :
+         {"", "36 35 98:0 / /mnt rw - ext3", "36 35 98:0 / /mnt rw ext3 /dev/a rw",
+          "36 35 98 / /mnt rw - ext3 /dev/a rw", "36 35 98:0 / rw - ext3 /dev/a rw"})
+        EXPECT_FALSE(ParseMountInfoLine(line)) << line;
+    const auto entry = ParseMountInfoLine("1 2 8:1 / /media/a\\b\\04\\0401 rw - vfat /dev/sdb1 rw");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->target, "/media/a\\b\\04 1");
+}
+
 TEST(DecodeUdevEscapes, UndoesHexEscapesOnly) {
     const struct {
         const char* encoded;

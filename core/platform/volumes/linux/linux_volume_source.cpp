@@ -1,7 +1,6 @@
 #include "core/platform/volumes/linux/linux_volume_source.h"
 
 #include <fcntl.h>
-#include <libmount.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
@@ -31,17 +30,6 @@ constexpr std::array<std::string_view, 6> kSystemMountPoints = {"/",    "/boot",
 // Read-only images (snaps, live media) that sit on loop devices and are never a card.
 constexpr std::array<std::string_view, 4> kImageFileSystems = {"squashfs", "erofs", "cramfs",
                                                                "romfs"};
-
-// libmount's handles, released however the reading ends. The entries a table hands out belong
-// to the table.
-struct MountTableRelease {
-    void operator()(libmnt_table* table) const { mnt_unref_table(table); }
-};
-struct MountIteratorRelease {
-    void operator()(libmnt_iter* iter) const { mnt_free_iter(iter); }
-};
-using MountTable = std::unique_ptr<libmnt_table, MountTableRelease>;
-using MountIterator = std::unique_ptr<libmnt_iter, MountIteratorRelease>;
 
 bool contains(const auto& list, std::string_view value) {
     return std::find(list.begin(), list.end(), value) != list.end();
@@ -239,34 +227,78 @@ bool isRemovableCard(BlockDeviceProperties& properties, SysfsView& sysfs,
            deviceType == "SDcombo" || flagged("ID_DRIVE_FLASH_SD") || sysfs.onUsbBus(disk);
 }
 
+// A mountinfo field with the kernel's octal escapes (\040 for a space) undone.
+std::string unescapeField(std::string_view field) {
+    std::string out;
+    out.reserve(field.size());
+    const auto octal = [](char c) { return c >= '0' && c <= '7'; };
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size() && octal(field[i + 1]) &&
+            octal(field[i + 2]) && octal(field[i + 3])) {
+            out += static_cast<char>(((field[i + 1] - '0') << 6) | ((field[i + 2] - '0') << 3) |
+                                     (field[i + 3] - '0'));
+            i += 3;
+        } else {
+            out += field[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace
+
+std::optional<MountEntry> ParseMountInfoLine(std::string_view line) {
+    // ID PARENT MAJOR:MINOR ROOT TARGET OPTIONS [OPTIONAL...] - FSTYPE SOURCE SUPER_OPTIONS
+    std::vector<std::string_view> fields;
+    while (!line.empty()) {
+        const std::size_t space = line.find(' ');
+        if (space != 0)
+            fields.push_back(line.substr(0, space));
+        line.remove_prefix(space == std::string_view::npos ? line.size() : space + 1);
+    }
+    const auto separator = std::find(fields.begin(), fields.end(), "-");
+    if (separator - fields.begin() < 6 || fields.end() - separator < 3)
+        return std::nullopt;
+    const std::optional<DevNum> device = ParseDevNum(fields[2]);
+    if (!device)
+        return std::nullopt;
+    return MountEntry{*device, unescapeField(fields[3]), unescapeField(fields[4]),
+                      unescapeField(separator[1]), unescapeField(separator[2])};
+}
 
 Result<std::vector<MountEntry>> ReadMountTable(const fs::path& mountInfoPath) {
     const auto failure = [&](int error) {
         return Status::failure("Cannot read the mount table \"" + PathToUtf8(mountInfoPath) +
                                "\": " + ErrnoText(error));
     };
-    const MountTable table(mnt_new_table());
-    const MountIterator iter(mnt_new_iter(MNT_ITER_FORWARD));
-    if (table == nullptr || iter == nullptr)
-        return failure(ENOMEM);
-    // libmount treats a missing file as an empty table; a mount table that cannot be opened is a
-    // failure, not "no drives".
-    if (::access(mountInfoPath.c_str(), R_OK) != 0)
+    // A file of the kernel's that says its size is 0 and grows while read: read to its end.
+    const int fd = ::open(mountInfoPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
         return failure(errno);
-    if (const int rc = mnt_table_parse_file(table.get(), mountInfoPath.c_str()); rc != 0)
-        return failure(rc < 0 ? -rc : EINVAL);
+    std::string text;
+    std::array<char, 16384> buffer;
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            return failure(error);
+        }
+        if (got == 0)
+            break;
+        text.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+    ::close(fd);
     std::vector<MountEntry> entries;
-    entries.reserve(static_cast<std::size_t>(mnt_table_get_nents(table.get())));
-    libmnt_fs* fs = nullptr;
-    const auto text = [](const char* value) { return value ? std::string(value) : std::string(); };
-    while (mnt_table_next_fs(table.get(), iter.get(), &fs) == 0) {
-        const dev_t number = mnt_fs_get_devno(fs);
-        entries.push_back(MountEntry{{::major(number), ::minor(number)},
-                                     text(mnt_fs_get_root(fs)),
-                                     text(mnt_fs_get_target(fs)),
-                                     text(mnt_fs_get_fstype(fs)),
-                                     text(mnt_fs_get_source(fs))});
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const std::size_t newline = rest.find('\n');
+        const std::string_view line = rest.substr(0, newline);
+        rest.remove_prefix(newline == std::string_view::npos ? rest.size() : newline + 1);
+        if (auto entry = ParseMountInfoLine(line))
+            entries.push_back(std::move(*entry));
     }
     return entries;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/platform/result.h"
@@ -16,7 +17,7 @@
 
 namespace marlix {
 
-// One line of a mountinfo table, with libmount's unescaping applied.
+// One line of a mountinfo table, its octal escapes undone.
 struct MountEntry {
     DevNum device;       // as the kernel reports it; major 0 for file systems without a disk
     std::string root;    // the part of the file system that is mounted ("/" for all of it)
@@ -24,6 +25,10 @@ struct MountEntry {
     std::string fsType;
     std::string source;  // "/dev/sdb1", "tmpfs", ...
 };
+
+// One line of a mountinfo file; nullopt for a line that is not one (skipped, as the kernel
+// writes none).
+std::optional<MountEntry> ParseMountInfoLine(std::string_view line);
 
 // All entries of a mountinfo file, in file order.
 Result<std::vector<MountEntry>> ReadMountTable(const std::filesystem::path& mountInfoPath);
