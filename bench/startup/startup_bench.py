@@ -280,7 +280,7 @@ def main():
         (b_time, b_fast, b_peak, b_cpu) = figures["bare"]
         print(f"  ratio        time {m_time / b_time:.2f}x ({m_fast / b_fast:.2f}x), "
               f"main thread {m_cpu / b_cpu:.2f}x, memory {m_peak / b_peak:.2f}x "
-              "(target: within 1.2x)")
+              "(targets: time within 1.1x, memory within 1.15x)")
 
 
 if __name__ == "__main__":
