@@ -14,6 +14,7 @@
 #include <set>
 #include <string_view>
 
+#include "core/platform/files/file_io.h"
 #include "core/platform/text.h"
 
 namespace marlix {
@@ -267,32 +268,13 @@ std::optional<MountEntry> ParseMountInfoLine(std::string_view line) {
 }
 
 Result<std::vector<MountEntry>> ReadMountTable(const fs::path& mountInfoPath) {
-    const auto failure = [&](int error) {
-        return Status::failure("Cannot read the mount table \"" + PathToUtf8(mountInfoPath) +
-                               "\": " + ErrnoText(error));
-    };
-    // A file of the kernel's that says its size is 0 and grows while read: read to its end.
-    const int fd = ::open(mountInfoPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return failure(errno);
-    std::string text;
-    std::array<char, 16384> buffer;
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            return failure(error);
-        }
-        if (got == 0)
-            break;
-        text.append(buffer.data(), static_cast<std::size_t>(got));
-    }
-    ::close(fd);
+    // Far more than the thousands of mounts a busy container host has.
+    constexpr std::size_t kMaxMountTableBytes = 64u << 20;
+    const Result<std::string> text = ReadWholeFile(mountInfoPath, kMaxMountTableBytes);
+    if (!text)
+        return text.status();
     std::vector<MountEntry> entries;
-    std::string_view rest = text;
+    std::string_view rest = *text;
     while (!rest.empty()) {
         const std::size_t newline = rest.find('\n');
         const std::string_view line = rest.substr(0, newline);
