@@ -8,6 +8,7 @@
 #include "gui/resources/resource_ids.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPalette>
@@ -245,6 +246,24 @@ QPixmap BitmapResource(int id, qreal devicePixelRatio, bool onDark) {
     if (doubled)
         pixmap.setDevicePixelRatio(percent == 200 ? 2.0 : percent / 100.0);
     return Keep(std::pair{percent, onDark}, pixmap);
+}
+
+QString FullwidthFormsFamily() {
+    if (qGuiApp == nullptr)
+        return {};
+    static const QString family = [] {
+        InitMarlixResources();
+        // Read in place: the font stays in the program's own bytes.
+        const int id = QFontDatabase::addApplicationFontFromData(
+            ResourceBytes(QStringLiteral(":/fonts/fullwidth-forms.ttf")));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (families.isEmpty()) {
+            WarnMissing(QStringLiteral(":/fonts/fullwidth-forms.ttf"));
+            return QString();
+        }
+        return families.first();
+    }();
+    return family;
 }
 
 bool WantsDarkGroundPictures(const QPalette& palette) {

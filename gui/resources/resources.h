@@ -24,6 +24,11 @@ QIcon IconResource(int id);
 // runs.
 QPixmap BitmapResource(int id, qreal devicePixelRatio = 1.0, bool onDark = false);
 
+// The family of the program's own font of the full-width punctuation in its captions ("（4：3）"),
+// registered with Qt on first use, so that drawing them needs no CJK font. Empty before the
+// application exists or where the font cannot be registered.
+QString FullwidthFormsFamily();
+
 // Whether the banner's variant for dark grounds reads better on the palette's window.
 bool WantsDarkGroundPictures(const QPalette& palette);
 

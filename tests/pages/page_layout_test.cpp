@@ -6,11 +6,14 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSettings>
 #include <QStyle>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 #include <memory>
 
@@ -118,6 +121,18 @@ private slots:
         QCOMPARE(QFontInfo(MakeDialogFont("Microsoft Sans Serif", 10)).family(),
                  QStringLiteral("Liberation Sans"));
         QVERIFY(QFontDatabase::families().contains(QStringLiteral("WenQuanYi Micro Hei")));
+        // Full-width forms in a Latin caption come from the program's own small font, not from
+        // a CJK font of megabytes; in Chinese and Japanese from the CJK font, as the text does.
+        QTextLayout layout(QStringLiteral("16M（4608x3456  4：3）"), shell);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        QStringList families;
+        for (const QGlyphRun& run : layout.glyphRuns()) families << run.rawFont().familyName();
+        const bool cjk = QLocale().script() == QLocale::SimplifiedHanScript ||
+                         QLocale().script() == QLocale::JapaneseScript;
+        QCOMPARE(families.contains(QStringLiteral("WenQuanYi Micro Hei")), cjk);
+        QCOMPARE(families.contains(QStringLiteral("marlix fullwidth forms")), !cjk);
 #endif
         QCOMPARE(QFontInfo(shell).pixelSize(), 11);
     }
@@ -276,6 +291,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         QCoreApplication::installTranslator(&translator);
+        QLocale::setDefault(QLocale(language));  // as marlix does with its translation
     }
     PageLayoutTest test;
     return QTest::qExec(&test, argc, argv);
