@@ -1,18 +1,56 @@
 #include "core/platform/volumes/linux/device_properties.h"
 
 #include <blkid.h>
+#include <dlfcn.h>
 #include <libudev.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
 #include <charconv>
 #include <cstring>
+#include <optional>
+#include <type_traits>
 
 namespace marlix {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// libblkid, loaded the first time a label has to be probed: udev knows the label of nearly every
+// card, and linking the library would have every start of the window load it (0.13 MiB, and its
+// relocations) for a probe that most starts never make.
+struct Blkid {
+    decltype(&::blkid_new_probe_from_filename) newProbeFromFilename;
+    decltype(&::blkid_probe_enable_superblocks) enableSuperblocks;
+    decltype(&::blkid_probe_set_superblocks_flags) setSuperblocksFlags;
+    decltype(&::blkid_do_safeprobe) doSafeprobe;
+    decltype(&::blkid_probe_lookup_value) lookupValue;
+    decltype(&::blkid_free_probe) freeProbe;
+};
+
+const Blkid* LoadBlkid() {
+    static const std::optional<Blkid> loaded = []() -> std::optional<Blkid> {
+        void* library = ::dlopen("libblkid.so.1", RTLD_LAZY | RTLD_LOCAL);
+        if (library == nullptr)
+            return std::nullopt;
+        const auto find = [library](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                ::dlsym(library, name));
+            return function != nullptr;
+        };
+        Blkid blkid{};
+        if (find(blkid.newProbeFromFilename, "blkid_new_probe_from_filename") &&
+            find(blkid.enableSuperblocks, "blkid_probe_enable_superblocks") &&
+            find(blkid.setSuperblocksFlags, "blkid_probe_set_superblocks_flags") &&
+            find(blkid.doSafeprobe, "blkid_do_safeprobe") &&
+            find(blkid.lookupValue, "blkid_probe_lookup_value") &&
+            find(blkid.freeProbe, "blkid_free_probe"))
+            return blkid;
+        return std::nullopt;  // kept loaded: a library is not unloaded while the program runs
+    }();
+    return loaded ? &*loaded : nullptr;
+}
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -125,17 +163,20 @@ std::optional<std::string> UdevBlockDeviceProperties::ProbeLabel(DevNum device,
         return std::nullopt;
     }
 
-    blkid_probe probe = blkid_new_probe_from_filename(node.c_str());
+    const Blkid* blkid = LoadBlkid();
+    if (blkid == nullptr)
+        return std::nullopt;  // as for a device that cannot be read: the label stays unknown
+    blkid_probe probe = blkid->newProbeFromFilename(node.c_str());
     if (probe == nullptr)
         return std::nullopt;
     std::optional<std::string> label;
-    blkid_probe_enable_superblocks(probe, 1);
-    blkid_probe_set_superblocks_flags(probe, BLKID_SUBLKS_LABEL);
-    const int found = blkid_do_safeprobe(probe);
+    blkid->enableSuperblocks(probe, 1);
+    blkid->setSuperblocksFlags(probe, BLKID_SUBLKS_LABEL);
+    const int found = blkid->doSafeprobe(probe);
     if (found == 0) {
         const char* data = nullptr;
         std::size_t length = 0;
-        if (blkid_probe_lookup_value(probe, "LABEL", &data, &length) == 0 && data != nullptr) {
+        if (blkid->lookupValue(probe, "LABEL", &data, &length) == 0 && data != nullptr) {
             label = std::string(data, ::strnlen(data, length));
         } else {
             label = std::string();
@@ -143,7 +184,7 @@ std::optional<std::string> UdevBlockDeviceProperties::ProbeLabel(DevNum device,
     } else if (found == 1) {
         label = std::string();  // readable, but no file system signature: no label
     }
-    blkid_free_probe(probe);
+    blkid->freeProbe(probe);
     return label;
 }
 
