@@ -291,8 +291,10 @@ int main(int argc, char** argv) {
             return 1;
         }
         QCoreApplication::installTranslator(&translator);
-        QLocale::setDefault(QLocale(language));  // as marlix does with its translation
     }
+    // As marlix does with its translation; English in the English run, whatever this machine's
+    // locale: a Korean or Taiwanese one would give the captions the CJK font.
+    QLocale::setDefault(QLocale(language.isEmpty() ? QStringLiteral("en") : language));
     PageLayoutTest test;
     return QTest::qExec(&test, argc, argv);
 }
