@@ -191,6 +191,17 @@ def one_run(watcher, binary, title, env, cfg=None):
     return shown, peak, cpu
 
 
+def ratio_interval(numerators, denominators, resamples=2000):
+    """The 95 % bootstrap interval of median(numerators) / median(denominators): on a machine whose
+    speed wanders it tells whether a ratio is above a target or only seems to be."""
+    pick = random.Random(1)
+    ratios = sorted(
+        statistics.median(pick.choices(numerators, k=len(numerators))) /
+        statistics.median(pick.choices(denominators, k=len(denominators)))
+        for _ in range(resamples))
+    return ratios[int(resamples * 0.025)], ratios[int(resamples * 0.975) - 1]
+
+
 def start_session_bus():
     """A session bus for this run alone: its process and the address to give the programs."""
     if not shutil.which("dbus-daemon"):
@@ -262,7 +273,7 @@ def main():
 
     print(f"runs: {runs} of each program for each start, "
           f"{'with a session bus' if session_bus else 'without a session bus'}; "
-          "medians (fastest in brackets)")
+          "medians (fastest, and for the time ratio a bootstrap interval, in brackets)")
     for start in starts:
         figures = {}
         for name in ("bare", "marlix"):
@@ -278,7 +289,10 @@ def main():
                   f"{cpu:5.1f} ms on the main thread, peak memory {peak:5.1f} MiB")
         (m_time, m_fast, m_peak, m_cpu) = figures["marlix"]
         (b_time, b_fast, b_peak, b_cpu) = figures["bare"]
-        print(f"  ratio        time {m_time / b_time:.2f}x ({m_fast / b_fast:.2f}x), "
+        low, high = ratio_interval([r[0] for r in results[(start, "marlix")]],
+                                   [r[0] for r in results[(start, "bare")]])
+        print(f"  ratio        time {m_time / b_time:.2f}x ({m_fast / b_fast:.2f}x; "
+              f"95 % interval {low:.2f}x-{high:.2f}x), "
               f"main thread {m_cpu / b_cpu:.2f}x, memory {m_peak / b_peak:.2f}x "
               "(targets: time within 1.1x, memory within 1.15x)")
 
